@@ -1,0 +1,34 @@
+# Entry points for a fresh Debian machine: `make run` and `make test`.
+BUILD   ?= build
+DIST    := dist/Tarnwick
+JOBS    ?= $(shell nproc)
+DEPS     = $(shell scripts/deps.sh --prefix-only)
+
+.PHONY: deps configure build test dist run bench clean
+
+deps:
+	@scripts/deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DTARNWICK_DEPS=$(DEPS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+dist: build
+	@rm -rf $(DIST)
+	@cmake --install $(BUILD) --prefix $(DIST) >/dev/null
+	@echo "program folder: $(DIST)"
+
+test: build dist
+	@scripts/with-wine.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: dist
+	@scripts/run-editor.sh $(DIST)
+
+bench: build
+	@scripts/with-wine.sh scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) dist

@@ -1,0 +1,23 @@
+# Tests are Windows programs run under Wine through scripts/wine-run.sh;
+# one CTest entry per test program.
+enable_testing()
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/scripts/wine-run.sh")
+
+# tw_add_test(name SOURCES ... LIBS ... [LOCKS ...] [MAIN])
+#   MAIN links gtest's own main; otherwise the test brings its main.
+#   LOCKS names resources shared by tests (the "Tarnwick" mutex, HKCU).
+function(tw_add_test name)
+  cmake_parse_arguments(T "MAIN" "" "SOURCES;LIBS;LOCKS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS})
+  if(T_MAIN)
+    target_link_libraries(${name} PRIVATE dep_gtest_main)
+  else()
+    target_link_libraries(${name} PRIVATE dep_gtest)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  if(T_LOCKS)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
+  endif()
+endfunction()

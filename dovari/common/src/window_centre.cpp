@@ -1,0 +1,31 @@
+#include "dovari_common/window_centre.h"
+
+namespace dovari_common {
+
+namespace {
+constexpr int kAboveCentre = 30;
+}
+
+POINT CentredOrigin(int screenWidth, int screenHeight, int windowWidth, int windowHeight)
+{
+    return POINT{(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2 - kAboveCentre};
+}
+
+BOOL CentreOnScreen(HWND window)
+{
+    int screenWidth = 0;
+    int screenHeight = 0;
+    if (HDC screen = GetDC(nullptr)) {
+        screenWidth = GetDeviceCaps(screen, HORZRES);
+        screenHeight = GetDeviceCaps(screen, VERTRES);
+        ReleaseDC(nullptr, screen);
+    }
+    RECT r{};
+    GetWindowRect(window, &r);
+    int width = r.right - r.left;
+    int height = r.bottom - r.top;
+    POINT at = CentredOrigin(screenWidth, screenHeight, width, height);
+    return MoveWindow(window, at.x, at.y, width, height, TRUE);
+}
+
+} // namespace dovari_common

@@ -1,0 +1,5 @@
+// Carries the version resource that the version tests read.
+int main()
+{
+    return 0;
+}

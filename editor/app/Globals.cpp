@@ -1,0 +1,58 @@
+#include "Globals.h"
+
+#include <scintilla/Scintilla.h>
+
+#include "AppSettings.h"
+#include "CharClass.h"
+#include "resource.h"
+
+CAppSettings* g_appSettings = nullptr;
+CInstanceGuard* g_instanceGuard = nullptr;
+CMainFrame* g_mainFrame = nullptr;
+HINSTANCE g_instance = nullptr;
+OSVERSIONINFOA g_osVersion = {};
+unsigned char g_charClass[256] = {};
+CPropertySets* g_propertySets = nullptr;
+HIMAGELIST g_smallImages = nullptr;
+GuiFont g_guiFont;
+HFONT g_outputFont = nullptr;
+HDC g_screenDC = nullptr;
+PaneBackColor g_paneBackColor;
+bool UpdateCloseRequested = false;
+
+bool InitGlobals() {
+    FillCharClassTable(g_charClass);
+    g_osVersion = {};
+    g_osVersion.dwOSVersionInfoSize = sizeof(g_osVersion);
+    ::GetVersionExA(&g_osVersion);
+
+    g_smallImages = ::ImageList_LoadImageA(g_instance, MAKEINTRESOURCEA(IDB_SMALL_IMAGES), 16, 4, 0xFFFFFF,
+                                           IMAGE_BITMAP, LR_CREATEDIBSECTION);
+
+    g_screenDC = ::GetDC(nullptr);
+    g_guiFont.font = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
+    HGDIOBJ previous = ::SelectObject(g_screenDC, g_guiFont.font);
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(g_screenDC, &metrics);
+    g_guiFont.height = metrics.tmHeight;
+    ::SelectObject(g_screenDC, previous);
+
+    int height = -::MulDiv(9, ::GetDeviceCaps(g_screenDC, LOGPIXELSY), 72);
+    g_outputFont = ::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
+    ::SelectObject(g_screenDC, g_outputFont);
+
+    g_paneBackColor.color = 0xCFE8CC;
+    g_paneBackColor.brush = ::CreateSolidBrush(g_paneBackColor.color);
+
+    Scintilla_RegisterClasses(g_instance);
+    return true;
+}
+
+void FreeGlobals() {
+    g_appSettings->SaveSearch();
+    delete g_appSettings;
+    g_appSettings = nullptr;
+    Scintilla_ReleaseResources();
+    // Fonts, brush, image list and the screen DC go with the process.
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The process-wide objects set up at start and reached from every window.
+#include <windows.h>
+#include <commctrl.h>
+
+class CAppSettings;
+class CInstanceGuard;
+class CMainFrame;
+class CPropertySets;
+
+struct GuiFont {
+    HFONT font = nullptr;
+    int height = 0;  // tmHeight
+};
+
+struct PaneBackColor {
+    COLORREF color = 0xCFE8CC;
+    HBRUSH brush = nullptr;
+};
+
+extern CAppSettings* g_appSettings;
+extern CInstanceGuard* g_instanceGuard;
+extern CMainFrame* g_mainFrame;
+extern HINSTANCE g_instance;
+extern OSVERSIONINFOA g_osVersion;
+extern unsigned char g_charClass[256];
+extern CPropertySets* g_propertySets;
+extern HIMAGELIST g_smallImages;
+extern GuiFont g_guiFont;
+extern HFONT g_outputFont;
+extern HDC g_screenDC;
+extern PaneBackColor g_paneBackColor;
+// Set when the updater asked the editor to close: the save-modified dialog
+// then offers no Cancel.
+extern bool UpdateCloseRequested;
+
+bool InitGlobals();
+void FreeGlobals();

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs a command with a Wine session around it: an Xvfb display of our own
+# (unless TARNWICK_USE_DISPLAY=1 and DISPLAY is set) and a persistent
+# wineserver. Stops only what it started.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+"$here/wine-prefix.sh"
+
+xvfb_pid=
+started_server=
+cleanup() {
+  if [ -n "$started_server" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+}
+trap cleanup EXIT
+
+if [ "${TARNWICK_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    if kill -0 "$xvfb_pid" 2>/dev/null; then export DISPLAY=":$n"; break; fi
+    xvfb_pid=
+  done
+  [ -n "$xvfb_pid" ] || { echo "could not start Xvfb" >&2; exit 1; }
+fi
+
+# A persistent server keeps each Wine start fast; its streams must not hold a pipe.
+env LC_ALL=$TW_LC wineserver -p </dev/null >/dev/null 2>&1 &
+started_server=1
+wait $! 2>/dev/null || true
+# Start the prefix's own processes (services, the desktop) now, with their
+# streams on /dev/null: started by a test, they would hold its output pipe.
+env LC_ALL=$TW_LC wine wineboot </dev/null >/dev/null 2>&1 || true
+"$@"

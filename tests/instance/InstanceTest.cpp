@@ -1,0 +1,154 @@
+// Two real editor processes: the hand-over of a later start's command line
+// to the running instance, the several-instances option, the close request
+// of the updater and what a normal exit writes back to the ini.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ForwardedFileList.h"
+#include "ProgramProcess.h"
+#include "TempFolder.h"
+
+namespace {
+
+std::string FixtureIni(unsigned mask) {
+    return "[EDITOR]\r\nEditorMask=" + std::to_string(mask) +
+           "\r\nTabSize=8\r\n[SEARCH]\r\nFindText=abc\r\nSearchMask=5\r\n[USER]\r\nUSER=me\r\n";
+}
+
+// A program folder holding a copy of the editor and its ini.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(unsigned mask) {
+        std::string source = BuildFolder() + "\\Tarnwick.exe";
+        exe = folder.File("Tarnwick.exe");
+        ::CopyFileA(source.c_str(), exe.c_str(), FALSE);
+        folder.Write("tarnwick.ini", FixtureIni(mask));
+    }
+    std::string Ini() const { return folder.Read("tarnwick.ini"); }
+
+    TempFolder folder;
+    std::string exe;
+};
+
+bool Contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+UINT InstanceMessage() { return ::RegisterWindowMessageA("Tarnwick"); }
+
+TEST(InstanceHandOver, ASecondStartHandsItsFilesOverAndLeavesTheIniAlone) {
+    ProgramFolder program(0);
+    TempFolder work;
+    work.Write("rel.txt", "hello");
+    work.Write("own.txt", "mine");
+
+    ProgramProcess first;
+    // The first instance opens its own arguments, switches included.
+    ASSERT_TRUE(first.Start(program.exe, "-x \"" + work.File("own.txt") + "\"", program.folder.Path()));
+    HWND frame = first.WaitForMainWindow(20000);
+    ASSERT_TRUE(frame);
+    EXPECT_TRUE(WaitUntil([&] { return Contains(DocumentTitles(frame), work.File("own.txt")); }, 10000));
+
+    std::string iniBefore = program.Ini();
+    ProgramProcess second;
+    ASSERT_TRUE(second.Start(program.exe, "rel.txt /switch", work.Path()));
+    EXPECT_EQ(0, second.WaitForExit(20000));
+    EXPECT_EQ(iniBefore, program.Ini()) << "a second instance never writes the ini";
+    EXPECT_TRUE(WaitUntil([&] { return Contains(DocumentTitles(frame), work.File("rel.txt")); }, 10000));
+
+    // Without arguments a later start only brings the first to the front.
+    size_t documents = DocumentTitles(frame).size();
+    ProgramProcess third;
+    ASSERT_TRUE(third.Start(program.exe, "", work.Path()));
+    EXPECT_EQ(0, third.WaitForExit(20000));
+    EXPECT_EQ(documents, DocumentTitles(frame).size());
+
+    // A normal exit writes the search state and "EditorMask" back.
+    ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, first.WaitForExit(20000));
+    std::string after = program.Ini();
+    EXPECT_NE(std::string::npos, after.find("EditorMask=0\r\n"));
+    EXPECT_NE(std::string::npos, after.find("FindText=abc\r\n"));
+    EXPECT_NE(std::string::npos, after.find("ReplaceText=\r\n"));
+    EXPECT_NE(std::string::npos, after.find("SearchMask=5\r\n"));
+    EXPECT_NE(std::string::npos, after.find("USER=me\r\n"));
+}
+
+// Plays a first instance that is slow to answer: the later start must keep
+// the shared block until the answer comes.
+struct SlowReceiver {
+    static std::vector<std::string> received;
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT msg, WPARAM w, LPARAM l) {
+        if (msg == InstanceMessage() && w == 1) {
+            ::Sleep(2000);
+            HANDLE mapping = ::OpenFileMappingA(FILE_MAP_READ, FALSE, "Tarnwick_IFM");
+            if (mapping) {
+                const char* view = (const char*)::MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+                if (view) received = ParseForwardedFileList(view, kForwardBlockSize, (size_t)l);
+                if (view) ::UnmapViewOfFile(view);
+                ::CloseHandle(mapping);
+            }
+            return 0;
+        }
+        return ::DefWindowProcA(hWnd, msg, w, l);
+    }
+};
+std::vector<std::string> SlowReceiver::received;
+
+TEST(InstanceHandOver, WaitsForAFirstInstanceThatIsSlowToAnswer) {
+    HANDLE mutex = ::CreateMutexA(nullptr, FALSE, "Tarnwick");
+    ASSERT_NE(ERROR_ALREADY_EXISTS, ::GetLastError()) << "no editor may run beside this test";
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = SlowReceiver::Proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CMainFrame";
+    ASSERT_TRUE(::RegisterClassA(&wc));
+    HWND receiver = ::CreateWindowA("CMainFrame", "slow", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                    wc.hInstance, nullptr);
+    ASSERT_TRUE(receiver);
+
+    ProgramFolder program(0);
+    TempFolder work;
+    ProgramProcess second;
+    ASSERT_TRUE(second.Start(program.exe, "a.txt", work.Path()));
+    EXPECT_EQ(0, second.WaitForExit(30000));
+    EXPECT_EQ((std::vector<std::string>{work.File("a.txt")}), SlowReceiver::received);
+
+    ::DestroyWindow(receiver);
+    ::UnregisterClassA("CMainFrame", wc.hInstance);
+    ::CloseHandle(mutex);
+}
+
+TEST(InstanceHandOver, WithSeveralInstancesAllowedEveryStartIsFull) {
+    ProgramFolder program(1);
+    ProgramProcess first, second;
+    ASSERT_TRUE(first.Start(program.exe, "", program.folder.Path()));
+    HWND firstFrame = first.WaitForMainWindow(20000);
+    ASSERT_TRUE(firstFrame);
+    ASSERT_TRUE(second.Start(program.exe, "", program.folder.Path()));
+    HWND secondFrame = second.WaitForMainWindow(20000);
+    ASSERT_TRUE(secondFrame);
+    EXPECT_NE(firstFrame, secondFrame);
+    ::PostMessageA(secondFrame, WM_CLOSE, 0, 0);
+    ::PostMessageA(firstFrame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, second.WaitForExit(20000));
+    EXPECT_EQ(0, first.WaitForExit(20000));
+}
+
+TEST(InstanceHandOver, TheUpdatersCloseRequestEndsAnUnmodifiedEditor) {
+    ProgramFolder program(0);
+    ProgramProcess editor;
+    ASSERT_TRUE(editor.Start(program.exe, "", program.folder.Path()));
+    HWND frame = editor.WaitForMainWindow(20000);
+    ASSERT_TRUE(frame);
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutA(frame, InstanceMessage(), 2, 0, SMTO_ABORTIFHUNG, 10000, &answer);
+    EXPECT_EQ(0, editor.WaitForExit(20000));
+}
+
+}  // namespace

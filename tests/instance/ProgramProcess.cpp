@@ -1,0 +1,93 @@
+#include "ProgramProcess.h"
+
+namespace {
+
+struct FindState {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainFrame(HWND hWnd, LPARAM param) {
+    auto* state = reinterpret_cast<FindState*>(param);
+    char className[64] = {};
+    ::GetClassNameA(hWnd, className, sizeof(className));
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid == state->processId && lstrcmpA(className, "CMainFrame") == 0 && ::IsWindowVisible(hWnd)) {
+        state->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+ProgramProcess::~ProgramProcess() {
+    if (!m_info.hProcess) return;
+    if (::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(m_info.hProcess, 99);
+        ::WaitForSingleObject(m_info.hProcess, 5000);
+    }
+    ::CloseHandle(m_info.hProcess);
+    ::CloseHandle(m_info.hThread);
+}
+
+bool ProgramProcess::Start(const std::string& exe, const std::string& arguments, const std::string& folder) {
+    std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup{sizeof(startup)};
+    return ::CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                            &startup, &m_info) != 0;
+}
+
+long ProgramProcess::WaitForExit(DWORD timeoutMs) {
+    DWORD start = ::GetTickCount();
+    for (;;) {
+        DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed > timeoutMs) return -1;
+        DWORD wait = ::MsgWaitForMultipleObjects(1, &m_info.hProcess, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        if (wait == WAIT_OBJECT_0) break;
+        PumpMessages(0);
+    }
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_info.hProcess, &code);
+    return (long)code;
+}
+
+HWND ProgramProcess::WaitForMainWindow(DWORD timeoutMs) const {
+    FindState state{m_info.dwProcessId, nullptr};
+    WaitUntil([&] {
+        ::EnumWindows(FindMainFrame, reinterpret_cast<LPARAM>(&state));
+        return state.found != nullptr;
+    }, timeoutMs);
+    return state.found;
+}
+
+std::vector<std::string> DocumentTitles(HWND mainFrame) {
+    std::vector<std::string> titles;
+    HWND client = ::FindWindowExA(mainFrame, nullptr, "MDIClient", nullptr);
+    for (HWND child = ::GetWindow(client, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char title[MAX_PATH] = {};
+        ::GetWindowTextA(child, title, sizeof(title));
+        titles.emplace_back(title);
+    }
+    return titles;
+}
+
+void PumpMessages(DWORD durationMs) {
+    DWORD start = ::GetTickCount();
+    do {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (durationMs) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    } while (::GetTickCount() - start < durationMs);
+}
+
+std::string BuildFolder() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof(path));
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\'));
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Starting Tarnwick.exe from a program folder of its own and watching its windows.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class ProgramProcess {
+public:
+    ProgramProcess() = default;
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    bool Start(const std::string& exe, const std::string& arguments, const std::string& folder);
+    // Waits for the process to end while this thread keeps answering messages;
+    // answers the exit code, or -1 on time-out.
+    long WaitForExit(DWORD timeoutMs);
+    // The process's main frame once it is visible, or null.
+    HWND WaitForMainWindow(DWORD timeoutMs) const;
+    DWORD Id() const { return m_info.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_info{};
+};
+
+// The titles of the MDI children of a main frame.
+std::vector<std::string> DocumentTitles(HWND mainFrame);
+// Runs this thread's messages for a while.
+void PumpMessages(DWORD durationMs);
+// Polls a condition, pumping messages between tries.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs) {
+    DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > timeoutMs) return false;
+        PumpMessages(50);
+    }
+    return true;
+}
+// The folder of this test program, where Tarnwick.exe is built too.
+std::string BuildFolder();
