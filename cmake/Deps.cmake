@@ -8,7 +8,7 @@ endif()
 function(tw_import_lib name file)
   add_library(${name} STATIC IMPORTED GLOBAL)
   set_target_properties(${name} PROPERTIES IMPORTED_LOCATION "${TARNWICK_DEPS}/lib/${file}")
-  target_include_directories(${name} INTERFACE ${ARGN})
+  target_include_directories(${name} INTERFACE "${TARNWICK_DEPS}/include" ${ARGN})
 endfunction()
 
 tw_import_lib(dep_scintilla libscintilla.a "${TARNWICK_DEPS}/include" "${TARNWICK_DEPS}/include/scintilla")

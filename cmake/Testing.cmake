@@ -16,7 +16,11 @@ function(tw_add_test name)
     target_link_libraries(${name} PRIVATE dep_gtest)
   endif()
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  # Judged by gtest's own summary, not the exit code alone: a Wine process
+  # that ends early can still exit with 0.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
   if(T_LOCKS)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
   endif()

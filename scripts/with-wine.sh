@@ -7,10 +7,24 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
 "$here/wine-prefix.sh"
 
+# Sessions on one prefix share its server: each one registers here, and the
+# last to leave stops the server (stopping it kills every process on it).
+sessions="$WINEPREFIX.sessions"
+mkdir -p "$sessions"
 xvfb_pid=
-started_server=
+registered=
 cleanup() {
-  if [ -n "$started_server" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$registered" ]; then
+    (
+      flock -w 30 9 || true
+      rm -f "$sessions/$$"
+      for entry in "$sessions"/*; do
+        [ -e "$entry" ] || continue
+        kill -0 "$(basename "$entry")" 2>/dev/null || rm -f "$entry"
+      done
+      if [ -z "$(ls -A "$sessions" | grep -v '^\.lock$')" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+    ) 9>"$sessions/.lock"
+  fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
@@ -27,10 +41,14 @@ if [ "${TARNWICK_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   [ -n "$xvfb_pid" ] || { echo "could not start Xvfb" >&2; exit 1; }
 fi
 
-# A persistent server keeps each Wine start fast; its streams must not hold a pipe.
-env LC_ALL=$TW_LC wineserver -p </dev/null >/dev/null 2>&1 &
-started_server=1
-wait $! 2>/dev/null || true
+# A persistent server keeps each Wine start fast; its streams must not hold a
+# pipe. When another session's server already runs, this start just fails.
+(
+  flock -w 30 9 || true
+  touch "$sessions/$$"
+  env LC_ALL=$TW_LC wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
+) 9>"$sessions/.lock"
+registered=1
 # Start the prefix's own processes (services, the desktop) now, with their
 # streams on /dev/null: started by a test, they would hold its output pipe.
 env LC_ALL=$TW_LC wine wineboot </dev/null >/dev/null 2>&1 || true

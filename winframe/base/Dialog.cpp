@@ -90,8 +90,22 @@ void CModelessDialog::OnFinalMessage(HWND) {
     m_loop = nullptr;
 }
 
+std::wstring CDialogTemplateBuilder::Widen(const char* text) {
+    if (!text) return std::wstring();
+    int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(length > 0 ? length : 1, L'\0');
+    if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
 CDialogTemplateBuilder::CDialogTemplateBuilder(DWORD style, DWORD exStyle, short x, short y, short cx, short cy,
-                                               const char* title, const char* fontFace, WORD pointSize) {
+                                               const char* title, const char* fontFace, WORD pointSize)
+    : CDialogTemplateBuilder(style, exStyle, x, y, cx, cy, Widen(title).c_str(),
+                             fontFace ? Widen(fontFace).c_str() : nullptr, pointSize) {}
+
+CDialogTemplateBuilder::CDialogTemplateBuilder(DWORD style, DWORD exStyle, short x, short y, short cx, short cy,
+                                               const wchar_t* title, const wchar_t* fontFace, WORD pointSize) {
     if (fontFace) style |= DS_SETFONT;
     AddDword(style);
     AddDword(exStyle);
@@ -103,7 +117,7 @@ CDialogTemplateBuilder::CDialogTemplateBuilder(DWORD style, DWORD exStyle, short
     AddWord((WORD)cy);
     AddWord(0);  // no menu
     AddWord(0);  // the predefined dialog class
-    AddString(title ? title : "");
+    AddString(title ? title : L"");
     if (fontFace) {
         AddWord(pointSize);
         AddString(fontFace);
@@ -114,15 +128,19 @@ void CDialogTemplateBuilder::AlignDword() {
     if (m_words.size() % 2) AddWord(0);
 }
 
-void CDialogTemplateBuilder::AddString(const char* text) {
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    for (wchar_t ch : wide) AddWord((WORD)ch);  // includes the terminator
+void CDialogTemplateBuilder::AddString(const wchar_t* text) {
+    for (const wchar_t* p = text; *p; ++p) AddWord((WORD)*p);
+    AddWord(0);
 }
 
 void CDialogTemplateBuilder::AddItem(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id,
                                      WORD windowClass, const char* text, const char* className) {
+    AddItem(style, exStyle, x, y, cx, cy, id, windowClass, Widen(text).c_str(),
+            className ? Widen(className).c_str() : nullptr);
+}
+
+void CDialogTemplateBuilder::AddItem(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id,
+                                     WORD windowClass, const wchar_t* text, const wchar_t* className) {
     AlignDword();
     AddDword(style | WS_CHILD);
     AddDword(exStyle);
@@ -135,9 +153,9 @@ void CDialogTemplateBuilder::AddItem(DWORD style, DWORD exStyle, short x, short 
         AddWord(0xFFFF);
         AddWord(windowClass);
     } else {
-        AddString(className ? className : "");
+        AddString(className ? className : L"");
     }
-    AddString(text ? text : "");
+    AddString(text ? text : L"");
     AddWord(0);  // no creation data
     ++m_words[m_countOffset];
 }

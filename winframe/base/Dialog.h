@@ -6,6 +6,9 @@
 #include "MessageLoop.h"
 #include "Window.h"
 
+#include <string>
+#include <vector>
+
 class CMsgDialog : public CMsgWindow {
 public:
     CMsgDialog() { SetDefaultProc(DefaultProc::Dialog); }
@@ -44,15 +47,20 @@ class CDialogTemplateBuilder {
 public:
     CDialogTemplateBuilder(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, const char* title,
                            const char* fontFace = "MS Shell Dlg", WORD pointSize = 9);
+    CDialogTemplateBuilder(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, const wchar_t* title,
+                           const wchar_t* fontFace = L"MS Shell Dlg", WORD pointSize = 9);
     // windowClass is a predefined class atom (0x0080 button, 0x0081 edit, 0x0082 static,
     // 0x0083 list box, 0x0084 scroll bar, 0x0085 combo box) or 0 with className set.
     void AddItem(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id, WORD windowClass,
                  const char* text, const char* className = nullptr);
+    void AddItem(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id, WORD windowClass,
+                 const wchar_t* text, const wchar_t* className = nullptr);
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(m_words.data()); }
 
 private:
     void AlignDword();
-    void AddString(const char* text);
+    void AddString(const wchar_t* text);
+    static std::wstring Widen(const char* text);
     void AddWord(WORD w) { m_words.push_back(w); }
     void AddDword(DWORD d) { AddWord(LOWORD(d)); AddWord(HIWORD(d)); }
 
