@@ -1,0 +1,57 @@
+#pragma once
+// The file side of one editor view: the document's encoding code, and
+// loading and saving its text through the editing component.
+#include <windows.h>
+
+#include "ByteStreams.h"
+#include "EditingComponent.h"
+
+class CDocumentFile {
+public:
+    explicit CDocumentFile(CEditingComponent& component, unsigned ansiCodePage = ::GetACP())
+        : m_component(component), m_ansiCodePage(ansiCodePage) {}
+
+    int GetEncoding() const { return m_encoding; }
+    // The code and the component's code page change; the bytes do not.
+    void SetEncoding(int code);
+    // 65001, or the ANSI page when the component can hold it (else 0).
+    void SetCodePage(bool unicode);
+
+    // LoadFile, then the undo history is emptied. The caller applies the
+    // language for the file name.
+    bool OpenFile(const char* path, int code);
+    // Replaces the text with the file's, as one undo step, and sets the
+    // save point. code 5 detects the encoding. On failure (unreadable file,
+    // read error) the text, encoding and code page are as before.
+    bool LoadFile(const char* path, int code);
+    // sizeHint: the file size, when known.
+    bool Load(IByteSource& source, int code, size_t sizeHint = 0);
+    // LoadFile in the current encoding, keeping caret and scroll position.
+    bool Reload(const char* path);
+    // Writes the text in the current encoding beside path and replaces path
+    // with it; the save point is set only when that all worked.
+    bool SaveFile(const char* path);
+    DWORD LastSaveError() const { return m_saveError; }
+    // The last load dropped the odd last byte of a UTF-16 file.
+    bool DroppedOddByte() const { return m_droppedOddByte; }
+
+    // Commands 501-505: the text's bytes are taken in the new encoding.
+    bool OnEncodingCommand(int command);
+    // Commands 506-508: the mode for new lines, and existing lines converted.
+    bool OnConvertEols(int command);
+    // Command 500.
+    void ToggleUseTabs();
+    // For Save As: between code 0 and codes 1-4 the text is converted (one
+    // undo action) and *lost tells whether characters had no ANSI form;
+    // otherwise only the code changes.
+    void ConvertEncoding(int code, bool* lost = nullptr);
+
+private:
+    friend class CComponentTextTarget;
+
+    CEditingComponent& m_component;
+    unsigned m_ansiCodePage;
+    int m_encoding = 0;
+    bool m_droppedOddByte = false;
+    DWORD m_saveError = 0;
+};

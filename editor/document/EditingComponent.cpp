@@ -1,0 +1,28 @@
+#include "EditingComponent.h"
+
+void CEditingComponent::Attach(HWND window) {
+    m_window = window;
+    m_function = reinterpret_cast<SciFnDirect>(::SendMessageW(window, SCI_GETDIRECTFUNCTION, 0, 0));
+    m_pointer = static_cast<sptr_t>(::SendMessageW(window, SCI_GETDIRECTPOINTER, 0, 0));
+}
+
+void CEditingComponent::GetTextRange(size_t start, size_t end, char* buffer) const {
+    Sci_TextRangeFull range{};
+    range.chrg.cpMin = static_cast<Sci_Position>(start);
+    range.chrg.cpMax = static_cast<Sci_Position>(end);
+    range.lpstrText = buffer;
+    Send(SCI_GETTEXTRANGEFULL, 0, reinterpret_cast<sptr_t>(&range));
+}
+
+std::string CEditingComponent::GetText() const {
+    const size_t length = Length();
+    std::string text(length + 1, '\0');
+    GetTextRange(0, length, text.data());
+    text.resize(length);
+    return text;
+}
+
+void CEditingComponent::ReplaceAll(const std::string& text) const {
+    Send(SCI_TARGETWHOLEDOCUMENT);
+    Send(SCI_REPLACETARGET, static_cast<uptr_t>(text.size()), reinterpret_cast<sptr_t>(text.data()));
+}

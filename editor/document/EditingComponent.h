@@ -1,0 +1,42 @@
+#pragma once
+// The editing component as the document code sees it: messages go through
+// the component's direct function, with a few helpers over the messages
+// whose form changed in the component's 5.x releases.
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include <scintilla/Scintilla.h>
+
+class CEditingComponent {
+public:
+    CEditingComponent() = default;
+    explicit CEditingComponent(HWND window) { Attach(window); }
+
+    // Reads the direct function and pointer from the component's window.
+    void Attach(HWND window);
+    HWND Window() const { return m_window; }
+    bool IsAttached() const { return m_function != nullptr; }
+
+    sptr_t Send(unsigned int message, uptr_t wParam = 0, sptr_t lParam = 0) const {
+        return m_function(m_pointer, message, wParam, lParam);
+    }
+
+    size_t Length() const { return static_cast<size_t>(Send(SCI_GETLENGTH)); }
+    void AddText(const char* text, size_t length) const {
+        Send(SCI_ADDTEXT, static_cast<uptr_t>(length), reinterpret_cast<sptr_t>(text));
+    }
+    // Copies [start, end) into buffer, which holds end - start + 1 bytes.
+    void GetTextRange(size_t start, size_t end, char* buffer) const;
+    std::string GetText() const;
+    // Replaces the whole text; undoable.
+    void ReplaceAll(const std::string& text) const;
+    void SetCodePage(int codePage) const { Send(SCI_SETCODEPAGE, static_cast<uptr_t>(codePage)); }
+    int CodePage() const { return static_cast<int>(Send(SCI_GETCODEPAGE)); }
+
+private:
+    HWND m_window = nullptr;
+    SciFnDirect m_function = nullptr;
+    sptr_t m_pointer = 0;
+};

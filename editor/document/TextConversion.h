@@ -1,0 +1,11 @@
+#pragma once
+// Converting text between an ANSI code page and the UTF-8 the component
+// holds for Unicode documents.
+#include <cstddef>
+#include <string>
+
+// *lost (when given) is set when some bytes formed no character of the page.
+std::string AnsiToUtf8(const std::string& text, unsigned codePage, bool* lost = nullptr);
+// *lost (when given) is set when some characters have no form in the page
+// and were written as its default character.
+std::string Utf8ToAnsi(const std::string& text, unsigned codePage, bool* lost = nullptr);

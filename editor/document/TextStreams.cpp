@@ -1,0 +1,76 @@
+#include "TextStreams.h"
+
+#include <vector>
+
+#include "EncodingCodes.h"
+#include "EncodingDetect.h"
+#include "UnicodeFileReader.h"
+#include "UnicodeFileWriter.h"
+
+namespace {
+
+// The mark that code's reader skips, when the block starts with it.
+size_t MarkToSkip(int code, const char* block, size_t length) {
+    if (code == kEncodingUtf8NoBom) return 0;
+    int found = 0;
+    const size_t mark = CUnicodeFileReader::DetectBom(block, length, &found);
+    return found == code ? mark : 0;
+}
+
+}  // namespace
+
+bool ReadText(IByteSource& source, int openCode, ITextTarget& target, ReadSummary* summary) {
+    std::vector<char> block(kFileBlockSize);
+    size_t got = 0;
+    if (!source.Read(block.data(), block.size(), &got)) return false;
+
+    int code = openCode;
+    if (code < kEncodingAnsi || code > kEncodingUtf8NoBom) DetectEncoding(block.data(), got, &code);
+
+    CUnicodeFileReader reader;
+    const int readerEncoding = code == kEncodingUtf8NoBom ? kEncodingUtf8 : code;
+    const char* text = block.data();
+    size_t textLength = got;
+    if (code != kEncodingAnsi) {
+        textLength = reader.Convert(block.data(), got, readerEncoding, MarkToSkip(code, block.data(), got));
+        text = reader.Output();
+    }
+    const int eolMode = DetectEolMode(text, textLength);
+    target.Begin(code, eolMode);
+
+    while (got > 0) {
+        target.Append(text, textLength);
+        if (!source.Read(block.data(), block.size(), &got)) return false;
+        text = block.data();
+        textLength = got;
+        if (code != kEncodingAnsi && got > 0) {
+            textLength = reader.Convert(block.data(), got, readerEncoding, 0);
+            text = reader.Output();
+        }
+    }
+    if (code != kEncodingAnsi) {
+        const size_t rest = reader.Finish();
+        if (rest > 0) target.Append(reader.Output(), rest);
+    }
+    if (summary) {
+        summary->encoding = code;
+        summary->eolMode = eolMode;
+        summary->droppedOddByte = reader.DroppedOddByte();
+    }
+    return true;
+}
+
+bool WriteText(size_t length, const TextFetcher& fetch, int code, IByteSink& sink) {
+    CUnicodeFileWriter writer;
+    writer.SetEncoding(code == kEncodingUtf8NoBom ? kEncodingUtf8 : code);
+    writer.SetWriteBom(code != kEncodingUtf8NoBom);
+    writer.Open(&sink);
+    // One byte more: the component ends what it copies with a NUL.
+    std::vector<char> chunk((length < kFileBlockSize ? length : kFileBlockSize) + 1);
+    for (size_t position = 0; position < length; position += kFileBlockSize) {
+        const size_t n = length - position < kFileBlockSize ? length - position : kFileBlockSize;
+        fetch(position, n, chunk.data());
+        if (!writer.Write(chunk.data(), n)) return false;
+    }
+    return writer.Close();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Loading and saving a document's text apart from the editing component:
+// bytes in, detected codes and UTF-8 (or ANSI) text out, and back.
+#include <cstddef>
+#include <functional>
+
+#include "ByteStreams.h"
+
+class ITextTarget {
+public:
+    virtual ~ITextTarget() = default;
+    // Called once, after the first block, before any text.
+    virtual void Begin(int encoding, int eolMode) = 0;
+    virtual void Append(const char* text, size_t length) = 0;
+};
+
+struct ReadSummary {
+    int encoding = 0;
+    int eolMode = 0;
+    bool droppedOddByte = false;  // a UTF-16 file of odd length
+};
+
+// Reads the whole source in blocks. openCode 5 detects the encoding from
+// the first block; 0-4 are taken as given. The line-end mode is detected
+// on the first block's text, after conversion. False on a read error.
+bool ReadText(IByteSource& source, int openCode, ITextTarget& target, ReadSummary* summary);
+
+// Copies length bytes of text starting at position into buffer, which has
+// room for one byte more.
+using TextFetcher = std::function<void(size_t position, size_t length, char* buffer)>;
+
+// Writes length bytes of text, fetched in blocks, in encoding code 0-4.
+// False unless every byte reached the sink.
+bool WriteText(size_t length, const TextFetcher& fetch, int code, IByteSink& sink);
