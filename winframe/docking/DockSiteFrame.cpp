@@ -1,0 +1,221 @@
+#include "DockSiteFrame.h"
+
+#include "DockingMetrics.h"
+
+CDockSiteFrame::CDockSiteFrame() = default;
+CDockSiteFrame::~CDockSiteFrame() = default;
+
+void CDockSiteFrame::InitDocking(DWORD mode, HWND* centre) {
+    if (m_initialised) return;
+    m_initialised = true;
+    if (centre) m_centre = centre;
+    CDockingMetrics::Get().SetDragMode(mode);
+    if (m_autoHide) m_autoHide->Create(m_hWnd);
+    RefreshMetrics();
+    UpdateLayout();
+    m_outer.SetCentreArea(m_inner, m_inner.Rect());
+    m_inner.SetCentreWindow(m_centre, m_inner.Rect());
+}
+
+void CDockSiteFrame::RefreshMetrics() {
+    CDockingMetrics::Get().Refresh();
+    if (m_autoHide) m_autoHide->UpdateMetrics();
+}
+
+RECT CDockSiteFrame::DockingRect() {
+    RECT r{};
+    ::GetClientRect(m_hWnd, &r);
+    return r;
+}
+
+void CDockSiteFrame::UpdateLayout() {
+    if (!m_hWnd) return;
+    RECT r = DockingRect();
+    if (m_autoHide) r = m_autoHide->Place(r);
+    m_outer.SetRect(r);
+    if (HDC dc = ::GetDC(m_hWnd)) {
+        DrawBars(dc);
+        ::ReleaseDC(m_hWnd, dc);
+    }
+}
+
+void CDockSiteFrame::DrawBars(HDC dc) {
+    m_outer.DrawBars(dc);
+    m_inner.DrawBars(dc);
+    if (m_autoHide) m_autoHide->DrawBars(dc);
+}
+
+void CDockSiteFrame::Redraw() {
+    UINT flags = RDW_INVALIDATE | RDW_UPDATENOW;
+    if (!*m_centre) flags |= RDW_ERASE;
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, flags);
+}
+
+CDockSplitter* CDockSiteFrame::AreaAt(POINT p) {
+    if (::PtInRect(&m_inner.Rect(), p)) return &m_inner;
+    if (::PtInRect(&m_outer.Rect(), p)) return &m_outer;
+    return nullptr;
+}
+
+LRESULT CDockSiteFrame::OnDockMessage(UINT, WPARAM, LPARAM l, bool&) {
+    auto* record = (DockMessage*)l;
+    if (!record) return 0;
+    LRESULT reply = 0;
+    switch (record->code) {
+    case kDockHitTest: return HitTest(*record);
+    case kDockDock: {
+        CDockSplitter& area = (record->drag.dropFlags & kDropInnerArea) ? m_inner : m_outer;
+        record->drag.dropFlags &= ~kDropInnerArea;
+        reply = area.InsertNewSlot(*record, m_hWnd);
+        Redraw();
+        return reply;
+    }
+    case kDockRemove:
+        reply = m_outer.RemoveSlot(record->pane) || m_inner.RemoveSlot(record->pane);
+        if (reply) Redraw();
+        return reply;
+    case kDockQueryPlacement: return QueryPlacement(*record);
+    case kDockAtPlacement: {
+        CDockSplitter& area = (record->place.flags & kPlaceLeftRight) ? m_inner : m_outer;
+        reply = area.DockPane(*record, m_hWnd);
+        Redraw();
+        return reply;
+    }
+    case kDockClampFloat: return ClampFloat(*record);
+    case kDockIsAutoHide: return m_autoHide && record->target && record->target == m_autoHide->Window();
+    case kDockPin: return Pin(*record);
+    default: return 0;
+    }
+}
+
+LRESULT CDockSiteFrame::HitTest(DockMessage& record) {
+    RECT screen = record.drag.rect;
+    RECT client = screen;
+    ::MapWindowPoints(nullptr, m_hWnd, (POINT*)&client, 2);
+    record.drag.dropFlags = 0;
+    record.drag.rect = client;
+    record.target = m_hWnd;
+    LRESULT accepted = m_inner.HitTest(record);
+    if (accepted) {
+        record.drag.dropFlags |= kDropInnerArea;
+    } else {
+        record.target = m_hWnd;
+        record.drag.rect = client;
+        record.drag.dropFlags = 0;
+        accepted = m_outer.HitTest(record);
+        if (!accepted) {
+            record.target = nullptr;
+            record.drag.rect = client;
+        }
+    }
+    ::MapWindowPoints(m_hWnd, nullptr, (POINT*)&record.drag.rect, 2);
+    return accepted ? 1 : 0;
+}
+
+LRESULT CDockSiteFrame::ClampFloat(DockMessage& record) {
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    ClampFloatRect(record.drag.rect, client.right - client.left, client.bottom - client.top,
+                   ::GetSystemMetrics(SM_CXMIN), ::GetSystemMetrics(SM_CYMIN));
+    return 1;
+}
+
+LRESULT CDockSiteFrame::QueryPlacement(DockMessage& record) {
+    if (m_autoHide && m_autoHide->QueryPlacement(record)) return 1;
+    HWND target = record.target;
+    record.place.flags = 0;
+    if (LRESULT found = m_outer.QueryPlacement(record)) return found;
+    record.target = target;
+    record.place.flags = kPlaceLeftRight;
+    if (LRESULT found = m_inner.QueryPlacement(record)) return found;
+    record.target = target;
+    return 0;
+}
+
+LRESULT CDockSiteFrame::Pin(DockMessage& record) {
+    if (!m_autoHide) return 0;
+    bool barWasEmpty = false;
+    LRESULT made = m_autoHide->Pin(record, barWasEmpty);
+    if (made && barWasEmpty) {
+        UpdateLayout();
+        Redraw();
+    }
+    return made;
+}
+
+LRESULT CDockSiteFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
+    InitDocking(0);
+    handled = false;
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnSize(UINT, WPARAM w, LPARAM, bool&) {
+    // Not passed on: the default frame procedure would stretch the MDI client over the areas.
+    if (w != SIZE_MINIMIZED && m_initialised) UpdateLayout();
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnPaint(UINT, WPARAM, LPARAM, bool&) {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    DrawBars(dc);
+    ::EndPaint(m_hWnd, &ps);
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnSetCursor(UINT, WPARAM w, LPARAM l, bool& handled) {
+    if ((HWND)w == m_hWnd && LOWORD(l) == HTCLIENT) {
+        DWORD pos = ::GetMessagePos();
+        POINT p{(short)LOWORD(pos), (short)HIWORD(pos)};
+        ::ScreenToClient(m_hWnd, &p);
+        if (CDockSplitter* area = AreaAt(p); area && area->BarAt(p) != CDockSplitter::Sequence::npos) {
+            const CDockingMetrics& m = CDockingMetrics::Get();
+            ::SetCursor(area->GetAxis() == Axis::Y ? m.SizeNsCursor() : m.SizeWeCursor());
+            return TRUE;
+        }
+    }
+    handled = false;
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnLButtonDown(UINT, WPARAM, LPARAM l, bool& handled) {
+    POINT p{(short)LOWORD(l), (short)HIWORD(l)};
+    CDockSplitter* area = AreaAt(p);
+    size_t k = area ? area->BarAt(p) : CDockSplitter::Sequence::npos;
+    if (k == CDockSplitter::Sequence::npos) {
+        handled = false;
+        return 0;
+    }
+    bool outline = (CDockingMetrics::Get().DragMode() & kDragOutline) != 0;
+    if (area->TrackBar(m_hWnd, k, p, outline)) Redraw();
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnGetMinMaxInfo(UINT, WPARAM, LPARAM l, bool&) {
+    DefWindowProc();
+    auto* mmi = (MINMAXINFO*)l;
+    MINMAXINFO area{};
+    m_outer.FillMinMax(area);
+    POINT size = area.ptMinTrackSize;
+    // Margins against the docking space before the auto-hide strips, which are added next.
+    RECT window{}, docking = DockingRect();
+    ::GetWindowRect(m_hWnd, &window);
+    ::MapWindowPoints(m_hWnd, nullptr, (POINT*)&docking, 2);
+    RECT both{};
+    if (::IntersectRect(&both, &docking, &window) && ::EqualRect(&both, &docking)) {
+        size.x += (window.right - window.left) - (docking.right - docking.left);
+        size.y += (window.bottom - window.top) - (docking.bottom - docking.top);
+    }
+    if (m_autoHide) {
+        SIZE bars = m_autoHide->OccupiedThickness();
+        size.x += bars.cx;
+        size.y += bars.cy;
+    }
+    mmi->ptMinTrackSize = size;
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnSettingChange(UINT, WPARAM, LPARAM, bool&) {
+    RefreshMetrics();
+    return 0;
+}
