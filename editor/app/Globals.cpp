@@ -4,6 +4,7 @@
 
 #include "AppSettings.h"
 #include "CharClass.h"
+#include "PropertySets.h"
 #include "resource.h"
 
 CAppSettings* g_appSettings = nullptr;
@@ -25,6 +26,9 @@ bool InitGlobals() {
     g_osVersion = {};
     g_osVersion.dwOSVersionInfoSize = sizeof(g_osVersion);
     ::GetVersionExA(&g_osVersion);
+
+    g_propertySets = new CPropertySets;
+    g_propertySets->Load();
 
     g_smallImages = ::ImageList_LoadImageA(g_instance, MAKEINTRESOURCEA(IDB_SMALL_IMAGES), 16, 4, 0xFFFFFF,
                                            IMAGE_BITMAP, LR_CREATEDIBSECTION);
@@ -50,6 +54,8 @@ bool InitGlobals() {
 }
 
 void FreeGlobals() {
+    delete g_propertySets;
+    g_propertySets = nullptr;
     g_appSettings->SaveSearch();
     delete g_appSettings;
     g_appSettings = nullptr;

@@ -1,37 +1,53 @@
+// The main frame's creation and layout, its documents and services, the
+// message filter and the idle handler.
 #include "MainFrame.h"
 
+#include <algorithm>
+#include <string>
+
 #include "AppMessages.h"
+#include "AppSettings.h"
 #include "Application.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
 #include "MessageLoop.h"
-#include "resource.h"
+#include "PlaceholderDocument.h"
+#include "SizeText.h"
+#include "StatusBar.h"
 
 namespace {
 
+const int kBarsId = 0xE800;  // the toolbar and the rebar: their parents differ
+const int kStatusBarId = 0xE801;
 const int kMdiClientId = 0xE900;
 const UINT kFirstMdiChildId = 0xFF00;
-const int kWindowMenuPosition = 7;
+const int kPackBufBlockSize = 4096;
 
-// A document window until the document frames take its place: it shows the
-// file's path as its title.
-class CDocumentWindow : public CMsgWindow {
-public:
-    TW_BEGIN_MSG_MAP(CDocumentWindow)
-    TW_END_MSG_MAP()
+BOOL CALLBACK SendToWindow(HWND window, LPARAM message) {
+    const MSG* msg = (const MSG*)message;
+    ::SendMessageA(window, msg->message, msg->wParam, msg->lParam);
+    return TRUE;
+}
 
-protected:
-    WindowClassInfo GetWindowClassInfo() const override { return {"TarnwickDocument"}; }
-    void OnFinalMessage(HWND) override { delete this; }
-};
+bool HasVisibleStyle(HWND window) { return window && (::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE); }
+
+bool FocusHasSelection() {
+    HWND focus = ::GetFocus();
+    if (!focus) return false;
+    DWORD start = 0, end = 0;
+    ::SendMessageA(focus, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    return start != end;
+}
 
 }  // namespace
 
-CMainFrame::CMainFrame() {
+CMainFrame::CMainFrame() : m_packBuf(::PackBufCreate(kPackBufBlockSize)) {
     if (g_instanceGuard) m_instanceMessage = g_instanceGuard->Message();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    if (m_accelerators) ::DestroyAcceleratorTable(m_accelerators);
+}
 
 WindowClassInfo CMainFrame::GetWindowClassInfo() const {
     WindowClassInfo info;
@@ -53,22 +69,82 @@ bool CMainFrame::CreateMainWindow() {
     return true;
 }
 
+// ---- creation, layout, close ------------------------------------------------
+
+bool CMainFrame::CreateBars() {
+    m_toolbarImages = CreateToolbarImageList(g_instance, IDB_TOOLBAR);
+    m_toolbarDisabledImages = CreateToolbarImageList(g_instance, IDB_TOOLBAR_DISABLED);
+    ToolbarTemplate buttons;
+    if (!LoadToolbarTemplate(g_instance, IDR_TOOLBAR_MAIN, buttons)) return false;
+    m_toolbar = CreateMainToolbar(m_hWnd, kBarsId, buttons, m_toolbarImages.get(), m_toolbarDisabledImages.get());
+    m_rebar = CreateMainRebar(m_hWnd, kBarsId);
+    if (!m_toolbar || !m_rebar) return false;
+    AddRebarBand(m_rebar, m_toolbar);
+    m_statusBar = CreateFrameStatusBar(m_hWnd, kStatusBarId);
+    return m_statusBar != nullptr;
+}
+
 LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
+    m_menu = ::GetMenu(m_hWnd);
+    for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
+    if (!CreateBars()) return -1;
+    // Until the keyboard map is read, the built-in shortcuts.
+    m_accelerators = ::LoadAcceleratorsA(g_instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
+    m_windowMenuOwnItems = m_menuPopups[MENU_POS_WINDOW] ? ::GetMenuItemCount(m_menuPopups[MENU_POS_WINDOW]) : 0;
+
+    const OSVERSIONINFOA& os = g_osVersion;
+    m_isXpOrLater = os.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+                    (os.dwMajorVersion > 5 || (os.dwMajorVersion == 5 && os.dwMinorVersion >= 1));
+    if (g_appSettings && !g_appSettings->ReadInt(ini::kEditor, ini::kStatusBarVisible, 1)) {
+        ::ShowWindow(m_statusBar, SW_HIDE);
+    }
+
+    // The frame draws its own window list, so the client gets no Window menu.
     CLIENTCREATESTRUCT client{};
-    HMENU menu = ::GetMenu(m_hWnd);
-    client.hWindowMenu = menu ? ::GetSubMenu(menu, kWindowMenuPosition) : nullptr;
     client.idFirstChild = kFirstMdiChildId;
     m_mdiClient = ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
                                     0, 0, 0, 0, m_hWnd, (HMENU)(INT_PTR)kMdiClientId, g_instance, &client);
     if (!m_mdiClient) return -1;
+    m_mdiClientWindow.SubclassWindow(m_mdiClient);
     SetMdiClient(m_mdiClient);
     SetDefaultProc(DefaultProc::Frame);
+    m_updateUI.UIAddToolBar(m_toolbar);
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
     }
+    UpdateLayout();
     PostMessage(WM_RESTORESESSION);
+    return 0;
+}
+
+void CMainFrame::UpdateLayout() {
+    RECT client{};
+    GetClientRect(&client);
+    int top = client.top, bottom = client.bottom;
+    RECT rc{};
+    if (HasVisibleStyle(m_rebar)) {
+        ::SendMessageA(m_rebar, WM_SIZE, 0, 0);
+        ::GetWindowRect(m_rebar, &rc);
+        top += rc.bottom - rc.top;
+    }
+    if (HasVisibleStyle(m_statusBar)) {
+        ::SendMessageA(m_statusBar, WM_SIZE, 0, 0);
+        ::GetWindowRect(m_statusBar, &rc);
+        bottom -= rc.bottom - rc.top;
+    }
+    if (m_mdiClient) ::MoveWindow(m_mdiClient, 0, top, client.right, std::max(0, bottom - top), TRUE);
+}
+
+LRESULT CMainFrame::OnSize(UINT, WPARAM wParam, LPARAM, bool&) {
+    // Not to the default: it would stretch the MDI client over the bars.
+    if (wParam != SIZE_MINIMIZED) UpdateLayout();
+    return 0;
+}
+
+LRESULT CMainFrame::OnRebarHeightChange(int, NMHDR*, bool&) {
+    UpdateLayout();
     return 0;
 }
 
@@ -93,6 +169,16 @@ LRESULT CMainFrame::OnDestroy(UINT, WPARAM, LPARAM, bool&) {
     ::PostQuitMessage(0);
     return 0;
 }
+
+LRESULT CMainFrame::OnActivate(UINT, WPARAM wParam, LPARAM, bool& handled) {
+    if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
+        if (HWND active = GetActiveMdiChild()) ::PostMessageA(active, WM_DOC_CHECKFILE, 0, 0);
+    }
+    handled = false;
+    return 0;
+}
+
+// ---- the instance message -----------------------------------------------------
 
 void CMainFrame::BringToFront() {
     if (::IsIconic(m_hWnd)) ShowWindow(SW_RESTORE);
@@ -121,24 +207,171 @@ LRESULT CMainFrame::OnInstanceMessage(UINT, WPARAM wParam, LPARAM lParam, bool&)
     return 0;
 }
 
+// ---- documents ------------------------------------------------------------------
+
 bool CMainFrame::OpenDocument(const char* path, int, bool) {
     DWORD attributes = ::GetFileAttributesA(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-    auto* document = new CDocumentWindow;
-    if (!document->CreateMdiChild(m_mdiClient, path, WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN)) {
-        delete document;
-        return false;
-    }
-    return true;
+    return CPlaceholderDocument::Open(m_mdiClient, path);
 }
 
-bool CMainFrame::HasModifiedDocument() const { return false; }
+bool CMainFrame::HasModifiedDocument() const {
+    bool modified = false;
+    EnumDocuments(
+        [](IFrameDocument* document, void*, void* result) {
+            *(bool*)result = document->Describe().modified;
+            return *(bool*)result ? 0 : 1;
+        },
+        nullptr, &modified);
+    return modified;
+}
+
+HWND CMainFrame::GetActiveMdiChild() const {
+    return m_mdiClient ? (HWND)::SendMessageA(m_mdiClient, WM_MDIGETACTIVE, 0, 0) : nullptr;
+}
+
+std::vector<HWND> CMainFrame::DocumentWindows() const {
+    // Tabs are added as documents are made, and the client numbers its
+    // children in that order: until the tab strip exists, ids are tab order.
+    std::vector<HWND> windows;
+    if (!m_mdiClient) return windows;
+    for (HWND child = ::GetWindow(m_mdiClient, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::GetWindow(child, GW_OWNER)) windows.push_back(child);
+    }
+    std::sort(windows.begin(), windows.end(),
+              [](HWND a, HWND b) { return ::GetDlgCtrlID(a) < ::GetDlgCtrlID(b); });
+    return windows;
+}
+
+void CMainFrame::EnumDocuments(DocumentCallback callback, void* argument, void* result) const {
+    for (HWND window : DocumentWindows()) {
+        IFrameDocument* document = FrameDocumentOf(window);
+        if (document && !callback(document, argument, result)) break;
+    }
+}
+
+FrameDocumentState CMainFrame::DescribeOrEmpty(IFrameDocument* document) {
+    return document ? document->Describe() : FrameDocumentState();
+}
+
+void CMainFrame::ActivateDocument(HWND document) {
+    if (document) ::SendMessageA(m_mdiClient, WM_MDIACTIVATE, (WPARAM)document, 0);
+}
+
+void CMainFrame::CloseAllDocuments(bool markClosing) {
+    std::vector<HWND> windows;
+    for (HWND child = ::GetWindow(m_mdiClient, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::GetWindow(child, GW_OWNER)) windows.push_back(child);  // z-order
+    }
+    for (HWND window : windows) {
+        if (markClosing) ::SendMessageA(window, WM_DOC_CLOSE, 0, 0);
+        if (::IsWindow(window)) ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+}
+
+// ---- services -------------------------------------------------------------------
+
+void CMainFrame::ShowPane(UINT) {
+    // The panes come with the docking framework; there is nothing to show yet.
+}
+
+void CMainFrame::EnableSearchButtons(bool enable) {
+    for (UINT id : {ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_SEARCH_FIND_IN_FILES}) {
+        ::PostMessageA(m_toolbar, TB_ENABLEBUTTON, id, MAKELPARAM(enable ? TRUE : FALSE, 0));
+    }
+}
+
+void CMainFrame::SetStatusMessage(const char* text) { SetStatusText(m_statusBar, kStatusMessage, text); }
+
+void CMainFrame::UpdateStatusBar() {
+    if (!m_statusBar) return;
+    IFrameDocument* document = FrameDocumentOf(GetActiveMdiChild());
+    if (!document) {
+        for (int part = 0; part < kStatusPartCount; ++part) SetStatusText(m_statusBar, part, "");
+        return;
+    }
+    FrameDocumentState state = document->Describe();
+    if (state.kind == DocumentKind::Hex) {
+        char size[50];
+        FormatByteSize(size, sizeof(size), state.fileSize);
+        SetStatusText(m_statusBar, kStatusSize, size);
+        SetStatusText(m_statusBar, kStatusEncoding, "Binary");
+        SetStatusText(m_statusBar, kStatusMode, "OVR");
+    } else {
+        SetStatusText(m_statusBar, kStatusEncoding, EncodingStatusText(state.encoding));
+        SetStatusText(m_statusBar, kStatusMode, state.overtype ? "OVR" : "INS");
+    }
+    document->FillStatusBar(m_statusBar);
+}
+
+bool CMainFrame::HandleEscape() {
+    // The screen modes (hidden title bar, full screen) are not there yet.
+    return false;
+}
+
+void CMainFrame::ShowPopupMenu(HWND owner, UINT menuId, int x, int y) {
+    HMENU menu = ::LoadMenuA(g_instance, MAKEINTRESOURCEA(menuId));
+    if (!menu) return;
+    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_LEFTBUTTON, x, y, 0, owner, nullptr);
+    ::DestroyMenu(menu);
+}
+
+// ---- message filter and idle ------------------------------------------------
 
 BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
-    return m_mdiClient && ::TranslateMDISysAccel(m_mdiClient, msg);
+    if (m_accelerators && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST &&
+        ::TranslateAcceleratorA(m_hWnd, m_accelerators, msg)) {
+        return TRUE;
+    }
+    if (m_mdiClient && ::TranslateMDISysAccel(m_mdiClient, msg)) return TRUE;
+    HWND active = GetActiveMdiChild();
+    return active && ::SendMessageA(active, WM_FORWARDMSG, 0, (LPARAM)msg) != 0;
 }
 
 BOOL CMainFrame::OnIdle() {
+    for (UINT id = ID_PANE_EXPLORER; id <= ID_PANE_FIND_RESULTS2; ++id) m_updateUI.UISetCheck(id, 0);
+    IFrameDocument* document = FrameDocumentOf(GetActiveMdiChild());
+    FrameDocumentState state = DescribeOrEmpty(document);
+    bool editor = document && state.kind == DocumentKind::Editor;
+    bool selection = editor ? state.hasSelection : FocusHasSelection();
+    m_updateUI.UIEnable(ID_FILE_SAVE, document && state.modified);
+    for (UINT id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE}) m_updateUI.UIEnable(id, selection);
+    m_updateUI.UIEnable(ID_EDIT_PASTE, ::IsClipboardFormatAvailable(CF_TEXT) != FALSE);
+    m_updateUI.UIEnable(ID_EDIT_UNDO, document && state.canUndo);
+    m_updateUI.UIEnable(ID_EDIT_REDO, editor && state.canRedo);
     m_updateUI.UIUpdateToolBar();
     return FALSE;
+}
+
+bool CMainFrame::IsMenuBarVisible() const { return m_menu && ::GetMenu(m_hWnd) == m_menu; }
+
+// By the bar's own style: IsWindowVisible also asks the frame, which is hidden until the session is restored.
+bool CMainFrame::IsToolbarVisible() const { return HasVisibleStyle(m_rebar); }
+
+bool CMainFrame::IsStatusBarVisible() const { return HasVisibleStyle(m_statusBar); }
+
+// ---- other messages -------------------------------------------------------------
+
+LRESULT CMainFrame::OnClientDoubleClick(UINT, WPARAM, LPARAM, bool&) {
+    uint32_t mask = g_appSettings ? g_appSettings->EditorMask : 0;
+    switch ((mask & kMaskClientDoubleClick) >> 6) {
+    case 0: SendMessage(WM_COMMAND, ID_FILE_OPEN); break;
+    case 1: SendMessage(WM_COMMAND, ID_FILE_NEW); break;
+    default: break;
+    }
+    return 0;
+}
+
+LRESULT CMainFrame::OnSendToDescendants(UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
+    MSG message{m_hWnd, msg, wParam, lParam, 0, {0, 0}};
+    ::EnumChildWindows(m_hWnd, SendToWindow, (LPARAM)&message);  // every descendant, not only children
+    return 0;
+}
+
+LRESULT CMainFrame::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, bool&) {
+    auto* info = (MINMAXINFO*)lParam;
+    POINT twice{2 * ::GetSystemMetrics(SM_CXSCREEN), 2 * ::GetSystemMetrics(SM_CYSCREEN)};
+    info->ptMaxSize = twice;
+    info->ptMaxTrackSize = twice;
+    return 0;
 }

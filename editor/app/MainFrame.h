@@ -1,13 +1,28 @@
 #pragma once
-// The editor's top-level window: an MDI frame that receives every command,
-// opens documents and answers the instance message of a later start.
+// The editor's top-level window: an MDI frame with the menu bar, the
+// toolbar in a rebar and the status bar. It receives every command, handles
+// the application-wide ones and sends the rest to the active document.
+#include <memory>
 #include <string>
 #include <vector>
 
+#include <dovari.h>
+
 #include "AppMessages.h"
+#include "FrameDocument.h"
+#include "MdiClientWindow.h"
 #include "MessageLoop.h"
+#include "ToolbarBuilder.h"
 #include "UpdateUI.h"
 #include "Window.h"
+#include "resource.h"
+
+struct PackBufFreer {
+    void operator()(PackBuf* buf) const { ::PackBufFree(buf); }
+};
+
+// Called once per document in tab order; returning 0 stops the walk.
+using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
 
 class CMainFrame : public CMsgWindow, public IMessageLoopFilter, public IIdleHandler {
 public:
@@ -19,17 +34,80 @@ public:
     // Opens a file in a document window; false when it cannot.
     bool OpenDocument(const char* path, int openType, bool addToRecent);
     HWND MdiClientWindow() const { return m_mdiClient; }
+    HWND StatusBar() const { return m_statusBar; }
+    HWND Rebar() const { return m_rebar; }
+    HWND Toolbar() const { return m_toolbar; }
+    PackBuf* ToolBuffer() const { return m_packBuf.get(); }
     // True when any open document has unsaved changes.
     bool HasModifiedDocument() const;
+
+    // The active MDI child, or null.
+    HWND GetActiveMdiChild() const;
+    // The document windows in tab order.
+    std::vector<HWND> DocumentWindows() const;
+    void EnumDocuments(DocumentCallback callback, void* argument, void* result) const;
+    // Makes the pane of show command id (802-807) visible.
+    void ShowPane(UINT id);
+    void EnableSearchButtons(bool enable);
+    // Part 4 of the status bar; null or "" for none.
+    void SetStatusMessage(const char* text);
+    // Parts 0-3 from the active document; all parts empty without one.
+    void UpdateStatusBar();
+    // Asks every document to close (WM_DOC_CLOSE first when markClosing).
+    void CloseAllDocuments(bool markClosing);
+    // Escape in a document: leaves a screen mode when one is on; true when it did.
+    bool HandleEscape();
+    // Tracks the first submenu of a menu resource at a screen point.
+    static void ShowPopupMenu(HWND owner, UINT menuId, int x, int y);
 
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnIdle() override;
 
     TW_BEGIN_MSG_MAP(CMainFrame)
         TW_MESSAGE_HANDLER(WM_CREATE, OnCreate)
+        TW_MESSAGE_HANDLER(WM_ACTIVATE, OnActivate)
         TW_MESSAGE_HANDLER(WM_CLOSE, OnClose)
+        TW_MESSAGE_HANDLER(WM_INITMENUPOPUP, OnInitMenuPopup)
+        TW_MESSAGE_HANDLER(WM_MENUSELECT, OnMenuSelect)
+        TW_MESSAGE_HANDLER(WM_LBUTTONDBLCLK, OnClientDoubleClick)
         TW_REGISTERED_MESSAGE_HANDLER(m_instanceMessage, OnInstanceMessage)
+        TW_MESSAGE_HANDLER(WM_SYSCOLORCHANGE, OnSendToDescendants)
+        TW_MESSAGE_HANDLER(WM_SETTINGCHANGE, OnSendToDescendants)
+        TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+        TW_MESSAGE_HANDLER(WM_CONTEXTMENU, OnToolbarContextMenu)
+        TW_COMMAND_ID_HANDLER(ID_FILE_CLOSE_OTHERS, OnCloseOthers)
+        TW_COMMAND_ID_HANDLER(ID_APP_EXIT, OnExit)
+        TW_COMMAND_RANGE_HANDLER(ID_EDIT_CUT, ID_EDIT_PASTE, OnClipboardCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_VIEW_MENUBAR, ID_VIEW_TOOLBAR, OnToggleBar)
+        TW_COMMAND_ID_HANDLER(ID_VIEW_STATUS_BAR, OnToggleStatusBar)
+        TW_COMMAND_ID_HANDLER(ID_SEARCH_HELP, OnContextHelp)
+        TW_COMMAND_RANGE_HANDLER(ID_WINDOW_NEXT, ID_WINDOW_PREV, OnNextPreviousTab)
+        TW_COMMAND_RANGE_HANDLER(ID_PANE_EXPLORER, ID_PANE_FIND_RESULTS2, OnTogglePane)
+        TW_COMMAND_ID_HANDLER(ID_WINDOW_TOPMOST, OnTopmost)
+        TW_COMMAND_RANGE_HANDLER(ID_WINDOW_CASCADE, ID_WINDOW_ARRANGE, OnArrangeWindows)
+        TW_COMMAND_RANGE_HANDLER(ID_HELP_TOPICS, ID_HELP_HOME_PAGE, OnOpenWebLink)
+        TW_COMMAND_ID_HANDLER(ID_HELP_FEEDBACK, OnOpenWebLink)
+        TW_COMMAND_RANGE_HANDLER(ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, OnWindowListItem)
+        // Commands of later pieces: kept from the documents until they come.
+        TW_COMMAND_RANGE_HANDLER(ID_FILE_NEW, ID_FILE_OPEN, OnPendingCommand)
+        TW_COMMAND_ID_HANDLER(ID_FILE_CLOSE_ALL, OnPendingCommand)
+        TW_COMMAND_ID_HANDLER(ID_FILE_SAVE_ALL, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_FILE_LOAD_WORKSPACE, ID_FILE_SAVE_WORKSPACE, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_SEARCH_FIND, ID_SEARCH_REPLACE, OnPendingCommand)
+        TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
+        TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_LAYOUT_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, OnPendingCommand)
+        TW_MESSAGE_HANDLER(WM_COMMAND, OnForwardCommand)
         TW_MESSAGE_HANDLER(WM_RESTORESESSION, OnRestoreSession)
+        TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
+        TW_NOTIFY_CODE_HANDLER(RBN_HEIGHTCHANGE, OnRebarHeightChange)
         TW_MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
         TW_CHAIN_MSG_MAP_MEMBER(m_updateUI)
     TW_END_MSG_MAP()
@@ -39,14 +117,61 @@ protected:
 
 private:
     LRESULT OnCreate(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnActivate(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnClose(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnInitMenuPopup(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnMenuSelect(UINT, WPARAM, LPARAM, bool&) { return 0; }
+    LRESULT OnClientDoubleClick(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnInstanceMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnSendToDescendants(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnToolbarContextMenu(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnRestoreSession(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnRebarHeightChange(int, NMHDR*, bool&);
+    LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
+
+    LRESULT OnCloseOthers(WORD, WORD, HWND, bool&);
+    LRESULT OnExit(WORD, WORD, HWND, bool&);
+    LRESULT OnClipboardCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnToggleBar(WORD, WORD, HWND, bool&);
+    LRESULT OnToggleStatusBar(WORD, WORD, HWND, bool&);
+    LRESULT OnContextHelp(WORD, WORD, HWND, bool&);
+    LRESULT OnNextPreviousTab(WORD, WORD, HWND, bool&);
+    LRESULT OnTogglePane(WORD, WORD, HWND, bool&);
+    LRESULT OnTopmost(WORD, WORD, HWND, bool&);
+    LRESULT OnArrangeWindows(WORD, WORD, HWND, bool&);
+    LRESULT OnOpenWebLink(WORD, WORD, HWND, bool&);
+    LRESULT OnWindowListItem(WORD, WORD, HWND, bool&);
+    LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
+    LRESULT OnForwardCommand(UINT, WPARAM, LPARAM, bool&);
+
+    bool CreateBars();
+    void UpdateLayout();
     void BringToFront();
+    bool IsMenuBarVisible() const;
+    bool IsToolbarVisible() const;
+    bool IsStatusBarVisible() const;
+    void ShowStatusBar(bool show);
+    void RebuildWindowList(HMENU windowMenu);
+    void ActivateDocument(HWND document);
+    static FrameDocumentState DescribeOrEmpty(IFrameDocument* document);
 
     CUpdateUI m_updateUI;
+    CMdiClientWindow m_mdiClientWindow;
+    HMENU m_menu = nullptr;                 // the menu bar, also while it is hidden
+    HMENU m_menuPopups[MENU_POS_WINDOW + 1] = {};
+    int m_windowMenuOwnItems = 0;
+    HWND m_rebar = nullptr;
+    HWND m_toolbar = nullptr;
+    HWND m_statusBar = nullptr;
     HWND m_mdiClient = nullptr;
+    ImageListHandle m_toolbarImages;
+    ImageListHandle m_toolbarDisabledImages;
     UINT m_instanceMessage = 0;
+    HACCEL m_accelerators = nullptr;
+    bool m_hideTitleBar = false;
     bool m_starting = true;
+    bool m_isXpOrLater = false;
+    std::unique_ptr<PackBuf, PackBufFreer> m_packBuf;
 };

@@ -33,6 +33,11 @@ ProgramProcess::~ProgramProcess() {
 }
 
 bool ProgramProcess::Start(const std::string& exe, const std::string& arguments, const std::string& folder) {
+    // A copied program needs the library it imports beside it.
+    std::string programFolder = exe.substr(0, exe.find_last_of('\\'));
+    if (programFolder != BuildFolder()) {
+        ::CopyFileA((BuildFolder() + "\\dovari.dll").c_str(), (programFolder + "\\dovari.dll").c_str(), TRUE);
+    }
     std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{sizeof(startup)};
     return ::CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),

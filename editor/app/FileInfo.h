@@ -1,0 +1,25 @@
+#pragma once
+// What the editor asks of a file on disk: its stamp, whether it is there,
+// whether it is a folder.
+#include <windows.h>
+
+#include <cstdint>
+
+// The last-write time as local DOS date (high 16 bits) and time (low 16 bits).
+using FileStamp = int32_t;
+inline constexpr FileStamp kNoFileStamp = -1;
+
+// The stamp with what it cannot tell apart: the stamp has 2-second steps and
+// moves with daylight saving, so a change is judged on the UTC time and size.
+struct FileStampDetail {
+    FileStamp stamp = kNoFileStamp;
+    FILETIME lastWriteUtc = {};
+    uint64_t size = 0;
+};
+
+// False (stamp -1) for a missing file, a folder or a time without DOS form.
+bool GetFileStampDetail(const char* path, FileStampDetail& detail);
+FileStamp GetFileStamp(const char* path);
+// Files and folders alike.
+bool FileExists(const char* path);
+bool IsDirectory(const char* path);

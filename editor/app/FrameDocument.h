@@ -1,0 +1,48 @@
+#pragma once
+// What the main frame asks of a document window: the state its menus,
+// toolbar and status bar follow. An MDI child's GWLP_USERDATA holds its
+// IFrameDocument; the document frames implement it.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+enum class DocumentKind { Editor, Hex };
+
+struct FrameDocumentState {
+    DocumentKind kind = DocumentKind::Editor;
+    std::string path;            // "<...>" for an untitled document
+    bool modified = false;
+    bool hasSelection = false;
+    bool canUndo = false;        // the hex view's own undo state for a hex document
+    bool canRedo = false;
+    uint32_t displayBits = 0;    // EditorMask bits 9-14: highlight, wrap, numbers, blanks, line ends, guides
+    bool useTabs = false;
+    int encoding = 0;            // encoding codes 0-4
+    int lineEnds = 0;            // 0 CRLF, 1 CR, 2 LF
+    bool readOnly = false;       // the view
+    bool fileReadOnly = false;   // the file on disk
+    bool overtype = false;
+    bool watchesClipboard = false;
+    int language = 0;            // index into the language table
+    uint64_t fileSize = 0;       // the hex view's file size
+};
+
+class IFrameDocument {
+public:
+    virtual ~IFrameDocument() = default;
+    virtual FrameDocumentState Describe() const = 0;
+    // The view's own status-bar parts (position and size) into the bar.
+    virtual void FillStatusBar(HWND statusBar) const = 0;
+    // The selection or the word at the caret, in the component's code page;
+    // "" when there is none.
+    virtual std::string HelpKeyword() const = 0;
+};
+
+inline void AttachFrameDocument(HWND window, IFrameDocument* document) {
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, (LONG_PTR)document);
+}
+
+inline IFrameDocument* FrameDocumentOf(HWND window) {
+    return window ? reinterpret_cast<IFrameDocument*>(::GetWindowLongPtrA(window, GWLP_USERDATA)) : nullptr;
+}

@@ -1,0 +1,126 @@
+#include "MenuState.h"
+
+#include "AppSettings.h"
+#include "resource.h"
+
+namespace {
+
+void Enable(HMENU menu, UINT id, bool enabled) {
+    ::EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void EnableRange(HMENU menu, UINT first, UINT last, bool enabled) {
+    for (UINT id = first; id <= last; ++id) Enable(menu, id, enabled);
+}
+
+void Check(HMENU menu, UINT id, bool checked) {
+    ::CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+struct Facts {
+    bool document, editor, hex, modified, selection;
+};
+
+void FileMenu(HMENU menu, const Facts& f) {
+    for (UINT id : {ID_FILE_CLOSE, ID_FILE_CLOSE_OTHERS, ID_FILE_CLOSE_ALL, ID_FILE_SAVE_AS, ID_FILE_SAVE_ALL,
+                    ID_FILE_LOAD_WORKSPACE, ID_FILE_SAVE_WORKSPACE, ID_FILE_PRINT})
+        Enable(menu, id, f.document);
+    Enable(menu, ID_FILE_SAVE, f.modified);
+    Enable(menu, ID_FILE_RELOAD, f.modified);
+    EnableRange(menu, ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_TEX, f.editor);
+}
+
+void EditMenu(HMENU menu, const Facts& f, const FrameDocumentState* d, bool clipboard) {
+    Enable(menu, ID_EDIT_UNDO, f.document && d->canUndo);
+    Enable(menu, ID_EDIT_REDO, f.editor && d->canRedo);
+    for (UINT id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE, ID_EDIT_LOWERCASE, ID_EDIT_UPPERCASE, ID_EDIT_COPY_RTF})
+        Enable(menu, id, f.editor && f.selection);
+    Enable(menu, ID_EDIT_PASTE, f.editor && clipboard);
+    EnableRange(menu, ID_EDIT_SELECT_ALL, ID_EDIT_LINES_JOIN, f.document);
+    EnableRange(menu, ID_EDIT_STRIP_TRAILING, ID_EDIT_SPACES_TO_TABS, f.document);
+    Enable(menu, ID_EDIT_SWAP_CLIPBOARD, f.selection && clipboard);
+}
+
+void ViewMenu(HMENU menu, const Facts& f, const FrameDocumentState* d, const MenuContext& c) {
+    Check(menu, ID_VIEW_HIDE_TITLE, c.hideTitleBar);
+    EnableRange(menu, ID_VIEW_HIGHLIGHT, ID_VIEW_UNFOLD_ALL, f.editor);
+    Check(menu, ID_VIEW_MENUBAR, c.menuBarVisible);
+    Check(menu, ID_VIEW_TOOLBAR, c.toolbarVisible);
+    Check(menu, ID_VIEW_STATUS_BAR, c.statusBarVisible);
+    const struct { UINT id; uint32_t bit; } displays[] = {
+        {ID_VIEW_HIGHLIGHT, kMaskSyntaxHighlight}, {ID_VIEW_WRAP, kMaskWrap},
+        {ID_VIEW_LINE_NUMBERS, kMaskLineNumbers},  {ID_VIEW_WHITESPACE, kMaskWhiteSpace},
+        {ID_VIEW_LINE_ENDS, kMaskLineEnds},        {ID_VIEW_INDENT_GUIDES, kMaskIndentGuides}};
+    for (const auto& display : displays) Check(menu, display.id, f.editor && (d->displayBits & display.bit));
+}
+
+void SearchMenu(HMENU menu, const Facts& f) {
+    EnableRange(menu, ID_SEARCH_FIND, ID_SEARCH_PREV_WORD, f.document);
+    Enable(menu, ID_SEARCH_GOTO_LINE, f.document);
+    Enable(menu, ID_SEARCH_GOTO_SYMBOL, f.editor);
+    EnableRange(menu, ID_SEARCH_HELP, ID_SEARCH_CLEAR_BOOKMARKS, f.editor);
+}
+
+void DocumentMenu(HMENU menu, const Facts& f, const FrameDocumentState* d) {
+    EnableRange(menu, ID_DOC_USE_TABS, ID_DOC_EOL_CR, f.editor);
+    Enable(menu, ID_DOC_READONLY, f.document);
+    Check(menu, ID_DOC_READONLY, f.document && d->readOnly);
+    Enable(menu, ID_DOC_CLEAR_READONLY, f.document && d->fileReadOnly);
+    Check(menu, ID_DOC_USE_TABS, f.editor && d->useTabs);
+    const struct { UINT id; int lineEnds; } conversions[] = {
+        {ID_DOC_EOL_CRLF, 0}, {ID_DOC_EOL_LF, 2}, {ID_DOC_EOL_CR, 1}};
+    for (const auto& c : conversions) {
+        if (f.editor && d->lineEnds == c.lineEnds) Enable(menu, c.id, false);
+    }
+    for (int code = 0; code < 5; ++code) Check(menu, ID_DOC_ENC_ANSI + code, f.editor && d->encoding == code);
+}
+
+void ToolsMenu(HMENU menu, const Facts& f, const FrameDocumentState* d) {
+    Enable(menu, ID_TOOLS_LOCATE_FILE, f.document);
+    Enable(menu, ID_TOOLS_OPEN_DEFAULT, f.document);
+    Enable(menu, ID_TOOLS_WATCH_CLIPBOARD, f.editor);
+    Enable(menu, ID_TOOLS_FILE_PROPERTIES, f.editor);
+    Check(menu, ID_TOOLS_WATCH_CLIPBOARD, f.editor && d->watchesClipboard);
+}
+
+void LanguageMenu(HMENU menu, const Facts& f, const FrameDocumentState* d) {
+    Enable(menu, ID_LANGUAGE_HEX, f.document);
+    Check(menu, ID_LANGUAGE_HEX, f.hex);
+    int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        UINT id = ::GetMenuItemID(menu, i);
+        if (id < ID_LANGUAGE_FIRST || id > ID_LANGUAGE_LAST) continue;
+        Enable(menu, id, f.document);
+        Check(menu, id, f.editor && d->language == (int)(id - ID_LANGUAGE_FIRST));
+    }
+}
+
+void WindowMenu(HMENU menu, const Facts& f, const MenuContext& c) {
+    Enable(menu, ID_WINDOW_NEXT, f.document);
+    Enable(menu, ID_WINDOW_PREV, f.document);
+    EnableRange(menu, ID_WINDOW_CASCADE, ID_WINDOW_ARRANGE, f.document);
+    for (int i = 0; i < 6; ++i) Check(menu, ID_PANE_EXPLORER + i, c.paneVisible[i]);
+}
+
+}  // namespace
+
+void ApplyMenuState(int menuIndex, HMENU popup, const MenuContext& context) {
+    const FrameDocumentState* d = context.document;
+    Facts f{};
+    f.document = d != nullptr;
+    f.editor = d && d->kind == DocumentKind::Editor;
+    f.hex = d && d->kind == DocumentKind::Hex;
+    f.modified = d && d->modified;
+    f.selection = f.editor && d->hasSelection;
+    switch (menuIndex) {
+    case MENU_POS_FILE: FileMenu(popup, f); break;
+    case MENU_POS_EDIT: EditMenu(popup, f, d, context.clipboardHasText); break;
+    case MENU_POS_VIEW: ViewMenu(popup, f, d, context); break;
+    case MENU_POS_SEARCH: SearchMenu(popup, f); break;
+    case MENU_POS_DOCUMENT: DocumentMenu(popup, f, d); break;
+    case MENU_POS_TOOLS: ToolsMenu(popup, f, d); break;
+    case MENU_POS_LANGUAGE: LanguageMenu(popup, f, d); break;
+    case MENU_POS_WINDOW: WindowMenu(popup, f, context); break;
+    default: break;
+    }
+}

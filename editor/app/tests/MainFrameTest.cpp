@@ -1,0 +1,748 @@
+// The real main frame under Wine, driven with messages: command routing to
+// the active document, the menu rules, the status bar, the bars and the
+// frame's own commands. Documents are spies that report a chosen state.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AppSettings.h"
+#include "Globals.h"
+#include "MainFrame.h"
+#include "MessageLoop.h"
+#include "SizeText.h"
+#include "StatusBar.h"
+#include "TempFolder.h"
+#include "ToolbarBuilder.h"
+#include "UiSeams.h"
+#include "resource.h"
+
+namespace {
+
+void Pump() {
+    MSG msg;
+    for (int round = 0; round < 3; ++round) {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(1);
+    }
+}
+
+// A window that counts the messages it gets.
+class CRecorder : public CMsgWindow {
+public:
+    std::map<UINT, int> counts;
+
+    TW_BEGIN_MSG_MAP(CRecorder)
+        TW_MESSAGE_HANDLER(WM_SYSCOLORCHANGE, Count)
+        TW_MESSAGE_HANDLER(WM_SETTINGCHANGE, Count)
+        TW_MESSAGE_HANDLER(WM_CUT, Count)
+        TW_MESSAGE_HANDLER(WM_COPY, Count)
+        TW_MESSAGE_HANDLER(WM_PASTE, Count)
+    TW_END_MSG_MAP()
+
+protected:
+    WindowClassInfo GetWindowClassInfo() const override { return {"TestRecorder"}; }
+
+private:
+    LRESULT Count(UINT msg, WPARAM, LPARAM, bool&) {
+        ++counts[msg];
+        return 0;
+    }
+};
+
+class CSpyDocument : public CMsgWindow, public IFrameDocument {
+public:
+    FrameDocumentState state;
+    std::vector<std::pair<WPARAM, LPARAM>> commands;
+    int checkFileCount = 0;
+    int forwardCount = 0;
+    int closeCount = 0;
+
+    FrameDocumentState Describe() const override { return state; }
+    void FillStatusBar(HWND bar) const override {
+        SetStatusText(bar, kStatusPosition, "position");
+        if (state.kind == DocumentKind::Editor) SetStatusText(bar, kStatusSize, "size");
+    }
+    std::string HelpKeyword() const override { return "printf"; }
+    int CommandCount(WORD id) const {
+        int n = 0;
+        for (auto& c : commands) n += LOWORD(c.first) == id;
+        return n;
+    }
+
+    TW_BEGIN_MSG_MAP(CSpyDocument)
+        TW_MESSAGE_HANDLER(WM_CREATE, OnCreate)
+        TW_MESSAGE_HANDLER(WM_COMMAND, OnCommand)
+        TW_MESSAGE_HANDLER(WM_DOC_CHECKFILE, OnCheckFile)
+        TW_MESSAGE_HANDLER(WM_FORWARDMSG, OnForward)
+        TW_MESSAGE_HANDLER(WM_DOC_CLOSE, OnDocClose)
+    TW_END_MSG_MAP()
+
+protected:
+    WindowClassInfo GetWindowClassInfo() const override { return {"TestSpyDocument"}; }
+
+private:
+    LRESULT OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
+        AttachFrameDocument(m_hWnd, this);
+        handled = false;
+        return 0;
+    }
+    LRESULT OnCommand(UINT, WPARAM w, LPARAM l, bool&) {
+        commands.emplace_back(w, l);
+        return 0;
+    }
+    LRESULT OnCheckFile(UINT, WPARAM, LPARAM, bool&) {
+        ++checkFileCount;
+        return 0;
+    }
+    LRESULT OnDocClose(UINT, WPARAM, LPARAM, bool&) {
+        ++closeCount;
+        return 0;
+    }
+    LRESULT OnForward(UINT, WPARAM, LPARAM, bool&) {
+        ++forwardCount;
+        return 1;
+    }
+};
+
+// The frame with a record of the commands it receives itself.
+// Popup menus it tracks are noted with their checks and closed at once.
+class CRecordingFrame : public CMainFrame {
+public:
+    std::vector<WORD> commands;
+    std::vector<std::vector<UINT>> trackedMenus;  // the checked ids of each
+    bool ProcessWindowMessage(HWND hWnd, UINT msg, WPARAM w, LPARAM l, LRESULT& result, DWORD mapId) override {
+        if (msg == WM_COMMAND) commands.push_back(LOWORD(w));
+        if (msg == WM_ENTERIDLE && w == MSGF_MENU) ::EndMenu();
+        if (msg == WM_INITMENUPOPUP && !HIWORD(l) && (HMENU)w != ::GetSubMenu(::GetMenu(hWnd), LOWORD(l))) {
+            std::vector<UINT> checked;
+            for (int i = 0; i < ::GetMenuItemCount((HMENU)w); ++i) {
+                if (::GetMenuState((HMENU)w, i, MF_BYPOSITION) & MF_CHECKED) checked.push_back(::GetMenuItemID((HMENU)w, i));
+            }
+            trackedMenus.push_back(checked);
+        }
+        return CMainFrame::ProcessWindowMessage(hWnd, msg, w, l, result, mapId);
+    }
+};
+
+struct Environment : ::testing::Environment {
+    void SetUp() override {
+        ::OleInitialize(nullptr);
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES};
+        ::InitCommonControlsEx(&controls);
+        g_instance = ::GetModuleHandleA(nullptr);
+        g_module.Init(g_instance);
+        folder = std::make_unique<TempFolder>();
+        g_appSettings = new CAppSettings(folder->Path().c_str());
+        InitGlobals();
+        g_module.AddMessageLoop(&loop);
+    }
+    void TearDown() override {
+        g_module.RemoveMessageLoop();
+        delete g_appSettings;
+        g_appSettings = nullptr;
+        folder.reset();
+        ::OleUninitialize();
+    }
+    std::unique_ptr<TempFolder> folder;
+    CMessageLoop loop;
+};
+
+Environment* const g_environment =
+    static_cast<Environment*>(::testing::AddGlobalTestEnvironment(new Environment));
+
+struct Recorded {
+    std::string text, caption, target;
+    int boxes = 0, opens = 0;
+} g_recorded;
+
+int RecordMessageBox(HWND, const char* text, const char* caption, UINT) {
+    ++g_recorded.boxes;
+    g_recorded.text = text;
+    g_recorded.caption = caption;
+    return IDOK;
+}
+
+void RecordShellOpen(HWND, const char* target, int) {
+    ++g_recorded.opens;
+    g_recorded.target = target;
+}
+
+bool HasVisibleStyle(HWND window) { return (::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+std::string IniPath() { return g_environment->folder->File("tarnwick.ini"); }
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_recorded = Recorded();
+        SetMessageBoxHook(RecordMessageBox);
+        SetShellOpenHook(RecordShellOpen);
+        g_appSettings->EditorMask = 0;
+        ASSERT_TRUE(frame.CreateMainWindow());
+        g_mainFrame = &frame;
+        Pump();  // the posted start-up shows the frame
+    }
+    void TearDown() override {
+        frame.DestroyWindow();
+        Pump();
+        g_mainFrame = nullptr;
+        SetMessageBoxHook(nullptr);
+        SetShellOpenHook(nullptr);
+        ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, IniPath().c_str());
+        ::DeleteFileA(IniPath().c_str());
+    }
+
+    CSpyDocument& AddDocument(const std::string& path, DocumentKind kind = DocumentKind::Editor) {
+        documents.push_back(std::make_unique<CSpyDocument>());
+        CSpyDocument& document = *documents.back();
+        document.state.path = path;
+        document.state.kind = kind;
+        EXPECT_TRUE(document.CreateMdiChild(frame.MdiClientWindow(), path.c_str(), WS_VISIBLE | WS_OVERLAPPEDWINDOW));
+        Pump();
+        return document;
+    }
+    void Command(UINT id, LPARAM lParam = 0) { frame.SendMessage(WM_COMMAND, id, lParam); }
+    HMENU Popup(int index) { return ::GetSubMenu(::GetMenu(frame), index); }
+    void OpenMenu(int index) { frame.SendMessage(WM_INITMENUPOPUP, (WPARAM)Popup(index), MAKELPARAM(index, 0)); }
+    void Activate(const CSpyDocument& document) {
+        ::SendMessageA(frame.MdiClientWindow(), WM_MDIACTIVATE, (WPARAM)document.m_hWnd, 0);
+    }
+    std::string PartText(int part) {
+        char text[256] = {};
+        ::SendMessageA(frame.StatusBar(), SB_GETTEXTA, part, (LPARAM)text);
+        return text;
+    }
+
+    std::vector<std::unique_ptr<CSpyDocument>> documents;  // outlive the frame's windows
+    CRecordingFrame frame;
+};
+
+// ---- command routing ----------------------------------------------------------
+
+TEST_F(MainFrameTest, CommandsTheFrameDoesNotHandleReachTheActiveDocumentOnce) {
+    CSpyDocument& other = AddDocument("C:\\other.txt");
+    CSpyDocument& active = AddDocument("C:\\active.txt");
+    const UINT forwarded[] = {102, 105, 106, 108, 111, 114, 200, 205, 218, 232, 305, 316, 337, 402, 405, 407,
+                              408, 415, 500, 510, 680, 683, 700, 782, 57606, 57607};
+    for (UINT id : forwarded) {
+        Command(id, 1234);
+        EXPECT_EQ(1, active.CommandCount(id)) << id;
+        ASSERT_FALSE(active.commands.empty());
+        EXPECT_EQ(1234, active.commands.back().second) << "lParam unchanged";
+    }
+    EXPECT_TRUE(other.commands.empty());
+}
+
+TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
+    CSpyDocument& document = AddDocument("C:\\a.txt");
+    // Each of these would have a visible effect checked elsewhere; here only
+    // that the document never sees them. The pair toggles restore the state.
+    const UINT own[] = {100, 101, 103, 104, 107, 109, 110, 202, 203, 204, 300, 300, 301, 301, 302, 302, 303, 304,
+                        400, 401, 406, 409, 600, 679, 684, 699, 701, 781, 800, 801, 802, 807, 808, 808, 813, 814,
+                        820, 821, 822, 823, 824, 825, 826, 836, 837, 857, 858, 958, 0xE110, 0xE11F};
+    for (UINT id : own) {
+        Command(id);
+        EXPECT_EQ(0, document.CommandCount(id)) << id;
+    }
+    Pump();
+}
+
+TEST_F(MainFrameTest, WithoutADocumentCommandsGoNowhere) {
+    Command(205);
+    Command(800);
+    Command(858);
+    EXPECT_EQ(nullptr, frame.GetActiveMdiChild());
+}
+
+TEST_F(MainFrameTest, NextAndPreviousTabWrapAtBothEnds) {
+    CSpyDocument& first = AddDocument("C:\\1.txt");
+    AddDocument("C:\\2.txt");
+    CSpyDocument& third = AddDocument("C:\\3.txt");
+    Activate(first);
+    Command(ID_WINDOW_PREV);
+    EXPECT_EQ(third.m_hWnd, frame.GetActiveMdiChild());
+    Command(ID_WINDOW_NEXT);
+    EXPECT_EQ(first.m_hWnd, frame.GetActiveMdiChild());
+    Command(ID_WINDOW_NEXT);
+    EXPECT_EQ(documents[1]->m_hWnd, frame.GetActiveMdiChild());
+}
+
+TEST_F(MainFrameTest, WindowListNamesEachDocumentAndActivatesIt) {
+    CSpyDocument& first = AddDocument("C:\\dir\\one.txt");
+    CSpyDocument& second = AddDocument("D:\\two.cpp");
+    AddDocument("three");
+    Activate(second);
+    HMENU window = Popup(MENU_POS_WINDOW);
+    int own = ::GetMenuItemCount(window);
+    for (int round = 0; round < 2; ++round) {  // rebuilt, not appended again
+        OpenMenu(MENU_POS_WINDOW);
+        ASSERT_EQ(own + 4, ::GetMenuItemCount(window));
+    }
+    EXPECT_TRUE(::GetMenuState(window, own, MF_BYPOSITION) & MF_SEPARATOR);
+    const char* names[] = {"one.txt", "two.cpp", "three"};
+    for (int i = 0; i < 3; ++i) {
+        char text[64] = {};
+        ::GetMenuStringA(window, own + 1 + i, text, sizeof(text), MF_BYPOSITION);
+        EXPECT_STREQ(names[i], text);
+        EXPECT_EQ((UINT)ID_WINDOW_LIST_FIRST + i, ::GetMenuItemID(window, own + 1 + i));
+        EXPECT_EQ(i == 1, (::GetMenuState(window, own + 1 + i, MF_BYPOSITION) & MF_CHECKED) != 0) << i;
+    }
+    Command(ID_WINDOW_LIST_FIRST);
+    EXPECT_EQ(first.m_hWnd, frame.GetActiveMdiChild());
+
+    for (auto& document : documents) document->DestroyWindow();
+    OpenMenu(MENU_POS_WINDOW);
+    EXPECT_EQ(own, ::GetMenuItemCount(window)) << "no separator without documents";
+}
+
+TEST_F(MainFrameTest, WindowListEndsWithTheLastIdOfItsRange) {
+    const int kIds = ID_WINDOW_LIST_LAST - ID_WINDOW_LIST_FIRST + 1;
+    for (int i = 0; i <= kIds; ++i) AddDocument("C:\\" + std::to_string(i));
+    HMENU window = Popup(MENU_POS_WINDOW);
+    int own = ::GetMenuItemCount(window);
+    OpenMenu(MENU_POS_WINDOW);
+    ASSERT_EQ(own + 1 + kIds, ::GetMenuItemCount(window));
+    EXPECT_EQ((UINT)ID_WINDOW_LIST_LAST, ::GetMenuItemID(window, own + kIds));
+}
+
+TEST_F(MainFrameTest, CloseOthersClosesAllButTheActiveDocument) {
+    AddDocument("C:\\1.txt");
+    CSpyDocument& keep = AddDocument("C:\\2.txt");
+    AddDocument("C:\\3.txt");
+    Activate(keep);
+    Command(ID_FILE_CLOSE_OTHERS);
+    Pump();
+    EXPECT_EQ(std::vector<HWND>{keep.m_hWnd}, frame.DocumentWindows());
+}
+
+// ---- menu rules -------------------------------------------------------------------
+
+const int kEncodingUtf8 = 3;
+
+enum State { kNone, kHex, kEditor, kModified, kSelection, kStateCount };
+
+void Configure(FrameDocumentState& s, State state) {
+    s.encoding = kEncodingUtf8;
+    s.lineEnds = 2;  // LF
+    s.displayBits = kMaskWrap | kMaskLineNumbers;
+    s.useTabs = true;
+    s.language = 2;
+    if (state == kHex) s.canUndo = true;
+    if (state == kModified) s.modified = s.canUndo = s.readOnly = s.fileReadOnly = true;
+    if (state == kSelection) s.hasSelection = s.canRedo = true;
+}
+
+TEST_F(MainFrameTest, MenuItemsFollowTheActiveDocument) {
+    struct Row {
+        int menu;
+        UINT id;
+        bool enabled[kStateCount];  // none, hex, editor, modified, selection
+        bool checked[kStateCount];
+    } rows[] = {
+        {MENU_POS_FILE, 102, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_FILE, 105, {0, 0, 0, 1, 0}, {}},
+        {MENU_POS_FILE, 111, {0, 0, 1, 1, 1}, {}},
+        {MENU_POS_FILE, 0xE107, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_EDIT, 200, {0, 1, 0, 1, 0}, {}},
+        {MENU_POS_EDIT, 201, {0, 0, 0, 0, 1}, {}},
+        {MENU_POS_EDIT, 202, {0, 0, 0, 0, 1}, {}},
+        {MENU_POS_EDIT, 215, {0, 0, 0, 0, 1}, {}},
+        {MENU_POS_EDIT, 206, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_EDIT, 221, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_VIEW, 305, {0, 0, 1, 1, 1}, {0, 0, 0, 0, 0}},
+        {MENU_POS_VIEW, 306, {0, 0, 1, 1, 1}, {0, 0, 1, 1, 1}},
+        {MENU_POS_VIEW, 307, {0, 0, 1, 1, 1}, {0, 0, 1, 1, 1}},
+        {MENU_POS_VIEW, 308, {0, 0, 1, 1, 1}, {0, 0, 0, 0, 0}},
+        {MENU_POS_VIEW, 310, {0, 0, 1, 1, 1}, {0, 0, 0, 0, 0}},
+        {MENU_POS_VIEW, 302, {1, 1, 1, 1, 1}, {1, 1, 1, 1, 1}},
+        {MENU_POS_SEARCH, 400, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_SEARCH, 407, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_SEARCH, 408, {0, 0, 1, 1, 1}, {}},
+        {MENU_POS_SEARCH, 412, {0, 0, 1, 1, 1}, {}},
+        {MENU_POS_DOCUMENT, 500, {0, 0, 1, 1, 1}, {0, 0, 1, 1, 1}},
+        {MENU_POS_DOCUMENT, 501, {0, 0, 1, 1, 1}, {0, 0, 0, 0, 0}},
+        {MENU_POS_DOCUMENT, 504, {0, 0, 1, 1, 1}, {0, 0, 1, 1, 1}},
+        {MENU_POS_DOCUMENT, 506, {0, 0, 1, 1, 1}, {}},
+        {MENU_POS_DOCUMENT, 507, {0, 0, 0, 0, 0}, {}},
+        {MENU_POS_DOCUMENT, 508, {0, 0, 1, 1, 1}, {}},
+        {MENU_POS_DOCUMENT, 509, {0, 1, 1, 1, 1}, {0, 0, 0, 1, 0}},
+        {MENU_POS_DOCUMENT, 510, {0, 0, 0, 1, 0}, {}},
+        {MENU_POS_TOOLS, 680, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_TOOLS, 681, {0, 0, 1, 1, 1}, {}},
+        {MENU_POS_LANGUAGE, 700, {0, 1, 1, 1, 1}, {0, 1, 0, 0, 0}},
+        {MENU_POS_WINDOW, 800, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_WINDOW, 809, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_WINDOW, 802, {1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}},
+    };
+    CSpyDocument* document = nullptr;
+    for (int state = kNone; state < kStateCount; ++state) {
+        if (state == kHex) document = &AddDocument("C:\\doc.bin", DocumentKind::Hex);
+        if (document) {
+            document->state = FrameDocumentState();
+            document->state.kind = state == kHex ? DocumentKind::Hex : DocumentKind::Editor;
+            Configure(document->state, (State)state);
+        }
+        for (const Row& row : rows) {
+            OpenMenu(row.menu);
+            UINT flags = ::GetMenuState(Popup(row.menu), row.id, MF_BYCOMMAND);
+            EXPECT_EQ(row.enabled[state], !(flags & MF_GRAYED)) << "id " << row.id << " state " << state;
+            EXPECT_EQ(row.checked[state], (flags & MF_CHECKED) != 0) << "id " << row.id << " state " << state;
+        }
+    }
+}
+
+TEST_F(MainFrameTest, PasteNeedsTextOnTheClipboard) {
+    AddDocument("C:\\a.txt");
+    for (bool withText : {true, false}) {
+        ASSERT_TRUE(::OpenClipboard(frame));
+        ::EmptyClipboard();
+        if (withText) {
+            HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 2);
+            std::memcpy(::GlobalLock(block), "x", 2);
+            ::GlobalUnlock(block);
+            ::SetClipboardData(CF_TEXT, block);
+        }
+        ::CloseClipboard();
+        OpenMenu(MENU_POS_EDIT);
+        EXPECT_EQ(withText, !(::GetMenuState(Popup(MENU_POS_EDIT), ID_EDIT_PASTE, MF_BYCOMMAND) & MF_GRAYED));
+    }
+}
+
+TEST_F(MainFrameTest, MenusOfOthersAreLeftAlone) {
+    HMENU foreign = ::CreatePopupMenu();
+    ::AppendMenuA(foreign, MF_STRING, 102, "close");
+    frame.SendMessage(WM_INITMENUPOPUP, (WPARAM)foreign, MAKELPARAM(MENU_POS_FILE, 0));
+    EXPECT_FALSE(::GetMenuState(foreign, 102, MF_BYCOMMAND) & MF_GRAYED);
+    ::DestroyMenu(foreign);
+}
+
+// ---- status bar -------------------------------------------------------------------
+
+int MeasuredWidth(HWND bar, const char* text) {
+    HDC dc = ::GetDC(bar);
+    HGDIOBJ previous = ::SelectObject(dc, (HFONT)::SendMessageA(bar, WM_GETFONT, 0, 0));
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text, (int)std::strlen(text), &size);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(bar, dc);
+    return size.cx + 9;
+}
+
+TEST_F(MainFrameTest, StatusBarPartsAreAsWideAsTheirLongestTexts) {
+    HWND bar = frame.StatusBar();
+    EXPECT_EQ(0xE801, ::GetDlgCtrlID(bar));
+    EXPECT_TRUE(::GetWindowLongA(bar, GWL_STYLE) & SBARS_SIZEGRIP);
+    int edges[8] = {};
+    ASSERT_EQ(5, ::SendMessageA(bar, SB_GETPARTS, 8, (LPARAM)edges));
+    EXPECT_EQ(180, edges[0]);
+    EXPECT_EQ(edges[0] + MeasuredWidth(bar, "9'999'999 Bytes"), edges[1]);
+    EXPECT_EQ(edges[1] + MeasuredWidth(bar, "Unicode BE BOM"), edges[2]);
+    EXPECT_EQ(edges[2] + MeasuredWidth(bar, "OVR"), edges[3]);
+    EXPECT_EQ(-1, edges[4]);
+}
+
+TEST_F(MainFrameTest, StatusBarShowsTheActiveDocument) {
+    frame.UpdateStatusBar();
+    for (int part = 0; part < 5; ++part) EXPECT_EQ("", PartText(part)) << part;
+
+    CSpyDocument& editor = AddDocument("C:\\a.txt");
+    struct Row {
+        DocumentKind kind;
+        int encoding;
+        bool overtype;
+        const char* parts[4];
+    } rows[] = {
+        {DocumentKind::Editor, 0, false, {"position", "size", "ANSI", "INS"}},
+        {DocumentKind::Editor, 1, true, {"position", "size", "UNICODE BE", "OVR"}},
+        {DocumentKind::Editor, 2, false, {"position", "size", "UNICODE", "INS"}},
+        {DocumentKind::Editor, 4, false, {"position", "size", "UTF-8 NOBOM", "INS"}},
+        {DocumentKind::Hex, 0, false, {"position", "1.50 KB", "Binary", "OVR"}},
+    };
+    for (const Row& row : rows) {
+        editor.state.kind = row.kind;
+        editor.state.encoding = row.encoding;
+        editor.state.overtype = row.overtype;
+        editor.state.fileSize = 1536;
+        frame.UpdateStatusBar();
+        for (int part = 0; part < 4; ++part) EXPECT_EQ(row.parts[part], PartText(part)) << part << " " << row.parts[2];
+    }
+    frame.SetStatusMessage("notice");
+    EXPECT_EQ("notice", PartText(kStatusMessage));
+    frame.SetStatusMessage(nullptr);
+    EXPECT_EQ("", PartText(kStatusMessage));
+
+    editor.DestroyWindow();
+    frame.UpdateStatusBar();
+    for (int part = 0; part < 5; ++part) EXPECT_EQ("", PartText(part)) << part;
+}
+
+// ---- bars -------------------------------------------------------------------------
+
+TEST_F(MainFrameTest, ToolbarHoldsTheButtonsOfResourceOneInsideTheRebar) {
+    HWND rebar = ::GetDlgItem(frame, 0xE800);
+    ASSERT_EQ(frame.Rebar(), rebar);
+    HWND toolbar = ::GetDlgItem(rebar, 0xE800);
+    ASSERT_EQ(frame.Toolbar(), toolbar);
+    EXPECT_EQ(0x5600094Cu, (UINT)::GetWindowLongA(toolbar, GWL_STYLE) & 0x5600094C);
+    const int expected[] = {100, 101, 105, 107, 0, 57607, 0, 400, 401, 406, 0, 306, 309, 0, 311, 312, 0, 338};
+    ASSERT_EQ((LRESULT)std::size(expected), ::SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    int image = 0;
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        TBBUTTON button{};
+        ::SendMessageA(toolbar, TB_GETBUTTON, i, (LPARAM)&button);
+        if (expected[i] == 0) {
+            EXPECT_TRUE(button.fsStyle & BTNS_SEP) << i;
+            continue;
+        }
+        EXPECT_EQ(expected[i], button.idCommand) << i;
+        EXPECT_EQ(image++, button.iBitmap) << i;
+        EXPECT_EQ(expected[i] == 338, (button.fsStyle & BTNS_WHOLEDROPDOWN) != 0) << i;
+    }
+    for (UINT message : {TB_GETIMAGELIST, TB_GETDISABLEDIMAGELIST}) {
+        HIMAGELIST list = (HIMAGELIST)::SendMessageA(toolbar, message, 0, 0);
+        ASSERT_TRUE(list);
+        EXPECT_GE(::ImageList_GetImageCount(list), image);
+    }
+}
+
+TEST(ToolbarTemplate, ParsesVersionOneAndRefusesTheRest) {
+    const WORD good[] = {1, 16, 15, 3, 100, 0, 101};
+    ToolbarTemplate parsed;
+    ASSERT_TRUE(ParseToolbarTemplate(good, sizeof(good), parsed));
+    EXPECT_EQ(16, parsed.width);
+    EXPECT_EQ(15, parsed.height);
+    EXPECT_EQ((std::vector<WORD>{100, 0, 101}), parsed.items);
+    const WORD version2[] = {2, 16, 16, 1, 100};
+    ToolbarTemplate ignored;
+    EXPECT_FALSE(ParseToolbarTemplate(version2, sizeof(version2), ignored));
+    EXPECT_FALSE(ParseToolbarTemplate(good, sizeof(good) - 2, ignored)) << "fewer ids than the count";
+    EXPECT_FALSE(ParseToolbarTemplate(good, 6, ignored));
+    EXPECT_FALSE(ParseToolbarTemplate(nullptr, 0, ignored));
+}
+
+bool HasCheck(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+TEST_F(MainFrameTest, BarCommandsHideAndShowTheBars) {
+    HMENU menu = ::GetMenu(frame);
+    Command(ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(HasVisibleStyle(frame.Rebar()));
+    OpenMenu(MENU_POS_VIEW);
+    EXPECT_FALSE(HasCheck(menu, ID_VIEW_TOOLBAR));
+    Command(ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(HasVisibleStyle(frame.Rebar()));
+
+    Command(ID_VIEW_MENUBAR);
+    EXPECT_EQ(nullptr, ::GetMenu(frame));
+    Command(ID_VIEW_MENUBAR);
+    EXPECT_EQ(menu, ::GetMenu(frame));
+
+    RECT before{};
+    ::GetWindowRect(frame.MdiClientWindow(), &before);
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(HasVisibleStyle(frame.StatusBar()));
+    EXPECT_EQ(0, ::GetPrivateProfileIntA("EDITOR", "StatusBarVisible", -1, IniPath().c_str()));
+    RECT hidden{};
+    ::GetWindowRect(frame.MdiClientWindow(), &hidden);
+    EXPECT_GT(hidden.bottom, before.bottom) << "the client takes the bar's place";
+    OpenMenu(MENU_POS_VIEW);
+    EXPECT_FALSE(HasCheck(menu, ID_VIEW_STATUS_BAR));
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(HasVisibleStyle(frame.StatusBar()));
+    EXPECT_EQ(1, ::GetPrivateProfileIntA("EDITOR", "StatusBarVisible", -1, IniPath().c_str()));
+    OpenMenu(MENU_POS_VIEW);
+    EXPECT_TRUE(HasCheck(menu, ID_VIEW_STATUS_BAR));
+}
+
+TEST_F(MainFrameTest, RightClickOnTheBarsOffersTheBarMenu) {
+    frame.SendMessage(WM_CONTEXTMENU, (WPARAM)frame.Toolbar(), MAKELPARAM(20, 20));
+    Command(ID_VIEW_MENUBAR);  // hide the menu bar: its item is then unchecked
+    frame.SendMessage(WM_CONTEXTMENU, (WPARAM)frame.Rebar(), MAKELPARAM(20, 20));
+    Command(ID_VIEW_MENUBAR);
+    RECT bar{};  // a point on the bar, where the default handling shows no window menu
+    ::GetWindowRect(frame.StatusBar(), &bar);
+    frame.SendMessage(WM_CONTEXTMENU, (WPARAM)frame.StatusBar(), MAKELPARAM(bar.left + 5, bar.top + 5));
+    ASSERT_EQ(2u, frame.trackedMenus.size()) << "none for the status bar";
+    EXPECT_EQ((std::vector<UINT>{ID_VIEW_MENUBAR, ID_VIEW_TOOLBAR}), frame.trackedMenus[0]);
+    EXPECT_EQ((std::vector<UINT>{ID_VIEW_TOOLBAR}), frame.trackedMenus[1]);
+}
+
+TEST_F(MainFrameTest, CloseAllAsksEachDocumentToCloseFirst) {
+    AddDocument("C:\\1.txt");
+    AddDocument("C:\\2.txt");
+    frame.CloseAllDocuments(true);
+    Pump();
+    EXPECT_TRUE(frame.DocumentWindows().empty());
+    for (auto& document : documents) EXPECT_EQ(1, document->closeCount);
+}
+
+TEST_F(MainFrameTest, AHiddenStatusBarStaysHiddenAtTheNextStart) {
+    ::WritePrivateProfileStringA("EDITOR", "StatusBarVisible", "0", IniPath().c_str());
+    CMainFrame second;
+    ASSERT_TRUE(second.CreateMainWindow());
+    Pump();
+    EXPECT_FALSE(HasVisibleStyle(second.StatusBar()));
+    second.DestroyWindow();
+    Pump();
+}
+
+TEST_F(MainFrameTest, AlwaysOnTopToggles) {
+    Command(ID_WINDOW_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(HasCheck(::GetMenu(frame), ID_WINDOW_TOPMOST));
+    Command(ID_WINDOW_TOPMOST);
+    EXPECT_FALSE(::GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(HasCheck(::GetMenu(frame), ID_WINDOW_TOPMOST));
+}
+
+// ---- the frame's other commands and messages --------------------------------------
+
+TEST_F(MainFrameTest, ExitPostsCloseToTheFrame) {
+    Command(ID_APP_EXIT);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, frame, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+}
+
+TEST_F(MainFrameTest, ClipboardCommandsGoToTheFocusWindow) {
+    CSpyDocument& document = AddDocument("C:\\a.txt");
+    CRecorder focus;
+    RECT rc{0, 0, 50, 20};
+    ASSERT_TRUE(focus.Create(document, &rc, "", WS_CHILD | WS_VISIBLE));
+    ::SetFocus(focus);
+    ASSERT_EQ(focus.m_hWnd, ::GetFocus());
+    Command(ID_EDIT_CUT);
+    Command(ID_EDIT_COPY);
+    Command(ID_EDIT_COPY);
+    Command(ID_EDIT_PASTE);
+    Pump();
+    EXPECT_EQ(1, focus.counts[WM_CUT]);
+    EXPECT_EQ(2, focus.counts[WM_COPY]);
+    EXPECT_EQ(1, focus.counts[WM_PASTE]);
+}
+
+TEST_F(MainFrameTest, WebLinksOpenThroughTheShell) {
+    const struct { UINT id; const char* target; } rows[] = {
+        {ID_HELP_TOPICS, "http://www.tarnwick.example.com/"},
+        {ID_HELP_HOME_PAGE, "http://www.tarnwick.example.com/"},
+        {ID_HELP_FEEDBACK, "mailto:feedback@tarnwick.example.com"},
+    };
+    for (const auto& row : rows) {
+        Command(row.id);
+        EXPECT_EQ(row.target, g_recorded.target) << row.id;
+    }
+    EXPECT_EQ(3, g_recorded.opens);
+}
+
+TEST_F(MainFrameTest, ContextHelpWithoutAViewerSaysSo) {
+    Command(ID_SEARCH_HELP);
+    EXPECT_EQ(0, g_recorded.boxes) << "nothing without a document";
+    AddDocument("C:\\doc.bin", DocumentKind::Hex);
+    Command(ID_SEARCH_HELP);
+    EXPECT_EQ(0, g_recorded.boxes) << "nothing for the hex view";
+    AddDocument("C:\\a.c");
+    Command(ID_SEARCH_HELP);
+    EXPECT_EQ(1, g_recorded.boxes);
+    EXPECT_EQ("Cannot register vshelp.dll", g_recorded.text);
+    EXPECT_EQ("", g_recorded.caption);
+}
+
+TEST_F(MainFrameTest, ClientDoubleClickFollowsTheEditorMask) {
+    const struct { uint32_t mask; std::vector<WORD> commands; } rows[] = {
+        {0x00, {ID_FILE_OPEN}}, {0x40, {ID_FILE_NEW}}, {0x80, {}}, {0xC0, {}}};
+    for (const auto& row : rows) {
+        g_appSettings->EditorMask = row.mask | kMaskWrap;  // other bits do not matter
+        frame.commands.clear();
+        ::SendMessageA(frame.MdiClientWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+        EXPECT_EQ(row.commands, frame.commands) << row.mask;
+    }
+}
+
+TEST_F(MainFrameTest, ActivationAsksTheActiveDocumentToCheckItsFile) {
+    CSpyDocument& document = AddDocument("C:\\a.txt");
+    // Active already, so that the default handling activates nothing itself.
+    ::SetActiveWindow(frame);
+    Pump();
+    document.checkFileCount = 0;
+    frame.SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 1), 0);  // minimised
+    frame.SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    Pump();
+    EXPECT_EQ(0, document.checkFileCount);
+    frame.SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
+    Pump();
+    EXPECT_EQ(1, document.checkFileCount);
+}
+
+TEST_F(MainFrameTest, ColourAndSettingChangesReachEveryDescendant) {
+    CSpyDocument& document = AddDocument("C:\\a.txt");
+    CRecorder grandchild;
+    RECT rc{0, 0, 10, 10};
+    ASSERT_TRUE(grandchild.Create(document, &rc, "", WS_CHILD));
+    for (UINT message : {WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}) {
+        frame.SendMessage(message);
+        EXPECT_EQ(1, grandchild.counts[message]) << message;
+    }
+}
+
+TEST_F(MainFrameTest, MaximumSizeIsTwiceTheScreen) {
+    MINMAXINFO info{};
+    frame.SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&info);
+    LONG cx = 2 * ::GetSystemMetrics(SM_CXSCREEN), cy = 2 * ::GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_EQ(cx, info.ptMaxSize.x);
+    EXPECT_EQ(cy, info.ptMaxSize.y);
+    EXPECT_EQ(cx, info.ptMaxTrackSize.x);
+    EXPECT_EQ(cy, info.ptMaxTrackSize.y);
+}
+
+TEST_F(MainFrameTest, KeysTheFrameDoesNotTranslateAreOfferedToTheActiveDocument) {
+    MSG key{frame.MdiClientWindow(), WM_KEYDOWN, 'Q', 0, 0, {0, 0}};
+    EXPECT_FALSE(frame.PreTranslateMessage(&key)) << "no document";
+    CSpyDocument& document = AddDocument("C:\\a.txt");
+    EXPECT_TRUE(frame.PreTranslateMessage(&key));
+    EXPECT_EQ(1, document.forwardCount);
+}
+
+TEST_F(MainFrameTest, IdleStateReachesTheToolbar) {
+    CSpyDocument& document = AddDocument("C:\\a.txt");
+    HWND toolbar = frame.Toolbar();
+    for (bool modified : {true, false}) {
+        document.state.modified = modified;
+        frame.OnIdle();
+        EXPECT_EQ(modified, ::SendMessageA(toolbar, TB_ISBUTTONENABLED, ID_FILE_SAVE, 0) != 0);
+    }
+    frame.EnableSearchButtons(false);
+    Pump();
+    EXPECT_FALSE(::SendMessageA(toolbar, TB_ISBUTTONENABLED, ID_SEARCH_FIND_IN_FILES, 0));
+    frame.EnableSearchButtons(true);
+    Pump();
+    EXPECT_TRUE(::SendMessageA(toolbar, TB_ISBUTTONENABLED, ID_SEARCH_FIND_IN_FILES, 0));
+}
+
+TEST_F(MainFrameTest, EnumDocumentsWalksInTabOrderAndStops) {
+    AddDocument("C:\\1.txt");
+    AddDocument("C:\\2.txt");
+    AddDocument("C:\\3.txt");
+    Activate(*documents[0]);  // activation order must not matter
+    std::vector<std::string> seen;
+    frame.EnumDocuments(
+        [](IFrameDocument* document, void* argument, void* result) {
+            auto* list = (std::vector<std::string>*)result;
+            list->push_back(document->Describe().path);
+            return list->size() < (size_t)(INT_PTR)argument ? 1 : 0;
+        },
+        (void*)(INT_PTR)2, &seen);
+    EXPECT_EQ((std::vector<std::string>{"C:\\1.txt", "C:\\2.txt"}), seen);
+    EXPECT_NE(nullptr, frame.ToolBuffer());
+}
+
+}  // namespace
