@@ -110,6 +110,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     SetMdiClient(m_mdiClient);
     SetDefaultProc(DefaultProc::Frame);
     m_updateUI.UIAddToolBar(m_toolbar);
+    InitDocking(4, &m_mdiClient);
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
@@ -119,22 +120,27 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     return 0;
 }
 
-void CMainFrame::UpdateLayout() {
+RECT CMainFrame::DockingRect() {
     RECT client{};
     GetClientRect(&client);
-    int top = client.top, bottom = client.bottom;
     RECT rc{};
     if (HasVisibleStyle(m_rebar)) {
-        ::SendMessageA(m_rebar, WM_SIZE, 0, 0);
         ::GetWindowRect(m_rebar, &rc);
-        top += rc.bottom - rc.top;
+        client.top += rc.bottom - rc.top;
     }
     if (HasVisibleStyle(m_statusBar)) {
-        ::SendMessageA(m_statusBar, WM_SIZE, 0, 0);
         ::GetWindowRect(m_statusBar, &rc);
-        bottom -= rc.bottom - rc.top;
+        client.bottom -= rc.bottom - rc.top;
     }
-    if (m_mdiClient) ::MoveWindow(m_mdiClient, 0, top, client.right, std::max(0, bottom - top), TRUE);
+    if (client.bottom < client.top) client.bottom = client.top;
+    return client;
+}
+
+void CMainFrame::UpdateLayout() {
+    // The bars place themselves; the docking areas and the MDI client share the rest.
+    if (HasVisibleStyle(m_rebar)) ::SendMessageA(m_rebar, WM_SIZE, 0, 0);
+    if (HasVisibleStyle(m_statusBar)) ::SendMessageA(m_statusBar, WM_SIZE, 0, 0);
+    CDockSiteFrame::UpdateLayout();
 }
 
 LRESULT CMainFrame::OnSize(UINT, WPARAM wParam, LPARAM, bool&) {
@@ -368,10 +374,11 @@ LRESULT CMainFrame::OnSendToDescendants(UINT msg, WPARAM wParam, LPARAM lParam, 
     return 0;
 }
 
-LRESULT CMainFrame::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, bool&) {
+LRESULT CMainFrame::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, bool& handled) {
     auto* info = (MINMAXINFO*)lParam;
     POINT twice{2 * ::GetSystemMetrics(SM_CXSCREEN), 2 * ::GetSystemMetrics(SM_CYSCREEN)};
     info->ptMaxSize = twice;
     info->ptMaxTrackSize = twice;
+    handled = false;  // the docking part adds its minimum size
     return 0;
 }

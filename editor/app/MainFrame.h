@@ -9,6 +9,7 @@
 #include <dovari.h>
 
 #include "AppMessages.h"
+#include "DockSiteFrame.h"
 #include "FrameDocument.h"
 #include "MdiClientWindow.h"
 #include "MessageLoop.h"
@@ -24,7 +25,7 @@ struct PackBufFreer {
 // Called once per document in tab order; returning 0 stops the walk.
 using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
 
-class CMainFrame : public CMsgWindow, public IMessageLoopFilter, public IIdleHandler {
+class CMainFrame : public CDockSiteFrame, public IMessageLoopFilter, public IIdleHandler {
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -110,10 +111,13 @@ public:
         TW_NOTIFY_CODE_HANDLER(RBN_HEIGHTCHANGE, OnRebarHeightChange)
         TW_MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
         TW_CHAIN_MSG_MAP_MEMBER(m_updateUI)
+        TW_CHAIN_MSG_MAP(CDockSiteFrame)
     TW_END_MSG_MAP()
 
 protected:
     WindowClassInfo GetWindowClassInfo() const override;
+    // The client less the rebar and the status bar.
+    RECT DockingRect() override;
 
 private:
     LRESULT OnCreate(UINT, WPARAM, LPARAM, bool&);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "AppSettings.h"
+#include "DockTestSupport.h"
 #include "Globals.h"
 #include "MainFrame.h"
 #include "MessageLoop.h"
@@ -743,6 +744,30 @@ TEST_F(MainFrameTest, EnumDocumentsWalksInTabOrderAndStops) {
         (void*)(INT_PTR)2, &seen);
     EXPECT_EQ((std::vector<std::string>{"C:\\1.txt", "C:\\2.txt"}), seen);
     EXPECT_NE(nullptr, frame.ToolBuffer());
+}
+
+TEST_F(MainFrameTest, DockedPanesShareTheRoomBetweenTheBars) {
+    RECT rebar = RectIn(frame.Rebar(), frame.m_hWnd), status = RectIn(frame.StatusBar(), frame.m_hWnd);
+    RECT mdi = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
+    EXPECT_EQ(rebar.bottom, mdi.top);
+    EXPECT_EQ(status.top, mdi.bottom);
+
+    CTestPane pane;
+    ASSERT_TRUE(pane.Create(frame.m_hWnd));
+    DockMessage record{};
+    record.pane = pane.m_hWnd;
+    record.target = frame.m_hWnd;
+    record.code = kDockAtPlacement;
+    record.place.flags = kSideBottom;
+    record.place.size = 100;
+    record.place.length = 100;
+    ASSERT_NE(0, SendDockMessage(frame.m_hWnd, record));
+    Pump();
+    RECT after = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
+    RECT docked = RectIn(pane.m_hWnd, frame.m_hWnd);
+    EXPECT_EQ(mdi.top, after.top);
+    EXPECT_EQ(mdi.bottom - 105, after.bottom) << "the pane and its bar come out of the MDI client";
+    EXPECT_EQ(status.top, docked.bottom) << "the pane stays above the status bar";
 }
 
 }  // namespace
