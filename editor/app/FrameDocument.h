@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "SessionFile.h"
+
 enum class DocumentKind { Editor, Hex };
 
 struct FrameDocumentState {
@@ -37,6 +39,11 @@ public:
     // The selection or the word at the caret, in the component's code page;
     // "" when there is none.
     virtual std::string HelpKeyword() const = 0;
+    // The document's entry of a session file: the path, and for an editor
+    // document its view state and bookmarks.
+    virtual void DescribeSession(SessionEntry& entry) const { entry.path = Describe().path; }
+    // Gives an opened document the view state and bookmarks of its entry.
+    virtual void RestoreSession(const SessionEntry&) {}
 };
 
 inline void AttachFrameDocument(HWND window, IFrameDocument* document) {

@@ -158,12 +158,16 @@ LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     ShowWindow(SW_SHOW);
     // Every argument of our own command line, switches included, silently.
     for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kOpenAutomatic, true);
+    if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
     m_starting = false;
     return 0;
 }
 
 LRESULT CMainFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
-    handled = false;  // the default processing destroys the frame
+    // Refused when the user cancels saving; otherwise the default
+    // processing destroys the frame.
+    if (!SaveDefaultSession()) return 0;
+    handled = false;
     return 0;
 }
 
@@ -264,12 +268,17 @@ void CMainFrame::ActivateDocument(HWND document) {
     if (document) ::SendMessageA(m_mdiClient, WM_MDIACTIVATE, (WPARAM)document, 0);
 }
 
-void CMainFrame::CloseAllDocuments(bool markClosing) {
+std::vector<HWND> CMainFrame::DocumentWindowsInZOrder() const {
     std::vector<HWND> windows;
+    if (!m_mdiClient) return windows;
     for (HWND child = ::GetWindow(m_mdiClient, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (!::GetWindow(child, GW_OWNER)) windows.push_back(child);  // z-order
+        if (!::GetWindow(child, GW_OWNER)) windows.push_back(child);
     }
-    for (HWND window : windows) {
+    return windows;
+}
+
+void CMainFrame::CloseAllDocuments(bool markClosing) {
+    for (HWND window : DocumentWindowsInZOrder()) {
         if (markClosing) ::SendMessageA(window, WM_DOC_CLOSE, 0, 0);
         if (::IsWindow(window)) ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }

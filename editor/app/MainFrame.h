@@ -56,6 +56,17 @@ public:
     void UpdateStatusBar();
     // Asks every document to close (WM_DOC_CLOSE first when markClosing).
     void CloseAllDocuments(bool markClosing);
+    // Collects the modified documents and saves them, asking first when ask
+    // is set; false when closing must stop (cancelled, or a save failed).
+    bool SaveAllDocuments(bool ask);
+    // The open documents, in tab order, into a session file; false when not written.
+    bool SaveSession(const std::string& path);
+    // Opens the documents of a session file and brings its active one to the top.
+    void LoadSession(const std::string& path);
+    // Saves what the user chooses, writes "session.xml" and closes every
+    // document; false when the user cancelled.
+    bool SaveDefaultSession();
+    std::string DefaultSessionPath() const;
     // Escape in a document: leaves a screen mode when one is on; true when it did.
     bool HandleEscape();
     // Tracks the first submenu of a menu resource at a screen point.
@@ -77,6 +88,9 @@ public:
         TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
         TW_MESSAGE_HANDLER(WM_CONTEXTMENU, OnToolbarContextMenu)
         TW_COMMAND_ID_HANDLER(ID_FILE_CLOSE_OTHERS, OnCloseOthers)
+        TW_COMMAND_ID_HANDLER(ID_FILE_CLOSE_ALL, OnCloseAll)
+        TW_COMMAND_ID_HANDLER(ID_FILE_LOAD_WORKSPACE, OnOpenSessionFile)
+        TW_COMMAND_ID_HANDLER(ID_FILE_SAVE_WORKSPACE, OnSaveSessionAs)
         TW_COMMAND_ID_HANDLER(ID_APP_EXIT, OnExit)
         TW_COMMAND_RANGE_HANDLER(ID_EDIT_CUT, ID_EDIT_PASTE, OnClipboardCommand)
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_MENUBAR, ID_VIEW_TOOLBAR, OnToggleBar)
@@ -91,9 +105,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, OnWindowListItem)
         // Commands of later pieces: kept from the documents until they come.
         TW_COMMAND_RANGE_HANDLER(ID_FILE_NEW, ID_FILE_OPEN, OnPendingCommand)
-        TW_COMMAND_ID_HANDLER(ID_FILE_CLOSE_ALL, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_FILE_SAVE_ALL, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_FILE_LOAD_WORKSPACE, ID_FILE_SAVE_WORKSPACE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_SEARCH_FIND, ID_SEARCH_REPLACE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnPendingCommand)
@@ -136,6 +148,9 @@ private:
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
 
     LRESULT OnCloseOthers(WORD, WORD, HWND, bool&);
+    LRESULT OnCloseAll(WORD, WORD, HWND, bool&);
+    LRESULT OnOpenSessionFile(WORD, WORD, HWND, bool&);
+    LRESULT OnSaveSessionAs(WORD, WORD, HWND, bool&);
     LRESULT OnExit(WORD, WORD, HWND, bool&);
     LRESULT OnClipboardCommand(WORD, WORD, HWND, bool&);
     LRESULT OnToggleBar(WORD, WORD, HWND, bool&);
@@ -159,6 +174,8 @@ private:
     void ShowStatusBar(bool show);
     void RebuildWindowList(HMENU windowMenu);
     void ActivateDocument(HWND document);
+    // The document windows, topmost first.
+    std::vector<HWND> DocumentWindowsInZOrder() const;
     static FrameDocumentState DescribeOrEmpty(IFrameDocument* document);
 
     CUpdateUI m_updateUI;

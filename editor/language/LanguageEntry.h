@@ -3,7 +3,7 @@
 #include <string>
 
 struct LanguageEntry {
-    std::string name;
-    std::string extension;
-    std::string lexer;
+    std::string name;       // menu text, unchanged
+    std::string extension;  // without the dot; "x." + extension names untitled documents
+    std::string lexer;      // expanded "lexer." for "x." + extension; may be empty
 };

@@ -1,6 +1,8 @@
 #pragma once
 // The editor's one store of properties: "root.properties" and its imports,
 // read into the main set over a base set that holds only "PLAT_WIN".
+#include <windows.h>
+
 #include <array>
 #include <string>
 #include <vector>
@@ -29,6 +31,14 @@ public:
     // The imports read by the last Load, deepest first; empty slots are "".
     const std::array<std::string, kImportSlots>& ImportedFiles() const { return m_importedFiles; }
     const std::vector<LanguageEntry>& Languages() const { return m_languages; }
+
+    // The entry at index, entry 0 for any other index, and a plain-text entry
+    // ("Text", no extension, no lexer) while the table is empty.
+    const LanguageEntry& GetLanguage(int index) const;
+    // The language index of a file (full path or bare name).
+    int LexerForFile(const std::string& path) const;
+    // Appends the Language menu items (commands ID_LANGUAGE_FIRST + i).
+    void BuildLanguageMenu(HMENU popup) const;
 
 private:
     std::array<std::string, kImportSlots> m_importedFiles;

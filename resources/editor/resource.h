@@ -369,6 +369,11 @@
 #define IDS_KEYS_TOO_MANY               41006   /* keys page */
 #define IDS_KEYS_IN_USE                 41007
 #define IDS_PROGRAM_PATH_TOO_LONG       41008   /* start-up */
+#define IDS_BOOKMARK_REMOVE             41009   /* editor context menu */
+#define IDS_BOOKMARK_ADD                41010
+#define IDS_SHOW_MENUBAR                41011
+#define IDS_SHOW_TOOLBAR                41012
+#define IDS_SESSION_SAVE_FAILED         41013   /* save workspace */
 
 /* toolbar 1 tips use the command id as string id */
 

@@ -15,6 +15,8 @@
 
 #include "AppSettings.h"
 #include "DockTestSupport.h"
+#include "ModifiedDocument.h"
+#include "SessionFile.h"
 #include "Globals.h"
 #include "MainFrame.h"
 #include "MessageLoop.h"
@@ -69,8 +71,16 @@ public:
     int checkFileCount = 0;
     int forwardCount = 0;
     int closeCount = 0;
+    int saveCount = 0;
+    LRESULT saveAnswer = 0;  // what WM_DOC_SAVE answers
+    SessionEntry session;    // the view state it reports and was given
 
     FrameDocumentState Describe() const override { return state; }
+    void DescribeSession(SessionEntry& entry) const override {
+        entry = session;
+        entry.path = state.path;
+    }
+    void RestoreSession(const SessionEntry& entry) override { session = entry; }
     void FillStatusBar(HWND bar) const override {
         SetStatusText(bar, kStatusPosition, "position");
         if (state.kind == DocumentKind::Editor) SetStatusText(bar, kStatusSize, "size");
@@ -88,6 +98,8 @@ public:
         TW_MESSAGE_HANDLER(WM_DOC_CHECKFILE, OnCheckFile)
         TW_MESSAGE_HANDLER(WM_FORWARDMSG, OnForward)
         TW_MESSAGE_HANDLER(WM_DOC_CLOSE, OnDocClose)
+        TW_MESSAGE_HANDLER(WM_DOC_DESCRIBE, OnDocDescribe)
+        TW_MESSAGE_HANDLER(WM_DOC_SAVE, OnDocSave)
     TW_END_MSG_MAP()
 
 protected:
@@ -110,6 +122,17 @@ private:
     LRESULT OnDocClose(UINT, WPARAM, LPARAM, bool&) {
         ++closeCount;
         return 0;
+    }
+    LRESULT OnDocDescribe(UINT, WPARAM, LPARAM l, bool&) {
+        if (!state.modified) return 0;
+        auto* item = reinterpret_cast<CModifiedDocument*>(l);
+        item->SetAll(m_hWnd, "", state.path, state.path, 0);
+        return 1;
+    }
+    LRESULT OnDocSave(UINT, WPARAM, LPARAM, bool&) {
+        ++saveCount;
+        if (saveAnswer == 0) state.modified = false;
+        return saveAnswer;
     }
     LRESULT OnForward(UINT, WPARAM, LPARAM, bool&) {
         ++forwardCount;
@@ -250,9 +273,11 @@ TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
     CSpyDocument& document = AddDocument("C:\\a.txt");
     // Each of these would have a visible effect checked elsewhere; here only
     // that the document never sees them. The pair toggles restore the state.
-    const UINT own[] = {100, 101, 103, 104, 107, 109, 110, 202, 203, 204, 300, 300, 301, 301, 302, 302, 303, 304,
+    // 109 and 110 open the session file dialogs and 104 closes the
+    // documents (last, so that the others still find it open).
+    const UINT own[] = {100, 101, 103, 107, 202, 203, 204, 300, 300, 301, 301, 302, 302, 303, 304,
                         400, 401, 406, 409, 600, 679, 684, 699, 701, 781, 800, 801, 802, 807, 808, 808, 813, 814,
-                        820, 821, 822, 823, 824, 825, 826, 836, 837, 857, 858, 958, 0xE110, 0xE11F};
+                        820, 821, 822, 823, 824, 825, 826, 836, 837, 857, 858, 958, 0xE110, 0xE11F, 104};
     for (UINT id : own) {
         Command(id);
         EXPECT_EQ(0, document.CommandCount(id)) << id;
@@ -768,6 +793,119 @@ TEST_F(MainFrameTest, DockedPanesShareTheRoomBetweenTheBars) {
     EXPECT_EQ(mdi.top, after.top);
     EXPECT_EQ(mdi.bottom - 105, after.bottom) << "the pane and its bar come out of the MDI client";
     EXPECT_EQ(status.top, docked.bottom) << "the pane stays above the status bar";
+}
+
+// Answers the save-modified dialog with a button once it is up; the
+// dialog's own modal loop dispatches this thread timer.
+WORD g_dialogAnswer = 0;
+bool g_dialogSeen = false;
+void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    for (HWND w = ::FindWindowA("#32770", nullptr); w; w = ::FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        DWORD pid = 0;
+        if (::GetWindowThreadProcessId(w, &pid) != ::GetCurrentThreadId() || !::IsWindowVisible(w)) continue;
+        ::KillTimer(nullptr, timer);
+        g_dialogSeen = true;
+        ::PostMessageA(w, WM_COMMAND, g_dialogAnswer, 0);
+        return;
+    }
+}
+
+class ClosingTest : public MainFrameTest {
+protected:
+    // Sends WM_CLOSE with the dialog answered by `answer` (0: no dialog expected).
+    void Close(WORD answer) {
+        g_dialogAnswer = answer;
+        g_dialogSeen = false;
+        UINT_PTR timer = answer ? ::SetTimer(nullptr, 0, 30, AnswerSaveDialog) : 0;
+        ::SendMessageA(frame.m_hWnd, WM_CLOSE, 0, 0);
+        if (timer) ::KillTimer(nullptr, timer);
+        Pump();
+    }
+};
+
+TEST_F(ClosingTest, YesSavesTheModifiedDocumentsAndCloses) {
+    CSpyDocument& a = AddDocument("C:\\a.txt");
+    CSpyDocument& b = AddDocument("C:\\b.txt");
+    CSpyDocument& clean = AddDocument("C:\\clean.txt");
+    a.state.modified = b.state.modified = true;
+    Close(IDYES);
+    EXPECT_TRUE(g_dialogSeen);
+    EXPECT_EQ(1, a.saveCount);
+    EXPECT_EQ(1, b.saveCount);
+    EXPECT_EQ(0, clean.saveCount);
+    EXPECT_FALSE(::IsWindow(frame.m_hWnd));
+}
+
+TEST_F(ClosingTest, NoClosesWithoutSavingAndCancelKeepsEverything) {
+    CSpyDocument& a = AddDocument("C:\\a.txt");
+    a.state.modified = true;
+    Close(IDCANCEL);
+    EXPECT_TRUE(g_dialogSeen);
+    EXPECT_EQ(0, a.saveCount);
+    ASSERT_TRUE(::IsWindow(frame.m_hWnd));
+    EXPECT_TRUE(::IsWindow(a.m_hWnd));
+    Close(IDNO);
+    EXPECT_EQ(0, a.saveCount);
+    EXPECT_FALSE(::IsWindow(frame.m_hWnd));
+}
+
+TEST_F(ClosingTest, ASaveThatFailsKeepsTheEditorOpen) {
+    for (LRESULT failure : {(LRESULT)E_ABORT, (LRESULT)-1}) {
+        CSpyDocument& a = AddDocument("C:\\a.txt");
+        a.state.modified = true;
+        a.saveAnswer = failure;
+        Close(IDYES);
+        EXPECT_EQ(1, a.saveCount);
+        ASSERT_TRUE(::IsWindow(frame.m_hWnd)) << failure;
+        EXPECT_TRUE(::IsWindow(a.m_hWnd));
+        a.state.modified = false;  // out of the way of the next round
+    }
+}
+
+TEST_F(ClosingTest, WithoutModifiedDocumentsTheCloseAsksNothingAndWritesTheSession) {
+    TempFolder files;
+    files.Write("one.txt", "1");
+    files.Write("two.txt", "2");
+    CSpyDocument& one = AddDocument(files.File("one.txt"));
+    AddDocument("<new>");
+    CSpyDocument& two = AddDocument(files.File("two.txt"));
+    one.session.hasViewState = true;
+    one.session.startPos = 4;
+    one.session.marks = {0, 5};
+    ::SendMessageA(frame.MdiClientWindow(), WM_MDIACTIVATE, (WPARAM)two.m_hWnd, 0);
+    Close(0);
+    EXPECT_FALSE(::IsWindow(frame.m_hWnd));
+    Session written;
+    ASSERT_TRUE(ReadSessionFile(g_environment->folder->File("session.xml"), written));
+    ASSERT_EQ(2u, written.files.size()) << "the untitled document is left out";
+    EXPECT_EQ(1, written.index) << "counted over the written entries";
+    EXPECT_EQ(files.File("one.txt"), written.files[0].path);
+    EXPECT_EQ(4, written.files[0].startPos);
+    EXPECT_EQ((std::vector<int>{0, 5}), written.files[0].marks);
+    ::DeleteFileA(g_environment->folder->File("session.xml").c_str());
+}
+
+TEST_F(MainFrameTest, LoadingASessionSkipsMissingFilesAndActivatesItsDocument) {
+    TempFolder files;
+    files.Write("one.txt", "1");
+    files.Write("two.txt", "2");
+    Session session;
+    session.index = 2;
+    for (const char* name : {"one.txt", "missing.txt", "two.txt"}) {
+        SessionEntry entry;
+        entry.path = files.File(name);
+        session.files.push_back(entry);
+    }
+    std::string path = files.File("s.tws");
+    ASSERT_TRUE(WriteSessionFile(path, session));
+    frame.LoadSession(path);
+    Pump();
+    std::vector<std::string> titles;
+    for (HWND window : frame.DocumentWindows()) titles.push_back(CWindowHandle(window).GetWindowText());
+    EXPECT_EQ((std::vector<std::string>{files.File("one.txt"), files.File("two.txt")}), titles);
+    EXPECT_EQ(files.File("two.txt"), CWindowHandle(frame.GetActiveMdiChild()).GetWindowText());
+    frame.LoadSession(files.File("absent.tws"));  // nothing happens
+    EXPECT_EQ(2u, frame.DocumentWindows().size());
 }
 
 }  // namespace
