@@ -106,7 +106,11 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
                                     0, 0, 0, 0, m_hWnd, (HMENU)(INT_PTR)kMdiClientId, g_instance, &client);
     if (!m_mdiClient) return -1;
-    m_mdiClientWindow.SubclassWindow(m_mdiClient);
+    uint32_t mask = g_appSettings ? g_appSettings->EditorMask : 0;
+    if (mask & kMaskTabsAtBottom) TabOwner().ModifyStripStyle(0, CMdiTabOwner::kTabsAtBottom);
+    m_tabbedClient.SubclassWindow(m_mdiClient);
+    if (mask & kMaskHideTabs) TabOwner().SetTabsHidden(true);
+    AddTabImages();
     SetMdiClient(m_mdiClient);
     SetDefaultProc(DefaultProc::Frame);
     m_updateUI.UIAddToolBar(m_toolbar);
@@ -118,6 +122,20 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     UpdateLayout();
     PostMessage(WM_RESTORESESSION);
     return 0;
+}
+
+void CMainFrame::AddTabImages() {
+    // The document states of the tabs: normal, modified, read-only.
+    HIMAGELIST images = TabOwner().GetImageList();
+    if (!images) return;
+    for (int icon : {IDI_TAB_NORMAL, IDI_TAB_MODIFIED, IDI_TAB_READONLY}) {
+        int cx = 0, cy = 0;
+        ::ImageList_GetIconSize(images, &cx, &cy);
+        HICON image = (HICON)::LoadImageA(g_instance, MAKEINTRESOURCEA(icon), IMAGE_ICON, cx, cy, 0);
+        if (!image) continue;
+        ::ImageList_AddIcon(images, image);
+        ::DestroyIcon(image);
+    }
 }
 
 RECT CMainFrame::DockingRect() {

@@ -11,8 +11,8 @@
 #include "AppMessages.h"
 #include "DockSiteFrame.h"
 #include "FrameDocument.h"
-#include "MdiClientWindow.h"
 #include "MessageLoop.h"
+#include "TabbedMdiClient.h"
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
 #include "Window.h"
@@ -35,6 +35,7 @@ public:
     // Opens a file in a document window; false when it cannot.
     bool OpenDocument(const char* path, int openType, bool addToRecent);
     HWND MdiClientWindow() const { return m_mdiClient; }
+    CMdiTabOwner& TabOwner() { return m_tabbedClient.TabOwner(); }
     HWND StatusBar() const { return m_statusBar; }
     HWND Rebar() const { return m_rebar; }
     HWND Toolbar() const { return m_toolbar; }
@@ -174,12 +175,13 @@ private:
     void ShowStatusBar(bool show);
     void RebuildWindowList(HMENU windowMenu);
     void ActivateDocument(HWND document);
+    void AddTabImages();
     // The document windows, topmost first.
     std::vector<HWND> DocumentWindowsInZOrder() const;
     static FrameDocumentState DescribeOrEmpty(IFrameDocument* document);
 
     CUpdateUI m_updateUI;
-    CMdiClientWindow m_mdiClientWindow;
+    CTabbedMdiClient m_tabbedClient;
     HMENU m_menu = nullptr;                 // the menu bar, also while it is hidden
     HMENU m_menuPopups[MENU_POS_WINDOW + 1] = {};
     int m_windowMenuOwnItems = 0;

@@ -623,13 +623,29 @@ TEST_F(MainFrameTest, AHiddenStatusBarStaysHiddenAtTheNextStart) {
     Pump();
 }
 
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND w = ::GetWindow(lower, GW_HWNDPREV); w; w = ::GetWindow(w, GW_HWNDPREV))
+        if (w == upper) return true;
+    return false;
+}
+
+// Wine places a window that owns a topmost popup (the document tabs' tool
+// tip) just below that popup instead of setting WS_EX_TOPMOST on it, so the
+// command is judged by where the frame goes and by its menu check.
 TEST_F(MainFrameTest, AlwaysOnTopToggles) {
+    HWND other = ::CreateWindowA("STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+    ::SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_FALSE(IsAbove(frame, other));
     Command(ID_WINDOW_TOPMOST);
-    EXPECT_TRUE(::GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsAbove(frame, other));
     EXPECT_TRUE(HasCheck(::GetMenu(frame), ID_WINDOW_TOPMOST));
     Command(ID_WINDOW_TOPMOST);
     EXPECT_FALSE(::GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(HasCheck(::GetMenu(frame), ID_WINDOW_TOPMOST));
+    ::SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_FALSE(IsAbove(frame, other));
+    ::DestroyWindow(other);
 }
 
 // ---- the frame's other commands and messages --------------------------------------
@@ -906,6 +922,17 @@ TEST_F(MainFrameTest, LoadingASessionSkipsMissingFilesAndActivatesItsDocument) {
     EXPECT_EQ(files.File("two.txt"), CWindowHandle(frame.GetActiveMdiChild()).GetWindowText());
     frame.LoadSession(files.File("absent.tws"));  // nothing happens
     EXPECT_EQ(2u, frame.DocumentWindows().size());
+}
+
+TEST_F(MainFrameTest, DocumentTabsCarryTheThreeStateImages) {
+    EXPECT_EQ(3, ::ImageList_GetImageCount(frame.TabOwner().GetImageList()));
+    CSpyDocument& document = AddDocument("C:\\a.txt");
+    // A document window announces itself and its state as the document frames do.
+    ::SendMessageA(frame.MdiClientWindow(), WM_MDI_ACTIVATED, (WPARAM)document.m_hWnd, 0);
+    int tab = frame.TabOwner().FindTab(document.m_hWnd);
+    ASSERT_GE(tab, 0);
+    ::SendMessageA(frame.MdiClientWindow(), WM_MDI_TABSTATE, (WPARAM)document.m_hWnd, 1);
+    EXPECT_EQ(1, frame.TabOwner().Strip().GetItem(tab)->image);
 }
 
 }  // namespace

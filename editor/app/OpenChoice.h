@@ -1,0 +1,19 @@
+#pragma once
+// Whether a file opens in the editor or in the hex view, and with which
+// encoding code.
+#include <cstddef>
+#include <cstdint>
+
+constexpr int kOpenBinary = 6;
+constexpr uint64_t kLargestTextFile = 52428800;  // bytes; larger files go to the hex view
+constexpr size_t kSniffLength = 64;
+
+struct OpenChoice {
+    bool binary = false;
+    int openType = 5;  // the encoding code passed to the document
+};
+
+// head: the first bytes of the file (up to kSniffLength), read only for open
+// type 5. Two adjacent NUL bytes in a full head mean binary, unless the file
+// starts with a UTF-16 or UTF-8 byte-order mark.
+OpenChoice ChooseOpenView(uint64_t size, const unsigned char* head, size_t headLength, int openType);

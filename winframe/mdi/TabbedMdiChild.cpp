@@ -1,0 +1,48 @@
+#include "TabbedMdiChild.h"
+
+#include "MdiMessages.h"
+
+namespace {
+HWND ClientOf(HWND window) { return ::GetParent(window); }
+}  // namespace
+
+LRESULT CTabbedMdiChild::OnSize(UINT, WPARAM w, LPARAM l, bool& handled) {
+    handled = false;
+    // Only changes are reported, however often the size arrives.
+    if (w == SIZE_MAXIMIZED) {
+        if (m_maximized) return 0;
+        m_maximized = true;
+        ::SendMessageA(ClientOf(m_window), WM_MDI_MAXIMIZED, (WPARAM)m_window, l);
+    } else if (m_maximized) {
+        m_maximized = false;
+        ::SendMessageA(ClientOf(m_window), WM_MDI_RESTORED, (WPARAM)m_window, l);
+    }
+    return 0;
+}
+
+LRESULT CTabbedMdiChild::OnSetFocus(UINT, WPARAM, LPARAM, bool& handled) {
+    handled = false;
+    if (m_view && ::IsWindow(m_view)) ::SetFocus(m_view);
+    return 0;
+}
+
+LRESULT CTabbedMdiChild::OnMdiActivate(UINT, WPARAM, LPARAM l, bool& handled) {
+    handled = false;
+    if ((HWND)l == m_window) ::SendMessageA(ClientOf(m_window), WM_MDI_ACTIVATED, (WPARAM)m_window, 0);
+    return 0;
+}
+
+LRESULT CTabbedMdiChild::OnMouseActivate(UINT msg, WPARAM w, LPARAM l, bool&) {
+    const LRESULT result = ::DefMDIChildProcA(m_window, msg, w, l);
+    if (result == MA_NOACTIVATE || result == MA_NOACTIVATEANDEAT) return result;
+    HWND client = ClientOf(m_window);
+    if ((HWND)::SendMessageA(client, WM_MDIGETACTIVE, 0, 0) != m_window) {
+        ::SendMessageA(client, WM_MDIACTIVATE, (WPARAM)m_window, 0);
+    }
+    return result;
+}
+
+LRESULT CTabbedMdiChild::OnDocClose(UINT, WPARAM, LPARAM, bool&) {
+    // Straight to the default close: the document's own WM_CLOSE would ask to save.
+    return ::DefMDIChildProcA(m_window, WM_CLOSE, 0, 0);
+}
