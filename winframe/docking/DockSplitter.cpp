@@ -186,13 +186,17 @@ LRESULT CDockSplitter::DockPane(DockMessage& record, HWND frame) {
     const bool before = (record.place.flags & kPlaceBeforeCentre) != 0;
     const size_t n = m_seq.Count();
     const size_t position = record.place.position > 0 ? (size_t)record.place.position : 0;
-    // Walk from the outer edge, never onto the centre unless it is the edge.
+    // Walk from the outer edge. A pane joining a slot window never lands on
+    // the centre unless it is the edge; a pane in a new slot stops at the
+    // centre, so it comes back at its own index past the slots there are.
+    const bool alone = (record.place.flags & kPlaceAlone) != 0;
     size_t found;
     if (before)
-        found = centre == 0 ? centre : std::min(position, centre - 1);
+        found = centre == 0 ? centre : std::min(position, alone ? centre : centre - 1);
     else
-        found = centre + 1 == n ? centre : std::max(n - 1 - std::min(position, n - 1), centre + 1);
-    if (found != centre && !(record.place.flags & kPlaceAlone)) {
+        found = centre + 1 == n ? centre
+                                : std::max(n - 1 - std::min(position, n - 1), alone ? centre : centre + 1);
+    if (found != centre && !alone) {
         HWND window = m_seq[found].item->Window();
         record.target = window;
         return SendDockMessage(window, record);

@@ -227,8 +227,10 @@ LRESULT CPackageWindowFrame::CPackageWindow::DockAtPlacement(DockMessage& record
     int p = from + (int)((float)(to - from) * record.place.ratio);
     size_t at = 0;
     while (at < m_panes.Count() && m_panes[at].offset < p) ++at;
-    // The stored length leaves out the bar; the entry's length includes it.
-    if (m_panes.InsertAt(at, p, record.place.length + kBarSize, pane, PaneMinimum(pane)) == m_panes.npos) return 0;
+    // The stored length leaves out the bar; the entry's length includes it. A
+    // first pane fills the window whatever it stored (an auto-hidden pane stores 1).
+    int length = m_panes.Count() == 0 ? to - from : record.place.length + kBarSize;
+    if (m_panes.InsertAt(at, p, length, pane, PaneMinimum(pane)) == m_panes.npos) return 0;
     Enter(pane);
     bool placed = Layout();
     Show(pane);

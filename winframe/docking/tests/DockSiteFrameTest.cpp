@@ -180,6 +180,28 @@ TEST_F(DockSiteFrameTest, AloneBitMakesANewSlotOtherwiseThePaneJoins) {
     EXPECT_EQ(m_frame->InnerArea().Slots().Count(), 3u);
 }
 
+TEST_F(DockSiteFrameTest, ANewSlotPastTheSlotsThereAreStopsAtTheCentre) {
+    // A pane that left the second slot comes back second, not first.
+    const int H = Client().bottom;
+    CTestPane& a = NewPane();
+    CTestPane& b = NewPane();
+    CTestPane& r = NewPane();
+    ASSERT_NE(Dock(a, kSideLeft | kPlaceAlone, 0), 0);
+    ASSERT_NE(Dock(b, kSideLeft | kPlaceAlone, 1), 0);
+    EXPECT_EQ(RectIn(::GetParent(a.m_hWnd), Frame()), (RECT{0, 0, 100, H}));
+    EXPECT_EQ(RectIn(::GetParent(b.m_hWnd), Frame()), (RECT{105, 0, 205, H}));
+    ASSERT_NE(Dock(r, kSideRight | kPlaceAlone, 5), 0);
+    EXPECT_EQ(RectIn(::GetParent(r.m_hWnd), Frame()).right, Client().right) << "counted from the right edge";
+}
+
+TEST_F(DockSiteFrameTest, AFirstPaneFillsItsSlotWhateverItsStoredLength) {
+    // An auto-hidden pane stores length 1; given back, it still docks.
+    const int H = Client().bottom;
+    CTestPane& a = NewPane();
+    ASSERT_NE(Dock(a, kSideLeft | kPlaceAlone, 0, 100, 1), 0);
+    EXPECT_EQ(RectIn(a.m_hWnd, Frame()), (RECT{0, 0, 100, H}));
+}
+
 TEST_F(DockSiteFrameTest, TheMainFramePlacementsGiveOneBottomAndOneLeftSlot) {
     struct Place {
         DWORD side;

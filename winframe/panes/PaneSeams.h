@@ -1,0 +1,18 @@
+#pragma once
+// Calls of the pane base that a test replaces: the ghost frame drawn on the
+// desktop, and the factory of tab docking boxes (none exists yet, so the
+// default makes no box).
+#include <windows.h>
+
+struct PaneSeams {
+    // Draws (or, drawn again, erases) the half-tone ghost frame of a screen rectangle.
+    void (*drawGhostFrame)(const RECT& screen);
+    // Makes a tab docking box under the host frame; 0 when none can be made.
+    HWND (*makeTabBox)(HWND hostFrame);
+};
+
+PaneSeams& PaneSeam();
+void ResetPaneSeams();
+
+// A frame 3 pixels thick drawn with PATINVERT in the current brush.
+void PatInvertFrame(HDC dc, const RECT& r);
