@@ -2,16 +2,18 @@
 // message filter and the idle handler.
 #include "MainFrame.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <string>
 
 #include "AppMessages.h"
 #include "AppSettings.h"
 #include "Application.h"
+#include "DocumentFrameOwner.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
 #include "MessageLoop.h"
-#include "PlaceholderDocument.h"
 #include "SizeText.h"
 #include "StatusBar.h"
 
@@ -120,6 +122,8 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
         loop->AddIdleHandler(this);
     }
     UpdateLayout();
+    AttachRecentFiles();
+    ::DragAcceptFiles(m_hWnd, TRUE);
     PostMessage(WM_RESTORESESSION);
     return 0;
 }
@@ -236,12 +240,6 @@ LRESULT CMainFrame::OnInstanceMessage(UINT, WPARAM wParam, LPARAM lParam, bool&)
 }
 
 // ---- documents ------------------------------------------------------------------
-
-bool CMainFrame::OpenDocument(const char* path, int, bool) {
-    DWORD attributes = ::GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-    return CPlaceholderDocument::Open(m_mdiClient, path);
-}
 
 bool CMainFrame::HasModifiedDocument() const {
     bool modified = false;

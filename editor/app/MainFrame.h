@@ -12,6 +12,7 @@
 #include "DockSiteFrame.h"
 #include "FrameDocument.h"
 #include "MessageLoop.h"
+#include "RecentFiles.h"
 #include "TabbedMdiClient.h"
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
@@ -23,6 +24,9 @@ struct PackBufFreer {
 };
 
 // Called once per document in tab order; returning 0 stops the walk.
+class CDocumentFrame;
+class CMainFrameDocumentOwner;
+
 using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
 
 class CMainFrame : public CDockSiteFrame, public IMessageLoopFilter, public IIdleHandler {
@@ -32,8 +36,21 @@ public:
 
     // No parent, default position and size, title string 1 and menu 1.
     bool CreateMainWindow();
-    // Opens a file in a document window; false when it cannot.
-    bool OpenDocument(const char* path, int openType, bool addToRecent);
+    // Opens a file in a document window, or activates the one that shows it
+    // already; null when it cannot.
+    CDocumentFrame* OpenDocument(const char* path, int openType, bool addToRecent);
+    // The open document of a path, compared by short path; null for none.
+    CDocumentFrame* FindDocumentFrame(const char* path) const;
+    // Null path: an untitled document.
+    CDocumentFrame* CreateDocumentFrame(const char* path, bool binary);
+    // The recent-file list, in the registry under recentRoot (HKEY_CURRENT_USER).
+    void AddToRecent(const char* path);
+    void ReadRecentFiles();
+    void WriteRecentFiles();
+    void SetRecentFileCount(int count);
+    void OpenRecentFile(UINT id);
+    const CRecentFiles& RecentFiles() const { return m_recentFiles; }
+    void SetRecentFilesRoot(HKEY root) { m_recentRoot = root; }
     HWND MdiClientWindow() const { return m_mdiClient; }
     CMdiTabOwner& TabOwner() { return m_tabbedClient.TabOwner(); }
     HWND StatusBar() const { return m_statusBar; }
@@ -105,8 +122,11 @@ public:
         TW_COMMAND_ID_HANDLER(ID_HELP_FEEDBACK, OnOpenWebLink)
         TW_COMMAND_RANGE_HANDLER(ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, OnWindowListItem)
         // Commands of later pieces: kept from the documents until they come.
-        TW_COMMAND_RANGE_HANDLER(ID_FILE_NEW, ID_FILE_OPEN, OnPendingCommand)
-        TW_COMMAND_ID_HANDLER(ID_FILE_SAVE_ALL, OnPendingCommand)
+        TW_COMMAND_ID_HANDLER(ID_FILE_NEW, OnFileNew)
+        TW_COMMAND_ID_HANDLER(ID_FILE_OPEN, OnFileOpen)
+        TW_COMMAND_ID_HANDLER(ID_FILE_SAVE_ALL, OnSaveAll)
+        TW_COMMAND_RANGE_HANDLER(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, OnRecentFile)
+        TW_MESSAGE_HANDLER(WM_DROPFILES, OnDropFiles)
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_SEARCH_FIND, ID_SEARCH_REPLACE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnPendingCommand)
@@ -117,7 +137,6 @@ public:
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_LAYOUT_LAST, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, OnPendingCommand)
         TW_MESSAGE_HANDLER(WM_COMMAND, OnForwardCommand)
         TW_MESSAGE_HANDLER(WM_RESTORESESSION, OnRestoreSession)
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
@@ -164,6 +183,11 @@ private:
     LRESULT OnOpenWebLink(WORD, WORD, HWND, bool&);
     LRESULT OnWindowListItem(WORD, WORD, HWND, bool&);
     LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
+    LRESULT OnFileNew(WORD, WORD, HWND, bool&);
+    LRESULT OnFileOpen(WORD, WORD, HWND, bool&);
+    LRESULT OnSaveAll(WORD, WORD, HWND, bool&);
+    LRESULT OnRecentFile(WORD, WORD, HWND, bool&);
+    LRESULT OnDropFiles(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnForwardCommand(UINT, WPARAM, LPARAM, bool&);
 
     bool CreateBars();
@@ -179,6 +203,9 @@ private:
     // The document windows, topmost first.
     std::vector<HWND> DocumentWindowsInZOrder() const;
     static FrameDocumentState DescribeOrEmpty(IFrameDocument* document);
+    HMENU RecentFilesMenu() const;
+    void AttachRecentFiles();
+    void RebuildRecentMenu();
 
     CUpdateUI m_updateUI;
     CTabbedMdiClient m_tabbedClient;
@@ -197,4 +224,9 @@ private:
     bool m_starting = true;
     bool m_isXpOrLater = false;
     std::unique_ptr<PackBuf, PackBufFreer> m_packBuf;
+    std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
+    CRecentFiles m_recentFiles;
+    HKEY m_recentRoot = HKEY_CURRENT_USER;
+    HMENU m_recentMenu = nullptr;
+    std::string m_recentEmptyText = "(empty)";
 };

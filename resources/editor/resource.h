@@ -374,7 +374,28 @@
 #define IDS_SHOW_MENUBAR                41011
 #define IDS_SHOW_TOOLBAR                41012
 #define IDS_SESSION_SAVE_FAILED         41013   /* save workspace */
+#define IDS_LABEL_ENCODING              41014   /* open/save dialog labels */
+#define IDS_LABEL_LINE_END              41015
 
 /* toolbar 1 tips use the command id as string id */
+
+/* ---- find (508) and replace (509) dialogs */
+#define IDD_FIND                        508
+#define IDD_REPLACE                     509
+#define IDC_SEARCH_MARK                 501
+#define IDC_SEARCH_REPLACE              503
+#define IDC_SEARCH_REPLACE_ALL          504
+#define IDC_SEARCH_WHOLE_WORD           505
+#define IDC_SEARCH_MATCH_CASE           506
+#define IDC_SEARCH_REGEX                507
+#define IDC_SEARCH_TAGS                 510     /* ">" tag menu of the replace text */
+#define IDC_SEARCH_BACKSLASH            512
+#define IDC_SEARCH_FIND_TEXT            514
+#define IDC_SEARCH_FIND_TOKENS          515     /* ">" token menu of the find text */
+#define IDC_SEARCH_REPLACE_TEXT         519
+#define IDC_SEARCH_SCOPE_FILE           521
+#define IDC_SEARCH_SCOPE_SELECTION      522
+#define IDC_SEARCH_SCOPE_ALL            523
+#define IDC_SEARCH_UP                   1001
 
 #endif /* TARNWICK_RESOURCE_H */

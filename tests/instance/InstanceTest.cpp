@@ -42,7 +42,8 @@ bool Contains(const std::vector<std::string>& list, const std::string& item) {
 UINT InstanceMessage() { return ::RegisterWindowMessageA("Tarnwick"); }
 
 TEST(InstanceHandOver, ASecondStartHandsItsFilesOverAndLeavesTheIniAlone) {
-    ProgramFolder program(0);
+    // EditorMask bit 2: document titles are full paths.
+    ProgramFolder program(4);
     TempFolder work;
     work.Write("rel.txt", "hello");
     work.Write("own.txt", "mine");
@@ -72,7 +73,7 @@ TEST(InstanceHandOver, ASecondStartHandsItsFilesOverAndLeavesTheIniAlone) {
     ::PostMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(0, first.WaitForExit(20000));
     std::string after = program.Ini();
-    EXPECT_NE(std::string::npos, after.find("EditorMask=0\r\n"));
+    EXPECT_NE(std::string::npos, after.find("EditorMask=4\r\n"));
     EXPECT_NE(std::string::npos, after.find("FindText=abc\r\n"));
     EXPECT_NE(std::string::npos, after.find("ReplaceText=\r\n"));
     EXPECT_NE(std::string::npos, after.find("SearchMask=5\r\n"));

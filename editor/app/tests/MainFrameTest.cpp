@@ -15,6 +15,7 @@
 
 #include "AppSettings.h"
 #include "DockTestSupport.h"
+#include "EncodingFileDialog.h"
 #include "ModifiedDocument.h"
 #include "SessionFile.h"
 #include "Globals.h"
@@ -171,8 +172,11 @@ struct Environment : ::testing::Environment {
         g_appSettings = new CAppSettings(folder->Path().c_str());
         InitGlobals();
         g_module.AddMessageLoop(&loop);
+        // Command 101 would wait for the user in the open dialog.
+        SetFileDialogRunner([](OPENFILENAMEA*) -> BOOL { return FALSE; });
     }
     void TearDown() override {
+        SetFileDialogRunner(nullptr);
         g_module.RemoveMessageLoop();
         delete g_appSettings;
         g_appSettings = nullptr;
@@ -916,10 +920,11 @@ TEST_F(MainFrameTest, LoadingASessionSkipsMissingFilesAndActivatesItsDocument) {
     ASSERT_TRUE(WriteSessionFile(path, session));
     frame.LoadSession(path);
     Pump();
-    std::vector<std::string> titles;
-    for (HWND window : frame.DocumentWindows()) titles.push_back(CWindowHandle(window).GetWindowText());
-    EXPECT_EQ((std::vector<std::string>{files.File("one.txt"), files.File("two.txt")}), titles);
-    EXPECT_EQ(files.File("two.txt"), CWindowHandle(frame.GetActiveMdiChild()).GetWindowText());
+    // The documents' paths: their titles are the file names unless EditorMask bit 2 is set.
+    std::vector<std::string> paths;
+    for (HWND window : frame.DocumentWindows()) paths.push_back(FrameDocumentOf(window)->Describe().path);
+    EXPECT_EQ((std::vector<std::string>{files.File("one.txt"), files.File("two.txt")}), paths);
+    EXPECT_EQ(files.File("two.txt"), FrameDocumentOf(frame.GetActiveMdiChild())->Describe().path);
     frame.LoadSession(files.File("absent.tws"));  // nothing happens
     EXPECT_EQ(2u, frame.DocumentWindows().size());
 }

@@ -1,0 +1,22 @@
+#pragma once
+// The main frame's services as a document frame asks for them.
+#include "DocumentFrame.h"
+
+class CMainFrame;
+
+class CMainFrameDocumentOwner : public IDocumentFrameOwner {
+public:
+    explicit CMainFrameDocumentOwner(CMainFrame& frame) : m_frame(frame) {}
+    HWND MainWindow() const override;
+    HWND Toolbar() const override;
+    HWND StatusBar() const override;
+    void UpdateStatusBar() override;
+    void SetStatusMessage(const char* text) override;
+    void ShowPane(UINT id) override;
+    void AddToRecent(const char* path) override;
+    bool HandleEscape() override;
+    void DocumentClosed() override;
+
+private:
+    CMainFrame& m_frame;
+};

@@ -1,0 +1,245 @@
+#include "FindReplaceDialog.h"
+
+#include <cstring>
+#include <string>
+
+#include "EditorView.h"
+#include "SearchHistory.h"
+
+namespace {
+
+std::string LoadText(UINT id) {
+    char buffer[256];
+    const int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
+    return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
+}
+
+void CenterOn(HWND window, HWND owner) {
+    RECT outer{}, inner{};
+    if (owner && ::IsWindowVisible(owner))
+        ::GetWindowRect(owner, &outer);
+    else
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &outer, 0);
+    ::GetWindowRect(window, &inner);
+    const int x = outer.left + ((outer.right - outer.left) - (inner.right - inner.left)) / 2;
+    const int y = outer.top + ((outer.bottom - outer.top) - (inner.bottom - inner.top)) / 2;
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+CFindReplaceDialog::CFindReplaceDialog(Kind kind, ISearchHost& host, CSearchButtonsGate& gate,
+                                       SearchOptions& options, SearchMessageBox messageBox)
+    : m_kind(kind), m_host(host), m_gate(gate), m_options(options),
+      m_messageBox(messageBox ? messageBox : ::MessageBoxA) {}
+
+HWND CFindReplaceDialog::Open(Kind kind, HWND owner, ISearchHost& host, CSearchButtonsGate& gate,
+                              SearchOptions& options, SearchMessageBox messageBox) {
+    auto* dialog = new CFindReplaceDialog(kind, host, gate, options, messageBox);
+    // The selection, or the word at the caret, is what to find.
+    if (CViewSearch* search = host.ActiveSearch()) {
+        char word[sizeof(options.FindText)];
+        if (search->View().GetSelectedOrWordText(word, sizeof(word)))
+            search->ToAnsi(word, options.FindText, sizeof(options.FindText));
+    }
+    gate.Opened(host);
+    const HWND window = dialog->CreateModeless(owner, kind == kFind ? IDD_FIND : IDD_REPLACE);
+    if (!window) {
+        gate.Closed(host);
+        delete dialog;
+    }
+    return window;
+}
+
+void CFindReplaceDialog::OnFinalMessage(HWND window) {
+    CModelessDialog::OnFinalMessage(window);
+    delete this;
+}
+
+LRESULT CFindReplaceDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
+    AttachToMessageLoop();
+    CenterOn(m_hWnd, ::GetWindow(m_hWnd, GW_OWNER));
+    const uint32_t mask = m_options.SearchMask;
+    m_findHistory = FillComboFromMru(kFindHistoryKey, GetDlgItem(IDC_SEARCH_FIND_TEXT));
+    if (m_kind == kReplace) {
+        m_replaceHistory = FillComboFromMru(kReplaceHistoryKey, GetDlgItem(IDC_SEARCH_REPLACE_TEXT));
+        const uint32_t scope = ScopeOf(mask) <= kScopeAllDocuments ? ScopeOf(mask) : kScopeDocument;
+        ::CheckRadioButton(m_hWnd, IDC_SEARCH_SCOPE_FILE, IDC_SEARCH_SCOPE_ALL,
+                           IDC_SEARCH_SCOPE_FILE + static_cast<int>(scope));
+        if (m_options.ReplaceText[0]) ::SetDlgItemTextA(m_hWnd, IDC_SEARCH_REPLACE_TEXT, m_options.ReplaceText);
+    }
+    if (m_options.FindText[0]) ::SetDlgItemTextA(m_hWnd, IDC_SEARCH_FIND_TEXT, m_options.FindText);
+    ::CheckDlgButton(m_hWnd, IDC_SEARCH_MATCH_CASE, (mask & kSearchMatchCase) ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(m_hWnd, IDC_SEARCH_WHOLE_WORD, (mask & kSearchWholeWord) ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(m_hWnd, IDC_SEARCH_REGEX, (mask & kSearchRegex) ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(m_hWnd, IDC_SEARCH_BACKSLASH, (mask & kSearchBackslash) ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(m_hWnd, IDC_SEARCH_UP, (mask & kSearchDown) ? BST_UNCHECKED : BST_CHECKED);
+    bool handled = true;
+    OnRegexBox(0, 0, nullptr, handled);
+    ::SetFocus(GetDlgItem(IDC_SEARCH_FIND_TEXT));
+    ::ShowWindow(m_hWnd, SW_SHOW);
+    return FALSE;  // the focus is set
+}
+
+void CFindReplaceDialog::ReadOptions() {
+    uint32_t mask = m_options.SearchMask;
+    mask &= ~(kSearchReplacePending | kSearchWholeWord | kSearchMatchCase | kSearchRegex | kSearchBackslash |
+              kSearchDown);
+    mask |= kSearchWrap;
+    if (::IsDlgButtonChecked(m_hWnd, IDC_SEARCH_MATCH_CASE)) mask |= kSearchMatchCase;
+    if (::IsDlgButtonChecked(m_hWnd, IDC_SEARCH_WHOLE_WORD)) mask |= kSearchWholeWord;
+    if (::IsDlgButtonChecked(m_hWnd, IDC_SEARCH_REGEX)) mask |= kSearchRegex;
+    if (::IsDlgButtonChecked(m_hWnd, IDC_SEARCH_BACKSLASH)) mask |= kSearchBackslash;
+    if (!::IsDlgButtonChecked(m_hWnd, IDC_SEARCH_UP)) mask |= kSearchDown;
+    if (m_kind == kReplace) {
+        uint32_t scope = kScopeDocument;
+        if (::IsDlgButtonChecked(m_hWnd, IDC_SEARCH_SCOPE_SELECTION)) scope = kScopeSelection;
+        if (::IsDlgButtonChecked(m_hWnd, IDC_SEARCH_SCOPE_ALL)) scope = kScopeAllDocuments;
+        mask = (mask & ~kSearchScopeMask) | (scope << 8);
+        ReadComboText(IDC_SEARCH_REPLACE_TEXT, m_options.ReplaceText, sizeof(m_options.ReplaceText));
+    }
+    ReadComboText(IDC_SEARCH_FIND_TEXT, m_options.FindText, sizeof(m_options.FindText));
+    m_options.SearchMask = mask;
+}
+
+// At most 255 bytes, and never half a double-byte character.
+void CFindReplaceDialog::ReadComboText(int id, char* buffer, size_t size) const {
+    const HWND combo = GetDlgItem(id);
+    const int length = ::GetWindowTextLengthA(combo);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    ::GetWindowTextA(combo, text.data(), length + 1);
+    text.resize(strlen(text.c_str()));
+    size_t fit = 0;
+    while (fit < text.size()) {
+        const char* next = ::CharNextA(text.c_str() + fit);
+        const size_t step = static_cast<size_t>(next - (text.c_str() + fit));
+        if (step == 0 || fit + step >= size) break;
+        fit += step;
+    }
+    memcpy(buffer, text.data(), fit);
+    buffer[fit] = '\0';
+}
+
+void CFindReplaceDialog::Message(UINT id, const char* text, int number) const {
+    const std::string format = LoadText(id);
+    char message[600];
+    if (text)
+        ::wsprintfA(message, format.c_str(), text);
+    else
+        ::wsprintfA(message, format.c_str(), number);
+    std::string caption = LoadText(IDS_PRODUCT_NAME);
+    if (caption.empty()) caption = "Tarnwick";
+    m_messageBox(m_hWnd, message, caption.c_str(), MB_ICONINFORMATION);
+}
+
+void CFindReplaceDialog::AddHistory(bool withReplace) {
+    m_findHistory.Add(m_options.FindText);
+    if (withReplace) m_replaceHistory.Add(m_options.ReplaceText);
+}
+
+LRESULT CFindReplaceDialog::OnFind(WORD, WORD, HWND, bool&) {
+    ReadOptions();
+    AddHistory(false);
+    CViewSearch* search = m_host.ActiveSearch();
+    if (search && search->Find(m_options) > 0) {
+        if (m_host.EditorMask() & kMaskCloseFindDialogs) Close();
+        return 0;
+    }
+    Message(IDS_STRING_NOT_FOUND, m_options.FindText[0] ? m_options.FindText : "(empty)", 0);
+    ::SetFocus(GetDlgItem(IDC_SEARCH_FIND_TEXT));
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnMark(WORD, WORD, HWND, bool&) {
+    ReadOptions();
+    if (CViewSearch* search = m_host.ActiveSearch()) search->MarkAll(m_options);
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnReplace(WORD, WORD, HWND, bool&) {
+    // Reading the options clears the pending bit; the search checks the
+    // selection itself before it replaces.
+    const uint32_t pending = m_options.SearchMask & kSearchReplacePending;
+    ReadOptions();
+    m_options.SearchMask |= pending;
+    AddHistory(true);
+    if (CViewSearch* search = m_host.ActiveSearch()) search->ReplaceOnce(m_options);
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnReplaceAll(WORD, WORD, HWND, bool&) {
+    ReadOptions();
+    AddHistory(true);
+    if (ScopeOf(m_options.SearchMask) == kScopeAllDocuments) {
+        m_host.ForEachSearch([this](CViewSearch& search) { search.ReplaceAll(m_options); });
+    } else if (CViewSearch* search = m_host.ActiveSearch()) {
+        Message(IDS_REPLACED_COUNT, nullptr, search->ReplaceAll(m_options));
+    }
+    Close();
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnRegexBox(WORD, WORD, HWND, bool&) {
+    const BOOL on = ::IsDlgButtonChecked(m_hWnd, IDC_SEARCH_REGEX) == BST_CHECKED;
+    ::EnableWindow(GetDlgItem(IDC_SEARCH_FIND_TOKENS), on);
+    if (const HWND tags = GetDlgItem(IDC_SEARCH_TAGS)) ::EnableWindow(tags, on);
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnTokenButton(WORD, WORD id, HWND button, bool&) {
+    const HMENU resource = ::LoadMenuA(::GetModuleHandleA(nullptr),
+                                       MAKEINTRESOURCEA(id == IDC_SEARCH_TAGS ? IDR_MENU_TAGS : IDR_MENU_REGEX));
+    if (!resource) return 0;
+    RECT rect{};
+    ::GetWindowRect(button ? button : GetDlgItem(id), &rect);
+    ::TrackPopupMenu(::GetSubMenu(resource, 0), TPM_LEFTALIGN | TPM_TOPALIGN, rect.right, rect.top, 0, m_hWnd,
+                     nullptr);
+    ::DestroyMenu(resource);
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnToken(WORD, WORD id, HWND, bool&) {
+    std::string token;
+    const int offset = GetRegexToken(id, token);
+    if (!token.empty()) InsertComboText(GetDlgItem(IDC_SEARCH_FIND_TEXT), token.c_str(), offset);
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnTag(WORD, WORD id, HWND, bool&) {
+    if (m_kind != kReplace) return 0;
+    char tag[4];
+    ::wsprintfA(tag, "\\%d", id - 49);
+    InsertComboText(GetDlgItem(IDC_SEARCH_REPLACE_TEXT), tag, 0);
+    return 0;
+}
+
+void CFindReplaceDialog::Finish() {
+    if (m_closed) return;
+    m_closed = true;
+    ReadOptions();
+    m_findHistory.Close();
+    m_replaceHistory.Close();
+    m_gate.Closed(m_host);
+}
+
+void CFindReplaceDialog::Close() {
+    Finish();
+    DestroyWindow();
+}
+
+// Destroyed with its owner (the main frame closing) without a Close.
+LRESULT CFindReplaceDialog::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
+    Finish();
+    handled = false;
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnCloseMessage(UINT, WPARAM, LPARAM, bool&) {
+    Close();
+    return 0;
+}
+
+LRESULT CFindReplaceDialog::OnCloseCommand(WORD, WORD, HWND, bool&) {
+    Close();
+    return 0;
+}

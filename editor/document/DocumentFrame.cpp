@@ -1,0 +1,547 @@
+#include "DocumentFrame.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include <scintilla/Scintilla.h>
+
+#include "AppSettings.h"
+#include "Globals.h"
+#include "HexView.h"
+#include "ModifiedDocument.h"
+#include "SizeText.h"
+#include "StatusBar.h"
+#include "UiSeams.h"
+#include "resource.h"
+
+namespace {
+
+constexpr int kWrapButton = 306;
+constexpr int kLineEndsButton = 309;
+constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, 311, 312, 400, 401};
+
+SaveAsPrompt g_saveAsPrompt = nullptr;
+
+std::string LoadText(UINT id) {
+    char text[512] = {};
+    ::LoadStringA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), id, text, sizeof(text));
+    return text;
+}
+
+std::string FormatText(UINT id, const char* argument) {
+    const std::string format = LoadText(id);
+    std::string out(format.size() + std::strlen(argument) + 1, '\0');
+    const int n = std::snprintf(out.data(), out.size(), format.c_str(), argument);
+    out.resize(n > 0 ? (size_t)n : 0);
+    return out;
+}
+
+uint32_t EditorMask() { return g_appSettings ? g_appSettings->EditorMask : 0; }
+
+}  // namespace
+
+bool ShowSaveAsDialog(HWND owner, const char* initialName, SaveAsChoice& choice);
+
+SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt) {
+    SaveAsPrompt previous = g_saveAsPrompt;
+    g_saveAsPrompt = prompt;
+    return previous;
+}
+
+// ---- life ---------------------------------------------------------------------
+
+CDocumentFrame::CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary)
+    : m_owner(owner), m_binary(binary) {
+    SetPath(path ? path : kUntitled);
+    for (int id : kDocumentButtons) EnableToolbarButton(id, true);
+    EnableToolbarButton(kWrapButton, !binary);
+    EnableToolbarButton(kLineEndsButton, !binary);
+}
+
+CDocumentFrame::~CDocumentFrame() = default;
+
+CDocumentFrame* CDocumentFrame::Create(IDocumentFrameOwner& owner, HWND mdiClient, const char* path, bool binary,
+                                       bool maximized) {
+    auto* frame = new CDocumentFrame(owner, path, binary);
+    const DWORD style = WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (maximized ? WS_MAXIMIZE : 0);
+    if (!frame->CreateMdiChild(mdiClient, frame->Title(), style)) {
+        delete frame;
+        return nullptr;
+    }
+    return frame;
+}
+
+CDocumentFrame* CDocumentFrame::FromWindow(HWND window) {
+    return static_cast<CDocumentFrame*>(FrameDocumentOf(window));
+}
+
+LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
+    AttachFrameDocument(m_hWnd, this);  // before the activation that follows creation
+    constexpr DWORD kViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    RECT rect{};
+    ::GetClientRect(m_hWnd, &rect);
+    if (m_binary) {
+        m_hex = std::make_unique<CHexView>(*this);
+        if (g_outputFont) m_hex->SetStyle(g_outputFont, ::GetSysColor(COLOR_WINDOW));
+        m_viewWindow = m_hex->Create(m_hWnd, &rect, nullptr, kViewStyle, WS_EX_CLIENTEDGE);
+    } else {
+        m_editor = std::make_unique<CEditorView>(*this, EditorMask());
+        m_viewWindow = m_editor->Create(m_hWnd, rect, kViewStyle);
+        if (m_viewWindow) {
+            ::SetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE,
+                                ::GetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+            ::SetWindowPos(m_viewWindow, nullptr, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        }
+    }
+    if (!m_viewWindow) return -1;
+    m_tabbedChild.SetViewWindow(m_viewWindow);
+    UpdateTitle();
+    handled = false;
+    return 0;
+}
+
+void CDocumentFrame::OnFinalMessage(HWND) {
+    IDocumentFrameOwner& owner = m_owner;
+    delete this;
+    owner.DocumentClosed();
+}
+
+// ---- path and title -------------------------------------------------------------
+
+void CDocumentFrame::SetPath(const char* path) {
+    // Cut at a character boundary so a double-byte character is never split.
+    const char* end = path;
+    while (*end) {
+        const char* next = ::CharNextA(end);
+        if (next - path > MAX_PATH - 1) break;
+        end = next;
+    }
+    std::memcpy(m_path, path, (size_t)(end - path));
+    m_path[end - path] = '\0';
+    m_title = m_path;
+}
+
+void CDocumentFrame::UpdateTitle() {
+    const char* name = m_path;
+    for (const char* p = m_path; *p; p = ::CharNextA(p))
+        if (*p == '\\') name = p + 1;
+    m_title = (EditorMask() & kMaskFullPathTitle) ? m_path : name;
+    if (m_hWnd) ::SetWindowTextA(m_hWnd, m_title);
+    SendToClient(WM_MDI_TABTEXT, (LPARAM)name);
+    SendToClient(WM_MDI_DOCFRAME, (LPARAM)this);
+    SendToClient(WM_MDI_TABTOOLTIP, (LPARAM)m_path);
+}
+
+void CDocumentFrame::SendToClient(UINT message, LPARAM lParam) const {
+    if (HWND client = m_hWnd ? ::GetParent(m_hWnd) : nullptr) ::SendMessageA(client, message, (WPARAM)m_hWnd, lParam);
+}
+
+// ---- load, save, reload -----------------------------------------------------------
+
+bool CDocumentFrame::Load(const char* path, int openType) {
+    UpdateTitle();
+    m_stamp = GetFileStamp(path);
+    bool loaded = false;
+    if (m_hex) {
+        loaded = m_hex->OpenFile(path);
+    } else if (m_editor) {
+        loaded = m_editor->OpenFile(path, openType);
+        SyncToolbarChecks();
+    }
+    const DWORD attributes = ::GetFileAttributesA(path);
+    m_fileReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    if (m_fileReadOnly) {
+        m_viewReadOnly = true;
+        SetViewReadOnly(true);
+    }
+    SetTabState(m_fileReadOnly ? 2 : 0);
+    m_owner.UpdateStatusBar();
+    return loaded;
+}
+
+bool CDocumentFrame::WriteTo(const char* path) {
+    bool saved = false;
+    if (m_hex) saved = m_hex->Save(path);
+    else if (m_editor) saved = m_editor->SaveFile(path);
+    if (!saved) {
+        char text[MAX_PATH + 64];
+        std::snprintf(text, sizeof(text), "Could not save file \"%s\".", path);
+        ShowMessageBox(m_hWnd, text, "ERROR", MB_OK | MB_ICONERROR);
+    }
+    return saved;
+}
+
+bool CDocumentFrame::Save() {
+    if (IsUntitled()) return SaveAs();
+    // A failed save keeps the stamp and the disk-changed flag, so the document
+    // still counts as modified.
+    if (!WriteTo(m_path)) return false;
+    m_stamp = GetFileStamp(m_path);
+    SetDiskChanged(false);
+    return true;
+}
+
+bool CDocumentFrame::SaveAs() {
+    SaveAsChoice choice;
+    const HWND owner = ::GetActiveWindow() ? ::GetActiveWindow() : m_owner.MainWindow();
+    const char* initial = IsUntitled() ? "" : m_path;
+    const bool chosen = g_saveAsPrompt ? g_saveAsPrompt(owner, initial, choice) : ShowSaveAsDialog(owner, initial, choice);
+    if (!chosen || choice.path.empty()) return false;
+    if (m_editor) {
+        if (choice.lineEnd != 3) {
+            m_editor->Send(SCI_SETEOLMODE, (uptr_t)choice.lineEnd);
+            m_editor->Send(SCI_CONVERTEOLS, (uptr_t)choice.lineEnd);
+        }
+        if (choice.encoding != 5) m_editor->File().ConvertEncoding(choice.encoding);
+    }
+    // Nothing is adopted unless the file was written.
+    if (!WriteTo(choice.path.c_str())) return false;
+    m_stamp = GetFileStamp(choice.path.c_str());
+    SetDiskChanged(false);
+    SetPath(choice.path.c_str());
+    UpdateTitle();
+    m_owner.AddToRecent(m_path);
+    return true;
+}
+
+bool CDocumentFrame::ReloadView() {
+    if (m_hex) return m_hex->Reload();
+    return m_editor && m_editor->Reload(m_path);
+}
+
+bool CDocumentFrame::Reload() {
+    if (IsUntitled()) return false;
+    if (!ReloadView()) return false;
+    m_stamp = GetFileStamp(m_path);
+    SetDiskChanged(false);
+    return true;
+}
+
+bool CDocumentFrame::IsModified() const {
+    if (m_diskChanged) return true;
+    if (m_hex) return m_hex->IsModified();
+    return m_editor && m_editor->Send(SCI_GETMODIFY) != 0;
+}
+
+void CDocumentFrame::SetDiskChanged(bool changed) {
+    m_diskChanged = changed;
+    m_owner.UpdateStatusBar();
+}
+
+bool CDocumentFrame::QuerySave() {
+    if (!IsModified()) return true;
+    const std::string text = FormatText(IDS_SAVE_CHANGES, m_title);
+    switch (ShowMessageBox(m_hWnd, text.c_str(), "Tarnwick", MB_YESNOCANCEL | MB_ICONWARNING)) {
+    case IDYES: return Save();
+    case IDNO: return true;
+    default: return false;
+    }
+}
+
+bool CDocumentFrame::CheckFile(bool quiet) {
+    if (IsUntitled()) return false;
+    const FileStamp stamp = GetFileStamp(m_path);
+    if (stamp == m_stamp) return false;
+    if (quiet) return true;
+    if (FileExists(m_path)) {
+        m_checking = true;
+        const std::string text = FormatText(IDS_FILE_CHANGED_RELOAD, m_path);
+        const int answer = ShowMessageBox(m_hWnd, text.c_str(), "Tarnwick", MB_YESNO | MB_ICONQUESTION);
+        m_checking = false;
+        if (answer == IDYES && ReloadView()) {
+            m_stamp = GetFileStamp(m_path);
+            SetDiskChanged(false);
+        } else {
+            // Declined or failed: the text no longer matches the file.
+            m_stamp = stamp;
+            SetDiskChanged(true);
+        }
+    } else {
+        m_owner.SetStatusMessage(FormatText(IDS_FILE_VANISHED, m_path).c_str());
+        SetDiskChanged(true);
+    }
+    return true;
+}
+
+// ---- read-only ------------------------------------------------------------------
+
+void CDocumentFrame::SetViewReadOnly(bool readOnly) {
+    if (m_editor) m_editor->Send(SCI_SETREADONLY, readOnly ? 1 : 0);
+}
+
+int CDocumentFrame::CurrentTabState() const { return m_viewReadOnly ? 2 : (IsModified() ? 1 : 0); }
+
+LRESULT CDocumentFrame::OnToggleReadOnly(WORD, WORD, HWND, bool&) {
+    m_viewReadOnly = !m_viewReadOnly;
+    SetViewReadOnly(m_viewReadOnly);
+    SetTabState(CurrentTabState());
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnToggleFileReadOnly(WORD, WORD, HWND, bool&) {
+    const DWORD attributes = ::GetFileAttributesA(m_path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
+    // Cleared, never flipped; the flags follow only a change that took.
+    if (!::SetFileAttributesA(m_path, attributes & ~FILE_ATTRIBUTE_READONLY)) return 0;
+    m_fileReadOnly = false;
+    SetViewReadOnly(false);
+    m_viewReadOnly = false;
+    SetTabState(CurrentTabState());
+    return 0;
+}
+
+// ---- commands -------------------------------------------------------------------
+
+LRESULT CDocumentFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
+    if (QuerySave()) {
+        m_closing = true;
+        handled = false;
+    }
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnToolTipText(int, NMHDR* header, bool&) {
+    auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(header);
+    if (tip->pszText && tip->cchTextMax > 0)
+        ::LoadStringA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), (UINT)tip->iItem, tip->pszText,
+                      tip->cchTextMax);
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnCloseCommand(WORD, WORD, HWND, bool&) {
+    PostMessage(WM_CLOSE);
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnSaveCommand(WORD, WORD, HWND, bool&) {
+    Save();
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnSaveAsCommand(WORD, WORD, HWND, bool&) {
+    SaveAs();
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnReloadCommand(WORD, WORD, HWND, bool&) {
+    Reload();
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnCopyPathPart(WORD, WORD id, HWND, bool&) {
+    const PathPart kind = id == ID_EDIT_COPY_FILENAME ? PathPart::Name
+                          : id == ID_EDIT_COPY_FOLDER ? PathPart::Folder
+                                                      : PathPart::Full;
+    if (!::OpenClipboard(m_hWnd)) return 0;
+    ::EmptyClipboard();
+    const std::string text = GetPathPart(kind);
+    if (HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+        if (void* p = ::GlobalLock(block)) {
+            std::memcpy(p, text.c_str(), text.size() + 1);
+            ::GlobalUnlock(block);
+            if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
+        } else {
+            ::GlobalFree(block);
+        }
+    }
+    ::CloseClipboard();
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnLocateFile(WORD, WORD, HWND, bool&) {
+    // The explorer pane selects the file once it exists; showing it is ours.
+    if (!IsUntitled()) m_owner.ShowPane(ID_PANE_EXPLORER);
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnOpenWithDefaultProgram(WORD, WORD, HWND, bool&) {
+    if (!IsUntitled()) ShellOpen(m_hWnd, m_path, SW_SHOWNORMAL);
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnOtherCommand(UINT, WPARAM wParam, LPARAM lParam, bool& handled) {
+    // The view's own notifications are reflected back to it below.
+    if (m_viewWindow && (HWND)lParam != m_viewWindow) ::SendMessageA(m_viewWindow, WM_COMMAND, wParam, lParam);
+    handled = false;
+    return 0;
+}
+
+void CDocumentFrame::SyncToolbarChecks() {
+    if (!m_editor) return;
+    CheckToolbarButton(kWrapButton, m_editor->HasOption(kViewWrap));
+    CheckToolbarButton(kLineEndsButton, m_editor->HasOption(kViewLineEnds));
+}
+
+LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled) {
+    handled = false;
+    if (!lParam) return 0;
+    if ((HWND)lParam == m_hWnd) {
+        if (m_title[0]) m_owner.UpdateStatusBar();
+        EnableToolbarButton(kWrapButton, !m_binary);
+        EnableToolbarButton(kLineEndsButton, !m_binary);
+        SyncToolbarChecks();
+    }
+    PostMessage(WM_DOC_CHECKFILE);
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnForwardMessage(UINT, WPARAM, LPARAM lParam, bool&) {
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) return m_owner.HandleEscape() ? 1 : 0;
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnCheckFileMessage(UINT, WPARAM, LPARAM, bool&) {
+    // A check's question runs a modal loop that may deliver another check.
+    if (!m_closing && !m_checking) CheckFile(false);
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnTabMenu(UINT, WPARAM, LPARAM lParam, bool&) {
+    HMENU menu = ::LoadMenuA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_DOCTAB));
+    if (!menu) return 0;
+    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_LEFTBUTTON, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0,
+                     m_owner.MainWindow(), nullptr);
+    ::DestroyMenu(menu);
+    return 0;
+}
+
+LRESULT CDocumentFrame::OnDocSave(UINT, WPARAM, LPARAM, bool&) {
+    // Non-zero stops whoever is closing: the document was not written.
+    return Save() ? 0 : E_ABORT;
+}
+
+LRESULT CDocumentFrame::OnDocDescribe(UINT, WPARAM, LPARAM lParam, bool&) {
+    auto* item = reinterpret_cast<CModifiedDocument*>(lParam);
+    if (!IsModified()) return 0;
+    if (!item) return 1;
+    // The save-modified list shows ANSI texts.
+    item->SetDisplayName(GetPathPart(PathPart::Name));
+    item->SetFullPath(IsUntitled() ? LoadText(IDS_UNTITLED) : std::string(m_path));
+    item->SetWindow(m_hWnd);
+    return 1;
+}
+
+LRESULT CDocumentFrame::OnDocClose(UINT, WPARAM, LPARAM, bool& handled) {
+    m_closing = true;
+    handled = false;
+    return 0;
+}
+
+// ---- hosts ----------------------------------------------------------------------
+
+void CDocumentFrame::SetTabState(int state) { SendToClient(WM_MDI_TABSTATE, state); }
+
+void CDocumentFrame::EnableToolbarButton(int id, bool enable) {
+    if (HWND toolbar = m_owner.Toolbar()) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(enable, 0));
+}
+
+void CDocumentFrame::CheckToolbarButton(int id, bool check) {
+    if (HWND toolbar = m_owner.Toolbar()) ::PostMessageA(toolbar, TB_CHECKBUTTON, (WPARAM)id, MAKELPARAM(check, 0));
+}
+
+bool CDocumentFrame::IsMenuBarVisible() const {
+    HWND main = m_owner.MainWindow();
+    return main && ::GetMenu(main) != nullptr;
+}
+
+bool CDocumentFrame::IsToolbarVisible() const {
+    HWND toolbar = m_owner.Toolbar();
+    return toolbar && ::IsWindowVisible(toolbar);
+}
+
+int CDocumentFrame::PromptLineNumber(HWND, int) { return -1; }
+
+void CDocumentFrame::UpdateStatusBar(const ViewStatusTexts& texts) {
+    HWND bar = m_owner.StatusBar();
+    if (!bar || !m_hWnd || ::GetParent(m_hWnd) == nullptr) return;
+    if ((HWND)::SendMessageA(::GetParent(m_hWnd), WM_MDIGETACTIVE, 0, 0) != m_hWnd) return;
+    char size[50];
+    FormatByteSize(size, sizeof(size), texts.length);
+    ::SetStatusText(bar, kStatusPosition, texts.position.c_str());
+    ::SetStatusText(bar, kStatusSize, size);
+    ::SetStatusText(bar, kStatusMode, texts.mode.c_str());
+}
+
+void CDocumentFrame::SetStatusText(const char* text) {
+    if (HWND bar = m_owner.StatusBar()) ::SetStatusText(bar, kStatusPosition, text);
+}
+
+// ---- what the main frame asks ---------------------------------------------------------
+
+FrameDocumentState CDocumentFrame::Describe() const {
+    FrameDocumentState state;
+    state.path = m_path;
+    state.modified = IsModified();
+    state.readOnly = m_viewReadOnly;
+    state.fileReadOnly = m_fileReadOnly;
+    if (m_hex) {
+        state.kind = DocumentKind::Hex;
+        state.canUndo = m_hex->CanUndo();
+        state.fileSize = m_hex->FileSize();
+        return state;
+    }
+    if (!m_editor) return state;
+    const CEditorView& view = *m_editor;
+    state.hasSelection = view.Send(SCI_GETSELECTIONEMPTY) == 0;
+    state.canUndo = view.Send(SCI_CANUNDO) != 0;
+    state.canRedo = view.Send(SCI_CANREDO) != 0;
+    // View bits 0-5 back to EditorMask bits 10, 9, 11, 12, 13, 14.
+    static constexpr struct { uint32_t view, mask; } kBits[] = {
+        {kViewWrap, 1u << 10}, {kViewHighlight, 1u << 9}, {kViewLineNumbers, 1u << 11},
+        {kViewWhiteSpace, 1u << 12}, {kViewLineEnds, 1u << 13}, {kViewIndentGuides, 1u << 14}};
+    for (const auto& bit : kBits)
+        if (view.HasOption(bit.view)) state.displayBits |= bit.mask;
+    state.useTabs = view.Send(SCI_GETUSETABS) != 0;
+    state.encoding = view.GetEncoding();
+    state.lineEnds = (int)view.Send(SCI_GETEOLMODE);
+    state.overtype = view.Send(SCI_GETOVERTYPE) != 0;
+    state.watchesClipboard = view.WatchesClipboard();
+    state.language = view.LanguageIndex();
+    return state;
+}
+
+void CDocumentFrame::FillStatusBar(HWND statusBar) const {
+    if (m_hex) {
+        const_cast<CHexView&>(*m_hex).UpdateStatusText();
+        return;
+    }
+    if (!m_editor) return;
+    const ViewStatusTexts texts = m_editor->StatusTexts();
+    char size[50];
+    FormatByteSize(size, sizeof(size), texts.length);
+    ::SetStatusText(statusBar, kStatusPosition, texts.position.c_str());
+    ::SetStatusText(statusBar, kStatusSize, size);
+    ::SetStatusText(statusBar, kStatusMode, texts.mode.c_str());
+}
+
+std::string CDocumentFrame::HelpKeyword() const {
+    char word[256] = {};
+    if (!m_editor || !m_editor->GetSelectedOrWordText(word, sizeof(word))) return "";
+    return word;
+}
+
+void CDocumentFrame::DescribeSession(SessionEntry& entry) const {
+    entry.path = m_path;
+    if (!m_editor) return;
+    const ViewState view = m_editor->GetViewState();
+    entry.hasViewState = true;
+    entry.firstVisibleLine = view.firstLine;
+    entry.xOffset = view.xOffset;
+    entry.startPos = view.selectionStart;
+    entry.endPos = view.selectionEnd;
+    entry.marks.clear();
+    for (sptr_t line = m_editor->Send(SCI_MARKERNEXT, 0, 1 << kBookmarkMarker); line >= 0;
+         line = m_editor->Send(SCI_MARKERNEXT, (uptr_t)line + 1, 1 << kBookmarkMarker))
+        entry.marks.push_back((int)line);
+}
+
+void CDocumentFrame::RestoreSession(const SessionEntry& entry) {
+    if (!m_editor || !entry.hasViewState) return;
+    for (int line : entry.marks) m_editor->Send(SCI_MARKERADD, (uptr_t)line, kBookmarkMarker);
+    m_editor->SetViewState({entry.firstVisibleLine, entry.startPos, entry.endPos, entry.xOffset});
+}

@@ -1,0 +1,185 @@
+#pragma once
+// CDocumentFrame: the MDI child window of one document. It owns the path,
+// remembers the file's stamp, shows the text in a CEditorView (or the bytes
+// in a CHexView) and carries out the document commands: save, save as,
+// reload, close with a save prompt, the read-only switches, path copy and the
+// check whether the file changed on disk.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "AppMessages.h"
+#include "EditorView.h"
+#include "FileInfo.h"
+#include "FrameDocument.h"
+#include "HexHost.h"
+#include "PathParts.h"
+#include "TabbedMdiChild.h"
+#include "ViewHost.h"
+#include "Window.h"
+
+class CHexView;
+class CModifiedDocument;
+
+// What the frame needs of the main frame; the main frame passes itself,
+// tests a fake.
+class IDocumentFrameOwner {
+public:
+    virtual ~IDocumentFrameOwner() = default;
+    virtual HWND MainWindow() const = 0;
+    virtual HWND Toolbar() const = 0;
+    virtual HWND StatusBar() const = 0;
+    virtual void UpdateStatusBar() = 0;
+    virtual void SetStatusMessage(const char* text) = 0;
+    virtual void ShowPane(UINT id) = 0;
+    virtual void AddToRecent(const char* path) = 0;
+    virtual bool HandleEscape() = 0;
+    // After a document window is gone.
+    virtual void DocumentClosed() = 0;
+};
+
+// The save dialog's answer.
+struct SaveAsChoice {
+    std::string path;
+    int lineEnd = 3;   // 3 keeps the document's own
+    int encoding = 5;  // 5 keeps the document's own
+};
+// Shows the save dialog; false for Cancel.
+using SaveAsPrompt = bool (*)(HWND owner, const char* initialName, SaveAsChoice& choice);
+// Null restores the real dialog; answers the prompt it replaced.
+SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt);
+
+class CDocumentFrame : public IFrameDocument, public CMsgWindow, public IViewHost, public IHexHost {
+public:
+    static constexpr const char* kUntitled = "<new>";
+
+    // Null path: an untitled document.
+    CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary);
+    ~CDocumentFrame() override;
+
+    // The MDI child in the client, attached to its GWLP_USERDATA; the object
+    // deletes itself when its window goes. Null (and deleted) on failure.
+    static CDocumentFrame* Create(IDocumentFrameOwner& owner, HWND mdiClient, const char* path, bool binary,
+                                  bool maximized);
+    static CDocumentFrame* FromWindow(HWND window);
+
+    bool Load(const char* path, int openType);
+    bool Save();
+    bool SaveAs();
+    // False when the reload failed; the document then stays as it was.
+    bool Reload();
+    bool QuerySave();
+    // True when the file changed on disk since it was loaded, saved or checked.
+    bool CheckFile(bool quiet);
+    bool IsModified() const;
+    void SetDiskChanged(bool changed);
+    bool IsUntitled() const { return m_path[0] == '<'; }
+    bool IsBinary() const { return m_binary; }
+    bool IsClosing() const { return m_closing; }
+    bool IsViewReadOnly() const { return m_viewReadOnly; }
+    bool IsFileReadOnly() const { return m_fileReadOnly; }
+    const char* Path() const { return m_path; }
+    const char* Title() const { return m_title; }
+    std::string GetPathPart(PathPart kind) const { return ::GetPathPart(m_path, kind); }
+    void SetPath(const char* path);
+    void UpdateTitle();
+    CEditorView* GetEditor() const { return m_editor.get(); }
+    CHexView* GetHexView() const { return m_hex.get(); }
+    HWND ViewWindow() const { return m_viewWindow; }
+
+    // IFrameDocument
+    FrameDocumentState Describe() const override;
+    void FillStatusBar(HWND statusBar) const override;
+    std::string HelpKeyword() const override;
+    void DescribeSession(SessionEntry& entry) const override;
+    void RestoreSession(const SessionEntry& entry) override;
+
+    // IViewHost and IHexHost
+    void UpdateStatusBar(const ViewStatusTexts& texts) override;
+    void SetStatusMessage(const char* text) override { m_owner.SetStatusMessage(text); }
+    void SetTabState(int state) override;
+    void EnableToolbarButton(int id, bool enable) override;
+    void CheckToolbarButton(int id, bool check) override;
+    bool IsMenuBarVisible() const override;
+    bool IsToolbarVisible() const override;
+    HWND MenuOwner() const override { return m_owner.MainWindow(); }
+    int PromptLineNumber(HWND owner, int lineCount) override;
+    bool IsReadOnly() const override { return m_viewReadOnly; }
+    void SetStatusText(const char* text) override;
+
+    TW_BEGIN_MSG_MAP(CDocumentFrame)
+        TW_MESSAGE_HANDLER(WM_CREATE, OnCreate)
+        TW_MESSAGE_HANDLER(WM_CLOSE, OnClose)
+        TW_NOTIFY_CODE_HANDLER(TBN_GETINFOTIPA, OnToolTipText)
+        TW_COMMAND_ID_HANDLER(ID_FILE_CLOSE, OnCloseCommand)
+        TW_COMMAND_ID_HANDLER(ID_FILE_SAVE, OnSaveCommand)
+        TW_COMMAND_ID_HANDLER(ID_FILE_SAVE_AS, OnSaveAsCommand)
+        TW_COMMAND_ID_HANDLER(ID_FILE_RELOAD, OnReloadCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_EDIT_COPY_FILENAME, ID_EDIT_COPY_PATH, OnCopyPathPart)
+        TW_COMMAND_ID_HANDLER(ID_DOC_READONLY, OnToggleReadOnly)
+        TW_COMMAND_ID_HANDLER(ID_DOC_CLEAR_READONLY, OnToggleFileReadOnly)
+        TW_COMMAND_ID_HANDLER(ID_TOOLS_LOCATE_FILE, OnLocateFile)
+        TW_COMMAND_ID_HANDLER(ID_TOOLS_OPEN_DEFAULT, OnOpenWithDefaultProgram)
+        TW_MESSAGE_HANDLER(WM_COMMAND, OnOtherCommand)
+        TW_MESSAGE_HANDLER(WM_MDIACTIVATE, OnMdiActivate)
+        TW_MESSAGE_HANDLER(WM_FORWARDMSG, OnForwardMessage)
+        TW_MESSAGE_HANDLER(WM_DOC_CHECKFILE, OnCheckFileMessage)
+        TW_MESSAGE_HANDLER(WM_DOC_TABMENU, OnTabMenu)
+        TW_MESSAGE_HANDLER(WM_DOC_SAVE, OnDocSave)
+        TW_MESSAGE_HANDLER(WM_DOC_DESCRIBE, OnDocDescribe)
+        TW_MESSAGE_HANDLER(WM_DOC_CLOSE, OnDocClose)
+        TW_REFLECT_NOTIFICATIONS()
+        TW_CHAIN_MSG_MAP_MEMBER(m_tabbedChild)
+    TW_END_MSG_MAP()
+
+protected:
+    WindowClassInfo GetWindowClassInfo() const override { return {"TarnwickDocumentFrame"}; }
+    void OnFinalMessage(HWND) override;
+
+private:
+    LRESULT OnCreate(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnClose(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnToolTipText(int, NMHDR*, bool&);
+    LRESULT OnCloseCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnSaveCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnSaveAsCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnReloadCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnCopyPathPart(WORD, WORD, HWND, bool&);
+    LRESULT OnToggleReadOnly(WORD, WORD, HWND, bool&);
+    LRESULT OnToggleFileReadOnly(WORD, WORD, HWND, bool&);
+    LRESULT OnLocateFile(WORD, WORD, HWND, bool&);
+    LRESULT OnOpenWithDefaultProgram(WORD, WORD, HWND, bool&);
+    LRESULT OnOtherCommand(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnMdiActivate(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnForwardMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnCheckFileMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnTabMenu(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnDocSave(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnDocDescribe(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnDocClose(UINT, WPARAM, LPARAM, bool&);
+
+    // Writes the view to path; shows the failure message when it fails.
+    bool WriteTo(const char* path);
+    bool ReloadView();
+    void SetViewReadOnly(bool readOnly);
+    int CurrentTabState() const;
+    void SendToClient(UINT message, LPARAM lParam) const;
+    void SyncToolbarChecks();
+
+    IDocumentFrameOwner& m_owner;
+    CTabbedMdiChild m_tabbedChild;
+    std::unique_ptr<CEditorView> m_editor;
+    std::unique_ptr<CHexView> m_hex;
+    HWND m_viewWindow = nullptr;
+    FileStamp m_stamp = kNoFileStamp;
+    bool m_diskChanged = false;
+    bool m_closing = false;
+    bool m_checking = false;  // a check's question is open
+    char m_path[MAX_PATH] = {};
+    const char* m_title = m_path;
+    const bool m_binary;
+    bool m_viewReadOnly = false;
+    bool m_fileReadOnly = false;
+};

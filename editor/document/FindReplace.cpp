@@ -1,0 +1,254 @@
+#include "FindReplace.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "EditorView.h"
+#include "FindReplaceEscapes.h"
+#include "resource.h"
+
+namespace {
+
+int SearchFlags(uint32_t mask) {
+    int flags = 0;
+    if (mask & kSearchWholeWord) flags |= SCFIND_WHOLEWORD;
+    if (mask & kSearchMatchCase) flags |= SCFIND_MATCHCASE;
+    if (mask & kSearchRegex) flags |= SCFIND_REGEXP;
+    return flags;
+}
+
+// Searches [start, end) (backwards when start > end); the match start or -1.
+sptr_t SearchIn(const CEditorView& view, sptr_t start, sptr_t end, const std::string& pattern) {
+    view.Send(SCI_SETTARGETSTART, static_cast<uptr_t>(start));
+    view.Send(SCI_SETTARGETEND, static_cast<uptr_t>(end));
+    return view.Send(SCI_SEARCHINTARGET, pattern.size(), reinterpret_cast<sptr_t>(pattern.data()));
+}
+
+sptr_t Replace(const CEditorView& view, bool regex, const std::string& replacement) {
+    return view.Send(regex ? SCI_REPLACETARGETRE : SCI_REPLACETARGET, replacement.size(),
+                     reinterpret_cast<sptr_t>(replacement.data()));
+}
+
+// One character on from position; CR LF counts as one.
+sptr_t StepOver(const CEditorView& view, sptr_t position) {
+    if (view.Send(SCI_GETCHARAT, static_cast<uptr_t>(position)) == '\r' &&
+        view.Send(SCI_GETCHARAT, static_cast<uptr_t>(position + 1)) == '\n')
+        return position + 2;
+    return view.Send(SCI_POSITIONAFTER, static_cast<uptr_t>(position));
+}
+
+// Holds back the per-change notifications of a bulk edit (each costs about a
+// millisecond of messages); fold changes still go out. Restored after.
+class CQuietChanges {
+public:
+    explicit CQuietChanges(const CEditorView& view)
+        : m_view(view), m_mask(view.Send(SCI_GETMODEVENTMASK)) {
+        m_view.Send(SCI_SETMODEVENTMASK, static_cast<uptr_t>(m_mask & SC_MOD_CHANGEFOLD));
+    }
+    ~CQuietChanges() { m_view.Send(SCI_SETMODEVENTMASK, static_cast<uptr_t>(m_mask)); }
+    CQuietChanges(const CQuietChanges&) = delete;
+    CQuietChanges& operator=(const CQuietChanges&) = delete;
+
+private:
+    const CEditorView& m_view;
+    sptr_t m_mask;
+};
+
+std::string LoadText(UINT id) {
+    char buffer[256];
+    const int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
+    return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
+}
+
+std::wstring Widen(const std::string& text, unsigned codePage) {
+    if (text.empty()) return {};
+    const int n = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide, unsigned codePage) {
+    if (wide.empty()) return {};
+    const int n = ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                        nullptr, nullptr);
+    std::string text(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr,
+                          nullptr);
+    return text;
+}
+
+}  // namespace
+
+CViewSearch::CViewSearch(CEditorView& view, SearchMessageBox messageBox, unsigned ansiCodePage)
+    : m_view(view), m_messageBox(messageBox ? messageBox : ::MessageBoxA), m_ansiCodePage(ansiCodePage) {}
+
+bool CViewSearch::IsUtf8() const { return m_view.Send(SCI_GETCODEPAGE) == SC_CP_UTF8; }
+
+// The conversion comes first, so that escapes stay raw bytes.
+std::string CViewSearch::SearchBytes(const char* text, uint32_t mask) const {
+    std::string bytes(text);
+    if (IsUtf8()) bytes = Narrow(Widen(bytes, m_ansiCodePage), CP_UTF8);
+    return UnescapePattern(bytes, (mask & kSearchBackslash) != 0, (mask & kSearchRegex) != 0);
+}
+
+void CViewSearch::ToAnsi(const std::string& documentText, char* buffer, size_t size) const {
+    if (size == 0) return;
+    std::wstring wide = Widen(documentText, IsUtf8() ? CP_UTF8 : m_ansiCodePage);
+    std::string text = Narrow(wide, m_ansiCodePage);
+    // Drop whole characters until it fits.
+    while (text.size() >= size && !wide.empty()) {
+        wide.pop_back();
+        text = Narrow(wide, m_ansiCodePage);
+    }
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = '\0';
+}
+
+void CViewSearch::Notify(UINT id, const char* argument, UINT flags) const {
+    const std::string format = LoadText(id);
+    std::vector<char> text(format.size() + (argument ? strlen(argument) : 0) + 1);
+    if (argument)
+        ::wsprintfA(text.data(), format.c_str(), argument);
+    else
+        ::lstrcpyA(text.data(), format.c_str());
+    std::string caption = LoadText(IDS_PRODUCT_NAME);
+    if (caption.empty()) caption = "Tarnwick";
+    m_messageBox(m_view.Window(), text.data(), caption.c_str(), flags);
+}
+
+int CViewSearch::Find(SearchOptions& options) {
+    const std::string pattern = SearchBytes(options.FindText, options.SearchMask);
+    if (pattern.empty()) return -1;
+    options.SearchMask &= ~kSearchReplacePending;
+    const auto [selectionStart, selectionEnd] = m_view.GetSelection();
+    const int flags = SearchFlags(options.SearchMask);
+    const bool down = (options.SearchMask & kSearchDown) != 0;
+
+    const bool run = flags == m_flags && down == m_down && selectionStart == m_foundPosition;
+    if (!run) {
+        m_result = 0;
+        m_foundPosition = -1;
+        m_flags = flags;
+        m_down = down;
+    }
+
+    m_view.Send(SCI_SETSEARCHFLAGS, static_cast<uptr_t>(flags));
+    const sptr_t length = m_view.Send(SCI_GETLENGTH);
+    // Upward from the very start: clamped, so the target never starts at -1.
+    sptr_t found = down ? SearchIn(m_view, selectionEnd, length, pattern)
+                        : SearchIn(m_view, std::max(selectionStart - 1, 0), 0, pattern);
+    if (found < 0 && (options.SearchMask & kSearchWrap))
+        found = down ? SearchIn(m_view, 0, length, pattern) : SearchIn(m_view, length, 0, pattern);
+
+    int result = 0;
+    if (found >= 0) {
+        const int start = static_cast<int>(m_view.Send(SCI_GETTARGETSTART));
+        const int end = static_cast<int>(m_view.Send(SCI_GETTARGETEND));
+        if (run && m_result == 1 && start == m_seriesStart) {
+            result = 2;
+        } else {
+            m_view.EnsureLinesVisible(static_cast<int>(m_view.Send(SCI_LINEFROMPOSITION, start)),
+                                      static_cast<int>(m_view.Send(SCI_LINEFROMPOSITION, end)));
+            m_view.Send(SCI_SETSEL, static_cast<uptr_t>(start), end);
+            result = 1;
+        }
+        options.SearchMask |= kSearchReplacePending;
+        m_foundPosition = start;
+    } else {
+        m_foundPosition = -1;
+    }
+    m_result = result;
+    if (!run) m_seriesStart = m_view.GetSelection().first;
+    if (result == 2) Notify(IDS_FIND_WRAPPED, nullptr, MB_ICONINFORMATION);
+    return result;
+}
+
+bool CViewSearch::ReplaceOnce(SearchOptions& options) {
+    if (options.SearchMask & kSearchReplacePending) {
+        const std::string pattern = SearchBytes(options.FindText, options.SearchMask);
+        const auto [start, end] = m_view.GetSelection();
+        m_view.Send(SCI_SETSEARCHFLAGS, static_cast<uptr_t>(SearchFlags(options.SearchMask)));
+        // The selection may have moved since the find: replace it only
+        // while it still is a match, which also refreshes the regex groups.
+        const bool stillMatch = !pattern.empty() && SearchIn(m_view, start, end, pattern) == start &&
+                                m_view.Send(SCI_GETTARGETEND) == end;
+        if (stillMatch) {
+            const bool regex = (options.SearchMask & kSearchRegex) != 0;
+            const sptr_t written = Replace(m_view, regex, SearchBytes(options.ReplaceText, options.SearchMask));
+            m_view.Send(SCI_SETSEL, static_cast<uptr_t>(start + written), start);
+        }
+        options.SearchMask &= ~kSearchReplacePending;
+    }
+    return Find(options) != 0;
+}
+
+void CViewSearch::MarkAll(const SearchOptions& options) {
+    const std::string pattern = SearchBytes(options.FindText, options.SearchMask);
+    if (pattern.empty()) return;
+    const sptr_t length = m_view.Send(SCI_GETLENGTH);
+    const sptr_t lines = m_view.Send(SCI_GETLINECOUNT);
+    m_view.Send(SCI_SETSEARCHFLAGS, static_cast<uptr_t>(SearchFlags(options.SearchMask)));
+    // After a match the search moves on to the next line: one bookmark per
+    // line, and the step never depends on the pattern's length.
+    sptr_t from = 0;
+    while (from <= length) {
+        const sptr_t found = SearchIn(m_view, from, length, pattern);
+        if (found < 0) break;
+        const sptr_t line = m_view.Send(SCI_LINEFROMPOSITION, static_cast<uptr_t>(found));
+        if (!(m_view.Send(SCI_MARKERGET, static_cast<uptr_t>(line)) & (1 << kBookmarkMarker)))
+            m_view.Send(SCI_MARKERADD, static_cast<uptr_t>(line), kBookmarkMarker);
+        if (line + 1 >= lines) break;
+        from = m_view.Send(SCI_POSITIONFROMLINE, static_cast<uptr_t>(line + 1));
+    }
+}
+
+int CViewSearch::ReplaceAll(const SearchOptions& options) {
+    const std::string pattern = SearchBytes(options.FindText, options.SearchMask);
+    if (pattern.empty()) return 0;
+    const std::string replacement = SearchBytes(options.ReplaceText, options.SearchMask);
+    const bool regex = (options.SearchMask & kSearchRegex) != 0;
+    const bool inSelection = ScopeOf(options.SearchMask) == kScopeSelection;
+
+    auto [start, end] = m_view.GetSelection();
+    sptr_t rangeStart = start, rangeEnd = end;
+    if (inSelection) {
+        if (start == end) return 0;
+    } else {
+        rangeStart = (options.SearchMask & kSearchWrap) ? 0 : start;
+        rangeEnd = m_view.Send(SCI_GETLENGTH);
+    }
+
+    m_view.Send(SCI_SETSEARCHFLAGS, static_cast<uptr_t>(SearchFlags(options.SearchMask)));
+    sptr_t found = SearchIn(m_view, rangeStart, rangeEnd, pattern);
+    if (found < 0) return 0;
+
+    int count = 0;
+    sptr_t last = rangeStart;
+    const CQuietChanges quiet(m_view);
+    m_view.Send(SCI_BEGINUNDOACTION);
+    while (found >= 0) {
+        const sptr_t matchStart = m_view.Send(SCI_GETTARGETSTART);
+        const sptr_t matchLength = m_view.Send(SCI_GETTARGETEND) - matchStart;
+        const sptr_t written = Replace(m_view, regex, replacement);
+        ++count;
+        rangeEnd += written - matchLength;
+        last = matchStart + written;
+        sptr_t next = last;
+        // An empty match would be found again where it was: step over one
+        // character of the text, or the loop never ends.
+        if (matchLength == 0) {
+            if (next >= rangeEnd) break;
+            next = StepOver(m_view, next);
+        }
+        if (next >= rangeEnd) break;
+        found = SearchIn(m_view, next, rangeEnd, pattern);
+    }
+    m_view.Send(SCI_ENDUNDOACTION);
+
+    if (inSelection)
+        m_view.Send(SCI_SETSEL, static_cast<uptr_t>(rangeStart), rangeEnd);
+    else
+        m_view.Send(SCI_GOTOPOS, static_cast<uptr_t>(last));
+    return count;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// Find, replace and mark-all in one editor view, driven by the SearchMask
+// bits, the find text and the replacement of SearchOptions. The view keeps
+// the state of a run of finds so that it can tell when a run comes back to
+// its first match.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "AppSettings.h"
+
+class CEditorView;
+
+// Bits the dialogs and the editor's find add to SearchMaskBits.
+constexpr uint32_t kSearchWrap = 0x20;
+constexpr uint32_t kSearchReplacePending = 0x40;
+
+// Scope values of kSearchScopeMask (bits 8-9).
+constexpr uint32_t kScopeDocument = 0;
+constexpr uint32_t kScopeSelection = 1;
+constexpr uint32_t kScopeAllDocuments = 2;
+inline uint32_t ScopeOf(uint32_t mask) { return (mask & kSearchScopeMask) >> 8; }
+
+using SearchMessageBox = int (*)(HWND owner, const char* text, const char* caption, UINT flags);
+
+class CViewSearch {
+public:
+    // The texts in SearchOptions are in ansiCodePage; messages go through
+    // messageBox (the program's ShowMessageBox).
+    CViewSearch(CEditorView& view, SearchMessageBox messageBox, unsigned ansiCodePage = ::GetACP());
+
+    // -1 empty text, 0 not found, 1 found and selected, 2 back at the first
+    // match of the run (string 40024 shown).
+    int Find(SearchOptions& options);
+    // Replaces the selection when it still is a match, then finds; false
+    // when that find found nothing.
+    bool ReplaceOnce(SearchOptions& options);
+    // Bookmarks every line holding a match, once.
+    void MarkAll(const SearchOptions& options);
+    // The number of replacements, in one undo action.
+    int ReplaceAll(const SearchOptions& options);
+
+    // The search or replacement text as the component holds it: in UTF-8
+    // for a UTF-8 document, then unescaped.
+    std::string SearchBytes(const char* text, uint32_t mask) const;
+    // A text of the document (the word at the caret) in the ANSI code page,
+    // cut to fit size bytes with its NUL.
+    void ToAnsi(const std::string& documentText, char* buffer, size_t size) const;
+
+    // Shows string id formatted with argument, captioned "Tarnwick".
+    void Notify(UINT id, const char* argument, UINT flags) const;
+
+    CEditorView& View() const { return m_view; }
+
+private:
+    bool IsUtf8() const;
+
+    CEditorView& m_view;
+    SearchMessageBox m_messageBox;
+    unsigned m_ansiCodePage;
+    int m_flags = 0;
+    bool m_down = true;
+    int m_result = 0;
+    int m_foundPosition = -1;
+    int m_seriesStart = -1;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// The search commands of an editor view (402-405 find next and previous,
+// of the text or of the word at the caret; 220 and 221 leading tabs to
+// spaces and back), plugged in through the view's hooks. Hooks of another
+// kind (language styling) are passed on to next.
+#include "FindReplace.h"
+#include "ViewHooks.h"
+
+class CSearchHooks : public IViewHooks {
+public:
+    CSearchHooks(CEditorView& view, SearchOptions& options, SearchMessageBox messageBox,
+                 IViewHooks* next = nullptr, unsigned ansiCodePage = ::GetACP());
+
+    CViewSearch& Search() { return m_search; }
+
+    bool OnCommand(CEditorView& view, WORD id) override;
+    void SetHighlighting(CEditorView& view, bool on) override;
+    void OnCharAdded(CEditorView& view, int ch) override;
+    void OnUpdateUI(CEditorView& view) override;
+    void OnFoldChanged(CEditorView& view, const SCNotification& n) override;
+    void OnFoldMarginClick(CEditorView& view, const SCNotification& n) override;
+
+private:
+    // 402-405: the find, with bit 3 flipped for up; not found shows 40026.
+    void FindNext(bool flip);
+    void FindWord(bool flip);
+    void OpenFindDialog() const;
+    void TabsToSpaces();
+    void SpacesToTabs();
+
+    CViewSearch m_search;
+    SearchOptions& m_options;
+    IViewHooks* m_next;
+};

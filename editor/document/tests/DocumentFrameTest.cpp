@@ -1,0 +1,469 @@
+// The document frame in a real MDI client under Wine: loading, saving,
+// checking the file on disk, closing, the read-only switches and the path
+// commands. Prompts, the save dialog and the shell go through seams.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <scintilla/Scintilla.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "AppSettings.h"
+#include "DocumentFrame.h"
+#include "Globals.h"
+#include "ModifiedDocument.h"
+#include "TempFolder.h"
+#include "UiSeams.h"
+#include "resource.h"
+
+namespace {
+
+struct Prompt {
+    std::string text;
+    UINT flags;
+};
+std::vector<Prompt> g_prompts;
+int g_answer = IDNO;
+HWND g_checkDuringPrompt = nullptr;  // gets WM_DOC_CHECKFILE while a prompt is open
+int RecordPrompt(HWND, const char* text, const char*, UINT flags) {
+    g_prompts.push_back({text, flags});
+    if (HWND window = std::exchange(g_checkDuringPrompt, nullptr)) ::SendMessageA(window, WM_DOC_CHECKFILE, 0, 0);
+    return g_answer;
+}
+
+std::vector<std::string> g_shellOpens;
+void RecordShellOpen(HWND, const char* target, int) { g_shellOpens.push_back(target); }
+
+int g_saveAsCalls = 0;
+SaveAsChoice g_saveAsAnswer;
+bool g_saveAsChosen = false;
+bool AnswerSaveAs(HWND, const char*, SaveAsChoice& choice) {
+    ++g_saveAsCalls;
+    choice = g_saveAsAnswer;
+    return g_saveAsChosen;
+}
+
+class FakeOwner : public IDocumentFrameOwner {
+public:
+    HWND MainWindow() const override { return nullptr; }
+    HWND Toolbar() const override { return nullptr; }
+    HWND StatusBar() const override { return nullptr; }
+    void UpdateStatusBar() override {}
+    void SetStatusMessage(const char* text) override { messages.push_back(text ? text : ""); }
+    void ShowPane(UINT id) override { panes.push_back(id); }
+    void AddToRecent(const char* path) override { recent.push_back(path); }
+    bool HandleEscape() override { return false; }
+    void DocumentClosed() override { ++closed; }
+
+    std::vector<std::string> messages, recent;
+    std::vector<UINT> panes;
+    int closed = 0;
+};
+
+// The MDI client records what the document windows tell it.
+class RecordingClient : public CMsgWindow {
+public:
+    std::vector<std::pair<UINT, LPARAM>> messages;
+    std::vector<std::string> texts;  // the text of 2033 and 2034
+
+    TW_BEGIN_MSG_MAP(RecordingClient)
+        TW_MESSAGE_RANGE_HANDLER(WM_MDI_TABTEXT, WM_MDI_TABSTATE, OnClientMessage)
+    TW_END_MSG_MAP()
+
+    std::vector<LPARAM> TabStates() const {
+        std::vector<LPARAM> states;
+        for (auto& [message, value] : messages)
+            if (message == WM_MDI_TABSTATE) states.push_back(value);
+        return states;
+    }
+
+private:
+    LRESULT OnClientMessage(UINT message, WPARAM, LPARAM lParam, bool& handled) {
+        if (message != WM_MDI_TABTEXT && message != WM_MDI_TABTOOLTIP && message != WM_MDI_DOCFRAME &&
+            message != WM_MDI_TABSTATE) {
+            handled = false;
+            return 0;
+        }
+        messages.push_back({message, lParam});
+        if (message == WM_MDI_TABTEXT || message == WM_MDI_TABTOOLTIP) texts.push_back((const char*)lParam);
+        return 0;
+    }
+};
+
+std::string TextOf(CDocumentFrame& frame) { return frame.GetEditor()->Component().GetText(); }
+
+void Type(CDocumentFrame& frame, const char* text) { frame.GetEditor()->Send(SCI_ADDTEXT, strlen(text), (sptr_t)text); }
+
+// Moves the file's last-write time, as an edit by another program would.
+void Touch(const std::string& path, int minutes) {
+    HANDLE file = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    FILETIME time{};
+    ::GetFileTime(file, nullptr, nullptr, &time);
+    ULARGE_INTEGER value{{time.dwLowDateTime, time.dwHighDateTime}};
+    value.QuadPart += (ULONGLONG)minutes * 60 * 10000000ULL;
+    time = {value.LowPart, value.HighPart};
+    ::SetFileTime(file, nullptr, nullptr, &time);
+    ::CloseHandle(file);
+}
+
+std::string Format(UINT id, const std::string& argument) {
+    char format[256] = {};
+    ::LoadStringA(::GetModuleHandleA(nullptr), id, format, sizeof(format));
+    char text[1024];
+    snprintf(text, sizeof(text), format, argument.c_str());
+    return text;
+}
+
+class DocumentFrameTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { Scintilla_RegisterClasses(::GetModuleHandleA(nullptr)); }
+
+    void SetUp() override {
+        g_prompts.clear();
+        g_shellOpens.clear();
+        g_saveAsCalls = 0;
+        g_saveAsChosen = false;
+        g_answer = IDNO;
+        SetMessageBoxHook(RecordPrompt);
+        SetShellOpenHook(RecordShellOpen);
+        SetSaveAsPrompt(AnswerSaveAs);
+        m_top = ::CreateWindowExA(0, "STATIC", "frame test", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, nullptr,
+                                  nullptr, nullptr);
+        CLIENTCREATESTRUCT ccs{nullptr, 1000};
+        HWND client = ::CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 800,
+                                        600, m_top, nullptr, nullptr, &ccs);
+        m_client.SubclassWindow(client);
+    }
+
+    void TearDown() override {
+        for (HWND child = ::GetWindow(m_client, GW_CHILD); child; child = ::GetWindow(m_client, GW_CHILD))
+            ::SendMessageA(child, WM_DOC_CLOSE, 0, 0);
+        m_client.UnsubclassWindow();
+        ::DestroyWindow(m_top);
+        SetMessageBoxHook(nullptr);
+        SetShellOpenHook(nullptr);
+        SetSaveAsPrompt(nullptr);
+        g_appSettings = nullptr;
+    }
+
+    CDocumentFrame* Open(const char* path, bool binary = false) {
+        CDocumentFrame* frame = CDocumentFrame::Create(m_owner, m_client, path, binary, false);
+        if (frame && path) frame->Load(path, 5);
+        return frame;
+    }
+
+    bool IsOpen(HWND window) const { return ::IsWindow(window) != FALSE; }
+
+    TempFolder m_folder;
+    FakeOwner m_owner;
+    RecordingClient m_client;
+    HWND m_top = nullptr;
+};
+
+TEST(PathParts, KindsOfAPath) {
+    const struct {
+        const char* path;
+        PathPart kind;
+        const char* part;
+    } rows[] = {
+        {"C:\\a\\b.txt", PathPart::Full, "C:\\a\\b.txt"}, {"C:\\a\\b.txt", PathPart::Name, "b.txt"},
+        {"C:\\a\\b.txt", PathPart::Folder, "C:\\a"},      {"C:\\a\\b.txt", PathPart::BaseName, "b"},
+        {"C:\\a\\b.txt", PathPart::Extension, "txt"},     {"b.txt", PathPart::Name, ""},
+        {"b.txt", PathPart::Folder, ""},                  {"b.txt", PathPart::BaseName, ""},
+        {"C:\\v1.2\\Makefile", PathPart::Extension, ""},  {"C:\\v1.2\\Makefile", PathPart::BaseName, "Makefile"},
+        {"C:\\a\\b.tar.gz", PathPart::BaseName, "b.tar"}, {"C:\\a\\b.tar.gz", PathPart::Extension, "gz"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(GetPathPart(row.path, row.kind), row.part) << row.path << " " << (int)row.kind;
+}
+
+TEST_F(DocumentFrameTest, LoadsTheFileAndTellsTheClientNamePathAndFrameInOrder) {
+    m_folder.Write("b.txt", "hello");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(TextOf(*frame), "hello");
+    EXPECT_FALSE(frame->IsModified());
+    EXPECT_EQ(frame->GetWindowText(), "b.txt");
+    EXPECT_EQ(CDocumentFrame::FromWindow(*frame), frame);
+    ASSERT_GE(m_client.messages.size(), 3u);
+    EXPECT_EQ(m_client.messages[0].first, (UINT)WM_MDI_TABTEXT);
+    EXPECT_EQ(m_client.messages[1], std::make_pair((UINT)WM_MDI_DOCFRAME, (LPARAM)frame));
+    EXPECT_EQ(m_client.messages[2].first, (UINT)WM_MDI_TABTOOLTIP);
+    EXPECT_EQ(m_client.texts[0], "b.txt");
+    EXPECT_EQ(m_client.texts[1], path);
+    EXPECT_EQ(m_client.TabStates().back(), 0);
+}
+
+TEST_F(DocumentFrameTest, FullPathTitleFollowsEditorMaskBitTwo) {
+    m_folder.Write("b.txt", "x");
+    CAppSettings settings(m_folder.Path().c_str());
+    settings.EditorMask = kMaskFullPathTitle;
+    g_appSettings = &settings;
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->GetWindowText(), path);
+    EXPECT_STREQ(frame->Title(), path.c_str());
+}
+
+TEST_F(DocumentFrameTest, UntitledDocumentNeverTouchesTheDisk) {
+    CDocumentFrame* frame = Open(nullptr);
+    ASSERT_TRUE(frame);
+    EXPECT_STREQ(frame->Path(), "<new>");
+    EXPECT_FALSE(frame->CheckFile(false));
+    EXPECT_FALSE(frame->Reload());
+    ::SendMessageA(*frame, WM_COMMAND, ID_TOOLS_LOCATE_FILE, 0);
+    ::SendMessageA(*frame, WM_COMMAND, ID_TOOLS_OPEN_DEFAULT, 0);
+    EXPECT_TRUE(g_shellOpens.empty());
+    EXPECT_TRUE(m_owner.panes.empty());
+    // Save goes to the save dialog; its Cancel answers "not saved".
+    EXPECT_NE(::SendMessageA(*frame, WM_DOC_SAVE, 0, 0), 0);
+    EXPECT_EQ(g_saveAsCalls, 1);
+    EXPECT_TRUE(g_prompts.empty());
+}
+
+TEST_F(DocumentFrameTest, AChangedFileIsReloadedOnYesAndMarkedModifiedOnNo) {
+    m_folder.Write("b.txt", "old");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    ASSERT_TRUE(frame);
+
+    m_folder.Write("b.txt", "new");
+    Touch(path, 10);
+    g_answer = IDYES;
+    EXPECT_TRUE(frame->CheckFile(false));
+    ASSERT_EQ(g_prompts.size(), 1u);
+    EXPECT_EQ(g_prompts[0].text, Format(IDS_FILE_CHANGED_RELOAD, path));
+    EXPECT_EQ(TextOf(*frame), "new");
+    EXPECT_FALSE(frame->IsModified());
+
+    m_folder.Write("b.txt", "newer");
+    Touch(path, 20);
+    g_answer = IDNO;
+    EXPECT_TRUE(frame->CheckFile(false));
+    EXPECT_EQ(TextOf(*frame), "new");
+    EXPECT_TRUE(frame->IsModified());
+    EXPECT_FALSE(frame->CheckFile(false));  // the same change asks once
+    EXPECT_EQ(g_prompts.size(), 2u);
+}
+
+TEST_F(DocumentFrameTest, ACheckArrivingWhileTheQuestionIsOpenIsIgnored) {
+    m_folder.Write("b.txt", "old");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    m_folder.Write("b.txt", "new");
+    Touch(path, 10);
+    g_answer = IDYES;
+    g_checkDuringPrompt = *frame;
+    ::SendMessageA(*frame, WM_DOC_CHECKFILE, 0, 0);
+    EXPECT_EQ(g_prompts.size(), 1u);
+    EXPECT_EQ(TextOf(*frame), "new");
+    EXPECT_FALSE(frame->IsModified());
+}
+
+TEST_F(DocumentFrameTest, AVanishedFileIsReportedAtEveryCheck) {
+    m_folder.Write("b.txt", "text");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    ASSERT_TRUE(frame);
+    ::DeleteFileA(path.c_str());
+    EXPECT_TRUE(frame->CheckFile(true));
+    EXPECT_TRUE(m_owner.messages.empty());
+    EXPECT_TRUE(frame->CheckFile(false));
+    EXPECT_TRUE(frame->CheckFile(false));
+    EXPECT_EQ(m_owner.messages, std::vector<std::string>(2, Format(IDS_FILE_VANISHED, path)));
+    EXPECT_TRUE(frame->IsModified());
+    EXPECT_TRUE(g_prompts.empty());
+}
+
+TEST_F(DocumentFrameTest, ClosingAsksOnlyForAModifiedDocument) {
+    m_folder.Write("b.txt", "text");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* clean = Open(path.c_str());
+    HWND cleanWindow = *clean;
+    ::SendMessageA(cleanWindow, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsOpen(cleanWindow));
+    EXPECT_TRUE(g_prompts.empty());
+    EXPECT_EQ(m_owner.closed, 1);
+
+    CDocumentFrame* frame = Open(path.c_str());
+    HWND window = *frame;
+    Type(*frame, "more ");
+    g_answer = IDCANCEL;
+    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(IsOpen(window));
+    ASSERT_EQ(g_prompts.size(), 1u);
+    EXPECT_EQ(g_prompts[0].text, Format(IDS_SAVE_CHANGES, "b.txt"));
+    EXPECT_EQ(g_prompts[0].flags, (UINT)(MB_YESNOCANCEL | MB_ICONWARNING));
+    EXPECT_FALSE(frame->IsClosing());
+
+    g_answer = IDNO;
+    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsOpen(window));
+    EXPECT_EQ(m_folder.Read("b.txt"), "text");
+}
+
+TEST_F(DocumentFrameTest, DocCloseClosesAModifiedDocumentWithoutAskingAndStopsChecks) {
+    m_folder.Write("b.txt", "text");
+    CDocumentFrame* frame = Open(m_folder.File("b.txt").c_str());
+    HWND window = *frame;
+    Type(*frame, "more ");
+    ::SendMessageA(window, WM_DOC_CLOSE, 0, 0);
+    EXPECT_FALSE(IsOpen(window));
+    EXPECT_TRUE(g_prompts.empty());
+}
+
+TEST_F(DocumentFrameTest, AFailedSaveKeepsTheDocumentModifiedAndOpen) {
+    m_folder.Write("b.txt", "text");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    HWND window = *frame;
+    ::DeleteFileA(path.c_str());
+    frame->CheckFile(false);  // only the disk-changed flag makes it modified
+    ASSERT_TRUE(frame->IsModified());
+    // A file held open without sharing refuses the write.
+    m_folder.Write("b.txt", "locked");
+    HANDLE lock = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+
+    EXPECT_NE(::SendMessageA(window, WM_DOC_SAVE, 0, 0), 0);
+    EXPECT_TRUE(frame->IsModified());
+    ASSERT_EQ(g_prompts.size(), 1u);
+    EXPECT_EQ(g_prompts[0].text, "Could not save file \"" + path + "\".");
+
+    g_answer = IDYES;
+    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsOpen(window));
+    EXPECT_TRUE(frame->IsModified());
+    ::CloseHandle(lock);
+
+    EXPECT_EQ(::SendMessageA(window, WM_DOC_SAVE, 0, 0), 0);
+    EXPECT_FALSE(frame->IsModified());
+    EXPECT_EQ(m_folder.Read("b.txt"), "text");
+}
+
+TEST_F(DocumentFrameTest, SaveAsWritesTheChosenEncodingAndLineEndsAndAdoptsThePath) {
+    CDocumentFrame* frame = Open(nullptr);
+    Type(*frame, "a\r\nb");
+    const std::string path = m_folder.File("c.txt");
+    g_saveAsAnswer = {path, 2, 3};  // LF, UTF-8 with byte-order mark
+    g_saveAsChosen = true;
+    EXPECT_EQ(::SendMessageA(*frame, WM_DOC_SAVE, 0, 0), 0);
+    EXPECT_EQ(m_folder.Read("c.txt"), "\xEF\xBB\xBF" "a\nb");
+    EXPECT_STREQ(frame->Path(), path.c_str());
+    EXPECT_EQ(frame->GetWindowText(), "c.txt");
+    EXPECT_EQ(m_owner.recent, std::vector<std::string>{path});
+    EXPECT_FALSE(frame->IsModified());
+}
+
+TEST_F(DocumentFrameTest, AFailedSaveAsKeepsTheOldPathAndAddsNothingToRecent) {
+    m_folder.Write("b.txt", "text");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    Type(*frame, "x");
+    g_saveAsAnswer = {m_folder.File("missing\\c.txt"), 3, 5};
+    g_saveAsChosen = true;
+    EXPECT_FALSE(frame->SaveAs());
+    EXPECT_STREQ(frame->Path(), path.c_str());
+    EXPECT_TRUE(m_owner.recent.empty());
+    EXPECT_TRUE(frame->IsModified());
+}
+
+TEST_F(DocumentFrameTest, ReadOnlyFileOpensReadOnlyAndCommand510MakesItWritable) {
+    m_folder.Write("b.txt", "text");
+    const std::string path = m_folder.File("b.txt");
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    CDocumentFrame* frame = Open(path.c_str());
+    EXPECT_EQ(TextOf(*frame), "text");
+    EXPECT_EQ(frame->GetEditor()->Send(SCI_GETREADONLY), 1);
+    EXPECT_TRUE(frame->IsFileReadOnly());
+    EXPECT_EQ(m_client.TabStates().back(), 2);
+
+    // A reload of the read-only view really replaces its text.
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    m_folder.Write("b.txt", "fresh");
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(frame->Reload());
+    EXPECT_EQ(TextOf(*frame), "fresh");
+
+    ::SendMessageA(*frame, WM_COMMAND, ID_DOC_CLEAR_READONLY, 0);
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(frame->GetEditor()->Send(SCI_GETREADONLY), 0);
+    EXPECT_FALSE(frame->IsFileReadOnly());
+    EXPECT_EQ(m_client.TabStates().back(), 0);
+    // Again on a writable file: the attribute is cleared, never set.
+    ::SendMessageA(*frame, WM_COMMAND, ID_DOC_CLEAR_READONLY, 0);
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+
+    ::SendMessageA(*frame, WM_COMMAND, ID_DOC_READONLY, 0);
+    EXPECT_EQ(frame->GetEditor()->Send(SCI_GETREADONLY), 1);
+    EXPECT_EQ(m_client.TabStates().back(), 2);
+}
+
+TEST_F(DocumentFrameTest, PathCommandsPutThePartsOnTheClipboard) {
+    m_folder.Write("b.txt", "text");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    const struct {
+        WORD id;
+        std::string text;
+    } rows[] = {{ID_EDIT_COPY_FILENAME, "b.txt"}, {ID_EDIT_COPY_FOLDER, m_folder.Path()}, {ID_EDIT_COPY_PATH, path}};
+    for (const auto& row : rows) {
+        ::SendMessageA(*frame, WM_COMMAND, row.id, 0);
+        ASSERT_TRUE(::OpenClipboard(nullptr));
+        HANDLE data = ::GetClipboardData(CF_TEXT);
+        std::string text = data ? (const char*)::GlobalLock(data) : "";
+        if (data) ::GlobalUnlock(data);
+        ::CloseClipboard();
+        EXPECT_EQ(text, row.text) << row.id;
+    }
+}
+
+TEST_F(DocumentFrameTest, TitledDocumentsLocateAndOpenWithTheShell) {
+    m_folder.Write("b.txt", "text");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    ::SendMessageA(*frame, WM_COMMAND, ID_TOOLS_LOCATE_FILE, 0);
+    ::SendMessageA(*frame, WM_COMMAND, ID_TOOLS_OPEN_DEFAULT, 0);
+    EXPECT_EQ(m_owner.panes, std::vector<UINT>{ID_PANE_EXPLORER});
+    EXPECT_EQ(g_shellOpens, std::vector<std::string>{path});
+}
+
+TEST_F(DocumentFrameTest, DescribeFillsTheItemOnlyWhenModified) {
+    m_folder.Write("b.txt", "text");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    CModifiedDocument* item = CModifiedDocument::Create(nullptr, "", 0);
+    EXPECT_EQ(::SendMessageA(*frame, WM_DOC_DESCRIBE, 0, (LPARAM)item), 0);
+    EXPECT_EQ(item->Window(), nullptr);
+    Type(*frame, "x");
+    EXPECT_EQ(::SendMessageA(*frame, WM_DOC_DESCRIBE, 0, (LPARAM)item), 1);
+    EXPECT_EQ(item->DisplayName(), "b.txt");
+    EXPECT_EQ(item->FullPath(), path);
+    EXPECT_EQ(item->Window(), (HWND)*frame);
+    item->Release();
+
+    CDocumentFrame* untitled = Open(nullptr);
+    Type(*untitled, "x");
+    CModifiedDocument* other = CModifiedDocument::Create(nullptr, "", 0);
+    EXPECT_EQ(::SendMessageA(*untitled, WM_DOC_DESCRIBE, 0, (LPARAM)other), 1);
+    char untitledText[64] = {};
+    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_UNTITLED, untitledText, sizeof(untitledText));
+    EXPECT_EQ(other->FullPath(), untitledText);
+    other->Release();
+}
+
+TEST_F(DocumentFrameTest, BinaryDocumentsShowTheHexView) {
+    m_folder.Write("b.bin", std::string("\0\0\1\2", 4));
+    CDocumentFrame* frame = Open(m_folder.File("b.bin").c_str(), true);
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->GetEditor(), nullptr);
+    ASSERT_NE(frame->GetHexView(), nullptr);
+    EXPECT_EQ(frame->Describe().kind, DocumentKind::Hex);
+    EXPECT_EQ(frame->Describe().fileSize, 4u);
+}
+
+}  // namespace
