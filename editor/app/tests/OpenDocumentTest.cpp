@@ -234,4 +234,37 @@ TEST_F(OpenDocumentTest, NewMakesAnUntitledDocument) {
     EXPECT_EQ(FrameDocumentOf(frame.DocumentWindows()[0])->Describe().path, "<new>");
 }
 
+TEST_F(OpenDocumentTest, ASessionBringsBackDocumentsViewStateAndBookmarks) {
+    CMainFrame& frame = StartFrame();
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r\n";
+    m_files.Write("a.txt", text);
+    m_files.Write("b.bin", std::string(64, '\0'));
+    CDocumentFrame* editor = frame.OpenDocument(m_files.File("a.txt").c_str(), kOpenAutomatic, false);
+    CDocumentFrame* hex = frame.OpenDocument(m_files.File("b.bin").c_str(), kOpenAutomatic, false);
+    ASSERT_TRUE(editor && hex && editor->GetEditor());
+    CEditorView& view = *editor->GetEditor();
+    view.Send(SCI_MARKERADD, 0, 1);
+    view.Send(SCI_MARKERADD, 5, 1);
+    view.Send(SCI_SETSEL, 30, 12);  // made backwards: the caret before the anchor
+    ::SendMessageA(frame.MdiClientWindow(), WM_MDIACTIVATE, (WPARAM)editor->m_hWnd, 0);
+    std::string session = m_files.File("work.tws");
+    ASSERT_TRUE(frame.SaveSession(session));
+
+    CloseFrame();
+    CMainFrame& again = StartFrame();
+    again.LoadSession(session);
+    Pump();
+    ASSERT_EQ(2u, again.DocumentWindows().size());
+    HWND active = again.GetActiveMdiChild();
+    auto* restored = reinterpret_cast<CDocumentFrame*>(FrameDocumentOf(active));
+    ASSERT_TRUE(restored && restored->GetEditor()) << "the active document comes back on top";
+    CEditorView& back = *restored->GetEditor();
+    EXPECT_EQ(12, back.Send(SCI_GETANCHOR, 0, 0));
+    EXPECT_EQ(30, back.Send(SCI_GETCURRENTPOS, 0, 0));
+    EXPECT_EQ(0, back.Send(SCI_MARKERNEXT, 0, 2));
+    EXPECT_EQ(5, back.Send(SCI_MARKERNEXT, 1, 2));
+    EXPECT_EQ(-1, back.Send(SCI_MARKERNEXT, 6, 2));
+}
+
 }  // namespace
