@@ -8,6 +8,7 @@
 #include <string>
 
 #include "AppMessages.h"
+#include "EncodingCodes.h"
 #include "AppSettings.h"
 #include "Application.h"
 #include "DocumentFrameOwner.h"
@@ -329,7 +330,7 @@ void CMainFrame::UpdateStatusBar() {
         SetStatusText(m_statusBar, kStatusEncoding, "Binary");
         SetStatusText(m_statusBar, kStatusMode, "OVR");
     } else {
-        SetStatusText(m_statusBar, kStatusEncoding, EncodingStatusText(state.encoding));
+        SetStatusText(m_statusBar, kStatusEncoding, EncodingStatusName(state.encoding));
         SetStatusText(m_statusBar, kStatusMode, state.overtype ? "OVR" : "INS");
     }
     document->FillStatusBar(m_statusBar);

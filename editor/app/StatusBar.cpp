@@ -44,8 +44,3 @@ void ComputeStatusEdges(HWND statusBar, int edges[kStatusPartCount]) {
 void SetStatusText(HWND statusBar, int part, const char* text) {
     ::SendMessageA(statusBar, SB_SETTEXTA, part, (LPARAM)(text ? text : ""));
 }
-
-const char* EncodingStatusText(int code) {
-    static const char* const kNames[] = {"ANSI", "UNICODE BE", "UNICODE", "UTF-8", "UTF-8 NOBOM"};
-    return code >= 0 && code < 5 ? kNames[code] : "";
-}

@@ -16,5 +16,3 @@ HWND CreateFrameStatusBar(HWND parent, int id);
 // Right edges of the parts from the bar's font; the last runs to the end (-1).
 void ComputeStatusEdges(HWND statusBar, int edges[kStatusPartCount]);
 void SetStatusText(HWND statusBar, int part, const char* text);
-// The encoding name of codes 0-4; "" for others.
-const char* EncodingStatusText(int code);

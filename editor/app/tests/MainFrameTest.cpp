@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "AppSettings.h"
+#include "FrameTestEnvironment.h"
 #include "DockTestSupport.h"
 #include "EncodingFileDialog.h"
 #include "ModifiedDocument.h"
@@ -161,34 +162,8 @@ public:
     }
 };
 
-struct Environment : ::testing::Environment {
-    void SetUp() override {
-        ::OleInitialize(nullptr);
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES};
-        ::InitCommonControlsEx(&controls);
-        g_instance = ::GetModuleHandleA(nullptr);
-        g_module.Init(g_instance);
-        folder = std::make_unique<TempFolder>();
-        g_appSettings = new CAppSettings(folder->Path().c_str());
-        InitGlobals();
-        g_module.AddMessageLoop(&loop);
-        // Command 101 would wait for the user in the open dialog.
-        SetFileDialogRunner([](OPENFILENAMEA*) -> BOOL { return FALSE; });
-    }
-    void TearDown() override {
-        SetFileDialogRunner(nullptr);
-        g_module.RemoveMessageLoop();
-        delete g_appSettings;
-        g_appSettings = nullptr;
-        folder.reset();
-        ::OleUninitialize();
-    }
-    std::unique_ptr<TempFolder> folder;
-    CMessageLoop loop;
-};
-
-Environment* const g_environment =
-    static_cast<Environment*>(::testing::AddGlobalTestEnvironment(new Environment));
+FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
+    ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
 
 struct Recorded {
     std::string text, caption, target;

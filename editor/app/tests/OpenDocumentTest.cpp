@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "AppSettings.h"
+#include "FrameTestEnvironment.h"
 #include "DocumentFrame.h"
 #include "EncodingFileDialog.h"
 #include "Globals.h"
@@ -42,32 +43,8 @@ void Pump() {
     }
 }
 
-struct Environment : ::testing::Environment {
-    void SetUp() override {
-        ::OleInitialize(nullptr);
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES};
-        ::InitCommonControlsEx(&controls);
-        g_instance = ::GetModuleHandleA(nullptr);
-        g_module.Init(g_instance);
-        folder = std::make_unique<TempFolder>();
-        g_appSettings = new CAppSettings(folder->Path().c_str());
-        InitGlobals();
-        g_module.AddMessageLoop(&loop);
-        SetFileDialogRunner([](OPENFILENAMEA*) -> BOOL { return FALSE; });
-    }
-    void TearDown() override {
-        SetFileDialogRunner(nullptr);
-        g_module.RemoveMessageLoop();
-        delete g_appSettings;
-        g_appSettings = nullptr;
-        folder.reset();
-        ::OleUninitialize();
-    }
-    std::unique_ptr<TempFolder> folder;
-    CMessageLoop loop;
-};
-
-::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new Environment);
+FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
+    ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
 
 constexpr char kScratchKey[] = "Software\\TarnwickTest\\OpenDocument";
 

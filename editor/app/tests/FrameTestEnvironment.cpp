@@ -1,0 +1,32 @@
+#include "FrameTestEnvironment.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "AppSettings.h"
+#include "EncodingFileDialog.h"
+#include "Globals.h"
+
+void FrameTestEnvironment::SetUp() {
+    ::OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    g_instance = ::GetModuleHandleA(nullptr);
+    g_module.Init(g_instance);
+    folder = std::make_unique<TempFolder>();
+    g_appSettings = new CAppSettings(folder->Path().c_str());
+    InitGlobals();
+    g_module.AddMessageLoop(&loop);
+    // Command 101 would wait for the user in the open dialog.
+    SetFileDialogRunner([](OPENFILENAMEA*) -> BOOL { return FALSE; });
+}
+
+void FrameTestEnvironment::TearDown() {
+    SetFileDialogRunner(nullptr);
+    g_module.RemoveMessageLoop();
+    delete g_appSettings;
+    g_appSettings = nullptr;
+    folder.reset();
+    ::OleUninitialize();
+}
