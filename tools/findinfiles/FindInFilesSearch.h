@@ -1,0 +1,47 @@
+#pragma once
+// One find-in-files search: walks a folder, maps each file that qualifies
+// and scans it. The search works on its own copy of the request, so the
+// dialogs may change the settings while it runs.
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "ResultSink.h"
+#include "SearchBuffer.h"
+
+struct FindInFilesRequest {
+    std::string findText;
+    std::string fileTypes;      // ';'-separated patterns; blank means every file
+    std::string folder;
+    uint32_t mask = 0;          // SearchMask: bits 0, 1, 7
+    std::string summaryFormat;  // "...'%s' %d ... %d ... %0.3f ..."
+};
+
+struct FindInFilesCounts {
+    int hits = 0;
+    int files = 0;
+};
+
+// The state a search hands to the folder walk's callback.
+struct FileSearch {
+    BufferSearch buffer;
+    int files = 0;
+    const std::atomic<bool>* stop = nullptr;
+};
+
+// Largest file searched; bigger ones are passed over.
+constexpr DWORD kLargestSearchedFile = 0x100000;
+
+// The folder walk's callback for one file. Answers 0 (ends the folder's
+// listing) only once the search is asked to stop.
+int SearchFileCallback(const WIN32_FIND_DATAA* data, const char* path, void* search, void* unused);
+
+// Runs the whole search on the calling thread and answers the counts; the
+// summary line is left out when it was stopped.
+FindInFilesCounts RunFindInFiles(const FindInFilesRequest& request, IFindResultSink& sink,
+                                 const std::atomic<bool>& stop);
+
+// Text after leading blanks and tabs.
+std::string SkipLeadingBlanks(const std::string& text);

@@ -1,0 +1,145 @@
+// A whole search over real folders: which files are read, the lines for
+// files that cannot be read or a folder that is not there, the summary and
+// the counts, and stopping.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "FindInFilesSearch.h"
+#include "RecordingSink.h"
+#include "TempFolder.h"
+
+namespace {
+
+constexpr uint32_t kSubfolders = 0x80;
+const char kSummary[] = "done '%s' %d %d %0.3f";
+
+class FileSearchTest : public ::testing::Test {
+protected:
+    void Folder(const std::string& name) const { ::CreateDirectoryA(m_root.File(name).c_str(), nullptr); }
+    void Write(const std::string& name, const std::string& content) const { m_root.Write(name, content); }
+    std::string Path(const std::string& name) const { return m_root.File(name); }
+
+    // The result lines in a fixed order (the walk keeps the platform's);
+    // the summary, when there is one, is kept apart.
+    FindInFilesCounts Search(const std::string& text, uint32_t mask = kSubfolders, const std::string& types = "",
+                             std::string folder = "") {
+        FindInFilesRequest request{text, types, folder.empty() ? m_root.Path() : folder, mask, kSummary};
+        RecordingSink sink;
+        const FindInFilesCounts counts = RunFindInFiles(request, sink, m_stop);
+        m_summary.clear();
+        if (!sink.lines.empty() && sink.lines.back().rfind("done ", 0) == 0) {
+            m_summary = sink.lines.back();
+            sink.lines.pop_back();
+        }
+        m_lines = sink.lines;
+        std::sort(m_lines.begin(), m_lines.end());
+        return counts;
+    }
+    std::string Line(const std::string& name, int line, const std::string& text) const {
+        return Path(name) + "(" + std::to_string(line) + "): " + text;
+    }
+
+    TempFolder m_root;
+    std::atomic<bool> m_stop{false};
+    std::vector<std::string> m_lines;
+    std::string m_summary;
+};
+
+TEST_F(FileSearchTest, LinesCountsAndSummary) {
+    Write("a.txt", "xab\nab\n");
+    Write("b.txt", "nothing here");
+    const FindInFilesCounts counts = Search("ab");
+    EXPECT_EQ(m_lines, (std::vector<std::string>{Line("a.txt", 1, "xab"), Line("a.txt", 2, "ab")}));
+    EXPECT_EQ(counts.hits, 2);
+    EXPECT_EQ(counts.files, 1);
+    EXPECT_EQ(m_summary.rfind("done 'ab' 2 1 ", 0), 0u) << m_summary;
+}
+
+TEST_F(FileSearchTest, AFileOfOnePageWhoseLastLineHasNoLineEnd) {
+    std::string content(4096, 'x');
+    content.replace(4096 - 8, 8, "\nfind me");
+    Write("page.txt", content);
+    const FindInFilesCounts counts = Search("me", 0x1);
+    EXPECT_EQ(m_lines, (std::vector<std::string>{Line("page.txt", 2, "find me")}));
+    EXPECT_EQ(counts.files, 1);
+}
+
+TEST_F(FileSearchTest, SizeLimitsDecideWhichFilesAreRead) {
+    std::string limit(kLargestSearchedFile, 'x');
+    limit.replace(0, 4, "hit\n");
+    Write("limit.txt", limit);
+    Write("over.txt", limit + "x");
+    Write("empty.txt", "");
+    const FindInFilesCounts counts = Search("hit");
+    EXPECT_EQ(m_lines, (std::vector<std::string>{Line("limit.txt", 1, "hit")}));
+    EXPECT_EQ(counts.files, 1);
+    EXPECT_EQ(Search("").files, 0) << "an empty pattern matches nothing";
+}
+
+TEST_F(FileSearchTest, DotNamesTypesAndSubfolders) {
+    Folder("sub");
+    Folder(".hidden");
+    Write("top.c", "hit");
+    Write("top.txt", "hit");
+    Write(".dot.c", "hit");
+    Write("sub\\deep.c", "hit");
+    Write(".hidden\\inner.c", "hit");
+    const struct {
+        uint32_t mask;
+        const char* types;
+        std::vector<std::string> files;
+    } cases[] = {
+        {kSubfolders, "", {"sub\\deep.c", "top.c", "top.txt"}},
+        {0, "", {"top.c", "top.txt"}},
+        {kSubfolders, "*.c", {"sub\\deep.c", "top.c"}},
+        {kSubfolders, " \t*.txt;*.none", {"top.txt"}},
+        {0, "   ", {"top.c", "top.txt"}},
+    };
+    for (const auto& c : cases) {
+        Search("hit", c.mask, c.types);
+        std::vector<std::string> expected;
+        for (const std::string& name : c.files) expected.push_back(Line(name, 1, "hit"));
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(m_lines, expected) << c.mask << " '" << c.types << "'";
+    }
+}
+
+TEST_F(FileSearchTest, AFolderThatIsNotThereGivesOneLineAndNoSummary) {
+    for (const std::string& folder : {std::string(" \t "), Path("missing")}) {
+        RecordingSink sink;
+        FindInFilesRequest request{"x", "", folder, 0, kSummary};
+        RunFindInFiles(request, sink, m_stop);
+        const std::string shown = folder == Path("missing") ? folder : "";
+        EXPECT_EQ(sink.lines, (std::vector<std::string>{"Invalid search path: " + shown}));
+    }
+}
+
+TEST_F(FileSearchTest, AFileThatCannotBeOpenedIsReportedAndTheSearchGoesOn) {
+    Write("locked.txt", "hit");
+    Write("open.txt", "hit");
+    HANDLE locked = ::CreateFileA(Path("locked.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    const FindInFilesCounts counts = Search("hit");
+    ::CloseHandle(locked);
+    EXPECT_EQ(m_lines, (std::vector<std::string>{Line("open.txt", 1, "hit"),
+                                                 "Cannot open file: " + Path("locked.txt") + " error:1"}));
+    EXPECT_EQ(counts.files, 1);
+    EXPECT_FALSE(m_summary.empty());
+}
+
+TEST_F(FileSearchTest, AStoppedSearchReadsNoMoreFilesAndWritesNoSummary) {
+    Write("a.txt", "hit");
+    m_stop = true;
+    const FindInFilesCounts counts = Search("hit");
+    EXPECT_TRUE(m_lines.empty());
+    EXPECT_TRUE(m_summary.empty());
+    EXPECT_EQ(counts.files, 0);
+}
+
+}  // namespace
