@@ -37,11 +37,7 @@ HWND CFindReplaceDialog::Open(Kind kind, HWND owner, ISearchHost& host, CSearchB
                               SearchOptions& options, SearchMessageBox messageBox) {
     auto* dialog = new CFindReplaceDialog(kind, host, gate, options, messageBox);
     // The selection, or the word at the caret, is what to find.
-    if (CViewSearch* search = host.ActiveSearch()) {
-        char word[sizeof(options.FindText)];
-        if (search->View().GetSelectedOrWordText(word, sizeof(word)))
-            search->ToAnsi(word, options.FindText, sizeof(options.FindText));
-    }
+    TakeFindTextFromEditor(host, options);
     gate.Opened(host);
     const HWND window = dialog->CreateModeless(owner, kind == kFind ? IDD_FIND : IDD_REPLACE);
     if (!window) {
@@ -104,20 +100,7 @@ void CFindReplaceDialog::ReadOptions() {
 
 // At most 255 bytes, and never half a double-byte character.
 void CFindReplaceDialog::ReadComboText(int id, char* buffer, size_t size) const {
-    const HWND combo = GetDlgItem(id);
-    const int length = ::GetWindowTextLengthA(combo);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    ::GetWindowTextA(combo, text.data(), length + 1);
-    text.resize(strlen(text.c_str()));
-    size_t fit = 0;
-    while (fit < text.size()) {
-        const char* next = ::CharNextA(text.c_str() + fit);
-        const size_t step = static_cast<size_t>(next - (text.c_str() + fit));
-        if (step == 0 || fit + step >= size) break;
-        fit += step;
-    }
-    memcpy(buffer, text.data(), fit);
-    buffer[fit] = '\0';
+    ::ReadComboText(GetDlgItem(id), buffer, size);
 }
 
 void CFindReplaceDialog::Message(UINT id, const char* text, int number) const {

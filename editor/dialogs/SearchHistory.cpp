@@ -1,6 +1,12 @@
 #include "SearchHistory.h"
 
 #include <cstring>
+#include <string>
+
+#include "AppSettings.h"
+#include "EditorView.h"
+#include "FindReplace.h"
+#include "SearchHost.h"
 
 CMruStore FillComboFromMru(const char* subKey, HWND combo) {
     CMruStore store;
@@ -37,4 +43,28 @@ int InsertComboText(HWND combo, const char* text, int offset) {
     ::SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(caret), caret);
     ::SendMessageA(edit, EM_SCROLLCARET, 0, 0);
     return caret;
+}
+
+void ReadComboText(HWND combo, char* buffer, size_t size) {
+    const int length = ::GetWindowTextLengthA(combo);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    ::GetWindowTextA(combo, text.data(), length + 1);
+    text.resize(strlen(text.c_str()));
+    size_t fit = 0;
+    while (fit < text.size()) {
+        const char* next = ::CharNextA(text.c_str() + fit);
+        const size_t step = static_cast<size_t>(next - (text.c_str() + fit));
+        if (step == 0 || fit + step >= size) break;
+        fit += step;
+    }
+    memcpy(buffer, text.data(), fit);
+    buffer[fit] = '\0';
+}
+
+void TakeFindTextFromEditor(ISearchHost& host, SearchOptions& options) {
+    CViewSearch* search = host.ActiveSearch();
+    if (!search) return;
+    char word[sizeof(options.FindText)];
+    if (search->View().GetSelectedOrWordText(word, sizeof(word)))
+        search->ToAnsi(word, options.FindText, sizeof(options.FindText));
 }

@@ -7,6 +7,9 @@
 
 #include "MruStore.h"
 
+class ISearchHost;
+struct SearchOptions;
+
 // Registry lists under HKEY_CURRENT_USER.
 constexpr const char* kFindHistoryKey = "Software\\Tarnwick\\Find";
 constexpr const char* kReplaceHistoryKey = "Software\\Tarnwick\\Replace";
@@ -23,3 +26,9 @@ int GetRegexToken(UINT id, std::string& text);
 // caret at selection start + offset (+ the text's length for 0); answers
 // that position.
 int InsertComboText(HWND combo, const char* text, int offset);
+// The active editor's selection, or the word at its caret, becomes FindText;
+// unchanged without an editor document or such a text.
+void TakeFindTextFromEditor(ISearchHost& host, SearchOptions& options);
+// The combo's text in a buffer of size bytes, cut so that it never ends in
+// half a double-byte character.
+void ReadComboText(HWND combo, char* buffer, size_t size);

@@ -398,4 +398,13 @@
 #define IDC_SEARCH_SCOPE_ALL            523
 #define IDC_SEARCH_UP                   1001
 
+/* ---- find in files dialog (524); shares 505, 506, 514, 515 with the above */
+#define IDD_FIND_IN_FILES               524
+#define IDC_FIF_SUBFOLDERS              1001
+#define IDC_FIF_FOLDER                  1003
+#define IDC_FIF_BROWSE                  1004
+#define IDC_FIF_TYPES                   1142
+#define IDC_FIF_PANE1                   1155
+#define IDC_FIF_PANE2                   1156
+
 #endif /* TARNWICK_RESOURCE_H */
