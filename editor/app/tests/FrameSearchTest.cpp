@@ -21,22 +21,7 @@
 
 namespace {
 
-std::vector<std::string> g_messages;
-int RecordMessageBox(HWND, const char* text, const char*, UINT) {
-    g_messages.push_back(text);
-    return IDOK;
-}
-
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(10);
-    }
-}
+void Pump() { PumpFrameMessages(); }
 
 FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
@@ -69,8 +54,6 @@ std::string ViewText(CDocumentFrame* document) {
 class FrameSearchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_messages.clear();
-        SetMessageBoxHook(RecordMessageBox);
         g_appSettings->EditorMask = 0;
         g_appSettings->search = SearchOptions{};
         g_appSettings->search.SearchMask = kSearchDown;
@@ -85,7 +68,6 @@ protected:
         Pump();
         g_mainFrame = nullptr;
         m_frame.reset();
-        SetMessageBoxHook(nullptr);
     }
 
     CDocumentFrame* Open(const char* name, const std::string& text) {
@@ -116,6 +98,7 @@ protected:
     }
 
     ScratchRegistry m_registry;  // the search histories
+    RecordedMessageBoxes m_boxes;
     TempFolder m_files;
     std::unique_ptr<CMainFrame> m_frame;
 };
@@ -135,7 +118,7 @@ TEST_F(FrameSearchTest, FindOpensOverTheActiveDocumentAndFindsInIt) {
 
     Click(dialog, IDOK);
     EXPECT_EQ(document->GetEditor()->GetSelection(), std::make_pair(17, 21));
-    EXPECT_TRUE(g_messages.empty());
+    EXPECT_TRUE(m_boxes.Texts().empty());
     Click(dialog, IDCANCEL);
     EXPECT_FALSE(::IsWindow(dialog));
     EXPECT_TRUE(ButtonEnabled(ID_SEARCH_FIND));
@@ -184,5 +167,5 @@ TEST_F(FrameSearchTest, FindNextInADocument) {
     EXPECT_EQ(document->GetEditor()->GetSelection(), std::make_pair(10, 13));
     lstrcpyA(g_appSettings->search.FindText, "blue");
     ::SendMessageA(*m_frame, WM_COMMAND, ID_SEARCH_FIND_NEXT, 0);
-    EXPECT_EQ(g_messages, std::vector<std::string>{NotFound("blue")});
+    EXPECT_EQ(m_boxes.Texts(), std::vector<std::string>{NotFound("blue")});
 }
