@@ -21,6 +21,11 @@ HDC g_screenDC = nullptr;
 PaneBackColor g_paneBackColor;
 bool UpdateCloseRequested = false;
 
+SearchOptions& SharedSearchOptions() {
+    static SearchOptions standalone;
+    return g_appSettings ? g_appSettings->search : standalone;
+}
+
 bool InitGlobals() {
     FillCharClassTable(g_charClass);
     g_osVersion = {};

@@ -7,6 +7,7 @@ class CAppSettings;
 class CInstanceGuard;
 class CMainFrame;
 class CPropertySets;
+struct SearchOptions;
 
 struct GuiFont {
     HFONT font = nullptr;
@@ -33,6 +34,9 @@ extern PaneBackColor g_paneBackColor;
 // Set when the updater asked the editor to close: the save-modified dialog
 // then offers no Cancel.
 extern bool UpdateCloseRequested;
+
+// The settings' find options; without settings (tests) a block of its own.
+SearchOptions& SharedSearchOptions();
 
 bool InitGlobals();
 void FreeGlobals();

@@ -13,6 +13,7 @@
 #include "FrameDocument.h"
 #include "MessageLoop.h"
 #include "RecentFiles.h"
+#include "SearchHost.h"
 #include "TabbedMdiClient.h"
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
@@ -29,7 +30,7 @@ class CMainFrameDocumentOwner;
 
 using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
 
-class CMainFrame : public CDockSiteFrame, public IMessageLoopFilter, public IIdleHandler {
+class CMainFrame : public CDockSiteFrame, public IMessageLoopFilter, public IIdleHandler, public ISearchHost {
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -67,7 +68,13 @@ public:
     void EnumDocuments(DocumentCallback callback, void* argument, void* result) const;
     // Makes the pane of show command id (802-807) visible.
     void ShowPane(UINT id);
-    void EnableSearchButtons(bool enable);
+    void EnableSearchButtons(bool enable) override;
+    // The find and replace dialogs' view of the documents.
+    CViewSearch* ActiveSearch() override;
+    void ForEachSearch(const std::function<void(CViewSearch&)>& call) override;
+    uint32_t EditorMask() const override;
+    // The open find, replace and find-in-files dialogs.
+    CSearchButtonsGate& SearchGate() { return m_searchGate; }
     // Part 4 of the status bar; null or "" for none.
     void SetStatusMessage(const char* text);
     // Parts 0-3 from the active document; all parts empty without one.
@@ -105,6 +112,7 @@ public:
         TW_MESSAGE_HANDLER(WM_SETTINGCHANGE, OnSendToDescendants)
         TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
         TW_MESSAGE_HANDLER(WM_CONTEXTMENU, OnToolbarContextMenu)
+        TW_COMMAND_RANGE_HANDLER(ID_SEARCH_FIND, ID_SEARCH_REPLACE, OnFindReplace)
         TW_COMMAND_ID_HANDLER(ID_FILE_CLOSE_OTHERS, OnCloseOthers)
         TW_COMMAND_ID_HANDLER(ID_FILE_CLOSE_ALL, OnCloseAll)
         TW_COMMAND_ID_HANDLER(ID_FILE_LOAD_WORKSPACE, OnOpenSessionFile)
@@ -128,7 +136,6 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, OnRecentFile)
         TW_MESSAGE_HANDLER(WM_DROPFILES, OnDropFiles)
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_SEARCH_FIND, ID_SEARCH_REPLACE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnPendingCommand)
@@ -167,6 +174,7 @@ private:
     LRESULT OnRebarHeightChange(int, NMHDR*, bool&);
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
 
+    LRESULT OnFindReplace(WORD, WORD, HWND, bool&);
     LRESULT OnCloseOthers(WORD, WORD, HWND, bool&);
     LRESULT OnCloseAll(WORD, WORD, HWND, bool&);
     LRESULT OnOpenSessionFile(WORD, WORD, HWND, bool&);
@@ -226,6 +234,7 @@ private:
     std::unique_ptr<PackBuf, PackBufFreer> m_packBuf;
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
     CRecentFiles m_recentFiles;
+    CSearchButtonsGate m_searchGate;
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

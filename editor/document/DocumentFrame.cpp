@@ -91,6 +91,8 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
         m_editor = std::make_unique<CEditorView>(*this, EditorMask());
         m_viewWindow = m_editor->Create(m_hWnd, rect, kViewStyle);
         if (m_viewWindow) {
+            m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions(), ShowMessageBox);
+            m_editor->SetHooks(m_searchHooks.get());
             ::SetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE,
                                 ::GetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
             ::SetWindowPos(m_viewWindow, nullptr, 0, 0, 0, 0,

@@ -13,6 +13,7 @@
 #include "AppMessages.h"
 #include "EditorView.h"
 #include "FileInfo.h"
+#include "FindReplaceCommands.h"
 #include "FrameDocument.h"
 #include "HexHost.h"
 #include "PathParts.h"
@@ -86,6 +87,8 @@ public:
     void SetPath(const char* path);
     void UpdateTitle();
     CEditorView* GetEditor() const { return m_editor.get(); }
+    // The editor view's search; null for a hex document.
+    CViewSearch* GetSearch() const { return m_searchHooks ? &m_searchHooks->Search() : nullptr; }
     CHexView* GetHexView() const { return m_hex.get(); }
     HWND ViewWindow() const { return m_viewWindow; }
 
@@ -170,6 +173,8 @@ private:
 
     IDocumentFrameOwner& m_owner;
     CTabbedMdiChild m_tabbedChild;
+    // Declared before the view, so that the view never outlives its hooks.
+    std::unique_ptr<CSearchHooks> m_searchHooks;
     std::unique_ptr<CEditorView> m_editor;
     std::unique_ptr<CHexView> m_hex;
     HWND m_viewWindow = nullptr;

@@ -15,7 +15,12 @@ POINT ClientPoint(const MSG& msg) { return {(short)LOWORD(msg.lParam), (short)HI
 
 }  // namespace
 
-bool TrackButtonPress(HWND pane, POINT& release) {
+namespace {
+
+// The loop both trackers share. Escape, another button or a system key
+// cancel; a button release ends it. `special` sees key downs, key ups and
+// mouse moves first and returns true when it took them.
+bool RunCaptureLoop(HWND pane, POINT& release, const std::function<bool(const MSG&)>& special) {
     ::SetCapture(pane);
     if (::GetCapture() != pane) return false;
     Step step = Step::Go;
@@ -27,7 +32,10 @@ bool TrackButtonPress(HWND pane, POINT& release) {
         }
         switch (msg.message) {
         case WM_KEYDOWN:
-            if (msg.wParam == VK_ESCAPE) step = Step::Cancel;
+            if (!special(msg) && msg.wParam == VK_ESCAPE) step = Step::Cancel;
+            break;
+        case WM_MOUSEMOVE:
+            special(msg);
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -37,13 +45,14 @@ bool TrackButtonPress(HWND pane, POINT& release) {
             step = Step::Cancel;
             ::DispatchMessageA(&msg);
             break;
-        case WM_MOUSEMOVE:
-            break;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
             release = ClientPoint(msg);
             step = Step::Release;
             break;
+        case WM_KEYUP:
+            if (special(msg)) break;
+            [[fallthrough]];
         default:
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
@@ -54,56 +63,23 @@ bool TrackButtonPress(HWND pane, POINT& release) {
     return step == Step::Release;
 }
 
+}  // namespace
+
+bool TrackButtonPress(HWND pane, POINT& release) {
+    return RunCaptureLoop(pane, release, [](const MSG&) { return false; });
+}
+
 bool TrackDockDrag(HWND pane, POINT start, const std::function<void(POINT)>& move) {
-    ::SetCapture(pane);
-    if (::GetCapture() != pane) return false;
-    POINT last = start;
-    Step step = Step::Go;
-    while (step == Step::Go && ::GetCapture() == pane) {
-        MSG msg;
-        if (!GetLoopMessage(msg)) {
-            step = Step::Cancel;
-            break;
-        }
-        switch (msg.message) {
-        case WM_KEYDOWN:
-            if (msg.wParam == VK_CONTROL)
-                move(last);
-            else if (msg.wParam == VK_ESCAPE)
-                step = Step::Cancel;
-            break;
-        case WM_KEYUP:
-            if (msg.wParam == VK_CONTROL) {
-                move(last);
-            } else {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-            break;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-            step = Step::Cancel;
-            break;
-        case WM_SYSKEYDOWN:
-            step = Step::Cancel;
-            ::DispatchMessageA(&msg);
-            break;
-        case WM_MOUSEMOVE:
+    POINT last = start, release{};
+    return RunCaptureLoop(pane, release, [&](const MSG& msg) {
+        if (msg.message == WM_MOUSEMOVE) {
             last = ClientPoint(msg);
-            move(last);
-            break;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-            step = Step::Release;
-            break;
-        default:
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-            break;
+        } else if (msg.wParam != VK_CONTROL) {
+            return false;  // other keys keep their usual meaning
         }
-    }
-    if (::GetCapture() == pane) ::ReleaseCapture();
-    return step == Step::Release;
+        move(last);
+        return true;
+    });
 }
 
 void SendToDescendants(HWND window, UINT msg, WPARAM w, LPARAM l) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "MessageLoop.h"
 #include "TempFolder.h"
@@ -16,4 +18,18 @@ struct FrameTestEnvironment : ::testing::Environment {
 
     std::unique_ptr<TempFolder> folder;  // the program folder
     CMessageLoop loop;
+};
+
+// Dispatches what is queued, three rounds with a short sleep between them,
+// so that posted follow-ups arrive too.
+void PumpFrameMessages();
+
+// Message boxes answered with OK while an object lives; their texts are kept.
+class RecordedMessageBoxes {
+public:
+    RecordedMessageBoxes();
+    ~RecordedMessageBoxes();
+    RecordedMessageBoxes(const RecordedMessageBoxes&) = delete;
+    RecordedMessageBoxes& operator=(const RecordedMessageBoxes&) = delete;
+    std::vector<std::string>& Texts() const;
 };

@@ -26,22 +26,7 @@
 
 namespace {
 
-std::vector<std::string> g_messages;
-int RecordMessageBox(HWND, const char* text, const char*, UINT) {
-    g_messages.push_back(text);
-    return IDOK;
-}
-
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(10);
-    }
-}
+void Pump() { PumpFrameMessages(); }
 
 FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
@@ -51,14 +36,11 @@ constexpr char kScratchKey[] = "Software\\TarnwickTest\\OpenDocument";
 class OpenDocumentTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_messages.clear();
-        SetMessageBoxHook(RecordMessageBox);
         ::RegCreateKeyExA(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_root, nullptr);
         g_appSettings->EditorMask = 0;
     }
     void TearDown() override {
         CloseFrame();
-        SetMessageBoxHook(nullptr);
         ::RegCloseKey(m_root);
         ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnwickTest");
     }
@@ -87,6 +69,7 @@ protected:
         return text;
     }
 
+    RecordedMessageBoxes m_boxes;
     TempFolder m_files;
     HKEY m_root = nullptr;
     std::unique_ptr<CMainFrame> m_frame;
@@ -111,12 +94,12 @@ TEST_F(OpenDocumentTest, AMissingFileIsReportedOnlyAfterStartUp) {
     CMainFrame& frame = StartFrame(false);
     const std::string missing = m_files.File("missing.txt");
     EXPECT_EQ(frame.OpenDocument(missing.c_str(), kOpenAutomatic, true), nullptr);
-    EXPECT_TRUE(g_messages.empty()) << "silent while starting";
+    EXPECT_TRUE(m_boxes.Texts().empty()) << "silent while starting";
     Pump();
     EXPECT_EQ(frame.OpenDocument(missing.c_str(), kOpenAutomatic, true), nullptr);
-    ASSERT_EQ(g_messages.size(), 1u);
-    EXPECT_EQ(g_messages[0].rfind(Text(IDS_OPEN_FILE_FAILED, missing, "").substr(0, 10), 0), 0u);
-    EXPECT_NE(g_messages[0].find(missing), std::string::npos);
+    ASSERT_EQ(m_boxes.Texts().size(), 1u);
+    EXPECT_EQ(m_boxes.Texts()[0].rfind(Text(IDS_OPEN_FILE_FAILED, missing, "").substr(0, 10), 0), 0u);
+    EXPECT_NE(m_boxes.Texts()[0].find(missing), std::string::npos);
     EXPECT_TRUE(frame.DocumentWindows().empty());
     EXPECT_EQ(frame.RecentFiles().Count(), 0);
 }
@@ -164,11 +147,11 @@ TEST_F(OpenDocumentTest, ARecentFileThatIsGoneIsReportedAndRemoved) {
     Pump();
     ::DeleteFileA(m_files.File("b.txt").c_str());
     frame.SendMessage(WM_COMMAND, ID_FILE_MRU_FIRST);
-    EXPECT_EQ(g_messages.size(), 1u);
+    EXPECT_EQ(m_boxes.Texts().size(), 1u);
     ASSERT_EQ(frame.RecentFiles().Count(), 1);
     EXPECT_EQ(frame.RecentFiles().Newest(0), m_files.File("a.txt"));
     frame.SendMessage(WM_COMMAND, ID_FILE_MRU_FIRST + 5);  // beyond the list: a beep only
-    EXPECT_EQ(g_messages.size(), 1u);
+    EXPECT_EQ(m_boxes.Texts().size(), 1u);
     frame.SendMessage(WM_COMMAND, ID_FILE_MRU_FIRST);
     EXPECT_EQ(frame.DocumentWindows().size(), 1u);
 }
