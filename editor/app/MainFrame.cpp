@@ -118,6 +118,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     SetDefaultProc(DefaultProc::Frame);
     m_updateUI.UIAddToolBar(m_toolbar);
     InitDocking(4, &m_mdiClient);
+    CreateFindResultsPanes();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
@@ -190,11 +191,14 @@ LRESULT CMainFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     // Refused when the user cancels saving; otherwise the default
     // processing destroys the frame.
     if (!SaveDefaultSession()) return 0;
+    StopFindInFiles();
     handled = false;
     return 0;
 }
 
 LRESULT CMainFrame::OnDestroy(UINT, WPARAM, LPARAM, bool&) {
+    // Also when destroyed without a close: no search outlives the panes.
+    StopFindInFiles();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->RemoveMessageFilter(this);
         loop->RemoveIdleHandler(this);
@@ -303,10 +307,6 @@ void CMainFrame::CloseAllDocuments(bool markClosing) {
 
 // ---- services -------------------------------------------------------------------
 
-void CMainFrame::ShowPane(UINT) {
-    // The panes come with the docking framework; there is nothing to show yet.
-}
-
 void CMainFrame::EnableSearchButtons(bool enable) {
     for (UINT id : {ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_SEARCH_FIND_IN_FILES}) {
         ::PostMessageA(m_toolbar, TB_ENABLEBUTTON, id, MAKELPARAM(enable ? TRUE : FALSE, 0));
@@ -361,7 +361,7 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
 }
 
 BOOL CMainFrame::OnIdle() {
-    for (UINT id = ID_PANE_EXPLORER; id <= ID_PANE_FIND_RESULTS2; ++id) m_updateUI.UISetCheck(id, 0);
+    UpdatePaneChecks();
     IFrameDocument* document = FrameDocumentOf(GetActiveMdiChild());
     FrameDocumentState state = DescribeOrEmpty(document);
     bool editor = document && state.kind == DocumentKind::Editor;

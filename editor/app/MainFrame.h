@@ -26,6 +26,13 @@ struct PackBufFreer {
 
 // Called once per document in tab order; returning 0 stops the walk.
 class CDocumentFrame;
+class CDockPaneBase;
+class CFindInFilesParts;
+class CFindInFilesRunner;
+class CFindResultsPane;
+struct FindInFilesPartsDeleter {
+    void operator()(CFindInFilesParts* parts) const;
+};
 class CMainFrameDocumentOwner;
 
 using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
@@ -68,6 +75,9 @@ public:
     void EnumDocuments(DocumentCallback callback, void* argument, void* result) const;
     // Makes the pane of show command id (802-807) visible.
     void ShowPane(UINT id);
+    // Find-results pane 2 when second is set, else pane 1; null before they exist.
+    CFindResultsPane* GetFindResultsPane(bool second) const;
+    CFindInFilesRunner* FindInFilesRunner() const;
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -136,7 +146,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, OnRecentFile)
         TW_MESSAGE_HANDLER(WM_DROPFILES, OnDropFiles)
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
-        TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnPendingCommand)
+        TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, OnPendingCommand)
@@ -175,6 +185,7 @@ private:
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
 
     LRESULT OnFindReplace(WORD, WORD, HWND, bool&);
+    LRESULT OnFindInFiles(WORD, WORD, HWND, bool&);
     LRESULT OnCloseOthers(WORD, WORD, HWND, bool&);
     LRESULT OnCloseAll(WORD, WORD, HWND, bool&);
     LRESULT OnOpenSessionFile(WORD, WORD, HWND, bool&);
@@ -213,6 +224,13 @@ private:
     static FrameDocumentState DescribeOrEmpty(IFrameDocument* document);
     HMENU RecentFilesMenu() const;
     void AttachRecentFiles();
+    void CreateFindResultsPanes();
+    // Stops every running search and waits for it; before the panes go.
+    void StopFindInFiles();
+    // The pane of a show command, when it exists.
+    CDockPaneBase* PaneOfCommand(UINT id) const;
+    bool IsPaneShown(UINT id) const;
+    void UpdatePaneChecks();
     void RebuildRecentMenu();
 
     CUpdateUI m_updateUI;
@@ -235,6 +253,9 @@ private:
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
     CRecentFiles m_recentFiles;
     CSearchButtonsGate m_searchGate;
+    // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
+    CDockPaneBase* m_paneOfCommand[6] = {};
+    std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

@@ -49,6 +49,7 @@ LRESULT CMainFrame::OnInitMenuPopup(UINT, WPARAM wParam, LPARAM lParam, bool& ha
     context.menuBarVisible = IsMenuBarVisible();
     context.toolbarVisible = IsToolbarVisible();
     context.statusBarVisible = IsStatusBarVisible();
+    for (int i = 0; i < 6; ++i) context.paneVisible[i] = IsPaneShown(ID_PANE_EXPLORER + i);
     ApplyMenuState(index, popup, context);
     if (index == MENU_POS_WINDOW) RebuildWindowList(popup);
     return 0;
@@ -171,11 +172,6 @@ LRESULT CMainFrame::OnNextPreviousTab(WORD, WORD id, HWND, bool&) {
     size_t index = (size_t)(current - windows.begin());
     index = id == ID_WINDOW_NEXT ? (index + 1) % count : (index + count - 1) % count;
     ActivateDocument(windows[index]);
-    return 0;
-}
-
-LRESULT CMainFrame::OnTogglePane(WORD, WORD id, HWND, bool&) {
-    ShowPane(id);
     return 0;
 }
 

@@ -1,0 +1,77 @@
+// The main frame's side of find in files: the result panes made at start,
+// the Find in Files command, and the searches stopped before the frame goes.
+#include "MainFrameFindInFiles.h"
+
+#include "AppSettings.h"
+#include "DocumentFrame.h"
+#include "FindInFilesDialog.h"
+#include "Globals.h"
+#include "MainFrame.h"
+#include "UiSeams.h"
+
+CFindInFilesParts::CFindInFilesParts(CMainFrame& frame) : m_frame(frame), m_runner(SharedSearchOptions()) {}
+
+bool CFindInFilesParts::CreatePanes(HWND frame) {
+    // Bottom side, positions 4 and 5, as the layout store expects them.
+    const struct {
+        UINT title;
+        LONG position;
+    } panes[] = {{IDS_PANE_FIND_RESULTS1, 4}, {IDS_PANE_FIND_RESULTS2, 5}};
+    for (int i = 0; i < 2; ++i) {
+        char title[64] = {};
+        ::LoadStringA(g_instance, panes[i].title, title, sizeof(title));
+        m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, *this);
+        const RECT rect{100, 100, 500, 300};
+        if (!m_panes[i]->Create(frame, rect, title)) return false;
+        DockMessage record(nullptr, nullptr, kDockAtPlacement);
+        record.place = {kSideBottom, panes[i].position, 0.1f, 100, 100, 0};
+        m_panes[i]->DockAtPlacement(record);
+    }
+    return true;
+}
+
+std::string CFindInFilesParts::ActiveDocumentPath() {
+    IFrameDocument* document = FrameDocumentOf(m_frame.GetActiveMdiChild());
+    return document ? document->Describe().path : std::string();
+}
+
+CFindResultsPane* CFindInFilesParts::ShowFindResultsPane(bool second) {
+    m_frame.ShowPane(second ? ID_PANE_FIND_RESULTS2 : ID_PANE_FIND_RESULTS1);
+    return Pane(second);
+}
+
+CEditorView* CFindInFilesParts::OpenResultFile(const char* path) {
+    CDocumentFrame* document = m_frame.OpenDocument(path, kOpenAutomatic, true);
+    return document ? document->GetEditor() : nullptr;
+}
+
+void CFindInFilesParts::SetStatusMessage(const char* text) { m_frame.SetStatusMessage(text); }
+
+// ---- the frame's part -------------------------------------------------------------
+
+void FindInFilesPartsDeleter::operator()(CFindInFilesParts* parts) const { delete parts; }
+
+void CMainFrame::CreateFindResultsPanes() {
+    m_findInFiles.reset(new CFindInFilesParts(*this));
+    m_findInFiles->CreatePanes(m_hWnd);
+    m_paneOfCommand[ID_PANE_FIND_RESULTS1 - ID_PANE_EXPLORER] = m_findInFiles->Pane(false);
+    m_paneOfCommand[ID_PANE_FIND_RESULTS2 - ID_PANE_EXPLORER] = m_findInFiles->Pane(true);
+}
+
+CFindResultsPane* CMainFrame::GetFindResultsPane(bool second) const {
+    return m_findInFiles ? m_findInFiles->Pane(second) : nullptr;
+}
+
+CFindInFilesRunner* CMainFrame::FindInFilesRunner() const {
+    return m_findInFiles ? &m_findInFiles->SearchRunner() : nullptr;
+}
+
+void CMainFrame::StopFindInFiles() {
+    if (m_findInFiles) m_findInFiles->SearchRunner().StopAll();
+}
+
+LRESULT CMainFrame::OnFindInFiles(WORD, WORD, HWND, bool&) {
+    if (m_findInFiles)
+        CFindInFilesDialog::Open(m_hWnd, *m_findInFiles, *this, m_searchGate, SharedSearchOptions(), ShowMessageBox);
+    return 0;
+}
