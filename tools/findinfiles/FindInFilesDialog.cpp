@@ -151,8 +151,10 @@ LRESULT CFindInFilesDialog::OnFind(WORD, WORD, HWND, bool&) {
     // the thread that owns it.
     const FindInFilesRequest request = Request();
     if (CFindResultsPane* pane = m_host.ShowFindResultsPane((request.mask & kSearchSecondPane) != 0)) {
+        CFindInFilesRunner& runner = m_host.SearchRunner();
+        runner.StopSearchesInto(pane->m_hWnd);
         pane->Clear();
-        m_host.SearchRunner().Start(request, pane->m_hWnd);
+        runner.Start(request, pane->m_hWnd);
     }
     return 0;
 }

@@ -25,7 +25,10 @@ public:
     bool Start(const FindInFilesRequest& request, HWND resultPane);
     // Asks every running search to stop and waits for each to end, handling
     // the lines they send meanwhile.
-    void StopAll();
+    void StopAll() { Stop(nullptr); }
+    // The same for the searches that write into one pane: a new search into
+    // it replaces them rather than mixing its lines with theirs.
+    void StopSearchesInto(HWND resultPane) { Stop(resultPane); }
     size_t RunningCount() const { return m_jobs.size(); }
 
     TW_BEGIN_MSG_MAP(CFindInFilesRunner)
@@ -43,7 +46,10 @@ private:
     LRESULT OnFinished(UINT, WPARAM, LPARAM, bool&);
     // Waits for the job's thread, writes its counts and forgets it.
     void Reap(Job* job);
+    // Every search, or those into one pane.
+    void Stop(HWND resultPane);
 
     SearchOptions& m_counts;
     std::vector<std::unique_ptr<Job>> m_jobs;
+    unsigned m_lastId = 0;
 };

@@ -171,6 +171,33 @@ TEST_F(DialogTest, FindClosesTheDialogAndFillsTheChosenPane) {
     EXPECT_EQ(m_registry.Read("Software\\Tarnwick\\FindType", "a"), "*.txt");
 }
 
+TEST_F(DialogTest, ANewSearchIntoAPaneReplacesTheOneRunningThere) {
+    const std::string many = [] {
+        std::string text;
+        for (int i = 0; i < 2000; ++i) text += "hit\n";
+        return text;
+    }();
+    for (int i = 0; i < 100; ++i) {
+        char name[32];
+        snprintf(name, sizeof(name), "f%d.txt", i);
+        m_files.Write(name, many);
+    }
+    m_files.Write("unique.txt", "the needle\n");
+    for (const char* text : {"hit", "needle"}) {
+        OpenDialog();
+        ::SetDlgItemTextA(m_dialog, IDC_SEARCH_FIND_TEXT, text);
+        ::SetDlgItemTextA(m_dialog, IDC_FIF_FOLDER, m_files.Path().c_str());
+        ::SendMessageA(m_dialog, WM_COMMAND, IDOK, 0);
+        for (int i = 0; i < 500 && Lines(1).empty(); ++i) ::Sleep(5), Pump();
+    }
+    WaitForSearches();
+    const std::vector<std::string> lines = Lines(1);
+    ASSERT_EQ(lines.size(), 2u) << "only the second search's line and summary";
+    EXPECT_EQ(lines[0], m_files.File("unique.txt") + "(1): the needle");
+    EXPECT_EQ(m_options.matchCount, 1);
+    EXPECT_EQ(m_options.fileCount, 1);
+}
+
 TEST_F(DialogTest, AnEmptyFindTextSearchesNothingAndSaysSo) {
     OpenDialog();
     ::SetDlgItemTextA(m_dialog, IDC_SEARCH_FIND_TEXT, "");
