@@ -15,6 +15,7 @@
 #include "FrameTestEnvironment.h"
 #include "ScratchRegistry.h"
 #include "SearchHistory.h"
+#include "SearchFixtures.h"
 #include "TempFolder.h"
 
 namespace {
@@ -22,13 +23,7 @@ namespace {
 FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
 
-void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void Pump() { PumpFrameMessages(); }
 
 std::vector<std::string> g_messages;
 int RecordMessageBox(HWND, const char* text, const char*, UINT) {
@@ -172,16 +167,7 @@ TEST_F(DialogTest, FindClosesTheDialogAndFillsTheChosenPane) {
 }
 
 TEST_F(DialogTest, ANewSearchIntoAPaneReplacesTheOneRunningThere) {
-    const std::string many = [] {
-        std::string text;
-        for (int i = 0; i < 2000; ++i) text += "hit\n";
-        return text;
-    }();
-    for (int i = 0; i < 100; ++i) {
-        char name[32];
-        snprintf(name, sizeof(name), "f%d.txt", i);
-        m_files.Write(name, many);
-    }
+    WriteManyHits(m_files, 100);
     m_files.Write("unique.txt", "the needle\n");
     for (const char* text : {"hit", "needle"}) {
         OpenDialog();

@@ -19,6 +19,7 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "ScratchRegistry.h"
+#include "SearchFixtures.h"
 #include "TempFolder.h"
 #include "resource.h"
 
@@ -231,16 +232,7 @@ TEST_F(FrameFindInFilesTest, PickingALineOpensTheFileThere) {
 }
 
 TEST_F(FrameFindInFilesTest, ClosingTheFrameMidSearchStopsTheSearchFirst) {
-    const std::string content = [] {
-        std::string text;
-        for (int i = 0; i < 2000; ++i) text += "hit\n";
-        return text;
-    }();
-    for (int i = 0; i < 200; ++i) {
-        char name[32];
-        snprintf(name, sizeof(name), "f%d.txt", i);
-        m_files.Write(name, content);
-    }
+    WriteManyHits(m_files, 200);
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
     ::SetDlgItemTextA(dialog, IDC_SEARCH_FIND_TEXT, "hit");
