@@ -91,6 +91,12 @@ protected:
         for (int i = 0; i < 500 && m_frame->FindInFilesRunner()->RunningCount(); ++i) ::Sleep(10), Pump();
         Pump();
     }
+    // The Window menu's check mark of a command, as the menu is opened.
+    bool WindowMenuChecks(UINT id) const {
+        const HMENU window = ::GetSubMenu(::GetMenu(*m_frame), MENU_POS_WINDOW);
+        ::SendMessageA(*m_frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(window), MAKELPARAM(MENU_POS_WINDOW, 0));
+        return (::GetMenuState(window, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
     bool ButtonEnabled(UINT id) const { return ::SendMessageA(m_frame->Toolbar(), TB_ISBUTTONENABLED, id, 0) != 0; }
     std::vector<std::string> Lines(bool second) const {
         std::vector<std::string> lines;
@@ -183,8 +189,11 @@ TEST_F(FrameFindInFilesTest, TheSecondPaneByItsBitAndThePaneCommands) {
     ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS2, 0);
     Pump();
     EXPECT_FALSE(second->IsPaneVisible()) << "the command hides a visible pane";
+    EXPECT_FALSE(WindowMenuChecks(ID_PANE_FIND_RESULTS2));
+    EXPECT_TRUE(WindowMenuChecks(ID_PANE_FIND_RESULTS1));
     Search("gamma", 0, "*.txt", true);
     EXPECT_TRUE(second->IsPaneVisible()) << "a search shows its pane";
+    EXPECT_TRUE(WindowMenuChecks(ID_PANE_FIND_RESULTS2));
     EXPECT_EQ(Lines(true).size(), 2u);
     EXPECT_TRUE(Lines(false).empty());
     EXPECT_EQ(g_appSettings->search.SearchMask & kSearchSecondPane, kSearchSecondPane);
