@@ -86,6 +86,11 @@ public:
     void SetPath(const char* path);
     void UpdateTitle();
     CEditorView* GetEditor() const { return m_editor.get(); }
+    // The Language menu's index for the editor (DocumentLanguage.cpp); the
+    // current language again; the current styles again. A hex view repaints.
+    void SetLanguage(int index);
+    void ReapplyLanguage();
+    void RestyleView();
     CHexView* GetHexView() const { return m_hex.get(); }
     HWND ViewWindow() const { return m_viewWindow; }
 

@@ -32,6 +32,9 @@ public:
     std::string GetText() const;
     // Replaces the whole text; undoable.
     void ReplaceAll(const std::string& text) const;
+    // The lexer of a properties lexer text, made by its Lexilla name; an
+    // empty or unknown text leaves the styling to the container (no lexer).
+    void SetLexer(const std::string& lexer) const;
     void SetCodePage(int codePage) const { Send(SCI_SETCODEPAGE, static_cast<uptr_t>(codePage)); }
     int CodePage() const { return static_cast<int>(Send(SCI_GETCODEPAGE)); }
 
