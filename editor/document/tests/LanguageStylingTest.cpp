@@ -2,6 +2,8 @@
 // caret line and edge, fold markers, and switching languages.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "LanguageFixture.h"
 #include "resource.h"
 
@@ -200,6 +202,52 @@ TEST(LanguageStyling, SwitchingLanguagesGivesTheNewLexerItsPropertiesAndKeywords
     EXPECT_EQ(SCLEX_PYTHON, v.View().LexerId());
     EXPECT_EQ("1", v.Property("fold"));
     EXPECT_EQ(5, v.StyleAt(0));
+}
+
+// The fold margin's colours have no getter: the calls are recorded.
+struct SentMessage {
+    unsigned int message;
+    uptr_t wParam;
+    sptr_t lParam;
+};
+struct Recording {
+    SciFnDirect function;
+    sptr_t pointer;
+    std::vector<SentMessage> sent;
+};
+Recording* g_recording = nullptr;
+
+sptr_t Record(sptr_t, unsigned int message, uptr_t wParam, sptr_t lParam) {
+    g_recording->sent.push_back({message, wParam, lParam});
+    return g_recording->function(g_recording->pointer, message, wParam, lParam);
+}
+
+TEST(LanguageStyling, AnEmptyFoldMarginColourTurnsTheColourOff) {
+    StyledView v;
+    CEditingComponent& component = v.View().Component();
+    Recording recording{component.DirectFunction(), component.DirectPointer(), {}};
+    g_recording = &recording;
+    component.SetDirect(Record, 0);
+    auto last = [&](unsigned int message) {
+        SentMessage found{};
+        for (const SentMessage& m : recording.sent)
+            if (m.message == message) found = m;
+        return found;
+    };
+
+    v.source.Load("menu.language=C|c|\nfold.margin.colour=#FF0000\nfold.margin.highlight.colour=#00FF00\n");
+    v.View().ApplyLanguage(0, nullptr);
+    EXPECT_EQ(1u, last(SCI_SETFOLDMARGINCOLOUR).wParam);
+    EXPECT_EQ(0x0000FF, last(SCI_SETFOLDMARGINCOLOUR).lParam);
+    EXPECT_EQ(0x00FF00, last(SCI_SETFOLDMARGINHICOLOUR).lParam);
+
+    v.source.Load("menu.language=C|c|\n");
+    v.View().ApplyLanguage(0, nullptr);
+    EXPECT_EQ(0u, last(SCI_SETFOLDMARGINCOLOUR).wParam);
+    EXPECT_EQ(0u, last(SCI_SETFOLDMARGINHICOLOUR).wParam);
+
+    component.SetDirect(recording.function, recording.pointer);
+    g_recording = nullptr;
 }
 
 TEST(LanguageStyling, TypingSettingsAreKeptForTheFile) {
