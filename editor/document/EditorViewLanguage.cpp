@@ -8,6 +8,7 @@
 #include "FoldSymbols.h"
 #include "HexColour.h"
 #include "LanguageTable.h"
+#include "PathParts.h"
 #include "PropertySets.h"
 #include "StyleSpec.h"
 
@@ -52,12 +53,10 @@ const char* const kLexerProperties[] = {
 
 std::string StyleKey(const std::string& name, int style) { return "style." + name + "." + std::to_string(style); }
 
+// The name after the last '\', or the whole path when it has none.
 std::string FileNameOf(const char* path) {
-    const char* name = path;
-    for (const char* p = path; *p; ++p) {
-        if (*p == '\\') name = p + 1;
-    }
-    return name;
+    std::string name = GetPathPart(path, PathPart::Name);
+    return name.empty() ? std::string(path) : name;
 }
 
 // A "#RRGGBB" property turns a colour on; an empty one turns it off again,

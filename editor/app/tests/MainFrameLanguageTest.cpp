@@ -16,20 +16,10 @@
 #include "MainFrame.h"
 #include "PropertySets.h"
 #include "ShippedFolder.h"
+#include "ViewFixture.h"
 #include "resource.h"
 
 namespace {
-
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(10);
-    }
-}
 
 FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
@@ -48,13 +38,13 @@ protected:
         m_frame = std::make_unique<CMainFrame>();
         ASSERT_TRUE(m_frame->CreateMainWindow());
         g_mainFrame = m_frame.get();
-        Pump();
+        PumpMessages(30);
     }
     void TearDown() override {
         SetSaveAsPrompt(nullptr);
         m_frame->CloseAllDocuments(true);
         m_frame->DestroyWindow();
-        Pump();
+        PumpMessages(30);
         g_mainFrame = nullptr;
         m_frame.reset();
         g_propertySets->Load(std::string());
