@@ -6,7 +6,8 @@
 #include "PropertySets.h"
 
 void CMainFrame::FillLanguageMenu() {
-    if (g_propertySets && m_menuPopups[MENU_POS_LANGUAGE]) g_propertySets->BuildLanguageMenu(m_menuPopups[MENU_POS_LANGUAGE]);
+    HMENU popup = m_menuPopups[MENU_POS_LANGUAGE];
+    if (g_propertySets && popup) g_propertySets->BuildLanguageMenu(popup);
 }
 
 LRESULT CMainFrame::OnLanguage(WORD, WORD id, HWND, bool&) {

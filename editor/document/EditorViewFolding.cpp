@@ -28,7 +28,8 @@ int CEditorView::Expand(int& line, bool expand, bool force, int visibleLevels, i
             Send(SCI_SETFOLDEXPANDED, static_cast<uptr_t>(line), visibleLevels > 1);
             Expand(line, expand, true, visibleLevels - 1, -1);
         } else if (expand) {
-            if (!Send(SCI_GETFOLDEXPANDED, static_cast<uptr_t>(line))) Send(SCI_SETFOLDEXPANDED, static_cast<uptr_t>(line), 1);
+            if (!Send(SCI_GETFOLDEXPANDED, static_cast<uptr_t>(line)))
+                Send(SCI_SETFOLDEXPANDED, static_cast<uptr_t>(line), 1);
             Expand(line, true, false, visibleLevels - 1, -1);
         } else {
             Expand(line, false, false, visibleLevels - 1, -1);
@@ -55,9 +56,8 @@ void CEditorView::OnFoldChanged(int line, int newLevel, int previousLevel) {
     if (newLevel & SC_FOLDLEVELWHITEFLAG) return;
     if (LevelNumber(previousLevel) <= LevelNumber(newLevel)) return;
     const sptr_t parent = Send(SCI_GETFOLDPARENT, l);
-    if (parent < 0 ||
-        (Send(SCI_GETFOLDEXPANDED, static_cast<uptr_t>(parent)) && Send(SCI_GETLINEVISIBLE, static_cast<uptr_t>(parent))))
-        Send(SCI_SHOWLINES, l, line);
+    const uptr_t p = static_cast<uptr_t>(parent);
+    if (parent < 0 || (Send(SCI_GETFOLDEXPANDED, p) && Send(SCI_GETLINEVISIBLE, p))) Send(SCI_SHOWLINES, l, line);
 }
 
 void CEditorView::OnFoldMarginClick(sptr_t position, int modifiers) {

@@ -214,7 +214,8 @@ void CEditorView::ApplyIndentSettings(const std::string& file) {
         return;
     }
     const std::string useTabs = props.GetExpanded("use.tabs.", file);
-    Send(SCI_SETUSETABS, static_cast<uptr_t>(useTabs.empty() ? props.GetInt("use.tabs", 1) : std::atoi(useTabs.c_str())));
+    const int tabs = useTabs.empty() ? props.GetInt("use.tabs", 1) : std::atoi(useTabs.c_str());
+    Send(SCI_SETUSETABS, static_cast<uptr_t>(tabs));
     const std::string tabSize = props.GetExpanded("tab.size.", file);
     if (!tabSize.empty())
         Send(SCI_SETTABWIDTH, static_cast<uptr_t>(std::atoi(tabSize.c_str())));

@@ -98,12 +98,16 @@ TEST_F(MainFrameLanguageTest, ALanguageCommandRestylesTheActiveDocumentAndIsChec
 }
 
 TEST_F(MainFrameLanguageTest, SavingUnderAnotherNameTakesItsLanguage) {
-    CEditorView& editor = Open("main.cpp", "x = 1\n");
+    CEditorView& editor = Open("main.cpp", "# x\n");
+    editor.Send(SCI_COLOURISE, 0, -1);
+    ASSERT_EQ(SCE_C_PREPROCESSOR, editor.Send(SCI_GETSTYLEAT, 0));
     g_saveAsPath = m_files.File("tool.py");
     SetSaveAsPrompt(AnswerSaveAs);
     m_frame->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS, 0);
     EXPECT_EQ(Index("tool.py"), editor.LanguageIndex());
     EXPECT_EQ(SCLEX_PYTHON, editor.Send(SCI_GETLEXER));
+    ::UpdateWindow(editor.Window());
+    EXPECT_EQ(SCE_P_COMMENTLINE, editor.Send(SCI_GETSTYLEAT, 0));
 }
 
 TEST_F(MainFrameLanguageTest, ANewDocumentIsStyledAsTheFirstLanguage) {
