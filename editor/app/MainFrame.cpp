@@ -124,6 +124,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     }
     UpdateLayout();
     AttachRecentFiles();
+    FillLanguageMenu();
     ::DragAcceptFiles(m_hWnd, TRUE);
     PostMessage(WM_RESTORESESSION);
     return 0;

@@ -129,6 +129,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_HELP_TOPICS, ID_HELP_HOME_PAGE, OnOpenWebLink)
         TW_COMMAND_ID_HANDLER(ID_HELP_FEEDBACK, OnOpenWebLink)
         TW_COMMAND_RANGE_HANDLER(ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, OnWindowListItem)
+        TW_COMMAND_RANGE_HANDLER(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, OnLanguage)
         // Commands of later pieces: kept from the documents until they come.
         TW_COMMAND_ID_HANDLER(ID_FILE_NEW, OnFileNew)
         TW_COMMAND_ID_HANDLER(ID_FILE_OPEN, OnFileOpen)
@@ -139,7 +140,6 @@ public:
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
@@ -190,6 +190,9 @@ private:
     LRESULT OnArrangeWindows(WORD, WORD, HWND, bool&);
     LRESULT OnOpenWebLink(WORD, WORD, HWND, bool&);
     LRESULT OnWindowListItem(WORD, WORD, HWND, bool&);
+    // The Language menu (MainFrameLanguage.cpp).
+    void FillLanguageMenu();
+    LRESULT OnLanguage(WORD, WORD, HWND, bool&);
     LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
     LRESULT OnFileNew(WORD, WORD, HWND, bool&);
     LRESULT OnFileOpen(WORD, WORD, HWND, bool&);

@@ -128,7 +128,7 @@ CDocumentFrame* CMainFrame::CreateDocumentFrame(const char* path, bool binary) {
 
 LRESULT CMainFrame::OnFileNew(WORD, WORD, HWND, bool&) {
     if (CDocumentFrame* frame = CreateDocumentFrame(nullptr, false)) {
-        if (CEditorView* editor = frame->GetEditor()) editor->SetLanguageIndex(0);
+        if (CEditorView* editor = frame->GetEditor()) editor->ApplyLanguage(0, nullptr);
         frame->UpdateTitle();
         UpdateStatusBar();
     }

@@ -89,6 +89,11 @@ public:
     CEditorView* GetEditor() const { return m_editor.get(); }
     // The editor view's search; null for a hex document.
     CViewSearch* GetSearch() const { return m_searchHooks ? &m_searchHooks->Search() : nullptr; }
+    // The Language menu's index for the editor (DocumentLanguage.cpp); the
+    // current language again; the current styles again. A hex view repaints.
+    void SetLanguage(int index);
+    void ReapplyLanguage();
+    void RestyleView();
     CHexView* GetHexView() const { return m_hex.get(); }
     HWND ViewWindow() const { return m_viewWindow; }
 
