@@ -114,6 +114,8 @@ void CMdiCommandBar::LeaveKeyboardMode() {
 
 bool CMdiCommandBar::PreTranslateMessage(MSG* msg) {
     if (!m_hWnd || !msg || !::IsWindowEnabled(m_frame)) return false;
+    // Only the frame's own keys: a modeless dialog keeps its mnemonics.
+    if (msg->hwnd != m_frame && !::IsChild(m_frame, msg->hwnd)) return false;
     switch (msg->message) {
     case WM_SYSKEYDOWN:
         if (msg->wParam == VK_MENU) {
