@@ -213,6 +213,11 @@ TEST_F(MainFrameTabsTest, AMaximizedDocumentKeepsTheTabsAndPutsItsButtonsInTheCo
     EXPECT_TRUE(bar.ControlsShown());
     EXPECT_EQ(MenuBand().cxIdeal, before.cxIdeal + widths);
     EXPECT_EQ(::GetMenu(frame), nullptr) << "the frame grows no menu of its own";
+    RECT inside{}, view{};
+    ::GetClientRect(b, &inside);
+    ::GetWindowRect(CDocumentFrame::FromWindow(b)->ViewWindow(), &view);
+    EXPECT_EQ(view.right - view.left, inside.right) << "the text fills the maximized document";
+    EXPECT_EQ(view.bottom - view.top, inside.bottom);
     EXPECT_TRUE(::GetWindowLongA(frame.TabOwner(), GWL_STYLE) & WS_VISIBLE);
 
     // Another tab: that document is the maximized one now.
@@ -234,16 +239,12 @@ TEST_F(MainFrameTabsTest, MenusOpenFromTheCommandBarByMouseAndByKeyboard) {
     HWND a = Open("a.txt");
     HWND view = CDocumentFrame::FromWindow(a)->ViewWindow();
     CTabbedMdiCommandBar& bar = frame.CommandBar();
-    auto button = [&](int i) {
-        RECT rc{};
-        bar.SendMessage(TB_GETITEMRECT, i, (LPARAM)&rc);
-        return Centre(rc);
-    };
+    auto button = [&](int i) { return Centre(bar.ItemRect(i)); };
     auto key = [&](UINT msg, WPARAM w, LPARAM l) {
         ::PostMessageA(view, msg, w, l);
         Run();
     };
-    EXPECT_EQ(bar.SendMessage(TB_BUTTONCOUNT), ::GetMenuItemCount(frame.Menu()));
+    EXPECT_EQ(bar.ItemCount(), ::GetMenuItemCount(frame.Menu()));
 
     Click(bar, button(MENU_POS_WINDOW), WM_LBUTTONDOWN, WM_LBUTTONUP);
     ASSERT_EQ(frame.popups.size(), 1u);
