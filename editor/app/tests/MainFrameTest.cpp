@@ -549,6 +549,7 @@ TEST_F(MainFrameTest, BarCommandsHideAndShowTheBars) {
         const RECT shown = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
         Command(band.id);
         EXPECT_FALSE(IsRebarBandVisible(frame.Rebar(), band.bar)) << band.id;
+        EXPECT_FALSE(HasVisibleStyle(band.bar)) << "the bar goes with its band";
         EXPECT_LT(RectIn(frame.MdiClientWindow(), frame.m_hWnd).top, shown.top) << "the band's row is given back";
         OpenMenu(MENU_POS_VIEW);
         EXPECT_FALSE(HasCheck(menu, band.id));
@@ -558,6 +559,11 @@ TEST_F(MainFrameTest, BarCommandsHideAndShowTheBars) {
         OpenMenu(MENU_POS_VIEW);
         EXPECT_TRUE(HasCheck(menu, band.id));
     }
+    Command(ID_VIEW_MENUBAR);
+    Command(ID_VIEW_TOOLBAR);
+    EXPECT_EQ(0, RectIn(frame.MdiClientWindow(), frame.m_hWnd).top) << "no empty rebar with both bands hidden";
+    Command(ID_VIEW_MENUBAR);
+    Command(ID_VIEW_TOOLBAR);
 
     RECT before{};
     ::GetWindowRect(frame.MdiClientWindow(), &before);
