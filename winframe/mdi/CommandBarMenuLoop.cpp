@@ -100,7 +100,8 @@ bool CMdiCommandBar::MenuMessage(const MSG& msg) {
 }
 
 void CMdiCommandBar::EnterKeyboardMode() {
-    if (ItemCount() <= 0) return;
+    // A hidden bar would take the arrow keys with nothing to show for it.
+    if (ItemCount() <= 0 || !(::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE)) return;
     m_keyboardMode = true;
     SetHotItem(0);
 }

@@ -130,6 +130,15 @@ TEST_F(CommandBarTest, KeysOfAnotherTopLevelWindowAreLeftToIt) {
     ::DestroyWindow(dialog);
 }
 
+TEST_F(CommandBarTest, AHiddenBarLeavesTheArrowKeysAlone) {
+    bar.ShowWindow(SW_HIDE);
+    Run({kAltDown, kAltUp});
+    EXPECT_FALSE(bar.InKeyboardMode());
+    MSG right = Key(WM_KEYDOWN, VK_RIGHT);
+    right.hwnd = frame;
+    EXPECT_FALSE(bar.PreTranslateMessage(&right));
+}
+
 TEST_F(CommandBarTest, EscapeLeavesTheKeyboardMode) {
     Run({kAltDown, kAltUp});
     EXPECT_TRUE(bar.InKeyboardMode());
