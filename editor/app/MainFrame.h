@@ -15,6 +15,7 @@
 #include "RecentFiles.h"
 #include "SearchHost.h"
 #include "TabbedMdiClient.h"
+#include "TabbedMdiCommandBar.h"
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
 #include "Window.h"
@@ -54,9 +55,16 @@ public:
     void SetRecentFilesRoot(HKEY root) { m_recentRoot = root; }
     HWND MdiClientWindow() const { return m_mdiClient; }
     CMdiTabOwner& TabOwner() { return m_tabbedClient.TabOwner(); }
+    const CMdiTabOwner& TabOwner() const { return m_tabbedClient.TabOwner(); }
     HWND StatusBar() const { return m_statusBar; }
     HWND Rebar() const { return m_rebar; }
     HWND Toolbar() const { return m_toolbar; }
+    // The menu bar's menu: the command bar shows it, the frame has none of its own.
+    HMENU Menu() const { return m_menu; }
+    CTabbedMdiCommandBar& CommandBar() { return m_commandBar; }
+    // Rebar band 0 (the command bar) and band 1 (the toolbar).
+    bool IsMenuBarVisible() const;
+    bool IsToolbarVisible() const;
     PackBuf* ToolBuffer() const { return m_packBuf.get(); }
     // True when any open document has unsaved changes.
     bool HasModifiedDocument() const;
@@ -204,8 +212,6 @@ private:
     bool CreateBars();
     void UpdateLayout();
     void BringToFront();
-    bool IsMenuBarVisible() const;
-    bool IsToolbarVisible() const;
     bool IsStatusBarVisible() const;
     void ShowStatusBar(bool show);
     void RebuildWindowList(HMENU windowMenu);
@@ -219,8 +225,9 @@ private:
     void RebuildRecentMenu();
 
     CUpdateUI m_updateUI;
+    CTabbedMdiCommandBar m_commandBar;
     CTabbedMdiClient m_tabbedClient;
-    HMENU m_menu = nullptr;                 // the menu bar, also while it is hidden
+    HMENU m_menu = nullptr;                 // ours: taken from the window at creation
     HMENU m_menuPopups[MENU_POS_WINDOW + 1] = {};
     int m_windowMenuOwnItems = 0;
     HWND m_rebar = nullptr;

@@ -449,10 +449,7 @@ void CDocumentFrame::CheckToolbarButton(int id, bool check) {
     if (HWND toolbar = m_owner.Toolbar()) ::PostMessageA(toolbar, TB_CHECKBUTTON, (WPARAM)id, MAKELPARAM(check, 0));
 }
 
-bool CDocumentFrame::IsMenuBarVisible() const {
-    HWND main = m_owner.MainWindow();
-    return main && ::GetMenu(main) != nullptr;
-}
+bool CDocumentFrame::IsMenuBarVisible() const { return m_owner.IsMenuBarVisible(); }
 
 bool CDocumentFrame::IsToolbarVisible() const {
     HWND toolbar = m_owner.Toolbar();

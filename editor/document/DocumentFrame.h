@@ -32,6 +32,8 @@ public:
     virtual HWND MainWindow() const = 0;
     virtual HWND Toolbar() const = 0;
     virtual HWND StatusBar() const = 0;
+    // The menu is in a bar of the main window's rebar, not the window's own.
+    virtual bool IsMenuBarVisible() const = 0;
     virtual void UpdateStatusBar() = 0;
     virtual void SetStatusMessage(const char* text) = 0;
     virtual void ShowPane(UINT id) = 0;

@@ -50,7 +50,7 @@ protected:
         g_propertySets->Load(std::string());
     }
 
-    HMENU LanguageMenu() const { return ::GetSubMenu(::GetMenu(*m_frame), MENU_POS_LANGUAGE); }
+    HMENU LanguageMenu() const { return ::GetSubMenu(m_frame->Menu(), MENU_POS_LANGUAGE); }
     CEditorView& ActiveEditor() const {
         CDocumentFrame* document = CDocumentFrame::FromWindow(m_frame->GetActiveMdiChild());
         EXPECT_TRUE(document && document->GetEditor());
