@@ -21,6 +21,7 @@ settings='REGEDIT4
 ; one wait 2 s on every hide for an answer that never comes.
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
+; Fonts copied in: WenQuanYi Micro Hei, and Marlett for the caption buttons.
 '
 booted="$WINEPREFIX/.tarnwick-ready-2"
 applied="$WINEPREFIX/.tarnwick-settings-$(printf '%s' "$settings" | md5sum | cut -c1-12)"
@@ -32,10 +33,12 @@ if [ ! -f "$booted" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
   LC_ALL=$TW_LC wineboot -i >/dev/null 2>&1 || true
   wineserver -w
-  font=$(ls /usr/share/fonts/truetype/wqy/wqy-microhei.ttc)
-  cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
   touch "$booted"
 fi
+# Without Marlett in the prefix the window captions draw their buttons as
+# the letters "0 1 r".
+cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc /usr/share/wine/fonts/marlett.ttf \
+  "$WINEPREFIX/drive_c/windows/Fonts/"
 reg=$(mktemp --suffix=.reg)
 printf '%s' "$settings" > "$reg"
 LC_ALL=$TW_LC wine regedit "$reg" >/dev/null 2>&1

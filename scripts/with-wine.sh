@@ -52,4 +52,11 @@ registered=1
 # Start the prefix's own processes (services, the desktop) now, with their
 # streams on /dev/null: started by a test, they would hold its output pipe.
 env LC_ALL=$TW_LC wine wineboot </dev/null >/dev/null 2>&1 || true
+# In the first session of a new prefix, toolbars and rebars fail to create
+# for about ten seconds while Wine finishes setting the prefix up.
+settled="$WINEPREFIX/.tarnwick-settled"
+if [ ! -f "$settled" ]; then
+  sleep 15
+  touch "$settled"
+fi
 "$@"

@@ -10,6 +10,7 @@ public:
     HWND MainWindow() const override;
     HWND Toolbar() const override;
     HWND StatusBar() const override;
+    bool IsMenuBarVisible() const override;
     void UpdateStatusBar() override;
     void SetStatusMessage(const char* text) override;
     void ShowPane(UINT id) override;

@@ -50,6 +50,8 @@ CMainFrame::CMainFrame() : m_packBuf(::PackBufCreate(kPackBufBlockSize)) {
 
 CMainFrame::~CMainFrame() {
     if (m_accelerators) ::DestroyAcceleratorTable(m_accelerators);
+    // Taken off the window, so the window did not destroy it.
+    if (m_menu) ::DestroyMenu(m_menu);
 }
 
 WindowClassInfo CMainFrame::GetWindowClassInfo() const {
@@ -66,7 +68,7 @@ bool CMainFrame::CreateMainWindow() {
     ::LoadStringA(g_instance, IDS_PRODUCT_NAME, title, sizeof(title));
     HMENU menu = ::LoadMenuA(g_instance, MAKEINTRESOURCEA(IDR_MENU_MAIN));
     if (!Create(nullptr, nullptr, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, menu)) {
-        if (menu) ::DestroyMenu(menu);
+        if (menu && menu != m_menu) ::DestroyMenu(menu);
         return false;
     }
     return true;
@@ -82,13 +84,18 @@ bool CMainFrame::CreateBars() {
     m_toolbar = CreateMainToolbar(m_hWnd, kBarsId, buttons, m_toolbarImages.get(), m_toolbarDisabledImages.get());
     m_rebar = CreateMainRebar(m_hWnd, kBarsId);
     if (!m_toolbar || !m_rebar) return false;
+    // The menu bar is band 0, the toolbar band 1 on a row of its own.
+    if (!m_commandBar.CreateBar(m_rebar, m_hWnd) || !m_commandBar.AttachMenu(m_menu) || !m_commandBar.AddToRebar(0))
+        return false;
     AddRebarBand(m_rebar, m_toolbar);
     m_statusBar = CreateFrameStatusBar(m_hWnd, kStatusBarId);
     return m_statusBar != nullptr;
 }
 
 LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
+    // The command bar shows the menu from here on; the frame keeps it.
     m_menu = ::GetMenu(m_hWnd);
+    ::SetMenu(m_hWnd, nullptr);
     for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
     if (!CreateBars()) return -1;
     // Until the keyboard map is read, the built-in shortcuts.
@@ -115,6 +122,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     if (mask & kMaskHideTabs) TabOwner().SetTabsHidden(true);
     AddTabImages();
     SetMdiClient(m_mdiClient);
+    m_commandBar.SetMdiClient(m_mdiClient);
     SetDefaultProc(DefaultProc::Frame);
     m_updateUI.UIAddToolBar(m_toolbar);
     InitDocking(4, &m_mdiClient);
@@ -125,6 +133,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     }
     UpdateLayout();
     AttachRecentFiles();
+    FillLanguageMenu();
     ::DragAcceptFiles(m_hWnd, TRUE);
     PostMessage(WM_RESTORESESSION);
     return 0;
@@ -262,15 +271,23 @@ HWND CMainFrame::GetActiveMdiChild() const {
 }
 
 std::vector<HWND> CMainFrame::DocumentWindows() const {
-    // Tabs are added as documents are made, and the client numbers its
-    // children in that order: until the tab strip exists, ids are tab order.
+    // The tabs' order (the user may drag them); a window that has not been
+    // activated yet has no tab and comes after them, oldest first.
     std::vector<HWND> windows;
     if (!m_mdiClient) return windows;
-    for (HWND child = ::GetWindow(m_mdiClient, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (!::GetWindow(child, GW_OWNER)) windows.push_back(child);
+    const CDotNetTabCtrl& strip = TabOwner().Strip();
+    for (int i = 0; i < strip.GetItemCount(); ++i) {
+        HWND window = (HWND)strip.GetItem(i)->data;
+        if (::IsWindow(window) && ::GetParent(window) == m_mdiClient) windows.push_back(window);
     }
-    std::sort(windows.begin(), windows.end(),
+    std::vector<HWND> untabbed;
+    for (HWND child = ::GetWindow(m_mdiClient, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::GetWindow(child, GW_OWNER) && std::find(windows.begin(), windows.end(), child) == windows.end())
+            untabbed.push_back(child);
+    }
+    std::sort(untabbed.begin(), untabbed.end(),
               [](HWND a, HWND b) { return ::GetDlgCtrlID(a) < ::GetDlgCtrlID(b); });
+    windows.insert(windows.end(), untabbed.begin(), untabbed.end());
     return windows;
 }
 
@@ -351,6 +368,8 @@ void CMainFrame::ShowPopupMenu(HWND owner, UINT menuId, int x, int y) {
 // ---- message filter and idle ------------------------------------------------
 
 BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
+    // Alt, F10 and Alt+mnemonic open the menus before any shortcut is looked up.
+    if (m_commandBar.PreTranslateMessage(msg)) return TRUE;
     if (m_accelerators && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST &&
         ::TranslateAcceleratorA(m_hWnd, m_accelerators, msg)) {
         return TRUE;
@@ -375,10 +394,10 @@ BOOL CMainFrame::OnIdle() {
     return FALSE;
 }
 
-bool CMainFrame::IsMenuBarVisible() const { return m_menu && ::GetMenu(m_hWnd) == m_menu; }
+// By the bands' own state: IsWindowVisible also asks the frame, which is hidden until the session is restored.
+bool CMainFrame::IsMenuBarVisible() const { return IsRebarBandVisible(m_rebar, m_commandBar.m_hWnd); }
 
-// By the bar's own style: IsWindowVisible also asks the frame, which is hidden until the session is restored.
-bool CMainFrame::IsToolbarVisible() const { return HasVisibleStyle(m_rebar); }
+bool CMainFrame::IsToolbarVisible() const { return IsRebarBandVisible(m_rebar, m_toolbar); }
 
 bool CMainFrame::IsStatusBarVisible() const { return HasVisibleStyle(m_statusBar); }
 

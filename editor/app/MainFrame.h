@@ -15,6 +15,7 @@
 #include "RecentFiles.h"
 #include "SearchHost.h"
 #include "TabbedMdiClient.h"
+#include "TabbedMdiCommandBar.h"
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
 #include "Window.h"
@@ -61,9 +62,16 @@ public:
     void SetRecentFilesRoot(HKEY root) { m_recentRoot = root; }
     HWND MdiClientWindow() const { return m_mdiClient; }
     CMdiTabOwner& TabOwner() { return m_tabbedClient.TabOwner(); }
+    const CMdiTabOwner& TabOwner() const { return m_tabbedClient.TabOwner(); }
     HWND StatusBar() const { return m_statusBar; }
     HWND Rebar() const { return m_rebar; }
     HWND Toolbar() const { return m_toolbar; }
+    // The menu bar's menu: the command bar shows it, the frame has none of its own.
+    HMENU Menu() const { return m_menu; }
+    CTabbedMdiCommandBar& CommandBar() { return m_commandBar; }
+    // Rebar band 0 (the command bar) and band 1 (the toolbar).
+    bool IsMenuBarVisible() const;
+    bool IsToolbarVisible() const;
     PackBuf* ToolBuffer() const { return m_packBuf.get(); }
     // True when any open document has unsaved changes.
     bool HasModifiedDocument() const;
@@ -139,6 +147,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_HELP_TOPICS, ID_HELP_HOME_PAGE, OnOpenWebLink)
         TW_COMMAND_ID_HANDLER(ID_HELP_FEEDBACK, OnOpenWebLink)
         TW_COMMAND_RANGE_HANDLER(ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, OnWindowListItem)
+        TW_COMMAND_RANGE_HANDLER(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, OnLanguage)
         // Commands of later pieces: kept from the documents until they come.
         TW_COMMAND_ID_HANDLER(ID_FILE_NEW, OnFileNew)
         TW_COMMAND_ID_HANDLER(ID_FILE_OPEN, OnFileOpen)
@@ -149,7 +158,6 @@ public:
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
@@ -201,6 +209,9 @@ private:
     LRESULT OnArrangeWindows(WORD, WORD, HWND, bool&);
     LRESULT OnOpenWebLink(WORD, WORD, HWND, bool&);
     LRESULT OnWindowListItem(WORD, WORD, HWND, bool&);
+    // The Language menu (MainFrameLanguage.cpp).
+    void FillLanguageMenu();
+    LRESULT OnLanguage(WORD, WORD, HWND, bool&);
     LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
     LRESULT OnFileNew(WORD, WORD, HWND, bool&);
     LRESULT OnFileOpen(WORD, WORD, HWND, bool&);
@@ -212,8 +223,6 @@ private:
     bool CreateBars();
     void UpdateLayout();
     void BringToFront();
-    bool IsMenuBarVisible() const;
-    bool IsToolbarVisible() const;
     bool IsStatusBarVisible() const;
     void ShowStatusBar(bool show);
     void RebuildWindowList(HMENU windowMenu);
@@ -234,8 +243,9 @@ private:
     void RebuildRecentMenu();
 
     CUpdateUI m_updateUI;
+    CTabbedMdiCommandBar m_commandBar;
     CTabbedMdiClient m_tabbedClient;
-    HMENU m_menu = nullptr;                 // the menu bar, also while it is hidden
+    HMENU m_menu = nullptr;                 // ours: taken from the window at creation
     HMENU m_menuPopups[MENU_POS_WINDOW + 1] = {};
     int m_windowMenuOwnItems = 0;
     HWND m_rebar = nullptr;

@@ -115,16 +115,9 @@ LRESULT CMainFrame::OnClipboardCommand(WORD, WORD id, HWND, bool&) {
 }
 
 LRESULT CMainFrame::OnToggleBar(WORD, WORD id, HWND, bool&) {
-    // Until the menu moves into a command bar in the rebar, the menu bar
-    // stands for band 0 and the rebar, with the toolbar alone, for band 1.
-    bool show;
-    if (id == ID_VIEW_MENUBAR) {
-        show = !IsMenuBarVisible();
-        ::SetMenu(m_hWnd, show ? m_menu : nullptr);
-    } else {
-        show = !IsToolbarVisible();
-        ::ShowWindow(m_rebar, show ? SW_SHOWNOACTIVATE : SW_HIDE);
-    }
+    const bool menuBar = id == ID_VIEW_MENUBAR;
+    const bool show = !(menuBar ? IsMenuBarVisible() : IsToolbarVisible());
+    ShowRebarBand(m_rebar, menuBar ? m_commandBar.m_hWnd : m_toolbar, show);
     ::CheckMenuItem(m_menu, id, MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
     UpdateLayout();
     return 0;

@@ -45,6 +45,7 @@ std::string SystemErrorText(DWORD error) {
 HWND CMainFrameDocumentOwner::MainWindow() const { return m_frame.m_hWnd; }
 HWND CMainFrameDocumentOwner::Toolbar() const { return m_frame.Toolbar(); }
 HWND CMainFrameDocumentOwner::StatusBar() const { return m_frame.StatusBar(); }
+bool CMainFrameDocumentOwner::IsMenuBarVisible() const { return m_frame.IsMenuBarVisible(); }
 void CMainFrameDocumentOwner::UpdateStatusBar() { m_frame.UpdateStatusBar(); }
 void CMainFrameDocumentOwner::SetStatusMessage(const char* text) { m_frame.SetStatusMessage(text); }
 void CMainFrameDocumentOwner::ShowPane(UINT id) { m_frame.ShowPane(id); }
@@ -128,7 +129,7 @@ CDocumentFrame* CMainFrame::CreateDocumentFrame(const char* path, bool binary) {
 
 LRESULT CMainFrame::OnFileNew(WORD, WORD, HWND, bool&) {
     if (CDocumentFrame* frame = CreateDocumentFrame(nullptr, false)) {
-        if (CEditorView* editor = frame->GetEditor()) editor->SetLanguageIndex(0);
+        if (CEditorView* editor = frame->GetEditor()) editor->ApplyLanguage(0, nullptr);
         frame->UpdateTitle();
         UpdateStatusBar();
     }

@@ -92,3 +92,28 @@ void AddRebarBand(HWND rebar, HWND child) {
     band.cxIdeal = ideal.cx;
     ::SendMessageA(rebar, RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band);
 }
+
+int FindRebarBand(HWND rebar, HWND child) {
+    const int count = rebar && child ? (int)::SendMessageA(rebar, RB_GETBANDCOUNT, 0, 0) : 0;
+    for (int i = 0; i < count; ++i) {
+        REBARBANDINFOA band{};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILD;
+        if (::SendMessageA(rebar, RB_GETBANDINFOA, i, (LPARAM)&band) && band.hwndChild == child) return i;
+    }
+    return -1;
+}
+
+bool IsRebarBandVisible(HWND rebar, HWND child) {
+    const int index = FindRebarBand(rebar, child);
+    if (index < 0) return false;
+    REBARBANDINFOA band{};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_STYLE;
+    return ::SendMessageA(rebar, RB_GETBANDINFOA, index, (LPARAM)&band) && !(band.fStyle & RBBS_HIDDEN);
+}
+
+void ShowRebarBand(HWND rebar, HWND child, bool show) {
+    const int index = FindRebarBand(rebar, child);
+    if (index >= 0) ::SendMessageA(rebar, RB_SHOWBAND, index, show ? TRUE : FALSE);
+}

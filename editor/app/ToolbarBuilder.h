@@ -33,3 +33,7 @@ HWND CreateMainToolbar(HWND parent, int id, const ToolbarTemplate& tmpl, HIMAGEL
 HWND CreateMainRebar(HWND parent, int id);
 // Adds child as a band on a new row, sized to fit it.
 void AddRebarBand(HWND rebar, HWND child);
+// The band that holds child, wherever a restored layout has moved it; -1 for none.
+int FindRebarBand(HWND rebar, HWND child);
+bool IsRebarBandVisible(HWND rebar, HWND child);
+void ShowRebarBand(HWND rebar, HWND child, bool show);

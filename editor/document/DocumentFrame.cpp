@@ -12,6 +12,7 @@
 #include "Globals.h"
 #include "HexView.h"
 #include "ModifiedDocument.h"
+#include "ProgramLanguageSource.h"
 #include "SizeText.h"
 #include "StatusBar.h"
 #include "UiSeams.h"
@@ -89,6 +90,7 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
         m_viewWindow = m_hex->Create(m_hWnd, &rect, nullptr, kViewStyle, WS_EX_CLIENTEDGE);
     } else {
         m_editor = std::make_unique<CEditorView>(*this, EditorMask());
+        m_editor->SetLanguageSource(&ProgramLanguageSource());
         m_viewWindow = m_editor->Create(m_hWnd, rect, kViewStyle);
         if (m_viewWindow) {
             m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions(), ShowMessageBox);
@@ -205,6 +207,7 @@ bool CDocumentFrame::SaveAs() {
     m_stamp = GetFileStamp(choice.path.c_str());
     SetDiskChanged(false);
     SetPath(choice.path.c_str());
+    if (m_editor) m_editor->ApplyLanguageForFile(m_path);
     UpdateTitle();
     m_owner.AddToRecent(m_path);
     return true;
@@ -446,10 +449,7 @@ void CDocumentFrame::CheckToolbarButton(int id, bool check) {
     if (HWND toolbar = m_owner.Toolbar()) ::PostMessageA(toolbar, TB_CHECKBUTTON, (WPARAM)id, MAKELPARAM(check, 0));
 }
 
-bool CDocumentFrame::IsMenuBarVisible() const {
-    HWND main = m_owner.MainWindow();
-    return main && ::GetMenu(main) != nullptr;
-}
+bool CDocumentFrame::IsMenuBarVisible() const { return m_owner.IsMenuBarVisible(); }
 
 bool CDocumentFrame::IsToolbarVisible() const {
     HWND toolbar = m_owner.Toolbar();

@@ -32,6 +32,8 @@ public:
     virtual HWND MainWindow() const = 0;
     virtual HWND Toolbar() const = 0;
     virtual HWND StatusBar() const = 0;
+    // The menu is in a bar of the main window's rebar, not the window's own.
+    virtual bool IsMenuBarVisible() const = 0;
     virtual void UpdateStatusBar() = 0;
     virtual void SetStatusMessage(const char* text) = 0;
     virtual void ShowPane(UINT id) = 0;
@@ -89,6 +91,11 @@ public:
     CEditorView* GetEditor() const { return m_editor.get(); }
     // The editor view's search; null for a hex document.
     CViewSearch* GetSearch() const { return m_searchHooks ? &m_searchHooks->Search() : nullptr; }
+    // The Language menu's index for the editor (DocumentLanguage.cpp); the
+    // current language again; the current styles again. A hex view repaints.
+    void SetLanguage(int index);
+    void ReapplyLanguage();
+    void RestyleView();
     CHexView* GetHexView() const { return m_hex.get(); }
     HWND ViewWindow() const { return m_viewWindow; }
 

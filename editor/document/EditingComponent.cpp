@@ -1,5 +1,11 @@
 #include "EditingComponent.h"
 
+#include <scintilla/ILexer.h>
+
+#include <lexilla/Lexilla.h>
+
+#include "LexillaName.h"
+
 void CEditingComponent::Attach(HWND window) {
     m_window = window;
     m_function = reinterpret_cast<SciFnDirect>(::SendMessageW(window, SCI_GETDIRECTFUNCTION, 0, 0));
@@ -25,4 +31,12 @@ std::string CEditingComponent::GetText() const {
 void CEditingComponent::ReplaceAll(const std::string& text) const {
     Send(SCI_TARGETWHOLEDOCUMENT);
     Send(SCI_REPLACETARGET, static_cast<uptr_t>(text.size()), reinterpret_cast<sptr_t>(text.data()));
+}
+
+void CEditingComponent::SetLexer(const std::string& lexer) const {
+    // Scintilla 5 has no lexer languages by name: the lexer object is made
+    // here and handed over; the component owns it from then on.
+    const std::string name = LexillaNameFor(lexer);
+    Scintilla::ILexer5* instance = name.empty() ? nullptr : CreateLexer(name.c_str());
+    Send(SCI_SETILEXER, 0, reinterpret_cast<sptr_t>(instance));
 }

@@ -18,6 +18,14 @@ public:
     void Attach(HWND window);
     HWND Window() const { return m_window; }
     bool IsAttached() const { return m_function != nullptr; }
+    // Lets a test put a recording function in front of the component's own,
+    // for settings the component has no getter for.
+    SciFnDirect DirectFunction() const { return m_function; }
+    sptr_t DirectPointer() const { return m_pointer; }
+    void SetDirect(SciFnDirect function, sptr_t pointer) {
+        m_function = function;
+        m_pointer = pointer;
+    }
 
     sptr_t Send(unsigned int message, uptr_t wParam = 0, sptr_t lParam = 0) const {
         return m_function(m_pointer, message, wParam, lParam);
@@ -32,6 +40,9 @@ public:
     std::string GetText() const;
     // Replaces the whole text; undoable.
     void ReplaceAll(const std::string& text) const;
+    // The lexer of a properties lexer text, made by its Lexilla name; an
+    // empty or unknown text leaves the styling to the container (no lexer).
+    void SetLexer(const std::string& lexer) const;
     void SetCodePage(int codePage) const { Send(SCI_SETCODEPAGE, static_cast<uptr_t>(codePage)); }
     int CodePage() const { return static_cast<int>(Send(SCI_GETCODEPAGE)); }
 

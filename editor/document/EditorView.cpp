@@ -104,6 +104,7 @@ void CEditorView::SetUp() {
 
 bool CEditorView::OpenFile(const char* path, int code) {
     if (!m_file.OpenFile(path, code)) return false;
+    ApplyLanguageForFile(path);
     UpdateLineNumberWidth(false);
     return true;
 }
@@ -174,13 +175,18 @@ bool CEditorView::OnNotify(const NMHDR* header) {
         UpdateStatusBar();
         break;
     case SCN_MODIFIED:
-        if ((n.modificationType & SC_MOD_CHANGEFOLD) && m_hooks) m_hooks->OnFoldChanged(*this, n);
+        if (n.modificationType & SC_MOD_CHANGEFOLD) {
+            OnFoldChanged(static_cast<int>(n.line), n.foldLevelNow, n.foldLevelPrev);
+            if (m_hooks) m_hooks->OnFoldChanged(*this, n);
+        }
         break;
     case SCN_MARGINCLICK:
-        if (n.margin == kBookmarkMargin)
+        if (n.margin == kBookmarkMargin) {
             ToggleBookmark(static_cast<int>(Send(SCI_LINEFROMPOSITION, n.position)));
-        else if (n.margin == kFoldMargin && m_hooks)
-            m_hooks->OnFoldMarginClick(*this, n);
+        } else if (n.margin == kFoldMargin) {
+            OnFoldMarginClick(n.position, n.modifiers);
+            if (m_hooks) m_hooks->OnFoldMarginClick(*this, n);
+        }
         break;
     case SCN_NEEDSHOWN:
         EnsureLinesVisible(static_cast<int>(n.position), static_cast<int>(n.position + n.length));

@@ -12,7 +12,9 @@
 #include "AppMessages.h"
 #include "DocumentFile.h"
 #include "EditingComponent.h"
+#include "LanguageSource.h"
 #include "MessageMap.h"
+#include "TypingSettings.h"
 #include "ViewHooks.h"
 #include "ViewHost.h"
 #include "resource.h"
@@ -59,6 +61,9 @@ private:
     HMENU m_resource = nullptr;
 };
 
+class CPropertySets;
+class CStyleSpec;
+
 class CEditorView : public CMessageMap {
 public:
     // Options from the settings' EditorMask (g_appSettings->EditorMask);
@@ -94,6 +99,42 @@ public:
     bool HasOption(uint32_t bit) const { return (m_options & bit) != 0; }
     int LanguageIndex() const { return m_languageIndex; }
     void SetLanguageIndex(int index) { m_languageIndex = index; }
+
+    // Language styling (EditorViewLanguage.cpp). Without a source the view
+    // styles from an empty property store and the default settings.
+    void SetLanguageSource(const ILanguageSource* source) { m_languageSource = source; }
+    // fileName is the name the "*.ext" keys are matched against; null uses
+    // "x." + the language's extension. Always true.
+    bool ApplyLanguage(int index, const char* fileName);
+    // The language of a path's file name, applied with that name.
+    void ApplyLanguageForFile(const char* path);
+    // The Language menu: restyles the whole text as language index.
+    void SetLanguage(int index);
+    // Command 305 after the option bit flipped.
+    void SetHighlighting(bool on);
+    void ApplyStyles(const std::string& lexer);
+    // The current language's styles again, after fonts or colours changed.
+    void Restyle();
+    void ApplyIndentSettings(const std::string& fileName);
+    // The current language's lexer text ("" for none).
+    std::string GetLexerName() const;
+    int LexerId() const { return m_lexerId; }
+    int BracesStyle() const { return m_bracesStyle; }
+    int CharacterSet() const { return m_characterSet; }
+    const std::string& ApiValue() const { return m_apiValue; }
+    const TypingSettings& Typing() const { return m_typing; }
+
+    // Folding (EditorViewFolding.cpp); levels carry SC_FOLDLEVELBASE.
+    void ToggleFoldAtCaret();
+    void FoldAll();
+    void UnfoldAll();
+    // Level 0 is the top level (1024): the menu items "&1" to "&8".
+    void FoldLevel(int level, bool expand);
+    void OnFoldChanged(int line, int newLevel, int previousLevel);
+    void OnFoldMarginClick(sptr_t position, int modifiers);
+    // Walks the lines below header line (left after them); level -1 reads
+    // each line's own level. Returns the header's last child.
+    int Expand(int& line, bool expand, bool force, int visibleLevels, int level);
     bool WatchesClipboard() const { return m_watchingClipboard; }
 
     void ShowLineNumbers(bool on);
@@ -156,6 +197,13 @@ private:
 
     void SetUp();
     void SetOption(uint32_t bit, bool on);
+    CPropertySets& PropertyStore() const;
+    LanguageDisplaySettings DisplaySettings() const;
+    void ApplyStylesFor(const std::string& name);
+    void ApplyStyle(int style, const CStyleSpec& spec);
+    void ApplyDisplayProperties(const LanguageDisplaySettings& settings);
+    void ReadTypingSettings(const std::string& fileName);
+    void ShowAllLines();
     void ToggleOption(WORD id);
 
     void MoveLine(bool up);
@@ -180,6 +228,12 @@ private:
     CDocumentFile m_file;
     uint32_t m_options = 0;
     int m_languageIndex = 0;
+    const ILanguageSource* m_languageSource = nullptr;
+    int m_lexerId = 0;
+    int m_bracesStyle = 0;
+    int m_characterSet = 1;
+    std::string m_apiValue;
+    TypingSettings m_typing;
     int m_initialZoom = 0;
     bool m_watchingClipboard = false;
     bool m_skipNextClipboard = false;

@@ -73,6 +73,9 @@ bool CEditorView::OnCommand(WORD id) {
     case ID_VIEW_LINE_ENDS:
     case ID_VIEW_INDENT_GUIDES: ToggleOption(id); return true;
     case ID_VIEW_ZOOM_RESET: Send(SCI_SETZOOM, static_cast<uptr_t>(m_initialZoom)); return true;
+    case ID_VIEW_FOLD_TOGGLE: ToggleFoldAtCaret(); return true;
+    case ID_VIEW_FOLD_ALL: FoldAll(); return true;
+    case ID_VIEW_UNFOLD_ALL: UnfoldAll(); return true;
     case ID_SEARCH_GOTO_LINE: GoToLineDialog(); return true;
     case ID_SEARCH_BOOKMARK: ToggleBookmark(); return true;
     case ID_SEARCH_NEXT_BOOKMARK: NextBookmark(); return true;
@@ -83,6 +86,14 @@ bool CEditorView::OnCommand(WORD id) {
     case ID_FILE_PRINT_SETUP:
     case ID_FILE_PRINT: return true;
     default: break;
+    }
+    if (id >= ID_VIEW_FOLD_LEVEL_FIRST && id <= ID_VIEW_FOLD_LEVEL_LAST) {
+        FoldLevel(id - ID_VIEW_FOLD_LEVEL_FIRST, false);
+        return true;
+    }
+    if (id >= ID_VIEW_UNFOLD_LEVEL_FIRST && id <= ID_VIEW_UNFOLD_LEVEL_LAST) {
+        FoldLevel(id - ID_VIEW_UNFOLD_LEVEL_FIRST, true);
+        return true;
     }
     if (id >= ID_DOC_ENC_ANSI && id <= ID_DOC_EOL_CR) {
         if (id <= ID_DOC_ENC_UTF8_NOBOM)
@@ -99,6 +110,7 @@ void CEditorView::ToggleOption(WORD id) {
     switch (id) {
     case ID_VIEW_HIGHLIGHT:
         SetOption(kViewHighlight, !HasOption(kViewHighlight));
+        SetHighlighting(HasOption(kViewHighlight));
         if (m_hooks) m_hooks->SetHighlighting(*this, HasOption(kViewHighlight));
         break;
     case ID_VIEW_WRAP:

@@ -2,20 +2,12 @@
 
 #include <windows.h>
 
-#include "AppSettings.h"
-#include "Globals.h"
 #include "LanguageMenu.h"
 #include "LanguageTable.h"
 
 CPropertySets::CPropertySets() {
     m_baseSet.Set("PLAT_WIN", "1");
     m_mainSet.SetParent(&m_baseSet);
-}
-
-void CPropertySets::Load() {
-    char folder[MAX_PATH] = {};
-    if (g_appSettings) g_appSettings->GetFolder(folder, kFolderLanguage);
-    Load(std::string(folder));
 }
 
 void CPropertySets::Load(const std::string& languageFolder) {

@@ -18,7 +18,8 @@ public:
     CPropertySets(const CPropertySets&) = delete;
     CPropertySets& operator=(const CPropertySets&) = delete;
 
-    // (Re)reads "root.properties" from the settings' language folder.
+    // (Re)reads "root.properties" from the settings' language folder
+    // (defined with the settings, in the program's core).
     void Load();
     // The same from a given folder (no trailing '\'); a missing root file
     // leaves the main set empty.

@@ -10,7 +10,7 @@ thread_local CMdiCommandBar* t_trackingBar = nullptr;
 void CMdiCommandBar::TrackPopup(int index, bool fromKeyboard) {
     if (!m_menu || m_tracking >= 0) return;
     LeaveKeyboardMode();
-    while (index >= 0 && index < ButtonCount()) {
+    while (index >= 0 && index < ItemCount()) {
         HMENU popup = ::GetSubMenu(m_menu, index);
         if (!popup) {
             // A top-level item without a popup is a command of its own.
@@ -18,8 +18,7 @@ void CMdiCommandBar::TrackPopup(int index, bool fromKeyboard) {
             if (id != (UINT)-1) ::PostMessageA(m_frame, WM_COMMAND, id, 0);
             break;
         }
-        RECT rc{};
-        SendMessage(TB_GETITEMRECT, index, (LPARAM)&rc);
+        RECT rc = ItemRect(index);
         ::MapWindowPoints(m_hWnd, nullptr, (POINT*)&rc, 2);
         SendMessage(TB_PRESSBUTTON, index + 1, TRUE);
         m_tracking = index;
@@ -68,7 +67,7 @@ void CMdiCommandBar::SwitchTo(int index, bool byKeyboard) {
 }
 
 bool CMdiCommandBar::MenuMessage(const MSG& msg) {
-    const int count = ButtonCount();
+    const int count = ItemCount();
     if (count <= 0 || m_tracking < 0) return false;
     switch (msg.message) {
     case WM_KEYDOWN:
@@ -82,7 +81,7 @@ bool CMdiCommandBar::MenuMessage(const MSG& msg) {
     case WM_LBUTTONDOWN: {
         POINT pt = msg.pt;
         ::ScreenToClient(m_hWnd, &pt);
-        const int button = ButtonAt(pt);
+        const int button = ItemAt(pt);
         if (button < 0) return false;
         if (msg.message == WM_LBUTTONDOWN && button == m_tracking) {
             // Its own button again: the popup closes and stays closed.
@@ -101,19 +100,22 @@ bool CMdiCommandBar::MenuMessage(const MSG& msg) {
 }
 
 void CMdiCommandBar::EnterKeyboardMode() {
-    if (ButtonCount() <= 0) return;
+    // A hidden bar would take the arrow keys with nothing to show for it.
+    if (ItemCount() <= 0 || !(::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE)) return;
     m_keyboardMode = true;
-    SendMessage(TB_SETHOTITEM, 0);
+    SetHotItem(0);
 }
 
 void CMdiCommandBar::LeaveKeyboardMode() {
     if (!m_keyboardMode) return;
     m_keyboardMode = false;
-    SendMessage(TB_SETHOTITEM, (WPARAM)-1);
+    SetHotItem(-1);
 }
 
 bool CMdiCommandBar::PreTranslateMessage(MSG* msg) {
     if (!m_hWnd || !msg || !::IsWindowEnabled(m_frame)) return false;
+    // Only the frame's own keys: a modeless dialog keeps its mnemonics.
+    if (msg->hwnd != m_frame && !::IsChild(m_frame, msg->hwnd)) return false;
     switch (msg->message) {
     case WM_SYSKEYDOWN:
         if (msg->wParam == VK_MENU) {
@@ -149,7 +151,7 @@ bool CMdiCommandBar::PreTranslateMessage(MSG* msg) {
 }
 
 bool CMdiCommandBar::KeyboardModeMessage(const MSG& msg) {
-    const int count = ButtonCount();
+    const int count = ItemCount();
     if (count <= 0) {
         LeaveKeyboardMode();
         return false;
@@ -161,7 +163,7 @@ bool CMdiCommandBar::KeyboardModeMessage(const MSG& msg) {
         switch (msg.wParam) {
         case VK_LEFT:
         case VK_RIGHT:
-            SendMessage(TB_SETHOTITEM, (hot + (msg.wParam == VK_LEFT ? count - 1 : 1)) % count);
+            SetHotItem((hot + (msg.wParam == VK_LEFT ? count - 1 : 1)) % count);
             return true;
         case VK_DOWN:
         case VK_UP:

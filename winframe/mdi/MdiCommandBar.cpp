@@ -52,6 +52,13 @@ bool CMdiCommandBar::AttachMenu(HMENU menu) {
     if (!m_hWnd || (menu && !::IsMenu(menu))) return false;
     while (ButtonCount() > 0) SendMessage(TB_DELETEBUTTON, 0);
     m_menu = menu;
+    TBBUTTON spacer{};
+    spacer.iBitmap = I_IMAGENONE;
+    spacer.idCommand = kSpacerId;
+    spacer.fsState = m_controlsShown ? 0 : TBSTATE_HIDDEN;
+    spacer.fsStyle = BTNS_BUTTON;
+    SendMessage(TB_INSERTBUTTONA, 0, (LPARAM)&spacer);
+    SizeSpacer();
     const int count = menu ? ::GetMenuItemCount(menu) : 0;
     for (int i = 0; i < count; ++i) {
         char text[128] = "";
@@ -62,7 +69,7 @@ bool CMdiCommandBar::AttachMenu(HMENU menu) {
         button.fsState = TBSTATE_ENABLED;
         button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
         button.iString = (INT_PTR)text;
-        SendMessage(TB_INSERTBUTTONA, i, (LPARAM)&button);
+        SendMessage(TB_INSERTBUTTONA, i + kFirstItem, (LPARAM)&button);
     }
     SendMessage(TB_AUTOSIZE);
     return true;
@@ -101,9 +108,28 @@ void CMdiCommandBar::SetControls(HWND child, HICON icon, bool shown) {
     m_childIcon = icon;
     if (shown != m_controlsShown) {
         m_controlsShown = shown;
-        // The buttons move right of the child's icon.
-        SendMessage(TB_SETINDENT, shown ? LeftReservedWidth() : 0);
+        SizeSpacer();
     }
+}
+
+void CMdiCommandBar::SizeSpacer() {
+    // Shown, it moves the menus right of the child's icon; hidden, it takes no room.
+    TBBUTTONINFOA info{sizeof(info)};
+    info.dwMask = TBIF_STATE | TBIF_SIZE;
+    info.fsState = m_controlsShown ? 0 : TBSTATE_HIDDEN;
+    info.cx = (WORD)LeftReservedWidth();
+    SendMessage(TB_SETBUTTONINFOA, kSpacerId, (LPARAM)&info);
+}
+
+RECT CMdiCommandBar::ItemRect(int item) const {
+    RECT rc{};
+    ::SendMessageA(m_hWnd, TB_GETITEMRECT, item + kFirstItem, (LPARAM)&rc);
+    return rc;
+}
+
+int CMdiCommandBar::GetHotItem() const {
+    const int hot = (int)::SendMessageA(m_hWnd, TB_GETHOTITEM, 0, 0);
+    return hot >= kFirstItem ? hot - kFirstItem : -1;
 }
 
 RECT CMdiCommandBar::ControlRect(int control) const {
@@ -172,9 +198,9 @@ void CMdiCommandBar::ControlClicked(int control) {
     ::PostMessageA(child, WM_SYSCOMMAND, commands[control - 1], 0);
 }
 
-int CMdiCommandBar::ButtonAt(POINT pt) const {
+int CMdiCommandBar::ItemAt(POINT pt) const {
     const int index = (int)::SendMessageA(m_hWnd, TB_HITTEST, 0, (LPARAM)&pt);
-    return index >= 0 && index < ButtonCount() ? index : -1;
+    return index >= kFirstItem && index < ButtonCount() ? index - kFirstItem : -1;
 }
 
 LRESULT CMdiCommandBar::OnLButtonDown(UINT, WPARAM, LPARAM l, bool& handled) {
@@ -185,7 +211,7 @@ LRESULT CMdiCommandBar::OnLButtonDown(UINT, WPARAM, LPARAM l, bool& handled) {
         ControlClicked(control);
         return 0;
     }
-    const int button = ButtonAt(pt);
+    const int button = ItemAt(pt);
     if (button < 0) {
         handled = false;
         return 0;

@@ -32,7 +32,10 @@ public:
     // Opens the popup of a top-level item; returns when the menus close.
     void TrackPopup(int index, bool fromKeyboard);
     bool InKeyboardMode() const { return m_keyboardMode; }
-    int GetHotItem() const { return (int)::SendMessageA(m_hWnd, TB_GETHOTITEM, 0, 0); }
+    // Menu items by position in the menu (the bar's own spacer is not one).
+    int GetHotItem() const;
+    int ItemCount() const { return ButtonCount() - kFirstItem; }
+    RECT ItemRect(int item) const;
 
     // Room kept at the two ends for a maximized child's controls.
     int LeftReservedWidth() const;
@@ -55,6 +58,7 @@ public:
 protected:
     virtual const char* BarClassName() const { return "TwMdiCommandBar"; }
     void SetControls(HWND child, HICON icon, bool shown);
+    void SizeSpacer();
 
 private:
     LRESULT OnPaint(UINT msg, WPARAM w, LPARAM l, bool& handled);
@@ -63,7 +67,12 @@ private:
     void DrawControls(HDC dc) const;
     int ControlAt(POINT pt) const;
     void ControlClicked(int control);
-    int ButtonAt(POINT pt) const;
+    // Button 0 keeps the room for the child's icon: the toolbar's own
+    // indent (TB_SETINDENT) moves nothing on Wine.
+    static constexpr int kFirstItem = 1;
+    static constexpr int kSpacerId = 0xFFFF;
+    void SetHotItem(int item) { SendMessage(TB_SETHOTITEM, item < 0 ? (WPARAM)-1 : (WPARAM)(item + kFirstItem)); }
+    int ItemAt(POINT pt) const;
     int ButtonCount() const { return (int)::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0); }
     int FindMnemonic(char ch) const;
 

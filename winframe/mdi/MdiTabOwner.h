@@ -30,6 +30,7 @@ public:
     bool TabsAtBottom() const { return (m_stripStyle & kTabsAtBottom) != 0; }
 
     CDotNetTabCtrl& Strip() { return m_strip; }
+    const CDotNetTabCtrl& Strip() const { return m_strip; }
     // Where the frame puts the state images (0 normal, 1 modified, 2 read-only).
     HIMAGELIST GetImageList() const { return m_strip.GetOwnImageList(); }
 

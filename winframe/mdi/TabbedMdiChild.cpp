@@ -8,6 +8,11 @@ HWND ClientOf(HWND window) { return ::GetParent(window); }
 
 LRESULT CTabbedMdiChild::OnSize(UINT, WPARAM w, LPARAM l, bool& handled) {
     handled = false;
+    // No one else sizes the view: without this a maximized document would
+    // keep its text in the corner it had before.
+    if (w != SIZE_MINIMIZED && m_view && ::IsWindow(m_view)) {
+        ::SetWindowPos(m_view, nullptr, 0, 0, LOWORD(l), HIWORD(l), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     // Only changes are reported, however often the size arrives.
     if (w == SIZE_MAXIMIZED) {
         if (m_maximized) return 0;

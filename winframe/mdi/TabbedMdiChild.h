@@ -8,7 +8,7 @@
 
 class CTabbedMdiChild : public CMessageMap {
 public:
-    // The view that gets the focus with the window; may be null.
+    // The view that fills the window and gets the focus with it; may be null.
     void SetViewWindow(HWND view) { m_view = view; }
     bool IsMaximized() const { return m_maximized; }
 

@@ -14,6 +14,7 @@ public:
     // Takes over the frame's MDI client and creates the tab owner beside it.
     bool SubclassWindow(HWND mdiClient);
     CMdiTabOwner& TabOwner() { return m_owner; }
+    const CMdiTabOwner& TabOwner() const { return m_owner; }
 
     TW_BEGIN_MSG_MAP(CTabbedMdiClient)
         TW_MESSAGE_HANDLER(WM_SETTINGCHANGE, OnSettingChange)

@@ -151,7 +151,7 @@ public:
     bool ProcessWindowMessage(HWND hWnd, UINT msg, WPARAM w, LPARAM l, LRESULT& result, DWORD mapId) override {
         if (msg == WM_COMMAND) commands.push_back(LOWORD(w));
         if (msg == WM_ENTERIDLE && w == MSGF_MENU) ::EndMenu();
-        if (msg == WM_INITMENUPOPUP && !HIWORD(l) && (HMENU)w != ::GetSubMenu(::GetMenu(hWnd), LOWORD(l))) {
+        if (msg == WM_INITMENUPOPUP && !HIWORD(l) && (HMENU)w != ::GetSubMenu(Menu(), LOWORD(l))) {
             std::vector<UINT> checked;
             for (int i = 0; i < ::GetMenuItemCount((HMENU)w); ++i) {
                 if (::GetMenuState((HMENU)w, i, MF_BYPOSITION) & MF_CHECKED) checked.push_back(::GetMenuItemID((HMENU)w, i));
@@ -217,7 +217,7 @@ protected:
         return document;
     }
     void Command(UINT id, LPARAM lParam = 0) { frame.SendMessage(WM_COMMAND, id, lParam); }
-    HMENU Popup(int index) { return ::GetSubMenu(::GetMenu(frame), index); }
+    HMENU Popup(int index) { return ::GetSubMenu(frame.Menu(), index); }
     void OpenMenu(int index) { frame.SendMessage(WM_INITMENUPOPUP, (WPARAM)Popup(index), MAKELPARAM(index, 0)); }
     void Activate(const CSpyDocument& document) {
         ::SendMessageA(frame.MdiClientWindow(), WM_MDIACTIVATE, (WPARAM)document.m_hWnd, 0);
@@ -540,18 +540,30 @@ TEST(ToolbarTemplate, ParsesVersionOneAndRefusesTheRest) {
 bool HasCheck(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
 TEST_F(MainFrameTest, BarCommandsHideAndShowTheBars) {
-    HMENU menu = ::GetMenu(frame);
-    Command(ID_VIEW_TOOLBAR);
-    EXPECT_FALSE(HasVisibleStyle(frame.Rebar()));
-    OpenMenu(MENU_POS_VIEW);
-    EXPECT_FALSE(HasCheck(menu, ID_VIEW_TOOLBAR));
-    Command(ID_VIEW_TOOLBAR);
-    EXPECT_TRUE(HasVisibleStyle(frame.Rebar()));
-
+    HMENU menu = frame.Menu();
+    EXPECT_EQ(nullptr, ::GetMenu(frame)) << "the menu is in the command bar";
+    const struct { UINT id; HWND bar; int band; } bands[] = {
+        {ID_VIEW_MENUBAR, frame.CommandBar().m_hWnd, 0}, {ID_VIEW_TOOLBAR, frame.Toolbar(), 1}};
+    for (const auto& band : bands) {
+        EXPECT_EQ(band.band, FindRebarBand(frame.Rebar(), band.bar));
+        const RECT shown = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
+        Command(band.id);
+        EXPECT_FALSE(IsRebarBandVisible(frame.Rebar(), band.bar)) << band.id;
+        EXPECT_FALSE(HasVisibleStyle(band.bar)) << "the bar goes with its band";
+        EXPECT_LT(RectIn(frame.MdiClientWindow(), frame.m_hWnd).top, shown.top) << "the band's row is given back";
+        OpenMenu(MENU_POS_VIEW);
+        EXPECT_FALSE(HasCheck(menu, band.id));
+        Command(band.id);
+        EXPECT_TRUE(IsRebarBandVisible(frame.Rebar(), band.bar)) << band.id;
+        EXPECT_EQ(RectIn(frame.MdiClientWindow(), frame.m_hWnd).top, shown.top);
+        OpenMenu(MENU_POS_VIEW);
+        EXPECT_TRUE(HasCheck(menu, band.id));
+    }
     Command(ID_VIEW_MENUBAR);
-    EXPECT_EQ(nullptr, ::GetMenu(frame));
+    Command(ID_VIEW_TOOLBAR);
+    EXPECT_EQ(0, RectIn(frame.MdiClientWindow(), frame.m_hWnd).top) << "no empty rebar with both bands hidden";
     Command(ID_VIEW_MENUBAR);
-    EXPECT_EQ(menu, ::GetMenu(frame));
+    Command(ID_VIEW_TOOLBAR);
 
     RECT before{};
     ::GetWindowRect(frame.MdiClientWindow(), &before);
@@ -618,10 +630,10 @@ TEST_F(MainFrameTest, AlwaysOnTopToggles) {
     ASSERT_FALSE(IsAbove(frame, other));
     Command(ID_WINDOW_TOPMOST);
     EXPECT_TRUE(IsAbove(frame, other));
-    EXPECT_TRUE(HasCheck(::GetMenu(frame), ID_WINDOW_TOPMOST));
+    EXPECT_TRUE(HasCheck(frame.Menu(), ID_WINDOW_TOPMOST));
     Command(ID_WINDOW_TOPMOST);
     EXPECT_FALSE(::GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(HasCheck(::GetMenu(frame), ID_WINDOW_TOPMOST));
+    EXPECT_FALSE(HasCheck(frame.Menu(), ID_WINDOW_TOPMOST));
     ::SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     EXPECT_FALSE(IsAbove(frame, other));
     ::DestroyWindow(other);

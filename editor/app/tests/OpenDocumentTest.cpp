@@ -124,7 +124,7 @@ TEST_F(OpenDocumentTest, TheRecentListFillsPersistsAndKeepsItsMaximum) {
     }
     ASSERT_EQ(frame.RecentFiles().Count(), 2);
     EXPECT_EQ(frame.RecentFiles().Newest(0), m_files.File("c.txt"));
-    HMENU file = ::GetSubMenu(::GetMenu(frame), 0);
+    HMENU file = ::GetSubMenu(frame.Menu(), 0);
     char text[512] = {};
     ::GetMenuStringA(file, ID_FILE_MRU_FIRST, text, sizeof(text), MF_BYCOMMAND);
     EXPECT_EQ(std::string(text), "&1 " + m_files.File("c.txt"));

@@ -142,6 +142,7 @@ TEST_F(FileDialogTest, SaveAsWritesTheChosenLineEndsAndEncoding) {
         HWND MainWindow() const override { return nullptr; }
         HWND Toolbar() const override { return nullptr; }
         HWND StatusBar() const override { return nullptr; }
+        bool IsMenuBarVisible() const override { return true; }
         void UpdateStatusBar() override {}
         void SetStatusMessage(const char*) override {}
         void ShowPane(UINT) override {}

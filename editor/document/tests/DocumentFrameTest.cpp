@@ -50,6 +50,7 @@ public:
     HWND MainWindow() const override { return nullptr; }
     HWND Toolbar() const override { return nullptr; }
     HWND StatusBar() const override { return nullptr; }
+    bool IsMenuBarVisible() const override { return true; }
     void UpdateStatusBar() override {}
     void SetStatusMessage(const char* text) override { messages.push_back(text ? text : ""); }
     void ShowPane(UINT id) override { panes.push_back(id); }

@@ -117,6 +117,28 @@ TEST_F(CommandBarTest, KeyboardOpensMenusAndChoosesCommands) {
     }
 }
 
+TEST_F(CommandBarTest, KeysOfAnotherTopLevelWindowAreLeftToIt) {
+    // A modeless dialog of the same thread keeps its Alt+mnemonics and Alt.
+    HWND dialog = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, frame, nullptr, nullptr,
+                                    nullptr);
+    for (MSG msg : {Key(WM_SYSCHAR, 'e', 0x20000000), kAltDown, kAltUp}) {
+        msg.hwnd = dialog;
+        EXPECT_FALSE(bar.PreTranslateMessage(&msg)) << msg.message;
+    }
+    EXPECT_FALSE(bar.InKeyboardMode());
+    EXPECT_EQ(Popups(), 0);
+    ::DestroyWindow(dialog);
+}
+
+TEST_F(CommandBarTest, AHiddenBarLeavesTheArrowKeysAlone) {
+    bar.ShowWindow(SW_HIDE);
+    Run({kAltDown, kAltUp});
+    EXPECT_FALSE(bar.InKeyboardMode());
+    MSG right = Key(WM_KEYDOWN, VK_RIGHT);
+    right.hwnd = frame;
+    EXPECT_FALSE(bar.PreTranslateMessage(&right));
+}
+
 TEST_F(CommandBarTest, EscapeLeavesTheKeyboardMode) {
     Run({kAltDown, kAltUp});
     EXPECT_TRUE(bar.InKeyboardMode());
@@ -134,8 +156,7 @@ TEST_F(CommandBarTest, RightInAPopupMovesToTheNextMenu) {
 }
 
 TEST_F(CommandBarTest, MouseOverAnotherButtonMovesToItsMenu) {
-    RECT rc{};
-    bar.SendMessage(TB_GETITEMRECT, 1, (LPARAM)&rc);
+    const RECT rc = bar.ItemRect(1);
     POINT edit = Centre(rc);
     ::ClientToScreen(bar, &edit);
     POINT saved{};
@@ -158,8 +179,7 @@ TEST_F(CommandBarTest, MouseOverAnotherButtonMovesToItsMenu) {
 }
 
 TEST_F(CommandBarTest, ClickingAButtonOpensItsMenu) {
-    RECT rc{};
-    bar.SendMessage(TB_GETITEMRECT, 1, (LPARAM)&rc);
+    const RECT rc = bar.ItemRect(1);
     popupKeys = {{VK_DOWN, VK_RETURN}};
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(Centre(rc)));
     Run({});
@@ -181,6 +201,7 @@ TEST_F(CommandBarTest, MaximizedDocumentShowsItsControlsAndWidensTheBand) {
     EXPECT_EQ(bar.ChildIcon(), icon);
     EXPECT_EQ(Band().cxMinChild, before.cxMinChild + delta);
     EXPECT_EQ(Band().cxIdeal, before.cxIdeal + delta);
+    EXPECT_GE(bar.ItemRect(0).left, bar.ControlRect(0).right) << "the menus start right of the document's icon";
 
     ::SendMessageA(frame.Client(), WM_MDI_RESTORED, (WPARAM)b.m_hWnd, 0);
     EXPECT_EQ(bar.MaximizedChild(), a.m_hWnd);

@@ -60,6 +60,26 @@ TEST_F(TabbedMdiChildTest, MouseActivationMakesTheWindowActive) {
     EXPECT_EQ(frame.Owner().Strip().GetCurSel(), 0);
 }
 
+TEST_F(TabbedMdiChildTest, TheViewFillsTheWindowAtEverySize) {
+    CTestDocument& doc = frame.Open("a");
+    HWND view = ::CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, doc, nullptr, nullptr, nullptr);
+    doc.ChildPart().SetViewWindow(view);
+    auto fills = [&] {
+        RECT inner{}, outer{};
+        ::GetClientRect(doc, &outer);
+        ::GetWindowRect(view, &inner);
+        ::MapWindowPoints(nullptr, doc, (POINT*)&inner, 2);
+        return ::EqualRect(&inner, &outer) != 0;
+    };
+    ::SendMessageA(frame.Client(), WM_MDIMAXIMIZE, (WPARAM)doc.m_hWnd, 0);
+    EXPECT_TRUE(fills()) << "maximized";
+    ::SendMessageA(frame.Client(), WM_MDIRESTORE, (WPARAM)doc.m_hWnd, 0);
+    EXPECT_TRUE(fills()) << "restored";
+    ::SetWindowPos(doc, nullptr, 0, 0, 123, 97, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_TRUE(fills()) << "resized";
+    ::DestroyWindow(view);
+}
+
 TEST(TabbedMdiChildFocus, FocusGoesOnToTheView) {
     CTestMdiFrame frame;
     ASSERT_TRUE(frame.CreateFrame(0, true));
