@@ -93,7 +93,7 @@ protected:
     }
     // The Window menu's check mark of a command, as the menu is opened.
     bool WindowMenuChecks(UINT id) const {
-        const HMENU window = ::GetSubMenu(::GetMenu(*m_frame), MENU_POS_WINDOW);
+        const HMENU window = ::GetSubMenu(m_frame->Menu(), MENU_POS_WINDOW);
         ::SendMessageA(*m_frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(window), MAKELPARAM(MENU_POS_WINDOW, 0));
         return (::GetMenuState(window, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
     }
