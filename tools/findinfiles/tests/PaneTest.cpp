@@ -44,7 +44,8 @@ protected:
         for (int i = 0; i < 2; ++i) {
             m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, m_opener);
             RECT r{100, 100, 500, 300};
-            ASSERT_TRUE(m_panes[i]->Create(m_host, r, i ? "查找结果2" : "查找结果1"));
+            // Hidden: a window on the screen would be in the way of the tests that drag.
+            ASSERT_TRUE(m_panes[i]->Create(m_host, r, i ? "查找结果2" : "查找结果1", kDefaultPaneStyle & ~WS_VISIBLE));
         }
         Pump();
     }
