@@ -13,6 +13,7 @@ void FrameTestEnvironment::SetUp() {
     ::OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES};
     ::InitCommonControlsEx(&controls);
+    registry = std::make_unique<ScratchRegistry>();
     g_instance = ::GetModuleHandleA(nullptr);
     g_module.Init(g_instance);
     folder = std::make_unique<TempFolder>();
@@ -29,6 +30,7 @@ void FrameTestEnvironment::TearDown() {
     delete g_appSettings;
     g_appSettings = nullptr;
     folder.reset();
+    registry.reset();
     ::OleUninitialize();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What a test program needs before it can make a real main frame: OLE, the
 // common controls, the module and its message loop, the settings over a
-// temporary program folder and the process-wide globals. The open dialog is
+// temporary program folder, HKEY_CURRENT_USER in a scratch key and the
+// process-wide globals. The open dialog is
 // answered with Cancel so that no test waits for a user.
 #include <gtest/gtest.h>
 
@@ -10,12 +11,16 @@
 #include <vector>
 
 #include "MessageLoop.h"
+#include "ScratchRegistry.h"
 #include "TempFolder.h"
 
 struct FrameTestEnvironment : ::testing::Environment {
     void SetUp() override;
     void TearDown() override;
 
+    // HKEY_CURRENT_USER for the whole program: recent files and histories
+    // of the editor's own use of the prefix stay out of the tests, and back.
+    std::unique_ptr<ScratchRegistry> registry;
     std::unique_ptr<TempFolder> folder;  // the program folder
     CMessageLoop loop;
 };

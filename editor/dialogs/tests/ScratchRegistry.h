@@ -1,8 +1,11 @@
 #pragma once
 // HKEY_CURRENT_USER redirected to a scratch key for one test, removed after.
+// Scratch keys nest: a test's key lives inside its program's, and removing
+// it gives the program's back.
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 class ScratchRegistry {
 public:
@@ -10,9 +13,11 @@ public:
         m_name = "Software\\TarnwickTests\\find" + std::to_string(::GetCurrentProcessId());
         ::RegCreateKeyExA(HKEY_CURRENT_USER, m_name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key, nullptr);
         ::RegOverridePredefKey(HKEY_CURRENT_USER, m_key);
+        m_outer = std::exchange(Innermost(), m_key);
     }
     ~ScratchRegistry() {
-        ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        Innermost() = m_outer;
+        ::RegOverridePredefKey(HKEY_CURRENT_USER, m_outer);
         ::RegCloseKey(m_key);
         ::RegDeleteTreeA(HKEY_CURRENT_USER, m_name.c_str());
     }
@@ -34,6 +39,12 @@ public:
     }
 
 private:
+    static HKEY& Innermost() {
+        static HKEY key = nullptr;
+        return key;
+    }
+
     std::string m_name;
+    HKEY m_outer = nullptr;
     HKEY m_key = nullptr;
 };
