@@ -30,7 +30,7 @@ void CenterOn(HWND window, HWND owner) {
 
 CFindReplaceDialog::CFindReplaceDialog(Kind kind, ISearchHost& host, CSearchButtonsGate& gate,
                                        SearchOptions& options, SearchMessageBox messageBox)
-    : m_kind(kind), m_host(host), m_gate(gate), m_options(options),
+    : CSearchDialog(host, gate), m_kind(kind), m_options(options),
       m_messageBox(messageBox ? messageBox : ::MessageBoxA) {}
 
 HWND CFindReplaceDialog::Open(Kind kind, HWND owner, ISearchHost& host, CSearchButtonsGate& gate,
@@ -38,18 +38,7 @@ HWND CFindReplaceDialog::Open(Kind kind, HWND owner, ISearchHost& host, CSearchB
     auto* dialog = new CFindReplaceDialog(kind, host, gate, options, messageBox);
     // The selection, or the word at the caret, is what to find.
     TakeFindTextFromEditor(host, options);
-    gate.Opened(host);
-    const HWND window = dialog->CreateModeless(owner, kind == kFind ? IDD_FIND : IDD_REPLACE);
-    if (!window) {
-        gate.Closed(host);
-        delete dialog;
-    }
-    return window;
-}
-
-void CFindReplaceDialog::OnFinalMessage(HWND window) {
-    CModelessDialog::OnFinalMessage(window);
-    delete this;
+    return Show(dialog, owner, kind == kFind ? IDD_FIND : IDD_REPLACE);
 }
 
 LRESULT CFindReplaceDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
@@ -123,9 +112,9 @@ void CFindReplaceDialog::AddHistory(bool withReplace) {
 LRESULT CFindReplaceDialog::OnFind(WORD, WORD, HWND, bool&) {
     ReadOptions();
     AddHistory(false);
-    CViewSearch* search = m_host.ActiveSearch();
+    CViewSearch* search = m_searchHost.ActiveSearch();
     if (search && search->Find(m_options) > 0) {
-        if (m_host.EditorMask() & kMaskCloseFindDialogs) Close();
+        if (m_searchHost.EditorMask() & kMaskCloseFindDialogs) Close();
         return 0;
     }
     Message(IDS_STRING_NOT_FOUND, m_options.FindText[0] ? m_options.FindText : "(empty)", 0);
@@ -135,7 +124,7 @@ LRESULT CFindReplaceDialog::OnFind(WORD, WORD, HWND, bool&) {
 
 LRESULT CFindReplaceDialog::OnMark(WORD, WORD, HWND, bool&) {
     ReadOptions();
-    if (CViewSearch* search = m_host.ActiveSearch()) search->MarkAll(m_options);
+    if (CViewSearch* search = m_searchHost.ActiveSearch()) search->MarkAll(m_options);
     return 0;
 }
 
@@ -146,7 +135,7 @@ LRESULT CFindReplaceDialog::OnReplace(WORD, WORD, HWND, bool&) {
     ReadOptions();
     m_options.SearchMask |= pending;
     AddHistory(true);
-    if (CViewSearch* search = m_host.ActiveSearch()) search->ReplaceOnce(m_options);
+    if (CViewSearch* search = m_searchHost.ActiveSearch()) search->ReplaceOnce(m_options);
     return 0;
 }
 
@@ -154,8 +143,8 @@ LRESULT CFindReplaceDialog::OnReplaceAll(WORD, WORD, HWND, bool&) {
     ReadOptions();
     AddHistory(true);
     if (ScopeOf(m_options.SearchMask) == kScopeAllDocuments) {
-        m_host.ForEachSearch([this](CViewSearch& search) { search.ReplaceAll(m_options); });
-    } else if (CViewSearch* search = m_host.ActiveSearch()) {
+        m_searchHost.ForEachSearch([this](CViewSearch& search) { search.ReplaceAll(m_options); });
+    } else if (CViewSearch* search = m_searchHost.ActiveSearch()) {
         Message(IDS_REPLACED_COUNT, nullptr, search->ReplaceAll(m_options));
     }
     Close();
@@ -196,33 +185,7 @@ LRESULT CFindReplaceDialog::OnTag(WORD, WORD id, HWND, bool&) {
     return 0;
 }
 
-void CFindReplaceDialog::Finish() {
-    if (m_closed) return;
-    m_closed = true;
-    ReadOptions();
+void CFindReplaceDialog::CloseHistories() {
     m_findHistory.Close();
     m_replaceHistory.Close();
-    m_gate.Closed(m_host);
-}
-
-void CFindReplaceDialog::Close() {
-    Finish();
-    DestroyWindow();
-}
-
-// Destroyed with its owner (the main frame closing) without a Close.
-LRESULT CFindReplaceDialog::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
-    Finish();
-    handled = false;
-    return 0;
-}
-
-LRESULT CFindReplaceDialog::OnCloseMessage(UINT, WPARAM, LPARAM, bool&) {
-    Close();
-    return 0;
-}
-
-LRESULT CFindReplaceDialog::OnCloseCommand(WORD, WORD, HWND, bool&) {
-    Close();
-    return 0;
 }

@@ -52,25 +52,14 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
 
 CFindInFilesDialog::CFindInFilesDialog(IFindInFilesHost& host, ISearchHost& searchHost, CSearchButtonsGate& gate,
                                        SearchOptions& options, SearchMessageBox messageBox)
-    : m_host(host), m_searchHost(searchHost), m_gate(gate), m_options(options),
+    : CSearchDialog(searchHost, gate), m_host(host), m_options(options),
       m_messageBox(messageBox ? messageBox : ::MessageBoxA) {}
 
 HWND CFindInFilesDialog::Open(HWND owner, IFindInFilesHost& host, ISearchHost& searchHost, CSearchButtonsGate& gate,
                               SearchOptions& options, SearchMessageBox messageBox) {
     auto* dialog = new CFindInFilesDialog(host, searchHost, gate, options, messageBox);
     TakeFindTextFromEditor(searchHost, options);
-    gate.Opened(searchHost);
-    const HWND window = dialog->CreateModeless(owner, IDD_FIND_IN_FILES);
-    if (!window) {
-        gate.Closed(searchHost);
-        delete dialog;
-    }
-    return window;
-}
-
-void CFindInFilesDialog::OnFinalMessage(HWND window) {
-    CModelessDialog::OnFinalMessage(window);
-    delete this;
+    return Show(dialog, owner, IDD_FIND_IN_FILES);
 }
 
 LRESULT CFindInFilesDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
@@ -178,34 +167,8 @@ LRESULT CFindInFilesDialog::OnBrowse(WORD, WORD, HWND, bool&) {
     return 0;
 }
 
-void CFindInFilesDialog::Finish() {
-    if (m_closed) return;
-    m_closed = true;
-    ReadOptions();
+void CFindInFilesDialog::CloseHistories() {
     m_findHistory.Close();
     m_typesHistory.Close();
     m_folderHistory.Close();
-    m_gate.Closed(m_searchHost);
-}
-
-void CFindInFilesDialog::Close() {
-    Finish();
-    DestroyWindow();
-}
-
-// Destroyed with its owner (the main frame closing) without a Close.
-LRESULT CFindInFilesDialog::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
-    Finish();
-    handled = false;
-    return 0;
-}
-
-LRESULT CFindInFilesDialog::OnCloseMessage(UINT, WPARAM, LPARAM, bool&) {
-    Close();
-    return 0;
-}
-
-LRESULT CFindInFilesDialog::OnCloseCommand(WORD, WORD, HWND, bool&) {
-    Close();
-    return 0;
 }
