@@ -67,6 +67,7 @@ PACKAGES=(
 	tcl        # tclsh generates the sqlite amalgamation
 	file
 	psmisc     # fuser, to wait for other apt/dpkg runs
+	locales    # zh_CN.UTF-8, see setup_locale
 )
 
 say() { printf '[deps] %s\n' "$*" >&2; }
@@ -165,6 +166,15 @@ setup_apt() {
 		say "installing: ${missing[*]}"
 		logged apt-install apt_get install -y "${missing[@]}"
 	fi
+}
+
+# Wine takes code page 936 from LC_ALL=zh_CN.UTF-8, but it converts file
+# names through the host's locale: without it a Chinese file name cannot be
+# created or opened.
+setup_locale() {
+	locale -a 2>/dev/null | grep -qix 'zh_CN.utf8' && return 0
+	say "generating the zh_CN.UTF-8 locale"
+	logged localedef "${SUDO[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 }
 
 # Newest version of source package $1 that apt knows about.
@@ -356,6 +366,7 @@ start=$SECONDS
 mkdir -p "$SRC" "$BUILD" "$LOGS" "$PREFIX"
 
 setup_apt
+setup_locale
 
 declare -A VER DIR
 VER[scite]=$(src_version scite)

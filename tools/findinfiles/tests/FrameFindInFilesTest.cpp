@@ -32,7 +32,7 @@ FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
 
 // 查找 in code page 936 and in UTF-8.
 const std::string kChineseWord = "\xB2\xE9\xD5\xD2";
-const std::string kChineseName = "gbk.txt";
+const std::string kChineseName = kChineseWord + ".txt";  // a GBK file name
 const std::string kUtf8Bom = "\xEF\xBB\xBF";
 const std::string kChineseWordUtf8 = "\xE6\x9F\xA5\xE6\x89\xBE";
 
