@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "CenterOnOwner.h"
 #include "EditorView.h"
 #include "SearchHistory.h"
 
@@ -12,18 +13,6 @@ std::string LoadText(UINT id) {
     char buffer[256];
     const int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
     return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
-}
-
-void CenterOn(HWND window, HWND owner) {
-    RECT outer{}, inner{};
-    if (owner && ::IsWindowVisible(owner))
-        ::GetWindowRect(owner, &outer);
-    else
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &outer, 0);
-    ::GetWindowRect(window, &inner);
-    const int x = outer.left + ((outer.right - outer.left) - (inner.right - inner.left)) / 2;
-    const int y = outer.top + ((outer.bottom - outer.top) - (inner.bottom - inner.top)) / 2;
-    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -43,7 +32,7 @@ HWND CFindReplaceDialog::Open(Kind kind, HWND owner, ISearchHost& host, CSearchB
 
 LRESULT CFindReplaceDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     AttachToMessageLoop();
-    CenterOn(m_hWnd, ::GetWindow(m_hWnd, GW_OWNER));
+    CenterOnOwner(m_hWnd);
     const uint32_t mask = m_options.SearchMask;
     m_findHistory = FillComboFromMru(kFindHistoryKey, GetDlgItem(IDC_SEARCH_FIND_TEXT));
     if (m_kind == kReplace) {

@@ -10,6 +10,7 @@
 
 #include "AppSettings.h"
 #include "Globals.h"
+#include "GoToLineDialog.h"
 #include "HexView.h"
 #include "ModifiedDocument.h"
 #include "ProgramLanguageSource.h"
@@ -456,7 +457,7 @@ bool CDocumentFrame::IsToolbarVisible() const {
     return toolbar && ::IsWindowVisible(toolbar);
 }
 
-int CDocumentFrame::PromptLineNumber(HWND, int) { return -1; }
+int CDocumentFrame::PromptLineNumber(HWND owner, int lineCount) { return CGoToLineDialog::Prompt(owner, lineCount); }
 
 void CDocumentFrame::UpdateStatusBar(const ViewStatusTexts& texts) {
     HWND bar = m_owner.StatusBar();

@@ -380,6 +380,9 @@
 /* toolbar 1 tips use the command id as string id */
 
 /* ---- find (508) and replace (509) dialogs */
+#define IDD_GOTO_LINE                   204
+#define IDC_GOTO_LINE_NUMBER            1004
+#define IDC_GOTO_LINE_LABEL             1045
 #define IDD_FIND                        508
 #define IDD_REPLACE                     509
 #define IDC_SEARCH_MARK                 501

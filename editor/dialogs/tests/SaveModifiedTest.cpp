@@ -12,6 +12,7 @@
 #include "CheckBoxImages.h"
 #include "Globals.h"
 #include "LastModifiedText.h"
+#include "ModalDialogDriver.h"
 #include "ModifiedDocument.h"
 #include "SaveModifiedDialog.h"
 
@@ -112,25 +113,8 @@ TEST(ModifiedDocumentList, KeepsOrderOwnersAndReferences) {
     EXPECT_EQ(lockBefore, ModifiedDocumentLockCount()) << "every item and list was freed";
 }
 
-// Runs `step` on the dialog once it is up, from a thread timer that the
-// dialog's own modal loop dispatches.
-std::function<void(HWND)> g_step;
-void CALLBACK DriveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    for (HWND w = ::FindWindowA("#32770", nullptr); w; w = ::FindWindowExA(nullptr, w, "#32770", nullptr)) {
-        DWORD pid = 0;
-        if (::GetWindowThreadProcessId(w, &pid) == ::GetCurrentThreadId() && ::IsWindowVisible(w)) dialog = w;
-    }
-    if (!dialog) return;
-    ::KillTimer(nullptr, timer);
-    auto step = std::move(g_step);
-    g_step = nullptr;
-    if (step) step(dialog);
-}
-
 INT_PTR RunDialog(CModifiedDocumentList* list, std::function<void(HWND)> step) {
-    g_step = std::move(step);
-    ::SetTimer(nullptr, 0, 30, DriveDialog);
+    DriveNextDialog(std::move(step));
     CSaveModifiedDialog dialog(list, true);
     return dialog.Run(nullptr);
 }
