@@ -25,7 +25,6 @@ struct PackBufFreer {
     void operator()(PackBuf* buf) const { ::PackBufFree(buf); }
 };
 
-// Called once per document in tab order; returning 0 stops the walk.
 class CDocumentFrame;
 class CDockPaneBase;
 class CFindInFilesParts;
@@ -36,6 +35,7 @@ struct FindInFilesPartsDeleter {
 };
 class CMainFrameDocumentOwner;
 
+// Called once per document in tab order; returning 0 stops the walk.
 using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
 
 class CMainFrame : public CDockSiteFrame, public IMessageLoopFilter, public IIdleHandler, public ISearchHost {
@@ -91,8 +91,6 @@ public:
     CViewSearch* ActiveSearch() override;
     void ForEachSearch(const std::function<void(CViewSearch&)>& call) override;
     uint32_t EditorMask() const override;
-    // The open find, replace and find-in-files dialogs.
-    CSearchButtonsGate& SearchGate() { return m_searchGate; }
     // Part 4 of the status bar; null or "" for none.
     void SetStatusMessage(const char* text);
     // Parts 0-3 from the active document; all parts empty without one.
