@@ -260,7 +260,7 @@ private:
     std::unique_ptr<PackBuf, PackBufFreer> m_packBuf;
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
     CRecentFiles m_recentFiles;
-    CSearchButtonsGate m_searchGate;
+    CSearchButtonsGate m_searchGate;  // the open find, replace and find-in-files dialogs
     // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
