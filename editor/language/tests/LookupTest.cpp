@@ -5,20 +5,11 @@
 
 #include "CaseName.h"
 #include "Expansion.h"
+#include "ParsedSet.h"
 #include "PropertySet.h"
 
 namespace {
 
-// A set read from text over a base set holding "PLAT_WIN", as the store builds it.
-struct ParsedSet {
-    CPropertySet base;
-    CPropertySet set;
-    explicit ParsedSet(const std::string& text) {
-        base.Set("PLAT_WIN", "1");
-        set.SetParent(&base);
-        set.ParseText(text.data(), text.size(), nullptr, {});
-    }
-};
 
 struct LookupCase {
     const char* name;

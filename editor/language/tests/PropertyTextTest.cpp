@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CaseName.h"
+#include "ParsedSet.h"
 #include "PropertySet.h"
 
 namespace {
@@ -26,16 +27,6 @@ Entries Contents(const PropertyMap& set) {
     return result;
 }
 
-// What the store gives every file: "PLAT_WIN" from the base set.
-struct ParsedSet {
-    CPropertySet base;
-    CPropertySet set;
-    explicit ParsedSet(const std::string& text) {
-        base.Set("PLAT_WIN", "1");
-        set.SetParent(&base);
-        set.ParseText(text.data(), text.size(), nullptr, {});
-    }
-};
 
 const TextCase kTextCases[] = {
     // Logical lines.
