@@ -10,7 +10,6 @@
 
 namespace {
 
-
 struct LookupCase {
     const char* name;
     std::string text;

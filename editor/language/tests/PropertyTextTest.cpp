@@ -27,7 +27,6 @@ Entries Contents(const PropertyMap& set) {
     return result;
 }
 
-
 const TextCase kTextCases[] = {
     // Logical lines.
     {"crlf", "a=1\r\nb=2", {{"a", "1"}, {"b", "2"}}},
