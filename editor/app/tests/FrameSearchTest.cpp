@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ void Pump() { PumpFrameMessages(); }
 FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
 
-// The dialogs the frame owns, newest first.
+// The dialogs the frame owns.
 std::vector<HWND> OwnedDialogs(HWND frame) {
     struct Search {
         HWND frame;
@@ -76,11 +77,15 @@ protected:
         Pump();
         return document;
     }
+    // The dialog the command opened: the one not there before (the z-order
+    // says nothing when another program takes the activation).
     HWND Command(UINT id) {
+        const std::vector<HWND> before = OwnedDialogs(*m_frame);
         ::SendMessageA(*m_frame, WM_COMMAND, id, 0);
         Pump();
-        const std::vector<HWND> dialogs = OwnedDialogs(*m_frame);
-        return dialogs.empty() ? nullptr : dialogs.front();
+        for (HWND dialog : OwnedDialogs(*m_frame))
+            if (std::find(before.begin(), before.end(), dialog) == before.end()) return dialog;
+        return nullptr;
     }
     static void Click(HWND dialog, int id) {
         ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(dialog, id));
