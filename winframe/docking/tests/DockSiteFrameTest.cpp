@@ -374,6 +374,21 @@ protected:
     void Up(int x) { ::PostMessageA(Frame(), WM_LBUTTONUP, 0, MAKELPARAM(x, H / 2)); }
     void Press(int x = 102) { ::SendMessageA(Frame(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, H / 2)); }
     int SlotWidth() const { return RectIn(slot, Frame()).right; }
+    // Drags the bar from 102 to 202 in the mode and answers the slot's width
+    // as the pane saw it between the two moves.
+    int DragSeeingMidway(DWORD dragMode) {
+        Prepare(dragMode);
+        CCaptureWatchdog watchdog;
+        int seen = -1;
+        left->probe = [&] { seen = SlotWidth(); };
+        Move(152);
+        ::PostMessageA(left->m_hWnd, WM_APP, 0, 0);
+        Move(202);
+        Up(202);
+        Press();
+        EXPECT_FALSE(watchdog.Fired());
+        return seen;
+    }
 
     CTestPane* left = nullptr;
     HWND slot = nullptr;
@@ -381,17 +396,7 @@ protected:
 };
 
 TEST_F(SplitterDragTest, LiveModeReplacesAtEveryMove) {
-    Prepare(kDragKeepMode | kDragFullWindow);
-    CCaptureWatchdog watchdog;
-    int seen = -1;
-    left->probe = [&] { seen = SlotWidth(); };
-    Move(152);
-    ::PostMessageA(left->m_hWnd, WM_APP, 0, 0);
-    Move(202);
-    Up(202);
-    Press();
-    EXPECT_FALSE(watchdog.Fired());
-    EXPECT_EQ(seen, 150);
+    EXPECT_EQ(DragSeeingMidway(kDragKeepMode | kDragFullWindow), 150);
     EXPECT_EQ(SlotWidth(), 200);
     EXPECT_EQ(MdiRect(), (RECT{205, 0, W, H}));
     EXPECT_TRUE(g_ghosts.empty());
@@ -399,17 +404,7 @@ TEST_F(SplitterDragTest, LiveModeReplacesAtEveryMove) {
 }
 
 TEST_F(SplitterDragTest, OutlineModeChangesNothingUntilTheRelease) {
-    Prepare(kDragKeepMode | kDragOutline);
-    CCaptureWatchdog watchdog;
-    int seen = -1;
-    left->probe = [&] { seen = SlotWidth(); };
-    Move(152);
-    ::PostMessageA(left->m_hWnd, WM_APP, 0, 0);
-    Move(202);
-    Up(202);
-    Press();
-    EXPECT_FALSE(watchdog.Fired());
-    EXPECT_EQ(seen, 100);
+    EXPECT_EQ(DragSeeingMidway(kDragKeepMode | kDragOutline), 100);
     EXPECT_EQ(SlotWidth(), 200);
     ASSERT_EQ(g_ghosts.size() % 2, 0u) << "every ghost drawn is erased";
     RECT last = g_ghosts.back();
