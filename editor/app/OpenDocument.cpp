@@ -11,7 +11,7 @@
 #include "AppSettings.h"
 #include "DocumentFrameOwner.h"
 #include "FileFilter.h"
-#include "FileHandle.h"
+#include "UniqueHandle.h"
 #include "Globals.h"
 #include "IniKeys.h"
 #include "MainFrame.h"
@@ -77,8 +77,8 @@ CDocumentFrame* CMainFrame::OpenDocument(const char* path, int openType, bool ad
     }
     OpenChoice choice;
     {
-        CFileHandle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueHandle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) {
             const DWORD error = ::GetLastError();
             if (!m_starting) {
@@ -92,11 +92,11 @@ CDocumentFrame* CMainFrame::OpenDocument(const char* path, int openType, bool ad
             return nullptr;
         }
         LARGE_INTEGER size{};
-        ::GetFileSizeEx(file.Get(), &size);
+        ::GetFileSizeEx(file.get(), &size);
         unsigned char head[kSniffLength] = {};
         DWORD read = 0;
         if (openType == kOpenAutomatic && (uint64_t)size.QuadPart <= kLargestTextFile &&
-            !::ReadFile(file.Get(), head, sizeof(head), &read, nullptr))
+            !::ReadFile(file.get(), head, sizeof(head), &read, nullptr))
             return nullptr;
         choice = ChooseOpenView((uint64_t)size.QuadPart, head, read, openType);
     }

@@ -62,8 +62,8 @@ LRESULT CSaveModifiedDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     m_list.SubclassWindow(list);
     ::SendMessageA(list, CCM_SETVERSION, 5, 0);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-    m_stateImages = CreateCheckBoxImages(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
-    ListView_SetImageList(list, m_stateImages, LVSIL_STATE);
+    m_stateImages.reset(CreateCheckBoxImages(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)));
+    ListView_SetImageList(list, m_stateImages.get(), LVSIL_STATE);
 
     const UINT headings[] = {IDS_SAVEDLG_FILE, IDS_SAVEDLG_PATH, IDS_SAVEDLG_MODIFIED};
     for (int i = 0; i < 3; ++i) {
@@ -170,8 +170,7 @@ LRESULT CSaveModifiedDialog::OnSize(UINT, WPARAM, LPARAM lParam, bool&) {
 LRESULT CSaveModifiedDialog::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
     // Rows release their items as the list goes; the shared image list is ours.
     if (m_list.m_hWnd) ListView_DeleteAllItems(m_list.m_hWnd);
-    if (m_stateImages) ::ImageList_Destroy(m_stateImages);
-    m_stateImages = nullptr;
+    m_stateImages.reset();
     handled = false;
     return 0;
 }

@@ -32,9 +32,9 @@ std::string OpenFailureText(const char* format, const char* path, DWORD error) {
     return text;
 }
 
-CFileHandle OpenForRead(const char* path, HWND owner, bool quiet) {
-    CFileHandle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+UniqueHandle OpenForRead(const char* path, HWND owner, bool quiet) {
+    UniqueHandle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file || quiet) return file;
     const DWORD error = ::GetLastError();
     HINSTANCE module = ::GetModuleHandleA(nullptr);

@@ -2,6 +2,7 @@
 // test, painting, buttons), closing, double clicks, notices from containers.
 #include "DockPane.h"
 #include "DockingMetrics.h"
+#include "GdiHandles.h"
 #include "PaneLoops.h"
 
 namespace {
@@ -84,10 +85,7 @@ LRESULT CDockPaneBase::OnNcPaint(UINT, WPARAM, LPARAM, bool& handled) {
         return 0;
     }
     if (HasCaptionStyle()) {
-        if (HDC dc = ::GetWindowDC(m_hWnd)) {
-            m_caption.Paint(dc, GetWindowText());
-            ::ReleaseDC(m_hWnd, dc);
-        }
+        if (const CWindowDc dc(m_hWnd); dc) m_caption.Paint(dc, GetWindowText());
     }
     return 0;
 }

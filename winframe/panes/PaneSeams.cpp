@@ -1,11 +1,12 @@
 #include "PaneSeams.h"
 
 #include "DockSeams.h"
+#include "GdiHandles.h"
 
 namespace {
 
 void PlatformGhostFrame(const RECT& r) {
-    HDC dc = ::GetDC(nullptr);
+    const CClientDc dc(nullptr);
     if (!dc) return;
     if (HBRUSH brush = CreateHalftoneBrush()) {
         HGDIOBJ old = ::SelectObject(dc, brush);
@@ -13,7 +14,6 @@ void PlatformGhostFrame(const RECT& r) {
         ::SelectObject(dc, old);
         ::DeleteObject(brush);
     }
-    ::ReleaseDC(nullptr, dc);
 }
 
 HWND NoTabBox(HWND) { return nullptr; }
