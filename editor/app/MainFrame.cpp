@@ -127,6 +127,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     m_updateUI.UIAddToolBar(m_toolbar);
     InitDocking(4, &m_mdiClient);
     CreateFindResultsPanes();
+    CreateTemplatePane();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
