@@ -2,6 +2,7 @@
 
 #include "DockSeams.h"
 #include "GdiHandles.h"
+#include "TabDockingBox.h"
 
 namespace {
 
@@ -16,9 +17,7 @@ void PlatformGhostFrame(const RECT& r) {
     }
 }
 
-HWND NoTabBox(HWND) { return nullptr; }
-
-constexpr PaneSeams kPlatform{PlatformGhostFrame, NoTabBox};
+constexpr PaneSeams kPlatform{PlatformGhostFrame, CTabDockingBox::Make};
 
 }  // namespace
 

@@ -310,7 +310,8 @@ TEST_F(PaneDragTest, CodeOneAtAPaneAcceptsOnlyOnItsCaption) {
 }
 
 TEST_F(PaneDragTest, AFailedDropOnAnotherPanePutsThePaneBack) {
-    // No tab docking box can be made yet, so dropping on a caption fails after the undock.
+    // No tab docking box can be made, so dropping on a caption fails after the undock.
+    PaneSeam().makeTabBox = [](HWND) -> HWND { return nullptr; };
     CTestDockPane& other = NewDockPane();
     ASSERT_TRUE(DockAt(other, kSideBottom, 0, 150));
     before = RectIn(pane->m_hWnd, Frame());
@@ -325,6 +326,7 @@ TEST_F(PaneDragTest, AFailedDropThatCannotGoBackFloats) {
     CTestDockPane& other = NewDockPane();
     ASSERT_TRUE(DockAt(other, kSideBottom, 0, 150));
     Seams().createPackageFrame = [](HWND, Axis) -> std::unique_ptr<ISlotObject> { return nullptr; };
+    PaneSeam().makeTabBox = [](HWND) -> HWND { return nullptr; };
     Drag({ScreenAt(other.m_hWnd, 8, 60)});
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_TRUE(pane->IsFloating());
