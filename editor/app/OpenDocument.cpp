@@ -11,6 +11,7 @@
 #include "AppSettings.h"
 #include "DocumentFrameOwner.h"
 #include "FileFilter.h"
+#include "ResourceText.h"
 #include "UniqueHandle.h"
 #include "Globals.h"
 #include "IniKeys.h"
@@ -29,13 +30,6 @@ std::string ShortPath(const char* path) {
 
 bool SamePath(const std::string& a, const std::string& b) {
     return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
-}
-
-std::string SystemErrorText(DWORD error) {
-    char text[512] = {};
-    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                     MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof(text), nullptr);
-    return text;
 }
 
 }  // namespace
@@ -82,12 +76,7 @@ CDocumentFrame* CMainFrame::OpenDocument(const char* path, int openType, bool ad
         if (!file) {
             const DWORD error = ::GetLastError();
             if (!m_starting) {
-                char format[256] = {};
-                ::LoadStringA(g_instance, IDS_OPEN_FILE_FAILED, format, sizeof(format));
-                const std::string reason = SystemErrorText(error);
-                std::string text(std::strlen(format) + std::strlen(path) + reason.size() + 1, '\0');
-                text.resize((size_t)std::max(0, std::snprintf(text.data(), text.size(), format, path, reason.c_str())));
-                ShowMessageBox(m_hWnd, text.c_str(), "Tarnwick", MB_ICONERROR);
+                ShowMessage(m_hWnd, FormatText(IDS_OPEN_FILE_FAILED, {path, SystemErrorText(error)}), MB_ICONERROR);
             }
             return nullptr;
         }

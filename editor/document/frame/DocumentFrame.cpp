@@ -14,6 +14,7 @@
 #include "HexView.h"
 #include "ModifiedDocument.h"
 #include "ProgramLanguageSource.h"
+#include "ResourceText.h"
 #include "SizeText.h"
 #include "StatusBar.h"
 #include "UiSeams.h"
@@ -27,19 +28,6 @@ constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, 311, 312, 400, 401};
 
 SaveAsPrompt g_saveAsPrompt = nullptr;
 
-std::string LoadText(UINT id) {
-    char text[512] = {};
-    ::LoadStringA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), id, text, sizeof(text));
-    return text;
-}
-
-std::string FormatText(UINT id, const char* argument) {
-    const std::string format = LoadText(id);
-    std::string out(format.size() + std::strlen(argument) + 1, '\0');
-    const int n = std::snprintf(out.data(), out.size(), format.c_str(), argument);
-    out.resize(n > 0 ? (size_t)n : 0);
-    return out;
-}
 
 uint32_t EditorMask() { return g_appSettings ? g_appSettings->EditorMask : 0; }
 
@@ -94,7 +82,7 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
         m_editor->SetLanguageSource(&ProgramLanguageSource());
         m_viewWindow = m_editor->Create(m_hWnd, rect, kViewStyle);
         if (m_viewWindow) {
-            m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions(), ShowMessageBox);
+            m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions());
             m_editor->SetHooks(m_searchHooks.get());
             ::SetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE,
                                 ::GetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
@@ -173,9 +161,7 @@ bool CDocumentFrame::WriteTo(const char* path) {
     if (m_hex) saved = m_hex->Save(path);
     else if (m_editor) saved = m_editor->SaveFile(path);
     if (!saved) {
-        char text[MAX_PATH + 64];
-        std::snprintf(text, sizeof(text), "Could not save file \"%s\".", path);
-        ShowMessageBox(m_hWnd, text, "ERROR", MB_OK | MB_ICONERROR);
+        ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
     }
     return saved;
 }
@@ -240,8 +226,8 @@ void CDocumentFrame::SetDiskChanged(bool changed) {
 
 bool CDocumentFrame::QuerySave() {
     if (!IsModified()) return true;
-    const std::string text = FormatText(IDS_SAVE_CHANGES, m_title);
-    switch (ShowMessageBox(m_hWnd, text.c_str(), "Tarnwick", MB_YESNOCANCEL | MB_ICONWARNING)) {
+    const std::string text = FormatText(IDS_SAVE_CHANGES, {m_title});
+    switch (ShowMessage(m_hWnd, text, MB_YESNOCANCEL | MB_ICONWARNING)) {
     case IDYES: return Save();
     case IDNO: return true;
     default: return false;
@@ -255,8 +241,8 @@ bool CDocumentFrame::CheckFile(bool quiet) {
     if (quiet) return true;
     if (FileExists(m_path)) {
         m_checking = true;
-        const std::string text = FormatText(IDS_FILE_CHANGED_RELOAD, m_path);
-        const int answer = ShowMessageBox(m_hWnd, text.c_str(), "Tarnwick", MB_YESNO | MB_ICONQUESTION);
+        const std::string text = FormatText(IDS_FILE_CHANGED_RELOAD, {m_path});
+        const int answer = ShowMessage(m_hWnd, text, MB_YESNO | MB_ICONQUESTION);
         m_checking = false;
         if (answer == IDYES && ReloadView()) {
             m_stamp = GetFileStamp(m_path);
@@ -267,7 +253,7 @@ bool CDocumentFrame::CheckFile(bool quiet) {
             SetDiskChanged(true);
         }
     } else {
-        m_owner.SetStatusMessage(FormatText(IDS_FILE_VANISHED, m_path).c_str());
+        m_owner.SetStatusMessage(FormatText(IDS_FILE_VANISHED, {m_path}).c_str());
         SetDiskChanged(true);
     }
     return true;
@@ -313,8 +299,7 @@ LRESULT CDocumentFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
 LRESULT CDocumentFrame::OnToolTipText(int, NMHDR* header, bool&) {
     auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(header);
     if (tip->pszText && tip->cchTextMax > 0)
-        ::LoadStringA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), (UINT)tip->iItem, tip->pszText,
-                      tip->cchTextMax);
+        ::lstrcpynA(tip->pszText, LoadText((UINT)tip->iItem).c_str(), tip->cchTextMax);
     return 0;
 }
 

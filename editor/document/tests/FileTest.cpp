@@ -5,6 +5,7 @@
 
 #include "OpenForRead.h"
 #include "ReplacingFile.h"
+#include "ResourceText.h"
 #include "TempFolder.h"
 #include "TextStreams.h"
 #include "resource.h"
@@ -179,9 +180,9 @@ TEST(OpenForRead, MissingFileShowsTheFailureBox) {
     UniqueHandle file = OpenForRead(path.c_str(), nullptr, false);
     EXPECT_FALSE(file);
 
-    char format[256];
-    ASSERT_GT(::LoadStringA(::GetModuleHandleA(nullptr), IDS_OPEN_FILE_FAILED, format, sizeof(format)), 0);
-    EXPECT_EQ("Tarnwick|" + OpenFailureText(format, path.c_str(), ERROR_FILE_NOT_FOUND), BoxCatcher::Text());
+    const std::string format = LoadText(IDS_OPEN_FILE_FAILED);
+    ASSERT_FALSE(format.empty());
+    EXPECT_EQ("Tarnwick|" + OpenFailureText(format.c_str(), path.c_str(), ERROR_FILE_NOT_FOUND), BoxCatcher::Text());
 }
 
 TEST(OpenForRead, FailureTextNamesPathAndSystemReason) {

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "FindReplace.h"
+#include "MessageBoxRecorder.h"
+#include "UiSeams.h"
 #include "ViewFixture.h"
 
 namespace {
@@ -20,7 +22,6 @@ double Now() {
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-int Quiet(HWND, const char*, const char*, UINT) { return IDOK; }
 
 }  // namespace
 
@@ -33,7 +34,8 @@ int main(int argc, char** argv) {
     while (text.size() < kTextSize) text += line;
 
     ViewWindow w;
-    CViewSearch search(*w.view, Quiet);
+    const MessageBoxRecorder quiet(SetMessageBoxHook);  // notices answered, not shown
+    CViewSearch search(*w.view);
     const struct {
         const char* name;
         uint32_t mask;

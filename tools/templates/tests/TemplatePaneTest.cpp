@@ -13,6 +13,7 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
+#include "ResourceText.h"
 #include "TemplatePane.h"
 #include "UiSeams.h"
 #include "db_fixture.h"
@@ -27,12 +28,6 @@ FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
 using Texts = std::vector<std::string>;
 
 void Pump() { PumpFrameMessages(); }
-
-std::string LoadText(UINT id) {
-    char text[256] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof(text));
-    return text;
-}
 
 std::string ItemText(HWND dialog, int id) {
     char text[2048] = {};
