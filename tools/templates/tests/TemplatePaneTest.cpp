@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "AppSettings.h"
+#include "DocumentFrame.h"
+#include "EditorView.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -61,6 +63,19 @@ struct AnsweredBoxes {
     }
 };
 
+// 255 numbered lines, the last with the caret marker: 1023 characters
+// that, indented, expand past one 4096-byte block.
+std::string LongContent() {
+    std::string content;
+    for (int i = 1; i <= 255; ++i) {
+        char line[8];
+        snprintf(line, sizeof(line), "%03d\n", i);
+        content += line;
+    }
+    content.back() = '|';
+    return content;
+}
+
 class TemplatePaneTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -70,7 +85,12 @@ protected:
                                   "CREATE TABLE Alpha" + columns + "; CREATE TABLE Beta" + columns +
                                       "; CREATE TABLE [My Snippets]" + columns +
                                       "; INSERT INTO Alpha VALUES('first','1'),('say \"hi\"','hi \"there\"');"
-                                      "INSERT INTO Beta VALUES('b','B');");
+                                      "INSERT INTO Beta VALUES('b','B');"
+                                      "CREATE TABLE Code" + columns + ";"
+                                      "INSERT INTO Code VALUES('call', 'call(|);' || char(13, 10) || 'next($(USER));'),"
+                                      "('plain', 'alpha' || char(10) || 'beta'),"
+                                      "('han', '中|文'),"
+                                      "('long', '" + LongContent() + "');");
         g_appSettings->WriteString(ini::kUser, ini::kUserTemplate, "");
         g_appSettings->EditorMask = 0;
         m_frame = std::make_unique<CMainFrame>();
@@ -133,11 +153,38 @@ protected:
     void Command(UINT id) { ::SendMessageA(Pane(), WM_COMMAND, id, 0); }
     static std::string Stored(const std::string& utf8Sql) { return dovari_test::QueryText(DatabasePath(), utf8Sql); }
 
+    // An untitled document holding text, the caret at caret; tabs of
+    // width 4 and LF line ends.
+    CEditorView& NewDocument(const std::string& text, int caret) {
+        CDocumentFrame* document = m_frame->CreateDocumentFrame(nullptr, false);
+        EXPECT_TRUE(document && document->GetEditor());
+        Pump();
+        CEditorView& view = *document->GetEditor();
+        view.Send(SCI_SETCODEPAGE, 936);
+        view.Send(SCI_SETUSETABS, 1);
+        view.Send(SCI_SETTABWIDTH, 4);
+        view.Send(SCI_SETEOLMODE, SC_EOL_LF);
+        view.Component().ReplaceAll(text);
+        view.Send(SCI_EMPTYUNDOBUFFER);
+        view.Send(SCI_GOTOPOS, static_cast<uptr_t>(caret));
+        return view;
+    }
+    // Picks a template of the Code category with a double click.
+    void Insert(const std::string& name) {
+        ChooseCategory("Code");
+        SelectName(name);
+        ::SendMessageA(Pane(), WM_COMMAND, MAKEWPARAM(CTemplatePane::kListId, LBN_DBLCLK),
+                       reinterpret_cast<LPARAM>(Pane().List()));
+        Pump();
+    }
+    static std::string Text(CEditorView& view) { return view.Component().GetText(); }
+    static int Caret(CEditorView& view) { return static_cast<int>(view.Send(SCI_GETCURRENTPOS)); }
+
     std::unique_ptr<CMainFrame> m_frame;
 };
 
 TEST_F(TemplatePaneTest, ListsTheCategoriesAndChoosesTheRememberedOne) {
-    EXPECT_EQ(Categories(), (Texts{"Alpha", "Beta", "My Snippets"}));
+    EXPECT_EQ(Categories(), (Texts{"Alpha", "Beta", "Code", "My Snippets"}));
     EXPECT_EQ(Category(), "Alpha");
     EXPECT_EQ(Names(), (Texts{"first", "say \"hi\""}));
 
@@ -272,6 +319,72 @@ TEST_F(TemplatePaneTest, TheShippedDatabaseHasItsCategories) {
     EXPECT_EQ(Categories(), (Texts{"C++", "HTML", "Python", "\xB3\xA3\xD3\xC3"}));
     EXPECT_EQ(Category(), "C++");
     EXPECT_FALSE(Names().empty());
+}
+
+TEST_F(TemplatePaneTest, InsertingReindentsExpandsAndPutsTheCaretAtTheMarker) {
+    g_appSettings->WriteString(ini::kUser, ini::kUserName, "Tester");
+    CEditorView& view = NewDocument("        \nend", 8);  // 8 columns of blanks
+    Insert("call");
+    EXPECT_EQ(Text(view), "        call();\n\t\tnext(Tester);\nend");
+    EXPECT_EQ(Caret(view), 13);  // between the parentheses
+    EXPECT_EQ(::GetFocus(), view.Window());
+
+    // Without a marker the caret stays at the start; Enter inserts too.
+    view.Component().ReplaceAll("x");
+    view.Send(SCI_GOTOPOS, 1);
+    ChooseCategory("Code");
+    SelectName("plain");
+    ::SendMessageA(Pane(), WM_VKEYTOITEM, MAKEWPARAM(VK_RETURN, 0), reinterpret_cast<LPARAM>(Pane().List()));
+    EXPECT_EQ(Text(view), "xalpha\nbeta");
+    EXPECT_EQ(Caret(view), 1);
+}
+
+TEST_F(TemplatePaneTest, ATemplateReplacesTheSelectionAndOneUndoRestoresIt) {
+    CEditorView& view = NewDocument("keep SELECTED keep", 0);
+    view.Send(SCI_SETSEL, 5, 13);
+    Insert("plain");
+    EXPECT_EQ(Text(view), "keep alpha\nbeta keep");
+    EXPECT_EQ(Caret(view), 5);
+    view.Send(SCI_UNDO);
+    EXPECT_EQ(Text(view), "keep SELECTED keep");
+    EXPECT_FALSE(view.Send(SCI_CANUNDO));
+}
+
+TEST_F(TemplatePaneTest, ATemplateOverTwoBlocksKeepsItsOrder) {
+    // 20 columns without tabs: every line after the first gets 20 blanks.
+    CEditorView& view = NewDocument(std::string(20, ' '), 20);
+    view.Send(SCI_SETUSETABS, 0);
+    Insert("long");
+    std::string expected(20, ' ');
+    for (int i = 1; i <= 255; ++i) {
+        char line[8];
+        snprintf(line, sizeof(line), "%03d", i);
+        if (i > 1) expected += "\n" + std::string(20, ' ');
+        expected += line;
+    }
+    const std::string text = Text(view);
+    ASSERT_GT(text.size(), 4096u);
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(Caret(view), static_cast<int>(expected.size()));  // where the last line's marker was
+    view.Send(SCI_UNDO);
+    EXPECT_EQ(Text(view), std::string(20, ' '));
+}
+
+TEST_F(TemplatePaneTest, ADoubleByteTextGoesIntoAUnicodeDocumentConverted) {
+    CEditorView& view = NewDocument("", 0);
+    view.Send(SCI_SETCODEPAGE, SC_CP_UTF8);
+    Insert("han");
+    EXPECT_EQ(Text(view), "\xE4\xB8\xAD\xE6\x96\x87");  // 中文 in UTF-8
+    EXPECT_EQ(Caret(view), 3);
+    CEditorView& ansi = NewDocument("", 0);
+    Insert("han");
+    EXPECT_EQ(Text(ansi), "\xD6\xD0\xCE\xC4");  // and as it is in code page 936
+    EXPECT_EQ(Caret(ansi), 2);
+}
+
+TEST_F(TemplatePaneTest, WithoutADocumentNothingIsInserted) {
+    Insert("call");  // no document: nothing happens, nothing breaks
+    EXPECT_EQ(m_frame->GetActiveMdiChild(), nullptr);
 }
 
 }  // namespace
