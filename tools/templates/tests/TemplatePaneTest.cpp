@@ -16,6 +16,7 @@
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
 #include "TemplatePane.h"
+#include "MessageBoxRecorder.h"
 #include "UiSeams.h"
 #include "db_fixture.h"
 #include "support.h"
@@ -41,27 +42,6 @@ std::string ItemText(HWND dialog, int id) {
     ::GetDlgItemTextA(dialog, id, text, sizeof(text));
     return text;
 }
-
-// Message boxes answered with a chosen button; their texts and captions kept.
-struct AnsweredBoxes {
-    explicit AnsweredBoxes(int answer) {
-        Answer() = answer;
-        Seen().clear();
-        SetMessageBoxHook([](HWND, const char* text, const char* caption, UINT) {
-            Seen().push_back(std::string(caption) + "|" + text);
-            return Answer();
-        });
-    }
-    ~AnsweredBoxes() { SetMessageBoxHook(nullptr); }
-    static int& Answer() {
-        static int answer = IDOK;
-        return answer;
-    }
-    static Texts& Seen() {
-        static Texts seen;
-        return seen;
-    }
-};
 
 // 255 numbered lines, the last with the caret marker: 1023 characters
 // that, indented, expand past one 4096-byte block.
@@ -222,7 +202,7 @@ TEST_F(TemplatePaneTest, AMissingDatabaseLeavesThePaneEmpty) {
 }
 
 TEST_F(TemplatePaneTest, AddingAsksForANameAndStoresTheTemplate) {
-    AnsweredBoxes boxes(IDOK);
+    RecordedMessageBoxes boxes;
     ChooseCategory("My Snippets");
     EXPECT_TRUE(Pane().CanAdd());
     EXPECT_FALSE(Pane().CanEditOrDelete());
@@ -246,7 +226,10 @@ TEST_F(TemplatePaneTest, AddingAsksForANameAndStoresTheTemplate) {
     EXPECT_EQ(nameLimit, 29);
     EXPECT_EQ(contentLimit, 1023);
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(AnsweredBoxes::Seen(), Texts{"Tarnwick|" + LoadText(IDS_TEMPLATE_NAME_EMPTY)});
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, LoadText(IDS_TEMPLATE_NAME_EMPTY));
+    EXPECT_EQ(boxes.boxes[0].caption, "Tarnwick");
+    EXPECT_EQ(boxes.boxes[0].flags, static_cast<UINT>(MB_OK));
     EXPECT_EQ(Names(), Texts{"a\"b"});
     EXPECT_EQ(Stored("SELECT Content FROM [My Snippets] WHERE Name='a\"b'"), "first line \"q\"\r\n\tsecond 'line'");
 }
@@ -282,23 +265,26 @@ TEST_F(TemplatePaneTest, EditingLoadsTheRowAndARenameChangesIt) {
 TEST_F(TemplatePaneTest, DeletingAsksFirstAndRemovesOnlyThatRow) {
     SelectName("say \"hi\"");
     {
-        AnsweredBoxes boxes(IDNO);
+        MessageBoxRecorder no(SetMessageBoxHook, IDNO);
         Command(ID_TEMPLATE_DELETE);
-        ASSERT_EQ(AnsweredBoxes::Seen().size(), 1u);
+        ASSERT_EQ(no.boxes.size(), 1u);
         EXPECT_EQ(Names(), (Texts{"first", "say \"hi\""}));
     }
     char question[256];
     snprintf(question, sizeof(question), LoadText(IDS_TEMPLATE_DELETE_ASK).c_str(), "say \"hi\"");
-    AnsweredBoxes boxes(IDYES);
+    MessageBoxRecorder yes(SetMessageBoxHook, IDYES);
     Command(ID_TEMPLATE_DELETE);
-    EXPECT_EQ(AnsweredBoxes::Seen(), Texts{std::string("Tarnwick|") + question});
+    ASSERT_EQ(yes.boxes.size(), 1u);
+    EXPECT_EQ(yes.boxes[0].text, question);
+    EXPECT_EQ(yes.boxes[0].caption, "Tarnwick");
+    EXPECT_EQ(yes.boxes[0].flags, static_cast<UINT>(MB_ICONQUESTION | MB_YESNO));
     EXPECT_EQ(Names(), Texts{"first"});
     EXPECT_EQ(Stored("SELECT count(*) FROM Alpha"), "1");
 
     // With no name picked there is nothing to delete and nothing is asked.
     ::SendMessageA(Pane().List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     Command(ID_TEMPLATE_DELETE);
-    EXPECT_EQ(AnsweredBoxes::Seen().size(), 1u);
+    EXPECT_EQ(yes.boxes.size(), 1u);
 }
 
 TEST_F(TemplatePaneTest, ClosingRemembersTheCategory) {
