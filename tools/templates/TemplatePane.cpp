@@ -34,9 +34,9 @@ int FontHeight(HFONT font) {
 // ---- the name list ---------------------------------------------------------------
 
 LRESULT CTemplateNameList::OnRightButtonDown(UINT, WPARAM, LPARAM lParam, bool&) {
+    // The nearest item, also below the last one.
     const LRESULT hit = ::SendMessageA(m_hWnd, LB_ITEMFROMPOINT, 0, lParam);
-    if (HIWORD(hit) == 0 || ::SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0) > 0)
-        ::SendMessageA(m_hWnd, LB_SETCURSEL, LOWORD(hit), 0);
+    if (::SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0) > 0) ::SendMessageA(m_hWnd, LB_SETCURSEL, LOWORD(hit), 0);
     const HWND pane = GetParent();
     CTemplatePane* owner = m_pane;
     const HMENU menu = ::LoadMenuA(Program(), MAKEINTRESOURCEA(IDR_MENU_TEMPLATES));

@@ -287,6 +287,58 @@ TEST_F(TemplatePaneTest, DeletingAsksFirstAndRemovesOnlyThatRow) {
     EXPECT_EQ(yes.boxes.size(), 1u);
 }
 
+// The states of the template menu's commands while it is open after a
+// right click at the list point; the menu is closed again at once.
+struct OpenedMenu {
+    bool shown = false;
+    UINT add = 0, edit = 0, remove = 0;
+};
+
+OpenedMenu RightClick(HWND list, POINT at) {
+    static OpenedMenu* seen = nullptr;
+    OpenedMenu menu;
+    seen = &menu;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND popup = ::FindWindowA("#32768", nullptr);
+        if (!seen || !popup || !::IsWindowVisible(popup)) return;
+        const HMENU shown = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
+        seen->shown = shown != nullptr;
+        const UINT grey = MF_GRAYED | MF_DISABLED;
+        seen->add = ::GetMenuState(shown, ID_TEMPLATE_ADD, MF_BYCOMMAND) & grey;
+        seen->edit = ::GetMenuState(shown, ID_TEMPLATE_EDIT, MF_BYCOMMAND) & grey;
+        seen->remove = ::GetMenuState(shown, ID_TEMPLATE_DELETE, MF_BYCOMMAND) & grey;
+        seen = nullptr;
+        ::EndMenu();
+    });
+    ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+    ::KillTimer(nullptr, timer);
+    seen = nullptr;
+    return menu;
+}
+
+TEST_F(TemplatePaneTest, ARightClickPicksTheNearestNameAndOffersOnlyWhatItCanDo) {
+    RECT second{};
+    ::SendMessageA(Pane().List(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    const OpenedMenu onName = RightClick(Pane().List(), POINT{second.left + 2, (second.top + second.bottom) / 2});
+    EXPECT_EQ(::SendMessageA(Pane().List(), LB_GETCURSEL, 0, 0), 1);
+    ASSERT_TRUE(onName.shown);
+    EXPECT_EQ(onName.add | onName.edit | onName.remove, 0u);
+
+    // Below the last name the nearest one is taken.
+    RECT client{};
+    ::GetClientRect(Pane().List(), &client);
+    ::SendMessageA(Pane().List(), LB_SETCURSEL, 0, 0);
+    RightClick(Pane().List(), POINT{2, client.bottom - 2});
+    EXPECT_EQ(::SendMessageA(Pane().List(), LB_GETCURSEL, 0, 0), 1);
+
+    ChooseCategory("My Snippets");
+    const OpenedMenu empty = RightClick(Pane().List(), POINT{2, 2});
+    ASSERT_TRUE(empty.shown);
+    EXPECT_EQ(empty.add, 0u);
+    EXPECT_NE(empty.edit, 0u);
+    EXPECT_NE(empty.remove, 0u);
+}
+
 TEST_F(TemplatePaneTest, ClosingRemembersTheCategory) {
     ChooseCategory("My Snippets");
     m_frame->DestroyWindow();
