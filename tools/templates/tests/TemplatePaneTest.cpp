@@ -209,12 +209,19 @@ TEST_F(TemplatePaneTest, AddingAsksForANameAndStoresTheTemplate) {
     std::string caption;
     bool stayedOpen = false;
     int nameLimit = 0, contentLimit = 0;
+    std::string typedName;
     DriveNextDialog([&](HWND dialog) {
         char text[64] = {};
         ::GetWindowTextA(dialog, text, sizeof(text));
         caption = text;
         nameLimit = static_cast<int>(::SendDlgItemMessageA(dialog, IDC_TEMPLATE_NAME, EM_GETLIMITTEXT, 0, 0));
         contentLimit = static_cast<int>(::SendDlgItemMessageA(dialog, IDC_TEMPLATE_CONTENT, EM_GETLIMITTEXT, 0, 0));
+        // Typed, a name stops at 29 characters, double-byte ones too.
+        std::string han;
+        for (int i = 0; i < 30; ++i) han += "\xD6\xD0";
+        ::SendDlgItemMessageA(dialog, IDC_TEMPLATE_NAME, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(han.c_str()));
+        typedName = ItemText(dialog, IDC_TEMPLATE_NAME);
+        ::SetDlgItemTextA(dialog, IDC_TEMPLATE_NAME, "");
         ::SetDlgItemTextA(dialog, IDC_TEMPLATE_CONTENT, "first line \"q\"\r\n\tsecond 'line'");
         ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);  // no name yet
         stayedOpen = ::IsWindow(dialog) && ::IsWindowVisible(dialog);
@@ -225,6 +232,7 @@ TEST_F(TemplatePaneTest, AddingAsksForANameAndStoresTheTemplate) {
     EXPECT_EQ(caption, LoadText(IDS_TEMPLATE_ADD_CAPTION));
     EXPECT_EQ(nameLimit, 29);
     EXPECT_EQ(contentLimit, 1023);
+    EXPECT_EQ(typedName.size(), 58u);
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, LoadText(IDS_TEMPLATE_NAME_EMPTY));
