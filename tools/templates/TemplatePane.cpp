@@ -71,11 +71,11 @@ LRESULT CTemplatePane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     // The dropped list shows about twelve lines.
-    const int dropped = 8 * (12 * FontHeight(font) / 8);
+    m_droppedHeight = 8 * (12 * FontHeight(font) / 8);
     RECT client{};
     GetClientRect(&client);
     m_combo = ::CreateWindowExA(0, "COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
-                                client.right, dropped, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)),
+                                client.right, m_droppedHeight, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)),
                                 Program(), nullptr);
     const HWND list = ::CreateWindowExA(
         WS_EX_CLIENTEDGE, "LISTBOX", nullptr,
@@ -105,7 +105,8 @@ LRESULT CTemplatePane::OnSize(UINT, WPARAM wParam, LPARAM lParam, bool& handled)
     handled = false;
     if (wParam == SIZE_MINIMIZED || !m_combo) return 0;
     const int width = LOWORD(lParam), height = HIWORD(lParam);
-    ::SetWindowPos(m_combo, nullptr, 0, 0, width, m_comboHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A combo's window height is that of its dropped list.
+    ::SetWindowPos(m_combo, nullptr, 0, 0, width, m_droppedHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     const int below = height > m_comboHeight ? height - m_comboHeight : 0;
     ::SetWindowPos(List(), nullptr, 0, m_comboHeight, width, below, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;

@@ -95,6 +95,7 @@ private:
     std::string m_path;
     HWND m_combo = nullptr;
     CTemplateNameList m_list;
-    int m_comboHeight = 0;
+    int m_comboHeight = 0;    // closed, for the layout
+    int m_droppedHeight = 0;  // with its list dropped
     HICON m_icon = nullptr;
 };

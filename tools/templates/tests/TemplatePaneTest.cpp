@@ -347,6 +347,26 @@ TEST_F(TemplatePaneTest, ARightClickPicksTheNearestNameAndOffersOnlyWhatItCanDo)
     EXPECT_NE(empty.remove, 0u);
 }
 
+TEST_F(TemplatePaneTest, TheComboSitsOnTopAndTheListFillsTheRest) {
+    ::SetWindowPos(Pane(), nullptr, 0, 0, 180, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    RECT client{}, combo{}, list{}, dropped{};
+    ::GetClientRect(Pane(), &client);
+    ::GetWindowRect(Pane().Combo(), &combo);
+    ::GetWindowRect(Pane().List(), &list);
+    ::SendMessageA(Pane().Combo(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    ::MapWindowPoints(nullptr, Pane(), reinterpret_cast<POINT*>(&combo), 2);
+    ::MapWindowPoints(nullptr, Pane(), reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(combo.left, 0);
+    EXPECT_EQ(combo.top, 0);
+    EXPECT_EQ(combo.right, client.right);
+    EXPECT_EQ(list.top, combo.bottom);
+    EXPECT_EQ(list.right, client.right);
+    EXPECT_EQ(list.bottom, client.bottom);
+    // Room for about twelve categories when it drops.
+    EXPECT_GT(dropped.bottom - dropped.top, 8 * (combo.bottom - combo.top) / 2);
+}
+
 TEST_F(TemplatePaneTest, ClosingRemembersTheCategory) {
     ChooseCategory("My Snippets");
     m_frame->DestroyWindow();
