@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "AppSettings.h"
+#include "EditorView.h"
 #include "TemplateDatabase.h"
 #include "TemplateEditDialog.h"
 #include "TemplateSql.h"
@@ -37,22 +38,18 @@ LRESULT CTemplateNameList::OnRightButtonDown(UINT, WPARAM, LPARAM lParam, bool&)
     // The nearest item, also below the last one.
     const LRESULT hit = ::SendMessageA(m_hWnd, LB_ITEMFROMPOINT, 0, lParam);
     if (::SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0) > 0) ::SendMessageA(m_hWnd, LB_SETCURSEL, LOWORD(hit), 0);
-    const HWND pane = GetParent();
-    CTemplatePane* owner = m_pane;
-    const HMENU menu = ::LoadMenuA(Program(), MAKEINTRESOURCEA(IDR_MENU_TEMPLATES));
-    if (!menu) return 0;
-    const HMENU popup = ::GetSubMenu(menu, 0);
-    if (owner) {
-        const UINT add = owner->CanAdd() ? MF_ENABLED : MF_GRAYED;
-        const UINT change = owner->CanEditOrDelete() ? MF_ENABLED : MF_GRAYED;
-        ::EnableMenuItem(popup, ID_TEMPLATE_ADD, MF_BYCOMMAND | add);
-        ::EnableMenuItem(popup, ID_TEMPLATE_EDIT, MF_BYCOMMAND | change);
-        ::EnableMenuItem(popup, ID_TEMPLATE_DELETE, MF_BYCOMMAND | change);
-    }
+    const CContextMenu menu(::LoadMenuA(Program(), MAKEINTRESOURCEA(IDR_MENU_TEMPLATES)));
+    const HMENU popup = menu.Popup();
+    if (!popup || !m_pane) return 0;
+    const UINT add = m_pane->CanAdd() ? MF_ENABLED : MF_GRAYED;
+    const UINT change = m_pane->CanEditOrDelete() ? MF_ENABLED : MF_GRAYED;
+    ::EnableMenuItem(popup, ID_TEMPLATE_ADD, MF_BYCOMMAND | add);
+    ::EnableMenuItem(popup, ID_TEMPLATE_EDIT, MF_BYCOMMAND | change);
+    ::EnableMenuItem(popup, ID_TEMPLATE_DELETE, MF_BYCOMMAND | change);
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     ::ClientToScreen(m_hWnd, &at);
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, pane, nullptr);
-    ::DestroyMenu(menu);
+    // The commands go to the pane.
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_pane->m_hWnd, nullptr);
     return 0;
 }
 
