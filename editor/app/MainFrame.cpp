@@ -130,6 +130,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     SetAutoHideBars(std::make_unique<CAutoHideManager>());
     InitDocking(4, &m_mdiClient);
     CreateFindResultsPanes();
+    CreateTemplatePane();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);

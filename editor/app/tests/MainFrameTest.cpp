@@ -34,17 +34,7 @@
 
 namespace {
 
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(1);
-    }
-}
+void Pump() { PumpMessages(3, 1); }
 
 // A window that counts the messages it gets.
 class CRecorder : public CMsgWindow {
@@ -169,16 +159,9 @@ FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
 
 struct Recorded {
-    std::string text, caption, target;
-    int boxes = 0, opens = 0;
+    std::string target;
+    int opens = 0;
 } g_recorded;
-
-int RecordMessageBox(HWND, const char* text, const char* caption, UINT) {
-    ++g_recorded.boxes;
-    g_recorded.text = text;
-    g_recorded.caption = caption;
-    return IDOK;
-}
 
 void RecordShellOpen(HWND, const char* target, int) {
     ++g_recorded.opens;
@@ -193,7 +176,6 @@ class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
         g_recorded = Recorded();
-        SetMessageBoxHook(RecordMessageBox);
         SetShellOpenHook(RecordShellOpen);
         g_appSettings->EditorMask = 0;
         ASSERT_TRUE(frame.CreateMainWindow());
@@ -204,7 +186,6 @@ protected:
         frame.DestroyWindow();
         Pump();
         g_mainFrame = nullptr;
-        SetMessageBoxHook(nullptr);
         SetShellOpenHook(nullptr);
         ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, IniPath().c_str());
         ::DeleteFileA(IniPath().c_str());
@@ -232,6 +213,7 @@ protected:
     }
 
     std::vector<std::unique_ptr<CSpyDocument>> documents;  // outlive the frame's windows
+    RecordedMessageBoxes m_boxes;
     CRecordingFrame frame;
 };
 
@@ -682,15 +664,15 @@ TEST_F(MainFrameTest, WebLinksOpenThroughTheShell) {
 
 TEST_F(MainFrameTest, ContextHelpWithoutAViewerSaysSo) {
     Command(ID_SEARCH_HELP);
-    EXPECT_EQ(0, g_recorded.boxes) << "nothing without a document";
+    EXPECT_TRUE(m_boxes.boxes.empty()) << "nothing without a document";
     AddDocument("C:\\doc.bin", DocumentKind::Hex);
     Command(ID_SEARCH_HELP);
-    EXPECT_EQ(0, g_recorded.boxes) << "nothing for the hex view";
+    EXPECT_TRUE(m_boxes.boxes.empty()) << "nothing for the hex view";
     AddDocument("C:\\a.c");
     Command(ID_SEARCH_HELP);
-    EXPECT_EQ(1, g_recorded.boxes);
-    EXPECT_EQ("Cannot register vshelp.dll", g_recorded.text);
-    EXPECT_EQ("", g_recorded.caption);
+    ASSERT_EQ(1u, m_boxes.boxes.size());
+    EXPECT_EQ("Cannot register vshelp.dll", m_boxes.boxes[0].text);
+    EXPECT_EQ("", m_boxes.boxes[0].caption);
 }
 
 TEST_F(MainFrameTest, ClientDoubleClickFollowsTheEditorMask) {
