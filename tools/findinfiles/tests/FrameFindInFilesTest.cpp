@@ -185,7 +185,11 @@ TEST_F(FrameFindInFilesTest, TheSecondPaneByItsBitAndThePaneCommands) {
     Pump();
     EXPECT_TRUE(ButtonEnabled(ID_SEARCH_FIND_IN_FILES));
 
+    // The two panes are tabs of one box, the first one shown.
     CFindResultsPane* second = m_frame->GetFindResultsPane(true);
+    ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS2, 0);
+    Pump();
+    EXPECT_TRUE(second->IsPaneVisible()) << "the tab behind comes forward";
     ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS2, 0);
     Pump();
     EXPECT_FALSE(second->IsPaneVisible()) << "the command hides a visible pane";
@@ -198,6 +202,9 @@ TEST_F(FrameFindInFilesTest, TheSecondPaneByItsBitAndThePaneCommands) {
     EXPECT_TRUE(Lines(false).empty());
     EXPECT_EQ(g_appSettings->search.SearchMask & kSearchSecondPane, kSearchSecondPane);
 
+    ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS1, 0);
+    Pump();
+    EXPECT_TRUE(m_frame->GetFindResultsPane(false)->IsPaneVisible()) << "forward again, in front of the second";
     ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS1, 0);
     Pump();
     EXPECT_FALSE(m_frame->GetFindResultsPane(false)->IsPaneVisible());

@@ -6,6 +6,34 @@
 
 namespace {
 
+// Real mouse input, one event per tick of a thread timer, so that it goes on
+// inside the modal loops (they dispatch WM_TIMER).
+struct GestureScript {
+    std::vector<INPUT> events;
+    size_t next = 0;
+    bool done = false;
+};
+GestureScript* g_script = nullptr;
+
+INPUT MouseAt(POINT p, DWORD buttons = 0) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = ::MulDiv(p.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = ::MulDiv(p.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons;
+    return in;
+}
+
+void CALLBACK NextGestureEvent(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!g_script) return;
+    if (g_script->next < g_script->events.size()) {
+        ::SendInput(1, &g_script->events[g_script->next++], sizeof(INPUT));
+    } else {
+        ::KillTimer(nullptr, timer);
+        g_script->done = true;
+    }
+}
+
 class TabDockingBoxTest : public PaneFixture {
 protected:
     void TearDown() override {
@@ -112,6 +140,37 @@ TEST_F(TabDockingBoxTest, ADropOnACaptionMakesABoxWhoseTabsSwitchThePanes) {
     EXPECT_TRUE(::IsWindowVisible(a.m_hWnd));
     EXPECT_FALSE(::IsWindowVisible(b.m_hWnd));
     EXPECT_EQ(box->GetWindowText(), "Find 1");
+}
+
+TEST_F(TabDockingBoxTest, ARealDragOntoACaptionMakesABox) {
+    CTestDockPane& a = NewDockPane("first");
+    CTestDockPane& b = NewDockPane("second");
+    ASSERT_TRUE(DockAt(a, kSideBottom, 0, 150));
+    ASSERT_TRUE(DockAt(b, kSideLeft, 0, 200));
+    Seams().dragDetect = &::DragDetect;
+    ::SetForegroundWindow(Frame());
+    const POINT grab = ScreenAt(b.m_hWnd, 50, 8), drop = CaptionOf(a);
+    // The press and a first move past the drag distance go in before the
+    // press is handled, so that DragDetect sees both.
+    INPUT press[] = {MouseAt(grab), MouseAt(grab, MOUSEEVENTF_LEFTDOWN), MouseAt({grab.x + 12, grab.y + 12})};
+    ::SendInput(3, press, sizeof(INPUT));
+    GestureScript script;
+    for (int i = 1; i <= 5; ++i)
+        script.events.push_back(MouseAt({grab.x + (drop.x - grab.x) * i / 5, grab.y + (drop.y - grab.y) * i / 5}));
+    script.events.push_back(MouseAt(drop));
+    script.events.push_back(MouseAt(drop, MOUSEEVENTF_LEFTUP));
+    g_script = &script;
+    ::SetTimer(nullptr, 0, 25, NextGestureEvent);
+    for (int i = 0; i < 80 && !(script.done && !::GetCapture()); ++i) PumpMessagesFor(25);
+    g_script = nullptr;
+    PumpMessages();
+    ParkCursor();
+    EXPECT_TRUE(script.done);
+    EXPECT_FALSE(watchdog.Fired());
+    CTabDockingBox* box = CTabDockingBox::FromWindow(a.Container());
+    ASSERT_NE(box, nullptr) << "dropped on a's caption";
+    EXPECT_EQ(b.Container(), box->m_hWnd);
+    EXPECT_EQ(box->PaneCount(), 2);
 }
 
 TEST_F(TabDockingBoxTest, APlaceholderTabFollowsTheDragAndGoesWhenItLeaves) {
