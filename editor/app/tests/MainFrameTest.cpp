@@ -819,12 +819,15 @@ TEST_F(FrameDockingTest, TheFindResultsPanesAreTwoTabsOfOneBoxAtTheBottom) {
     ASSERT_EQ(box->PaneCount(), 2);
     EXPECT_EQ(box->PaneAt(0), ResultsPane(false).m_hWnd);
     EXPECT_EQ(box->ActivePane(), ResultsPane(false).m_hWnd) << "the first results pane shows";
-    RECT boxRect = RectIn(box->m_hWnd, frame.m_hWnd), status = RectIn(frame.StatusBar(), frame.m_hWnd);
-    RECT client{};
-    frame.GetClientRect(&client);
+    RECT boxRect = RectIn(box->m_hWnd, frame.m_hWnd), mdi = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
+    RECT status = RectIn(frame.StatusBar(), frame.m_hWnd);
     EXPECT_EQ(boxRect.bottom, status.top);
-    EXPECT_EQ(boxRect.left, 0);
-    EXPECT_EQ(boxRect.right, client.right) << "the box spans the bottom";
+    // Docked before the side panes, the box spans the frame's whole width
+    // under them and the documents.
+    EXPECT_EQ(boxRect.left, status.left);
+    EXPECT_EQ(boxRect.right, status.right) << "the box spans the bottom";
+    EXPECT_LE(boxRect.left, mdi.left);
+    EXPECT_GE(boxRect.right, mdi.right);
     // The second tab's command brings it forward in the box.
     Command(ID_PANE_FIND_RESULTS2);
     Pump();
