@@ -415,4 +415,37 @@ TEST_F(TabDockingBoxTest, ABoxDroppedOnABoxMovesItsTabsAcross) {
     EXPECT_FALSE(::IsWindow(firstWindow)) << "the empty box closed";
 }
 
+TEST_F(TabDockingBoxTest, ABoxDraggedByItsCaptionFloatsWithItsPanesAndDocksBack) {
+    CTestDockPane& a = NewDockPane("first");
+    CTestDockPane& b = NewDockPane("second");
+    CTabDockingBox* box = DockedBox(a, b);
+    ASSERT_NE(box, nullptr);
+    HWND boxWindow = box->m_hWnd;
+    const RECT docked = RectIn(boxWindow, Frame());
+    ASSERT_FALSE(box->Caption().Horizontal()) << "bottom slots stand windows side by side";
+    const POINT grab = ScreenAt(boxWindow, 8, 90);
+    ASSERT_EQ(::SendMessageA(boxWindow, WM_NCHITTEST, 0, MAKELPARAM(grab.x, grab.y)), HTCAPTION);
+    RECT frame = WindowOf(Frame());
+    const POINT empty{frame.right + 60, frame.top + 100};
+    PostMove(boxWindow, empty);
+    PostUp(boxWindow, empty);
+    ::SendMessageA(boxWindow, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(grab.x, grab.y));
+    PumpMessages();
+    EXPECT_FALSE(watchdog.Fired());
+    ASSERT_TRUE(::IsWindow(boxWindow));
+    EXPECT_TRUE(box->IsFloating());
+    EXPECT_TRUE(::IsWindowVisible(boxWindow));
+    EXPECT_NE(::GetWindowLongPtrA(boxWindow, GWL_STYLE) & WS_POPUP, 0);
+    EXPECT_EQ(box->PaneCount(), 2) << "the panes travel with the box";
+    EXPECT_EQ(a.Container(), boxWindow);
+    const RECT floating = WindowOf(boxWindow);
+    EXPECT_TRUE(::PtInRect(&floating, empty)) << "floats where it was let go";
+    EXPECT_GT(MdiRect().bottom, docked.top) << "its slot is gone";
+    // A double click on its caption docks it back where it was.
+    ::SendMessageA(boxWindow, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    PumpMessages();
+    EXPECT_FALSE(box->IsFloating());
+    EXPECT_EQ(RectIn(boxWindow, Frame()), docked);
+}
+
 }  // namespace
