@@ -68,6 +68,17 @@ protected:
         Drag(b, ScreenAt(b.m_hWnd, 50, 8), {CaptionOf(a)});
         return CTabDockingBox::FromWindow(a.Container());
     }
+    struct TwoInABox {
+        CTestDockPane& a;
+        CTestDockPane& b;
+        CTabDockingBox* box;
+    };
+    // Panes "first" and "second" in a box at the bottom.
+    TwoInABox BoxOfTwo() {
+        CTestDockPane& a = NewDockPane("first");
+        CTestDockPane& b = NewDockPane("second");
+        return {a, b, DockedBox(a, b)};
+    }
     static void SetControl(bool down) {
         BYTE keys[256] = {};
         ::GetKeyboardState(keys);
@@ -174,9 +185,7 @@ TEST_F(TabDockingBoxTest, ARealDragOntoACaptionMakesABox) {
 }
 
 TEST_F(TabDockingBoxTest, APlaceholderTabFollowsTheDragAndGoesWhenItLeaves) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     CTestDockPane& c = NewDockPane("third");
     ::SetWindowPos(c.m_hWnd, nullptr, 600, 50, 200, 150, SWP_NOZORDER | SWP_SHOWWINDOW);
@@ -229,9 +238,7 @@ TEST_F(TabDockingBoxTest, APlaceholderTabFollowsTheDragAndGoesWhenItLeaves) {
 }
 
 TEST_F(TabDockingBoxTest, ATabDraggedOutDocksAloneAndTheOtherTakesTheBoxsPlace) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd, slot = ::GetParent(boxWindow);
     const RECT boxRect = RectIn(boxWindow, Frame());
@@ -254,9 +261,7 @@ TEST_F(TabDockingBoxTest, ATabDraggedOutDocksAloneAndTheOtherTakesTheBoxsPlace) 
 
 TEST_F(TabDockingBoxTest, ATwoPaneBoxCollapsesIntoTheOtherPaneDockedOrFloating) {
     // Docked: the slot gets the remaining pane.
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd, slot = ::GetParent(boxWindow);
     ::SendMessageA(b.m_hWnd, WM_CLOSE, 0, 0);
@@ -289,9 +294,7 @@ TEST_F(TabDockingBoxTest, ATwoPaneBoxCollapsesIntoTheOtherPaneDockedOrFloating) 
 }
 
 TEST_F(TabDockingBoxTest, AStaleCollapseKeepsBothPanes) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd;
     // Out and back in before the posted collapse runs.
@@ -308,9 +311,7 @@ TEST_F(TabDockingBoxTest, AStaleCollapseKeepsBothPanes) {
 }
 
 TEST_F(TabDockingBoxTest, PlacementsInsideABoxNameTheOtherPaneOrTheBox) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     DockMessage r;
     ASSERT_TRUE(a.QueryPlacement(r));
@@ -340,9 +341,7 @@ TEST_F(TabDockingBoxTest, PlacementsInsideABoxNameTheOtherPaneOrTheBox) {
 }
 
 TEST_F(TabDockingBoxTest, ClosingABoxHidesItAndShowBringsItBack) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd;
     const RECT before = RectIn(boxWindow, Frame());
@@ -362,9 +361,7 @@ TEST_F(TabDockingBoxTest, ClosingABoxHidesItAndShowBringsItBack) {
 }
 
 TEST_F(TabDockingBoxTest, ThePinButtonSendsEveryPaneInOneRecord) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd;
     const RECT& pin = box->Caption().pin.rect;
@@ -416,9 +413,7 @@ TEST_F(TabDockingBoxTest, ABoxDroppedOnABoxMovesItsTabsAcross) {
 }
 
 TEST_F(TabDockingBoxTest, ABoxDraggedByItsCaptionFloatsWithItsPanesAndDocksBack) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd;
     const RECT docked = RectIn(boxWindow, Frame());
