@@ -259,6 +259,52 @@ TEST_F(TabDockingBoxTest, ATabDraggedOutDocksAloneAndTheOtherTakesTheBoxsPlace) 
     EXPECT_EQ(RectIn(b.m_hWnd, Frame()).left, 0) << "docked on the left";
 }
 
+// Once the pane's own drag loop holds the capture, a move to a point and
+// the release there are posted to it.
+struct PostedDrop {
+    HWND pane = nullptr;
+    POINT at{};
+    bool posted = false;
+};
+PostedDrop* g_drop = nullptr;
+
+void CALLBACK PostDropWhenDragging(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!g_drop || ::GetCapture() != g_drop->pane) return;
+    POINT client = g_drop->at;
+    ::ScreenToClient(g_drop->pane, &client);
+    ::PostMessageA(g_drop->pane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    ::PostMessageA(g_drop->pane, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    g_drop->posted = true;
+    ::KillTimer(nullptr, timer);
+}
+
+TEST_F(TabDockingBoxTest, ATabPulledOffTheStripStartsThePanesOwnDrag) {
+    auto [a, b, box] = BoxOfTwo();
+    ASSERT_NE(box, nullptr);
+    HWND boxWindow = box->m_hWnd, strip = box->Tabs().m_hWnd;
+    auto* tabs = dynamic_cast<CFlyingTabCtrl*>(CMsgWindow::FromHandle(strip));
+    ASSERT_NE(tabs, nullptr);
+    tabs->SetDragDetect([](HWND, POINT) -> BOOL { return TRUE; });
+    RECT tab{};
+    ASSERT_TRUE(tabs->GetItemRect(1, &tab));
+    const POINT press{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    // Off every tab, up into the pane: the strip's reorder loop lets go.
+    ::PostMessageA(strip, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x, (WORD)(short)-30));
+    PostedDrop drop{b.m_hWnd, {WindowOf(Frame()).left + 8, WindowOf(Frame()).top + 200}};
+    g_drop = &drop;
+    ::SetTimer(nullptr, 0, 20, PostDropWhenDragging);
+    ::SendMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+    for (int i = 0; i < 40 && (!drop.posted || ::GetCapture()); ++i) PumpMessagesFor(25);
+    g_drop = nullptr;
+    PumpMessages();
+    EXPECT_TRUE(drop.posted) << "the pane's drag began";
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_FALSE(::IsWindow(boxWindow)) << "the box collapsed into the other pane";
+    ASSERT_FALSE(b.IsFloating());
+    EXPECT_EQ(RectIn(b.m_hWnd, Frame()).left, 0) << "docked on the left";
+    EXPECT_TRUE(::IsWindowVisible(a.m_hWnd));
+}
+
 TEST_F(TabDockingBoxTest, ATwoPaneBoxCollapsesIntoTheOtherPaneDockedOrFloating) {
     // Docked: the slot gets the remaining pane.
     auto [a, b, box] = BoxOfTwo();
