@@ -1,5 +1,8 @@
 #include "OptionsPage.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -45,4 +48,24 @@ std::string COptionsPage::ReadText(int id, size_t maxBytes) const {
     std::vector<char> text(maxBytes, '\0');
     ::GetDlgItemTextA(m_hWnd, id, text.data(), (int)maxBytes);
     return text.data();
+}
+
+int COptionsPage::ReadNumberInRange(int id, int fallback, int low, int high) const {
+    return std::clamp(ReadNumber(id, fallback), low, high);
+}
+
+void COptionsPage::CheckBits(const BitControl* controls, size_t count, uint32_t word) const {
+    for (size_t i = 0; i < count; ++i) Check(controls[i].id, (word & controls[i].bit) != 0);
+}
+
+uint32_t COptionsPage::StoreBits(const BitControl* controls, size_t count, uint32_t word) const {
+    for (size_t i = 0; i < count; ++i) {
+        word &= ~controls[i].bit;
+        if (IsChecked(controls[i].id)) word |= controls[i].bit;
+    }
+    return word;
+}
+
+void COptionsPage::SetSpinRange(int id, int low, int high) const {
+    ::SendDlgItemMessageA(m_hWnd, id, UDM_SETRANGE32, (WPARAM)low, (LPARAM)high);
 }

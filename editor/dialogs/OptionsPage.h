@@ -5,12 +5,19 @@
 // through IOptionsHost.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "ColorPickerButton.h"
 #include "Dialog.h"
 
 class CAppSettings;
+
+// A check box that stands for one bit of a settings word.
+struct BitControl {
+    int id;
+    uint32_t bit;
+};
 
 // What the pages ask of the editor around them.
 class IOptionsHost {
@@ -83,6 +90,13 @@ protected:
     void Enable(int id, bool enable) const { ::EnableWindow(::GetDlgItem(m_hWnd, id), enable); }
     // The edit's number, or fallback when it holds none.
     int ReadNumber(int id, int fallback) const;
+    // The edit's number kept within [low, high]; fallback when it holds none.
+    int ReadNumberInRange(int id, int fallback, int low, int high) const;
+    void CheckBits(const BitControl* controls, size_t count, uint32_t word) const;
+    // word with each control's bit set from its check box.
+    uint32_t StoreBits(const BitControl* controls, size_t count, uint32_t word) const;
+    // Sets an up-down control's range.
+    void SetSpinRange(int id, int low, int high) const;
     std::string ReadText(int id, size_t maxBytes) const;
 
     const int m_templateId;

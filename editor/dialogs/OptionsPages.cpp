@@ -1,5 +1,6 @@
 #include "OptionsPages.h"
 
+#include "GeneralPage.h"
 #include "OptionsDialog.h"
 #include "resource.h"
 
@@ -14,6 +15,7 @@ std::unique_ptr<COptionsPage> MakePage(OptionsContext& context) {
 
 const std::vector<OptionsPageKind>& OptionsPageKinds() {
     static const std::vector<OptionsPageKind> kinds = {
+        {ID_OPTIONS_GENERAL, MakePage<CGeneralPage>},
     };
     return kinds;
 }
