@@ -1,5 +1,6 @@
 #include "OptionsPages.h"
 
+#include "EditorPage.h"
 #include "GeneralPage.h"
 #include "OptionsDialog.h"
 #include "resource.h"
@@ -16,6 +17,7 @@ std::unique_ptr<COptionsPage> MakePage(OptionsContext& context) {
 const std::vector<OptionsPageKind>& OptionsPageKinds() {
     static const std::vector<OptionsPageKind> kinds = {
         {ID_OPTIONS_GENERAL, MakePage<CGeneralPage>},
+        {0, MakePage<CEditorPage>},
     };
     return kinds;
 }

@@ -158,4 +158,189 @@ TEST_F(OptionsPagesTest, GeneralPageRecentCountCountsOnlyWhenItDiffers) {
     }
 }
 
+// ---- editor page --------------------------------------------------------------
+
+constexpr int kEditorItem = 1;  // its place in the list
+
+TEST_F(OptionsPagesTest, EditorPageStoresWidthsWithinTheLoadersRanges) {
+    const struct {
+        int id;
+        const char* key;
+        const char* typed;
+        const char* stored;
+    } cases[] = {
+        {IDC_EDITOR_TAB_SIZE, ini::kTabSize, "8", "8"},
+        {IDC_EDITOR_TAB_SIZE, ini::kTabSize, "x", "4"},
+        {IDC_EDITOR_TAB_SIZE, ini::kTabSize, "256", "255"},  // not 0: no wrap at a byte
+        {IDC_EDITOR_TAB_SIZE, ini::kTabSize, "0", "1"},
+        {IDC_EDITOR_INDENT_SIZE, ini::kIndentSize, "300", "255"},
+        {IDC_EDITOR_INDENT_SIZE, ini::kIndentSize, "", "4"},
+        {IDC_EDITOR_ALPHA, ini::kLineTransparent, "x", "24"},
+        {IDC_EDITOR_ALPHA, ini::kLineTransparent, "150", "100"},
+        {IDC_EDITOR_ALPHA, ini::kLineTransparent, "37", "37"},
+        {IDC_EDITOR_EDGE_POS, ini::kLineEdgePos, "x", "90"},
+        {IDC_EDITOR_EDGE_POS, ini::kLineEdgePos, "500", "300"},
+        {IDC_EDITOR_EDGE_POS, ini::kLineEdgePos, "0", "1"},
+        {IDC_EDITOR_EDGE_POS, ini::kLineEdgePos, "120", "120"},
+    };
+    settings.EditorMask = kMaskHighlightLine | kMaskShowEdge;
+    for (const auto& c : cases) {
+        host.restyles = 0;
+        Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+            SelectPage(dialog, kEditorItem);
+            Type(ShownPage(dialog), c.id, c.typed);
+            Press(dialog, IDC_OPTIONS_APPLY);
+            End(dialog, IDOK);
+        });
+        EXPECT_EQ(c.stored, Ini(ini::kEditor, c.key)) << c.key << " " << c.typed;
+        // Apply and OK both stored the page; the documents are restyled once.
+        EXPECT_EQ(1, host.restyles);
+        // What was stored is what the settings read back.
+        CAppSettings reread(folder.Path().c_str());
+        const int values[] = {reread.TabSize, reread.IndentSize, reread.LineTransparent, reread.LineEdgePos};
+        const int fields[] = {settings.TabSize, settings.IndentSize, settings.LineTransparent, settings.LineEdgePos};
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(fields[i], values[i]) << c.key << " " << c.typed;
+    }
+    // The colour keys are written with the values they had: their buttons
+    // were left automatic.
+    EXPECT_EQ(std::to_string(settings.HighLightColor), Ini(ini::kEditor, ini::kHighLightColor));
+    EXPECT_EQ("16767738", Ini(ini::kEditor, ini::kLineEdgeColor));
+}
+
+TEST_F(OptionsPagesTest, EditorPageStoresItsBitsAndRadioButtons) {
+    const uint32_t start = kMaskShowEdge | kMaskEdgeLine | kMaskIndentSpaces | kMaskTabsAtBottom;
+    const uint32_t kept = kMaskShowEdge | kMaskTabsAtBottom | kMaskWrap;  // Wrap is clicked on
+    const struct {
+        int radio;
+        uint32_t stored;
+    } cases[] = {
+        {IDC_EDITOR_INDENT_PROPERTIES, kept | kMaskEdgeLine},
+        {IDC_EDITOR_INDENT_SPACES, kept | kMaskEdgeLine | kMaskIndentSpaces},
+        {IDC_EDITOR_INDENT_TABS, kept | kMaskEdgeLine | kMaskIndentTabs},
+        {IDC_EDITOR_EDGE_LINE, kept | kMaskEdgeLine | kMaskIndentSpaces},
+        {IDC_EDITOR_EDGE_BACKGROUND, kept | kMaskIndentSpaces},
+    };
+    for (const auto& c : cases) {
+        settings.EditorMask = start;
+        Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+            SelectPage(dialog, kEditorItem);
+            HWND page = ShownPage(dialog);
+            Click(page, c.radio);
+            Click(page, IDC_EDITOR_WRAP);
+            End(dialog, IDOK);
+        });
+        EXPECT_EQ(c.stored, settings.EditorMask) << c.radio;
+    }
+}
+
+TEST_F(OptionsPagesTest, EditorPageEnablingRules) {
+    const int edgeControls[] = {IDC_EDITOR_EDGE_POS,  IDC_EDITOR_EDGE_SPIN,  IDC_EDITOR_EDGE_BACKGROUND,
+                                IDC_EDITOR_EDGE_LINE, IDC_EDITOR_EDGE_COLOR, IDC_EDITOR_EDGE_POS_LABEL,
+                                IDC_EDITOR_EDGE_COLOR_LABEL};
+    const int lineControls[] = {IDC_EDITOR_TRANSPARENT, IDC_EDITOR_ALPHA, IDC_EDITOR_LINE_COLOR,
+                                IDC_EDITOR_LINE_COLOR_LABEL};
+    const struct {
+        uint32_t mask;
+        bool edge, line, slider;
+    } cases[] = {
+        {0, false, false, false},
+        {kMaskShowEdge, true, false, false},
+        {kMaskHighlightLine, false, true, false},
+        {kMaskTransparentLine, false, false, false},  // transparent, but no current line
+        {kMaskHighlightLine | kMaskTransparentLine, false, true, true},
+    };
+    for (const auto& c : cases) {
+        settings.EditorMask = c.mask;
+        bool matches = true;
+        bool afterClicks = true;
+        Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+            SelectPage(dialog, kEditorItem);
+            HWND page = ShownPage(dialog);
+            for (int id : edgeControls) matches = matches && Enabled(page, id) == c.edge;
+            for (int id : lineControls) matches = matches && Enabled(page, id) == c.line;
+            matches = matches && Enabled(page, IDC_EDITOR_ALPHA_SLIDER) == c.slider;
+            // The rules follow the clicks.
+            Click(page, IDC_EDITOR_EDGE);
+            Click(page, IDC_EDITOR_CURRENT_LINE);
+            for (int id : edgeControls) afterClicks = afterClicks && Enabled(page, id) == !c.edge;
+            for (int id : lineControls) afterClicks = afterClicks && Enabled(page, id) == !c.line;
+            const bool slider = !c.line && (c.mask & kMaskTransparentLine);
+            afterClicks = afterClicks && Enabled(page, IDC_EDITOR_ALPHA_SLIDER) == slider;
+            End(dialog, IDCANCEL);
+        });
+        EXPECT_TRUE(matches) << std::hex << c.mask;
+        EXPECT_TRUE(afterClicks) << std::hex << c.mask;
+    }
+}
+
+TEST_F(OptionsPagesTest, EditorPageSliderWritesItsEditAndCountsAsAChange) {
+    settings.EditorMask = kMaskHighlightLine | kMaskTransparentLine;
+    settings.LineTransparent = 10;
+    std::string shown, moved;
+    bool enabledBefore = true, enabledAfter = false;
+    int followed = -1;
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+        SelectPage(dialog, kEditorItem);
+        HWND page = ShownPage(dialog);
+        HWND slider = ::GetDlgItem(page, IDC_EDITOR_ALPHA_SLIDER);
+        shown = Text(page, IDC_EDITOR_ALPHA);
+        enabledBefore = ApplyEnabled(dialog);
+        ::SendMessageA(slider, TBM_SETPOS, TRUE, 60);
+        ::SendMessageA(page, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 60), (LPARAM)slider);
+        moved = Text(page, IDC_EDITOR_ALPHA);
+        enabledAfter = ApplyEnabled(dialog);
+        Type(page, IDC_EDITOR_ALPHA, "70");
+        followed = (int)::SendMessageA(slider, TBM_GETPOS, 0, 0);
+        End(dialog, IDCANCEL);
+    });
+    EXPECT_EQ("10", shown);
+    EXPECT_FALSE(enabledBefore);
+    EXPECT_EQ("60", moved);
+    EXPECT_TRUE(enabledAfter);
+    EXPECT_EQ(70, followed);
+    // Cancel without Apply stores nothing and restyles nothing.
+    EXPECT_EQ("(none)", Ini(ini::kEditor, ini::kLineTransparent));
+    EXPECT_EQ(0, host.restyles);
+}
+
+// A colour picked on the page: keys posted ahead are read by the popup's loop.
+TEST_F(OptionsPagesTest, EditorPageColourButtonsStoreTheColourPicked) {
+    settings.EditorMask = kMaskHighlightLine | kMaskShowEdge;
+    settings.HighLightColor = 0x123456;  // the button starts automatic, showing it
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+        SelectPage(dialog, kEditorItem);
+        HWND page = ShownPage(dialog);
+        HWND button = ::GetDlgItem(page, IDC_EDITOR_LINE_COLOR);
+        for (WPARAM key : {VK_RIGHT, VK_RIGHT, VK_RETURN}) ::PostMessageA(page, WM_KEYDOWN, key, 1);
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_EDITOR_LINE_COLOR, BN_CLICKED), (LPARAM)button);
+        Press(dialog, IDC_OPTIONS_APPLY);
+        End(dialog, IDOK);
+    });
+    // automatic -> cell 0 -> cell 1 ("Brown").
+    EXPECT_EQ(0x002AA5u, settings.HighLightColor);
+    EXPECT_EQ(std::to_string(0x002AA5), Ini(ini::kEditor, ini::kHighLightColor));
+    EXPECT_EQ(1, host.restyles);
+}
+
+// Cancel after Apply keeps what Apply stored, and the documents show it.
+TEST_F(OptionsPagesTest, CancelAfterApplyKeepsTheStoredValuesAndRestyles) {
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+        SelectPage(dialog, kEditorItem);
+        Type(ShownPage(dialog), IDC_EDITOR_TAB_SIZE, "6");
+        Press(dialog, IDC_OPTIONS_APPLY);
+        Type(ShownPage(dialog), IDC_EDITOR_TAB_SIZE, "7");
+        End(dialog, IDCANCEL);
+    });
+    EXPECT_EQ("6", Ini(ini::kEditor, ini::kTabSize));
+    EXPECT_EQ(6, settings.TabSize);
+    EXPECT_EQ(1, host.restyles);
+    // A change on another page alone restyles nothing.
+    host.restyles = 0;
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND page) {
+        Click(page, IDC_GENERAL_MAXIMIZED);
+        End(dialog, IDOK);
+    });
+    EXPECT_EQ(0, host.restyles);
+}
+
 }  // namespace
