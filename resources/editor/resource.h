@@ -488,4 +488,9 @@
 #define IDC_UPDATE_LABEL_BEFORE         1194    /* "每隔" */
 #define IDC_UPDATE_CHECK_NOW            1195
 
+/* ---- template edit dialog (2052) */
+#define IDD_TEMPLATE_EDIT               2052
+#define IDC_TEMPLATE_CONTENT            1003
+#define IDC_TEMPLATE_NAME               1004
+
 #endif /* TARNWICK_RESOURCE_H */
