@@ -26,11 +26,6 @@ const int kEdgeControls[] = {IDC_EDITOR_EDGE_POS,  IDC_EDITOR_EDGE_SPIN,      ID
 const int kLineControls[] = {IDC_EDITOR_TRANSPARENT, IDC_EDITOR_ALPHA, IDC_EDITOR_LINE_COLOR,
                              IDC_EDITOR_LINE_COLOR_LABEL};
 
-// A button still automatic gives the value its key had when the page opened.
-COLORREF ColorOf(const CColorPickerButton& button) {
-    return button.color == kColorAutomatic ? button.automaticColor : button.color;
-}
-
 }  // namespace
 
 LRESULT CEditorPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
@@ -105,8 +100,9 @@ void CEditorPage::Apply() {
         if (IsChecked(kIndentRadios[i])) indent = i;
     settings.EditorMask = (mask & ~kIndentBits) | (indent << kIndentShift);
 
-    settings.HighLightColor = ColorOf(m_lineColor);
-    settings.LineEdgeColor = ColorOf(m_edgeColor);
+    // A button still automatic gives the value its key had when the page opened.
+    settings.HighLightColor = m_lineColor.ShownColor();
+    settings.LineEdgeColor = m_edgeColor.ShownColor();
     settings.WriteInt(ini::kEditor, ini::kHighLightColor, (int)settings.HighLightColor);
     settings.WriteInt(ini::kEditor, ini::kLineEdgeColor, (int)settings.LineEdgeColor);
 

@@ -1,5 +1,6 @@
 #include "OptionsPages.h"
 
+#include "ColoursPage.h"
 #include "EditorPage.h"
 #include "GeneralPage.h"
 #include "OptionsDialog.h"
@@ -18,6 +19,7 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
     static const std::vector<OptionsPageKind> kinds = {
         {ID_OPTIONS_GENERAL, MakePage<CGeneralPage>},
         {0, MakePage<CEditorPage>},
+        {0, MakePage<CColoursPage>},
     };
     return kinds;
 }

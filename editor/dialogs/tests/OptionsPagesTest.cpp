@@ -343,4 +343,62 @@ TEST_F(OptionsPagesTest, CancelAfterApplyKeepsTheStoredValuesAndRestyles) {
     EXPECT_EQ(0, host.restyles);
 }
 
+// ---- window colours page ----------------------------------------------------
+
+constexpr int kColoursItem = 2;
+
+int g_recolours = 0;
+void CountRecolour(const CAppSettings&) { ++g_recolours; }
+
+TEST_F(OptionsPagesTest, ColoursPageWritesAllEightKeysBacksFirst) {
+    settings.SymbolBack = 0x445566;
+    settings.Find2Fore = 0x0000FF;  // cell 16 ("Red")
+    g_recolours = 0;
+    SetPaneRecolourHook(CountRecolour);
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+        SelectPage(dialog, kColoursItem);
+        HWND page = ShownPage(dialog);
+        // automatic -> cell 0 -> cell 8 ("Dark red") on Find1Fore.
+        for (WPARAM key : {VK_RIGHT, VK_DOWN, VK_RETURN}) ::PostMessageA(page, WM_KEYDOWN, key, 1);
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOURS_FIND1_FORE, BN_CLICKED),
+                       (LPARAM)::GetDlgItem(page, IDC_COLOURS_FIND1_FORE));
+        End(dialog, IDOK);
+    });
+    SetPaneRecolourHook(nullptr);
+    EXPECT_EQ(1, g_recolours);
+    EXPECT_EQ(0x00008Bu, settings.Find1Fore);
+    // The buttons left automatic keep the values their keys had.
+    EXPECT_EQ(0x445566u, settings.SymbolBack);
+    EXPECT_EQ(0x0000FFu, settings.Find2Fore);
+    const char* order[] = {ini::kTemplateBack, ini::kSymbolBack, ini::kFind1Back, ini::kFind2Back,
+                           ini::kTemplateFore, ini::kSymbolFore, ini::kFind1Fore, ini::kFind2Fore};
+    const std::string file = folder.Read(ini::kFileName);
+    size_t at = 0;
+    for (const char* key : order) {
+        const size_t found = file.find(std::string(key) + "=", at);
+        ASSERT_NE(std::string::npos, found) << key << " after " << at << " in " << file;
+        at = found;
+    }
+    EXPECT_EQ(std::to_string(0x445566), Ini(ini::kEditor, ini::kSymbolBack));
+    EXPECT_EQ(std::to_string(0x00008B), Ini(ini::kEditor, ini::kFind1Fore));
+    EXPECT_EQ("0", Ini(ini::kEditor, ini::kTemplateFore));
+}
+
+TEST_F(OptionsPagesTest, ColoursPageUnchangedWritesNothing) {
+    g_recolours = 0;
+    SetPaneRecolourHook(CountRecolour);
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+        SelectPage(dialog, kColoursItem);
+        HWND page = ShownPage(dialog);
+        // Opened and abandoned: no colour change, so no page change.
+        ::PostMessageA(page, WM_KEYDOWN, VK_ESCAPE, 1);
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOURS_SYMBOL_BACK, BN_CLICKED),
+                       (LPARAM)::GetDlgItem(page, IDC_COLOURS_SYMBOL_BACK));
+        End(dialog, IDOK);
+    });
+    SetPaneRecolourHook(nullptr);
+    EXPECT_EQ(0, g_recolours);
+    EXPECT_EQ("(none)", Ini(ini::kEditor, ini::kSymbolBack));
+}
+
 }  // namespace
