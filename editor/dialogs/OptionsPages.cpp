@@ -4,6 +4,7 @@
 #include "EditorPage.h"
 #include "GeneralPage.h"
 #include "OptionsDialog.h"
+#include "VariablesPage.h"
 #include "resource.h"
 
 namespace {
@@ -20,6 +21,7 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
         {ID_OPTIONS_GENERAL, MakePage<CGeneralPage>},
         {0, MakePage<CEditorPage>},
         {0, MakePage<CColoursPage>},
+        {0, MakePage<CVariablesPage>},
     };
     return kinds;
 }

@@ -14,6 +14,7 @@
 #include "OptionsPages.h"
 #include "OptionsTestSupport.h"
 #include "TempFolder.h"
+#include "VariablesPage.h"
 #include "resource.h"
 
 namespace {
@@ -36,7 +37,7 @@ bool ApplyEnabled(HWND dialog) { return Enabled(dialog, IDC_OPTIONS_APPLY); }
 void Click(HWND page, int id) { ::SendDlgItemMessageA(page, id, BM_CLICK, 0, 0); }
 void Type(HWND page, int id, const char* text) { ::SetDlgItemTextA(page, id, text); }
 std::string Text(HWND page, int id) {
-    char text[512] = {};
+    char text[2048] = {};
     ::GetDlgItemTextA(page, id, text, sizeof(text));
     return text;
 }
@@ -399,6 +400,44 @@ TEST_F(OptionsPagesTest, ColoursPageUnchangedWritesNothing) {
     SetPaneRecolourHook(nullptr);
     EXPECT_EQ(0, g_recolours);
     EXPECT_EQ("(none)", Ini(ini::kEditor, ini::kSymbolBack));
+}
+
+// ---- variables page ------------------------------------------------------------
+
+constexpr int kVariablesItem = 3;
+
+TEST_F(OptionsPagesTest, VariablesPageKeepsWhatAnEmptiedFieldHad) {
+    settings.WriteString(ini::kUser, ini::kUserName, "Ada");
+    std::string shown[4];
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+        SelectPage(dialog, kVariablesItem);
+        HWND page = ShownPage(dialog);
+        shown[0] = Text(page, IDC_VARIABLES_USER);
+        shown[1] = Text(page, IDC_VARIABLES_COMPANY);
+        shown[2] = Text(page, IDC_VARIABLES_EMAIL);
+        shown[3] = Text(page, IDC_VARIABLES_HELP);
+        Type(page, IDC_VARIABLES_USER, "");
+        Type(page, IDC_VARIABLES_EMAIL, "ada@example.org");
+        End(dialog, IDOK);
+    });
+    EXPECT_EQ("Ada", shown[0]);
+    EXPECT_EQ("YourCompany", shown[1]);
+    EXPECT_EQ("YourEmail", shown[2]);
+    EXPECT_EQ(CVariablesPage::kHelpText, shown[3]);
+    EXPECT_EQ("Ada", Ini(ini::kUser, ini::kUserName));
+    EXPECT_EQ("ada@example.org", Ini(ini::kUser, ini::kUserEmail));
+    // Unchanged but not empty: written as shown.
+    EXPECT_EQ("YourCompany", Ini(ini::kUser, ini::kUserCompany));
+}
+
+TEST(VariablesPageHelp, ListsEveryMacroAsMacroTabArrowValue) {
+    const std::string help = CVariablesPage::kHelpText;
+    for (const char* line : {"\t$(FILE)\t-> C:\\", "\t$(FILE_EXT)\t-> txt\r\n", "\t$(MONTH_02)\t-> 08\r\n",
+                             "\t$(DATENAME)\t-> Aug-08-2008\r\n", "\r\n\r\nMisc:\r\n",
+                             "\tUPPER(FILE_EXT)\t-> TXT"})
+        EXPECT_NE(std::string::npos, help.find(line)) << line;
+    EXPECT_EQ(0u, help.find("File Macro Variables:"));
+    EXPECT_EQ(std::string::npos, help.find('\n', help.find("TXT")));
 }
 
 }  // namespace
