@@ -162,7 +162,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
@@ -218,6 +218,8 @@ private:
     void FillLanguageMenu();
     LRESULT OnLanguage(WORD, WORD, HWND, bool&);
     LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
+    // The options dialog on the page of the command (MainFrameOptions.cpp).
+    LRESULT OnOptions(WORD, WORD, HWND, bool&);
     LRESULT OnFileNew(WORD, WORD, HWND, bool&);
     LRESULT OnFileOpen(WORD, WORD, HWND, bool&);
     LRESULT OnSaveAll(WORD, WORD, HWND, bool&);
