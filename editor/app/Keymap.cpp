@@ -128,8 +128,15 @@ bool ReadKeymapFile(const std::string& path, std::vector<uint8_t>& bytes) {
 std::string GetKeyName(WORD key, bool extended) {
     if (key == VK_RETURN && extended) return "Num Enter";
     if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
-    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return "Num " + std::to_string(key - VK_NUMPAD0);
-    if (key >= VK_F1 && key <= VK_F24) return "F" + std::to_string(key - VK_F1 + 1);
+    char numbered[16];
+    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) {
+        std::snprintf(numbered, sizeof(numbered), "Num %d", key - VK_NUMPAD0);
+        return numbered;
+    }
+    if (key >= VK_F1 && key <= VK_F24) {
+        std::snprintf(numbered, sizeof(numbered), "F%d", key - VK_F1 + 1);
+        return numbered;
+    }
     for (const KeyNameEntry& entry : kKeyNames)
         if (entry.key == key) return entry.name;
     // Not in the table: the keyboard layout's name, whatever it is.
