@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "LanguageFixture.h"
+#include "ShippedFolder.h"
 #include "TypingAids.h"
 #include "resource.h"
 
@@ -346,6 +347,35 @@ TEST(TypingAids, APythonColonGoesToTheEndOfItsBlock) {
     t.v.Send(SCI_COLOURISE, 0, -1);
     t.v.w.Command(ID_SEARCH_MATCH_BRACE);
     EXPECT_EQ(t.v.Send(SCI_GETLINEENDPOSITION, 2), t.Caret());
+}
+
+TEST(TypingAids, TheShippedCppAndPythonApiFilesAreRead) {
+    struct Row {
+        const char* file;
+        const wchar_t* typed;
+        const char* tip;
+    } rows[] = {
+        {"x.cpp", L"n = strlen(", "strlen(const char* text)"},
+        {"x.cpp", L"std::sort(", "std::sort(RandomIt first, RandomIt last)"},
+        {"x.py", L"os.path.join(", "os.path.join(path, *paths)"},
+    };
+    for (const Row& row : rows) {
+        StyledView v;
+        v.source.LoadFolder(ShippedFolder());
+        CTypingAids aids(ShippedFolder());
+        v.View().ApplyLanguageForFile(row.file);
+        v.View().SetHooks(&aids);
+        CEditingComponent& component = v.View().Component();
+        g_original = component.DirectFunction();
+        component.SetDirect(Recording, component.DirectPointer());
+        g_recorded.clear();
+        for (const wchar_t* c = row.typed; *c; ++c) ::SendMessageW(v.View(), WM_CHAR, *c, 1);
+        EXPECT_FALSE(aids.ApiList().Empty()) << row.file;
+        EXPECT_TRUE(v.Send(SCI_CALLTIPACTIVE)) << row.file;
+        ASSERT_NE(nullptr, TypingView::Last(SCI_CALLTIPSHOW)) << row.file;
+        EXPECT_EQ(row.tip, TypingView::Last(SCI_CALLTIPSHOW)->text);
+        v.View().SetHooks(nullptr);
+    }
 }
 
 }  // namespace
