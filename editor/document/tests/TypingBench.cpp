@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "BenchClock.h"
 #include "LanguageFixture.h"
 #include "TypingAids.h"
 
@@ -13,13 +14,6 @@ namespace {
 
 constexpr int kApiEntries = 10000;
 constexpr int kRounds = 50;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // One character typed and drawn; milliseconds.
 double TypeAndDraw(const CEditorView& view, wchar_t c) {
