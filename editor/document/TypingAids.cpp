@@ -529,7 +529,10 @@ void CTypingAids::AutomaticIndentation(CEditorView& view, int ch) {
 void CTypingAids::HighlightBraces(CEditorView& view) {
     const sptr_t caret = Caret(view);
     sptr_t brace = -1;
-    if (caret > 0 && IsBraceChar(CharAt(view, caret - 1)))
+    // The byte before the caret counts only when it is a character of its
+    // own: a double-byte character's trail byte can look like '}'.
+    if (caret > 0 && view.Send(SCI_POSITIONBEFORE, static_cast<uptr_t>(caret)) == caret - 1 &&
+        IsBraceChar(CharAt(view, caret - 1)))
         brace = caret - 1;
     else if (IsBraceChar(CharAt(view, caret)))
         brace = caret;

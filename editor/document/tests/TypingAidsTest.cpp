@@ -317,6 +317,14 @@ TEST(TypingAids, TheBraceAtTheCaretAndItsMatchAreHighlighted) {
     t.SetText("abc", 1);
     t.aids.OnUpdateUI(t.v.View());
     EXPECT_EQ(static_cast<uptr_t>(-1), TypingView::Last(SCI_BRACEHIGHLIGHT)->w);
+
+    // A GBK character whose trail byte is '}' is no brace.
+    g_recorded.clear();
+    t.v.Send(SCI_SETCODEPAGE, 936);
+    t.SetText("\x81\x7D");
+    t.aids.OnUpdateUI(t.v.View());
+    EXPECT_EQ(nullptr, TypingView::Last(SCI_BRACEBADLIGHT));
+    EXPECT_EQ(static_cast<uptr_t>(-1), TypingView::Last(SCI_BRACEHIGHLIGHT)->w);
 }
 
 TEST(TypingAids, GoingToTheMatchingBraceAsATable) {
