@@ -1,6 +1,7 @@
 #include "TypingAids.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -258,7 +259,6 @@ void CTypingAids::StartAutoCompleteWord(CEditorView& view, bool onlyOneWord) {
     find.chrg.cpMin = 0;
     find.chrg.cpMax = view.Send(SCI_GETLENGTH);
     find.lpstrText = root.c_str();
-    std::string list;  // " word word"
     std::vector<std::string> words;
     size_t longest = 0;
     for (;;) {
@@ -269,16 +269,13 @@ void CTypingAids::StartAutoCompleteWord(CEditorView& view, bool onlyOneWord) {
         const sptr_t end = view.Send(SCI_WORDENDPOSITION, static_cast<uptr_t>(found), 1);
         if (end - found <= static_cast<sptr_t>(root.size())) continue;
         const std::string word = view.GetTextRange(static_cast<int>(found), static_cast<int>(end));
-        if (list.find(" " + word + " ") != std::string::npos ||
-            (list.size() > word.size() && list.compare(list.size() - word.size() - 1, std::string::npos, " " + word) == 0))
-            continue;
+        if (std::find(words.begin(), words.end(), word) != words.end()) continue;
         // With only one word, a second one means the user must go on typing.
         if (onlyOneWord && !words.empty()) return;
-        list += " " + word;
         words.push_back(word);
         longest = std::max(longest, word.size());
     }
-    if (list.size() < 3 || (onlyOneWord && longest <= root.size())) {
+    if (words.empty() || (onlyOneWord && longest <= root.size())) {
         view.Send(SCI_AUTOCCANCEL);
         return;
     }
