@@ -13,7 +13,8 @@
 #include "Keymap.h"
 #include "TextConversion.h"
 #include "MainFrame.h"
-#include "ViewFixture.h"
+#include "MessagePump.h"
+#include "Window.h"
 #include "resource.h"
 
 namespace {
@@ -48,7 +49,7 @@ protected:
     void TearDown() override {
         if (m_frame) {
             m_frame->DestroyWindow();
-            PumpMessages(30);
+            PumpMessagesFor(30);
             g_mainFrame = nullptr;
             m_frame.reset();
         }

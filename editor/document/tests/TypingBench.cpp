@@ -43,7 +43,7 @@ int main() {
     v.View().SetHooks(&aids);
     v.SetText("int main() {\r\n    api");
     v.Send(SCI_GOTOPOS, static_cast<uptr_t>(v.Send(SCI_GETLENGTH)));
-    PumpMessages(50);
+    PumpMessagesFor(50);
 
     // The first start character reads the api file too.
     const double first = TypeAndDraw(v.View(), L'.');
