@@ -243,6 +243,16 @@ TEST(TypingAids, EnterKeepsTheIndentationAndABlockIndentsAndOutdents) {
     t.Type(L"{");
     EXPECT_EQ(4, t.Indent(1));
 
+    // A block end made of words: Enter after it outdents that line.
+    TypingView words("x.cpp", "keywords.*.cpp=if then end\nblock.start.*.cpp=5 then\nblock.end.*.cpp=5 end\n");
+    words.SetText("if x then\r\n    y\r\n    end");
+    words.Key(VK_RETURN);
+    EXPECT_EQ(0, words.Indent(2));
+    EXPECT_EQ(0, words.Indent(3));
+    words.SetText("if x then\r\n    y\r\n    endif");
+    words.Key(VK_RETURN);
+    EXPECT_EQ(4, words.Indent(2));
+
     // With indent closing on, '}' changes nothing.
     TypingView closing("x.cpp", "indent.closing=1\n");
     closing.SetText("int f() {\r\n        ");
