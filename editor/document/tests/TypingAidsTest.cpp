@@ -61,6 +61,14 @@ sptr_t Recording(sptr_t pointer, unsigned int message, uptr_t w, sptr_t l) {
     return g_original(pointer, message, w, l);
 }
 
+// From here on the view's messages pass through Recording.
+void RecordCalls(CEditorView& view) {
+    CEditingComponent& component = view.Component();
+    g_original = component.DirectFunction();
+    component.SetDirect(Recording, component.DirectPointer());
+    g_recorded.clear();
+}
+
 class TypingView {
 public:
     explicit TypingView(const char* file, const std::string& extra = "", const char* api = kCppApi)
@@ -69,10 +77,7 @@ public:
         v.source.Load(kLanguages + extra);
         v.View().ApplyLanguageForFile(file);
         v.View().SetHooks(&aids);
-        CEditingComponent& component = v.View().Component();
-        g_original = component.DirectFunction();
-        component.SetDirect(Recording, component.DirectPointer());
-        g_recorded.clear();
+        RecordCalls(v.View());
     }
     ~TypingView() { v.View().SetHooks(nullptr); }
 
@@ -383,10 +388,7 @@ TEST(TypingAids, TheShippedCppAndPythonApiFilesAreRead) {
         CTypingAids aids(ShippedFolder());
         v.View().ApplyLanguageForFile(row.file);
         v.View().SetHooks(&aids);
-        CEditingComponent& component = v.View().Component();
-        g_original = component.DirectFunction();
-        component.SetDirect(Recording, component.DirectPointer());
-        g_recorded.clear();
+        RecordCalls(v.View());
         for (const wchar_t* c = row.typed; *c; ++c) ::SendMessageW(v.View(), WM_CHAR, *c, 1);
         EXPECT_FALSE(aids.ApiList().Empty()) << row.file;
         EXPECT_TRUE(v.Send(SCI_CALLTIPACTIVE)) << row.file;
