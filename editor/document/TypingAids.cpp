@@ -67,10 +67,22 @@ char CharAt(const CEditorView& view, sptr_t position) {
     return static_cast<char>(view.Send(SCI_GETCHARAT, static_cast<uptr_t>(position)));
 }
 
-// The caret line from its start up to the caret.
+// The caret line from its start up to the caret, for the walks that look
+// for ASCII characters: in a double-byte code page every byte of a
+// double-byte character reads as 0xFF, since a trail byte can look like a
+// letter or a brace. Positions stay those of the text.
 std::string LineToCaret(const CEditorView& view) {
     const sptr_t caret = Caret(view);
-    return view.GetTextRange(static_cast<int>(LineStart(view, LineOf(view, caret))), static_cast<int>(caret));
+    std::string line = view.GetTextRange(static_cast<int>(LineStart(view, LineOf(view, caret))), static_cast<int>(caret));
+    const UINT codePage = static_cast<UINT>(view.Send(SCI_GETCODEPAGE));
+    if (codePage == 0 || codePage == SC_CP_UTF8) return line;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (::IsDBCSLeadByteEx(codePage, static_cast<BYTE>(line[i])) && i + 1 < line.size()) {
+            line[i] = line[i + 1] = '\xFF';
+            ++i;
+        }
+    }
+    return line;
 }
 
 bool OnlyBlanks(const CEditorView& view, sptr_t start, sptr_t end) {

@@ -205,6 +205,17 @@ TEST(TypingAids, CharactersFromAboveAsciiNeverTriggerAnything) {
     EXPECT_TRUE(t.ListShown());
 }
 
+TEST(TypingAids, ATrailByteThatLooksLikeALetterIsNoPartOfAWord) {
+    TypingView t("x.cpp");
+    t.v.Send(SCI_SETCODEPAGE, 936);
+    // 81 41 is one GBK character whose second byte is 'A'.
+    t.SetText("\x81\x41");
+    t.Type(L"bar(");
+    ASSERT_NE(nullptr, TypingView::Last(SCI_CALLTIPSHOW));
+    EXPECT_EQ("bar(int a, int b)", TypingView::Last(SCI_CALLTIPSHOW)->text);
+    EXPECT_EQ(2u, TypingView::Last(SCI_CALLTIPSHOW)->w);
+}
+
 TEST(TypingAids, WordCompletionOffersTheDocumentsLongerWords) {
     TypingView t("x.cpp");
     t.SetText("apple apricot application ap apple\nap");
