@@ -147,7 +147,7 @@ LRESULT CMainFrame::OnContextHelp(WORD, WORD, HWND, bool&) {
     IUnknown* viewer = nullptr;
     if (FAILED(::CoCreateInstance(kHelpViewerClass, nullptr, CLSCTX_SERVER, kHelpViewerInterface, (void**)&viewer)) ||
         !viewer) {
-        ShowMessageBox(m_hWnd, "Cannot register vshelp.dll", "", MB_OK);
+        ShowMessage(m_hWnd, "Cannot register vshelp.dll", MB_OK, "");  // the empty caption is its own
         return 0;
     }
     // The viewer is not part of the editor: it is started, and what it

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "BenchClock.h"
 #include "FindReplace.h"
 #include "MessageBoxRecorder.h"
 #include "UiSeams.h"
@@ -14,13 +15,6 @@
 namespace {
 
 constexpr size_t kDefaultSize = 50 * 1000 * 1000;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 
 }  // namespace
