@@ -4,6 +4,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "FindInFilesDialog.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -48,7 +49,7 @@ CFindResultsPane* CFindInFilesParts::ShowFindResultsPane(bool second) {
 }
 
 CEditorView* CFindInFilesParts::OpenResultFile(const char* path) {
-    CDocumentFrame* document = m_frame.OpenDocument(path, kOpenAutomatic, true);
+    CDocumentFrame* document = m_frame.OpenDocument(path, kEncodingDefault, true);
     return document ? document->GetEditor() : nullptr;
 }
 

@@ -11,6 +11,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -58,7 +59,7 @@ protected:
     }
     CEditorView& Open(const char* name, const char* text) {
         m_files.Write(name, text);
-        EXPECT_TRUE(m_frame->OpenDocument(m_files.File(name).c_str(), 5, false));
+        EXPECT_TRUE(m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false));
         return ActiveEditor();
     }
     static int Index(const char* file) { return g_propertySets->LexerForFile(file); }

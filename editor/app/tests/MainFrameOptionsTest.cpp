@@ -7,6 +7,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -40,7 +41,7 @@ protected:
     }
     CEditorView& Open(const char* name) {
         m_files.Write(name, "one\r\ntwo\r\n");
-        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), 5, false);
+        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         EXPECT_TRUE(document && document->GetEditor());
         return *document->GetEditor();
     }
