@@ -22,7 +22,8 @@
 
 namespace {
 
-constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_SEARCH_FIND, ID_SEARCH_REPLACE};
+constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_SEARCH_FIND,
+                                    ID_SEARCH_REPLACE};
 
 SaveAsPrompt g_saveAsPrompt = nullptr;
 
