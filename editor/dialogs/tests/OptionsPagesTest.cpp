@@ -69,7 +69,8 @@ TEST_F(OptionsPagesTest, EachCommandOpensItsPage) {
         const wchar_t* title;
     } cases[] = {
         {ID_OPTIONS_GENERAL, L"常规"},
-        {ID_OPTIONS_LAST, L"常规"},  // any other command of the range
+        {ID_OPTIONS_TOOLS, L"常规"},  // its page is still to come
+        {ID_OPTIONS_LAST, L"常规"},   // any other command of the range
     };
     for (const auto& c : cases) {
         std::string selected, caption;
@@ -83,6 +84,18 @@ TEST_F(OptionsPagesTest, EachCommandOpensItsPage) {
         EXPECT_EQ(Ansi(c.title), selected) << c.command;
         EXPECT_EQ(Ansi(c.title), caption) << c.command;
     }
+}
+
+TEST_F(OptionsPagesTest, TheListHoldsThePageTitlesInOrder) {
+    const wchar_t* titles[] = {L"常规", L"编辑", L"窗口颜色", L"变量", L"自动升级"};
+    std::vector<std::string> listed;
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+        const int count = (int)::SendDlgItemMessageA(dialog, IDC_OPTIONS_LIST, LB_GETCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i) listed.push_back(ListText(dialog, i));
+        End(dialog, IDCANCEL);
+    });
+    ASSERT_EQ(std::size(titles), listed.size());
+    for (size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(Ansi(titles[i]), listed[i]) << i;
 }
 
 // ---- general page -----------------------------------------------------------
@@ -438,6 +451,59 @@ TEST(VariablesPageHelp, ListsEveryMacroAsMacroTabArrowValue) {
         EXPECT_NE(std::string::npos, help.find(line)) << line;
     EXPECT_EQ(0u, help.find("File Macro Variables:"));
     EXPECT_EQ(std::string::npos, help.find('\n', help.find("TXT")));
+}
+
+// ---- update page ----------------------------------------------------------------
+
+constexpr int kUpdateItem = 4;
+
+TEST_F(OptionsPagesTest, UpdatePageStoresTheIntervalTheSettingsReadBack) {
+    const struct {
+        const char* typed;
+        int stored;
+    } cases[] = {{"0", 3}, {"45", 3}, {"30", 30}, {"1", 1}, {"x", 3}, {"-2", 3}};
+    for (const auto& c : cases) {
+        settings.EditorMask = 0;
+        Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+            SelectPage(dialog, kUpdateItem);
+            HWND page = ShownPage(dialog);
+            Click(page, IDC_UPDATE_AT_START);
+            Type(page, IDC_UPDATE_INTERVAL, c.typed);
+            End(dialog, IDOK);
+        });
+        EXPECT_EQ(std::to_string(c.stored), Ini(ini::kUpdate, ini::kUpdateInterval)) << c.typed;
+        EXPECT_EQ(c.stored, settings.UpdateInterval) << c.typed;
+        EXPECT_EQ((uint32_t)kMaskUpdateAtStart, settings.EditorMask) << c.typed;
+        EXPECT_EQ(c.stored, CAppSettings(folder.Path().c_str()).UpdateInterval) << c.typed;
+    }
+}
+
+TEST_F(OptionsPagesTest, UpdatePageEnablingAndCheckNow) {
+    const int intervalControls[] = {IDC_UPDATE_INTERVAL, IDC_UPDATE_SPIN, IDC_UPDATE_LABEL_BEFORE,
+                                    IDC_UPDATE_LABEL_AFTER};
+    for (bool offered : {false, true}) {
+        host.updateCheckOffered = offered;
+        host.updateChecks.clear();
+        settings.EditorMask = 0;
+        bool disabledAtFirst = true, enabledAfterClick = true, checkEnabled = !offered, applyEnabled = true;
+        Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+            SelectPage(dialog, kUpdateItem);
+            HWND page = ShownPage(dialog);
+            for (int id : intervalControls) disabledAtFirst = disabledAtFirst && !Enabled(page, id);
+            checkEnabled = Enabled(page, IDC_UPDATE_CHECK_NOW);
+            if (offered) Click(page, IDC_UPDATE_CHECK_NOW);
+            applyEnabled = ApplyEnabled(dialog);
+            Click(page, IDC_UPDATE_AT_START);
+            for (int id : intervalControls) enabledAfterClick = enabledAfterClick && Enabled(page, id);
+            End(dialog, IDCANCEL);
+        });
+        EXPECT_TRUE(disabledAtFirst);
+        EXPECT_TRUE(enabledAfterClick);
+        EXPECT_EQ(offered, checkEnabled);
+        // "Check now" is no change of the page.
+        EXPECT_FALSE(applyEnabled);
+        if (offered) EXPECT_EQ((std::vector<std::pair<bool, bool>>{{true, false}}), host.updateChecks);
+    }
 }
 
 }  // namespace
