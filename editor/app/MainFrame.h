@@ -120,6 +120,19 @@ public:
     // Tracks the first submenu of a menu resource at a screen point.
     static void ShowPopupMenu(HWND owner, UINT menuId, int x, int y);
 
+    // The keyboard map (MainFrameKeymap.cpp): the accelerator table from
+    // "keymap.key", or from the built-in shortcuts when the file is missing
+    // or not valid, followed by the user tools' accelerators (at most 80),
+    // and the menus' shortcut texts from it. Called at creation and after
+    // every write of the key file.
+    void LoadKeymap(const std::vector<ACCEL>& toolAccelerators = {});
+    // Each entry's shortcut after a tab in its command's item; a command
+    // with several entries shows the last one, one without an item is skipped.
+    static void UpdateMenuShortcuts(HMENU menu, const ACCEL* entries, size_t count);
+    std::string KeymapPath() const;
+    HACCEL Accelerators() const { return m_accelerators; }
+    const std::vector<ACCEL>& KeymapEntries() const { return m_keymapEntries; }
+
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnIdle() override;
 
@@ -264,6 +277,7 @@ private:
     ImageListHandle m_toolbarDisabledImages;
     UINT m_instanceMessage = 0;
     HACCEL m_accelerators = nullptr;
+    std::vector<ACCEL> m_keymapEntries;  // what m_accelerators was made from
     bool m_hideTitleBar = false;
     bool m_starting = true;
     bool m_isXpOrLater = false;
