@@ -26,7 +26,8 @@ struct ExtractState {
 // A target that exists but cannot be opened for writing is most likely a
 // running program: move it out of the way so the new file can take its name.
 void SetAsideIfBusy(const std::string& target, ExtractState& state) {
-    if (::GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
     dovari_common::UniqueHandle file(::CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (file) return;
     const std::string aside = target + ".old";
@@ -78,7 +79,9 @@ ExtractResult ExtractPackage(const std::string& cabinet, const std::string& fold
     if (!::SetupIterateCabinetA(cabinet.c_str(), 0, CabinetFileCallback, &state) && state.result.ok) {
         state.result.ok = false;
         state.result.error = ::GetLastError();
-        state.result.failedFile = cabinet;
+        // Some cabinet readers give up on an entry without reporting it as
+        // extracted: the entry last handed out is the one that failed.
+        state.result.failedFile = state.current.empty() ? cabinet : state.current;
     }
     return state.result;
 }
