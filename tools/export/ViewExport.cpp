@@ -13,6 +13,7 @@
 #include "PropertySets.h"
 #include "RtfExporter.h"
 #include "TexExporter.h"
+#include "UiSeams.h"
 
 namespace {
 
@@ -71,9 +72,9 @@ bool ExportView(CEditorView& view, const CPropertySets& store, ExportFormat form
     });
 }
 
-void ShowSaveError(HWND owner, const std::string& path, ExportMessageBox messageBox) {
+void ShowSaveError(HWND owner, const std::string& path) {
     const std::string text = "Could not save file \"" + path + "\".";
-    (messageBox ? messageBox : ::MessageBoxA)(owner, text.c_str(), "ERROR", MB_OK | MB_ICONWARNING);
+    ShowMessageBox(owner, text.c_str(), "ERROR", MB_OK | MB_ICONWARNING);
 }
 
 bool CopyAsRtf(CEditorView& view, const CPropertySets& store) {
