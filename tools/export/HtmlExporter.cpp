@@ -125,11 +125,11 @@ void CHtmlExporter::WriteHead(ExportWriter& out, const bool*) {
     out.Write("<head>\n<title>");
     std::string title = ExportTitle(m_document.path, m_options.fullPathTitle);
     // The path is in the ANSI code page; the page says UTF-8 for Unicode documents.
-    if (HoldsUtf8(m_document.encoding)) title = AnsiToUtf8(title, m_document.ansiCodePage);
+    if (IsUnicodeEncoding(m_document.encoding)) title = AnsiToUtf8(title, m_document.ansiCodePage);
     WriteXmlEscaped(out, title);
     out.Write("</title>\n");
     out.Write("<meta name=\"Generator\" content=\"Tarnwick\" />\n");
-    if (HoldsUtf8(m_document.encoding)) {
+    if (IsUnicodeEncoding(m_document.encoding)) {
         out.Write("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n");
     } else if (HasBytesAbove127(m_document.text) || HasBytesAbove127(title)) {
         // Without it a reader guesses the page of the ANSI bytes.
