@@ -271,6 +271,16 @@ void CHtmlExporter::WriteBody(ExportWriter& out, const bool* used) {
             for (size_t k = i; k < end; ++k) out.Write(k == i && !atLineStart ? " " : "&nbsp;");
             column += static_cast<int>(end - i);
             i = end - 1;
+        } else if (static_cast<unsigned char>(c) >= 0x80 && IsUnicodeEncoding(m_document.encoding)) {
+            // A byte that is not part of a UTF-8 character would make the
+            // whole file unreadable as XML.
+            size_t next = i;
+            NextCodePoint(text, next);
+            const bool valid = next - i > 1;
+            for (size_t k = i; valid && k < next; ++k) out.Put(text.CharAt(k));
+            if (!valid) out.Put('?');
+            i = next - 1;
+            ++column;
         } else {
             const char one[1] = {c};
             WriteXmlEscaped(out, std::string_view(one, 1));
