@@ -34,6 +34,11 @@ struct FindInFilesPartsDeleter {
     void operator()(CFindInFilesParts* parts) const;
 };
 class CMainFrameDocumentOwner;
+class CTemplatePane;
+class CTemplateParts;
+struct TemplatePartsDeleter {
+    void operator()(CTemplateParts* parts) const;
+};
 
 // Called once per document in tab order; returning 0 stops the walk.
 using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
@@ -86,6 +91,8 @@ public:
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
     CFindInFilesRunner* FindInFilesRunner() const;
+    // Null before it exists, or without settings.
+    CTemplatePane* GetTemplatePane() const;
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -240,6 +247,7 @@ private:
     HMENU RecentFilesMenu() const;
     void AttachRecentFiles();
     void CreateFindResultsPanes();
+    void CreateTemplatePane();
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
     // The pane of a show command, when it exists.
@@ -272,6 +280,7 @@ private:
     // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
+    std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

@@ -421,4 +421,9 @@
 #define IDC_STATS_PATH                  1088
 #define IDC_STATS_LINES                 1217
 
+/* ---- template edit dialog (2052) */
+#define IDD_TEMPLATE_EDIT               2052
+#define IDC_TEMPLATE_CONTENT            1003
+#define IDC_TEMPLATE_NAME               1004
+
 #endif /* TARNWICK_RESOURCE_H */
