@@ -35,8 +35,8 @@ protected:
         return content;
     }
 
-    dovari_test::TempDir dir;
-    std::string path = dir / "template.mdb";
+    TempFolder dir;
+    std::string path = dir.File("template.mdb");
 };
 
 TEST_F(TemplateDatabaseTest, CategoriesAreTheUserTablesOnly) {
@@ -48,11 +48,11 @@ TEST_F(TemplateDatabaseTest, CategoriesAreTheUserTablesOnly) {
     EXPECT_EQ(database.ReadNames("Empty"), Names{});
     EXPECT_EQ(database.ReadNames("No such"), Names{});
 
-    CTemplateDatabase missing(dir / "missing.mdb");
+    CTemplateDatabase missing(dir.File("missing.mdb"));
     EXPECT_FALSE(missing.IsOpen());
     EXPECT_FALSE(missing.ReadTables(tables));
     EXPECT_TRUE(tables.empty());
-    EXPECT_FALSE(ExecuteTemplateSql(dir / "missing.mdb", template_sql::SelectNames("Select")));
+    EXPECT_FALSE(ExecuteTemplateSql(dir.File("missing.mdb"), template_sql::SelectNames("Select")));
 }
 
 TEST_F(TemplateDatabaseTest, NamesThatAreColumnsTouchOnlyTheirOwnRow) {

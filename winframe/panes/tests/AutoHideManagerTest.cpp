@@ -36,7 +36,7 @@ protected:
         CTestDockPane& pane = NewDockPane(title);
         EXPECT_TRUE(DockAt(pane, side, 0, size));
         EXPECT_TRUE(pane.TogglePin());
-        Pump();
+        PumpMessages();
         return pane;
     }
     // A client point on the bar's first tab (tabs start at the bar's start).
@@ -51,11 +51,11 @@ protected:
         ::SetCursorPos(screen.x, screen.y);
         ::SendMessageA(Frame(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
         ::SendMessageA(Frame(), WM_MOUSEHOVER, 0, MAKELPARAM(client.x, client.y));
-        Pump();
+        PumpMessages();
     }
     void Tick() {
         ::SendMessageA(manager->m_hWnd, WM_TIMER, kAutoHideTimer, 0);
-        Pump();
+        PumpMessages();
     }
     POINT PinButtonOnScreen() const {
         const RECT& b = manager->Caption().pin.rect;
@@ -68,7 +68,7 @@ protected:
         ::ScreenToClient(manager->m_hWnd, &client);
         ::PostMessageA(manager->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
         ::SendMessageA(manager->m_hWnd, WM_NCLBUTTONDOWN, kHitPin, MAKELPARAM(at.x, at.y));
-        Pump();
+        PumpMessages();
     }
 
     CAutoHideManager* manager = nullptr;
@@ -139,7 +139,7 @@ TEST_F(AutoHideManagerTest, TheEdgeResizesAndTheNextSlideKeepsTheSize) {
     ::PostMessageA(Frame(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
     ::PostMessageA(Frame(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
     ::SendMessageA(manager->m_hWnd, WM_NCLBUTTONDOWN, HTLEFT, MAKELPARAM(edge.x, edge.y));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(watchdog.Fired());
     w = WindowOf(manager->m_hWnd);
     EXPECT_EQ(w.right - w.left, 265);
@@ -180,7 +180,7 @@ TEST_F(AutoHideManagerTest, APinnedBoxIsOneGroupAndLosingAPaneOfTheShownGroupIsS
     DockMessage together(b.m_hWnd, a.m_hWnd, kDockAtPlacement);
     together.place.index = 1;
     ASSERT_TRUE(b.RestoreDockPlacement(together));
-    Pump();
+    PumpMessages();
     CTabDockingBox* box = CTabDockingBox::FromWindow(a.Container());
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd;
@@ -192,7 +192,7 @@ TEST_F(AutoHideManagerTest, APinnedBoxIsOneGroupAndLosingAPaneOfTheShownGroupIsS
     ::ScreenToClient(boxWindow, &client);
     ::PostMessageA(boxWindow, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
     ::SendMessageA(boxWindow, WM_NCLBUTTONDOWN, kHitPin, MAKELPARAM(at.x, at.y));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(boxWindow));
     ASSERT_EQ(manager->Bar(kSideBottom).entries.size(), 1u);
     ASSERT_NE(dynamic_cast<CGroupAutoHideEntry*>(manager->Bar(kSideBottom).entries[0].get()), nullptr);
@@ -200,13 +200,13 @@ TEST_F(AutoHideManagerTest, APinnedBoxIsOneGroupAndLosingAPaneOfTheShownGroupIsS
 
     // Closing the other pane of the shown group rebuilds the entry.
     ::SendMessageA(a.m_hWnd, WM_CLOSE, 0, 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(manager->ShownPane(), nullptr) << "the shown pane went in first";
     ASSERT_EQ(manager->Bar(kSideBottom).entries.size(), 1u);
     EXPECT_NE(dynamic_cast<CSingleAutoHideEntry*>(manager->Bar(kSideBottom).entries[0].get()), nullptr);
     Tick();
     manager->SetWindowPos(nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(a.IsAutoHidden());
     EXPECT_TRUE(b.IsAutoHidden());
     EXPECT_EQ(SendCode(manager->m_hWnd, kDockRemove, a.m_hWnd), 0) << "no bar holds it now";
@@ -219,12 +219,12 @@ TEST_F(AutoHideManagerTest, UnpinningAGroupDocksItsPanesBackIntoOneBox) {
     DockMessage pin(a.m_hWnd, nullptr, 0);
     pin.pin = {kSideRight, 180, 0, 2, panes.data()};
     ASSERT_TRUE(RequestPinToAutoHide(Frame(), pin));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(manager->Bar(kSideRight).entries.size(), 1u);
     EXPECT_EQ(manager->ShownPane(), nullptr) << "not shown at once";
     EXPECT_EQ(MdiRect().right, Client().right - manager->Thickness());
     ASSERT_TRUE(manager->RemovePane(a.m_hWnd, true));
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(manager->Bar(kSideRight).Empty());
     CTabDockingBox* box = CTabDockingBox::FromWindow(a.Container());
     ASSERT_NE(box, nullptr);

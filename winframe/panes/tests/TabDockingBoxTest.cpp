@@ -28,7 +28,7 @@ protected:
         for (POINT p : moves) PostMove(pane.m_hWnd, p);
         PostUp(pane.m_hWnd, *(moves.end() - 1));
         ::SendMessageA(pane.m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM((WORD)grab.x, (WORD)grab.y));
-        Pump();
+        PumpMessages();
     }
     // Where a docked pane's caption can be grabbed (bottom slots: down the
     // left side, buttons at its top end).
@@ -107,7 +107,7 @@ TEST_F(TabDockingBoxTest, ADropOnACaptionMakesABoxWhoseTabsSwitchThePanes) {
     POINT click{(tab.left + tab.right) / 2 - WindowOf(box->Tabs().m_hWnd).left, 5};
     box->Tabs().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(click.x, click.y));
     box->Tabs().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(click.x, click.y));
-    Pump();
+    PumpMessages();
     EXPECT_EQ(box->ActivePane(), a.m_hWnd);
     EXPECT_TRUE(::IsWindowVisible(a.m_hWnd));
     EXPECT_FALSE(::IsWindowVisible(b.m_hWnd));
@@ -182,7 +182,7 @@ TEST_F(TabDockingBoxTest, ATabDraggedOutDocksAloneAndTheOtherTakesTheBoxsPlace) 
     POINT left{WindowOf(Frame()).left + 8, WindowOf(Frame()).top + 200};
     PostMove(b.m_hWnd, left);
     PostUp(b.m_hWnd, left);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_FALSE(::IsWindow(boxWindow)) << "the box collapsed";
     EXPECT_EQ(a.Container(), slot) << "a is alone in the box's slot";
@@ -201,7 +201,7 @@ TEST_F(TabDockingBoxTest, ATwoPaneBoxCollapsesIntoTheOtherPaneDockedOrFloating) 
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd, slot = ::GetParent(boxWindow);
     ::SendMessageA(b.m_hWnd, WM_CLOSE, 0, 0);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(boxWindow));
     EXPECT_EQ(a.Container(), slot);
     EXPECT_TRUE(::IsWindowVisible(a.m_hWnd));
@@ -212,7 +212,7 @@ TEST_F(TabDockingBoxTest, ATwoPaneBoxCollapsesIntoTheOtherPaneDockedOrFloating) 
     CTestDockPane& d = NewDockPane("fourth");
     ::SetWindowPos(c.m_hWnd, nullptr, 560, 60, 220, 160, SWP_NOZORDER | SWP_SHOWWINDOW);
     ::SetWindowPos(d.m_hWnd, nullptr, 100, 400, 200, 150, SWP_NOZORDER | SWP_SHOWWINDOW);
-    Pump();
+    PumpMessages();
     POINT caption = ScreenAt(c.m_hWnd, 40, ::GetSystemMetrics(SM_CYFRAME) + 4);
     Drag(d, ScreenAt(d.m_hWnd, 40, ::GetSystemMetrics(SM_CYFRAME) + 4), {caption});
     CTabDockingBox* floating = CTabDockingBox::FromWindow(c.Container());
@@ -222,7 +222,7 @@ TEST_F(TabDockingBoxTest, ATwoPaneBoxCollapsesIntoTheOtherPaneDockedOrFloating) 
     EXPECT_EQ(where, (RECT{560, 60, 780, 220})) << "the box took c's rectangle";
     boxWindow = floating->m_hWnd;
     ::SendMessageA(c.m_hWnd, WM_CLOSE, 0, 0);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(boxWindow));
     EXPECT_TRUE(d.IsFloating());
     EXPECT_TRUE(::IsWindowVisible(d.m_hWnd));
@@ -240,7 +240,7 @@ TEST_F(TabDockingBoxTest, AStaleCollapseKeepsBothPanes) {
     DockMessage back(b.m_hWnd, boxWindow, kDockDock);
     back.drag.rect = {1, 1, 1, 1};
     ASSERT_NE(SendDockMessage(boxWindow, back), 0);
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(::IsWindow(boxWindow));
     EXPECT_EQ(box->PaneCount(), 2);
     EXPECT_TRUE(::IsWindow(a.m_hWnd));
@@ -273,10 +273,10 @@ TEST_F(TabDockingBoxTest, PlacementsInsideABoxNameTheOtherPaneOrTheBox) {
 
     // A closed pane goes back to its tab.
     ::SendMessageA(a.m_hWnd, WM_CLOSE, 0, 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(box->PaneCount(), 2);
     ASSERT_TRUE(a.Show());
-    Pump();
+    PumpMessages();
     EXPECT_EQ(box->PaneAt(0), a.m_hWnd);
 }
 
@@ -289,14 +289,14 @@ TEST_F(TabDockingBoxTest, ClosingABoxHidesItAndShowBringsItBack) {
     const RECT before = RectIn(boxWindow, Frame());
     const RECT mdi = MdiRect();
     ::SendMessageA(boxWindow, WM_CLOSE, 0, 0);
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(::IsWindow(boxWindow));
     EXPECT_FALSE(::IsWindowVisible(boxWindow));
     EXPECT_EQ(box->PaneCount(), 2) << "the panes stay in the box";
     EXPECT_GT(MdiRect().bottom, mdi.bottom) << "its slot is gone";
     // A pane's show command brings its box back at the same place.
     ASSERT_TRUE(a.Show());
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(::IsWindowVisible(boxWindow));
     EXPECT_EQ(RectIn(boxWindow, Frame()), before);
     EXPECT_EQ(box->ActivePane(), a.m_hWnd);
@@ -312,7 +312,7 @@ TEST_F(TabDockingBoxTest, ThePinButtonSendsEveryPaneInOneRecord) {
     POINT at = ScreenAt(boxWindow, (pin.left + pin.right) / 2, (pin.top + pin.bottom) / 2);
     PostUp(boxWindow, at);
     ::SendMessageA(boxWindow, WM_NCLBUTTONDOWN, kHitPin, MAKELPARAM(at.x, at.y));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(m_bars->pins.size(), 1u);
     const DockMessage& r = m_bars->pins[0];
     EXPECT_EQ(r.pin.count, 2);
@@ -348,7 +348,7 @@ TEST_F(TabDockingBoxTest, ABoxDroppedOnABoxMovesItsTabsAcross) {
     DockMessage r(firstWindow, second->m_hWnd, kDockDock);
     r.drag.rect = {2, 2, 2, 2};
     ASSERT_TRUE(first->Dock(r));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(second->PaneCount(), 4);
     EXPECT_EQ(second->PaneAt(2), a.m_hWnd);
     EXPECT_EQ(second->PaneAt(3), b.m_hWnd) << "last tab first keeps the order";
