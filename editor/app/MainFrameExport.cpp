@@ -10,16 +10,24 @@
 
 namespace {
 
+// Null unless the window is a document frame holding an editor view; other
+// documents get the command as any command the frame does not handle.
 CDocumentFrame* ActiveEditorDocument(HWND mdiChild) {
+    char name[64] = {};
+    if (!mdiChild || !::GetClassNameA(mdiChild, name, sizeof name) || lstrcmpA(name, CDocumentFrame::kWindowClass) != 0)
+        return nullptr;
     CDocumentFrame* document = CDocumentFrame::FromWindow(mdiChild);
     return document && document->GetEditor() ? document : nullptr;
 }
 
 }  // namespace
 
-LRESULT CMainFrame::OnExport(WORD, WORD id, HWND, bool&) {
+LRESULT CMainFrame::OnExport(WORD, WORD id, HWND, bool& handled) {
     CDocumentFrame* document = ActiveEditorDocument(GetActiveMdiChild());
-    if (!document || !g_propertySets) return 0;
+    if (!document || !g_propertySets) {
+        handled = false;
+        return 0;
+    }
     static const ExportFormat kFormats[] = {ExportFormat::Html, ExportFormat::Rtf, ExportFormat::Pdf, ExportFormat::Tex};
     const ExportFormat format = kFormats[id - ID_FILE_EXPORT_HTML];
     CEditorView& view = *document->GetEditor();
@@ -32,14 +40,18 @@ LRESULT CMainFrame::OnExport(WORD, WORD id, HWND, bool&) {
     return 0;
 }
 
-LRESULT CMainFrame::OnCopyAsRtf(WORD, WORD, HWND, bool&) {
+LRESULT CMainFrame::OnCopyAsRtf(WORD, WORD, HWND, bool& handled) {
     if (CDocumentFrame* document = ActiveEditorDocument(GetActiveMdiChild()); document && g_propertySets)
         CopyAsRtf(*document->GetEditor(), *g_propertySets);
+    else
+        handled = false;
     return 0;
 }
 
-LRESULT CMainFrame::OnFileStatistics(WORD, WORD, HWND, bool&) {
+LRESULT CMainFrame::OnFileStatistics(WORD, WORD, HWND, bool& handled) {
     if (CDocumentFrame* document = ActiveEditorDocument(GetActiveMdiChild()))
         CFileStatisticsDialog::Show(::GetActiveWindow(), *document->GetEditor(), document->Path());
+    else
+        handled = false;
     return 0;
 }
