@@ -44,7 +44,9 @@ LRESULT CFileStatisticsDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
         ::SetDlgItemTextA(m_hWnd, IDC_STATS_SHA1, checksums.sha1.c_str());
     }
     ::SetCursor(previous);
-    return TRUE;
+    // The focus on OK, so that Enter closes it and no field starts selected.
+    ::SetFocus(::GetDlgItem(m_hWnd, IDOK));
+    return FALSE;
 }
 
 LRESULT CFileStatisticsDialog::OnClose(WORD, WORD id, HWND, bool&) {
