@@ -126,6 +126,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     SetDefaultProc(DefaultProc::Frame);
     m_updateUI.UIAddToolBar(m_toolbar);
     InitDocking(4, &m_mdiClient);
+    CreateConsolePane();
     CreateFindResultsPanes();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);

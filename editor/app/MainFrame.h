@@ -25,6 +25,10 @@ struct PackBufFreer {
     void operator()(PackBuf* buf) const { ::PackBufFree(buf); }
 };
 
+class CConsolePane;
+struct ConsolePaneDeleter {
+    void operator()(CConsolePane* pane) const;
+};
 class CDocumentFrame;
 class CDockPaneBase;
 class CFindInFilesParts;
@@ -86,6 +90,8 @@ public:
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
     CFindInFilesRunner* FindInFilesRunner() const;
+    // The command pane (command 805); null before it exists.
+    CConsolePane* ConsolePane() const;
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -232,6 +238,7 @@ private:
     HMENU RecentFilesMenu() const;
     void AttachRecentFiles();
     void CreateFindResultsPanes();
+    void CreateConsolePane();
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
     // The pane of a show command, when it exists.
@@ -264,6 +271,7 @@ private:
     // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
+    std::unique_ptr<CConsolePane, ConsolePaneDeleter> m_consolePane;
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

@@ -780,7 +780,7 @@ TEST_F(MainFrameTest, EnumDocumentsWalksInTabOrderAndStops) {
 
 TEST_F(MainFrameTest, DockedPanesShareTheRoomBetweenTheBars) {
     // Without the panes the frame docks at start.
-    for (UINT id : {ID_PANE_FIND_RESULTS1, ID_PANE_FIND_RESULTS2}) frame.SendMessage(WM_COMMAND, id);
+    for (UINT id : {ID_PANE_CONSOLE, ID_PANE_FIND_RESULTS1, ID_PANE_FIND_RESULTS2}) frame.SendMessage(WM_COMMAND, id);
     Pump();
     RECT rebar = RectIn(frame.Rebar(), frame.m_hWnd), status = RectIn(frame.StatusBar(), frame.m_hWnd);
     RECT mdi = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
