@@ -38,6 +38,11 @@ struct FindInFilesPartsDeleter {
     void operator()(CFindInFilesParts* parts) const;
 };
 class CMainFrameDocumentOwner;
+class CTemplatePane;
+class CTemplateParts;
+struct TemplatePartsDeleter {
+    void operator()(CTemplateParts* parts) const;
+};
 
 // Called once per document in tab order; returning 0 stops the walk.
 using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
@@ -90,6 +95,8 @@ public:
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
     CFindInFilesRunner* FindInFilesRunner() const;
+    // Null before it exists, or without settings.
+    CTemplatePane* GetTemplatePane() const;
     // The command pane (command 805); null before it exists.
     CConsolePane* ConsolePane() const;
     void EnableSearchButtons(bool enable) override;
@@ -238,6 +245,7 @@ private:
     HMENU RecentFilesMenu() const;
     void AttachRecentFiles();
     void CreateFindResultsPanes();
+    void CreateTemplatePane();
     void CreateConsolePane();
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
@@ -271,6 +279,7 @@ private:
     // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
+    std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;
     std::unique_ptr<CConsolePane, ConsolePaneDeleter> m_consolePane;
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;

@@ -410,4 +410,9 @@
 #define IDC_FIF_PANE1                   1155
 #define IDC_FIF_PANE2                   1156
 
+/* ---- template edit dialog (2052) */
+#define IDD_TEMPLATE_EDIT               2052
+#define IDC_TEMPLATE_CONTENT            1003
+#define IDC_TEMPLATE_NAME               1004
+
 #endif /* TARNWICK_RESOURCE_H */

@@ -28,11 +28,7 @@ bool PumpUntil(const std::function<bool()>& condition) {
     const DWORD start = ::GetTickCount();
     while (!condition()) {
         if (::GetTickCount() - start > kPatienceMs) return false;
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        PumpMessages(1, 0);
         ::Sleep(20);
     }
     return true;
