@@ -101,6 +101,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     if (!CreateBars()) return -1;
     // Until the keyboard map is read, the built-in shortcuts.
     m_accelerators = ::LoadAcceleratorsA(g_instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
+    RebuildToolsMenu();
     m_windowMenuOwnItems = m_menuPopups[MENU_POS_WINDOW] ? ::GetMenuItemCount(m_menuPopups[MENU_POS_WINDOW]) : 0;
 
     const OSVERSIONINFOA& os = g_osVersion;

@@ -19,6 +19,7 @@
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
 #include "Window.h"
+#include "ToolEntry.h"
 #include "resource.h"
 
 struct PackBufFreer {
@@ -99,6 +100,13 @@ public:
     CTemplatePane* GetTemplatePane() const;
     // The command pane (command 805); null before it exists.
     CConsolePane* ConsolePane() const;
+    // The user tools (MainFrameTools.cpp): the Tools menu's items 600 and
+    // on from the "TOOL" section, with their shortcuts added to the entries
+    // given (at most 80); the number of shortcuts added.
+    int BuildToolsMenu(std::vector<ACCEL>* accelerators);
+    // The items again, and the accelerator table with their shortcuts.
+    void RebuildToolsMenu();
+    void RunTool(UINT id);
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -167,7 +175,7 @@ public:
         TW_MESSAGE_HANDLER(WM_DROPFILES, OnDropFiles)
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
-        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnTool)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
@@ -247,6 +255,9 @@ private:
     void CreateFindResultsPanes();
     void CreateTemplatePane();
     void CreateConsolePane();
+    LRESULT OnTool(WORD, WORD, HWND, bool&);
+    void UpdateToolItems(HMENU popup, const std::string& documentPath);
+    void RunToolCommand(const std::string& text, const ToolEntry& tool, CDocumentFrame* document);
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
     // The pane of a show command, when it exists.
@@ -281,6 +292,7 @@ private:
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
     std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;
     std::unique_ptr<CConsolePane, ConsolePaneDeleter> m_consolePane;
+    std::vector<ToolLine> m_tools;  // the Tools menu's items 600 and on, as built
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

@@ -192,6 +192,23 @@ TEST_F(ConsoleFrameTest, AfterExitTheNextLineStillRuns) {
     EXPECT_NE(first, Pane()->Processor()->ProcessId());
 }
 
+TEST_F(ConsoleFrameTest, AToolMarkedForThePaneIsTypedIntoItEvenAfterExit) {
+    ASSERT_NO_FATAL_FAILURE(OpenFrame());
+    // Bits 0 and 2: typed into the pane, which is shown; the folder is not used.
+    const char section[] = "Echo=echo?tool ran|C:\\nowhere|?|5\0";
+    ::WritePrivateProfileSectionA("TOOL", section, g_appSettings->iniPath);
+    m_frame->RebuildToolsMenu();
+    const DWORD first = Pane()->Processor()->ProcessId();
+    ASSERT_TRUE(Pane()->SendToConsole("exit"));
+    ASSERT_TRUE(PumpUntil([&] { return ProcessEnded(first); }));
+    Pane()->Hide();
+    m_frame->SendMessage(WM_COMMAND, ID_TOOL_FIRST);
+    EXPECT_TRUE(WaitForLine("tool ran")) << Narrow(Text());
+    EXPECT_TRUE(::IsWindowVisible(Pane()->m_hWnd));
+    EXPECT_EQ(std::wstring::npos, Text().find(L"nowhere"));
+    g_appSettings->ClearSection("TOOL");
+}
+
 TEST_F(ConsoleFrameTest, ClosingTheFrameEndsTheProcessorAndFreesTheConsole) {
     ASSERT_NO_FATAL_FAILURE(OpenFrame());
     // A command the processor starts is ended with it.
