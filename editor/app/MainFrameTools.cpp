@@ -8,6 +8,7 @@
 #include "DocumentFrame.h"
 #include "DocumentMacros.h"
 #include "Globals.h"
+#include "Keymap.h"
 #include "MainFrame.h"
 #include "ToolEntry.h"
 #include "UiSeams.h"
@@ -51,7 +52,7 @@ int CMainFrame::BuildToolsMenu(std::vector<ACCEL>* accelerators) {
         m_tools.push_back(line);
         if (!accelerators || !line.parsed) continue;
         for (const ACCEL& accel : ParseToolKeys(line.entry.keys, (WORD)id)) {
-            if (added == kMaxTools) break;
+            if ((size_t)added == kMaxToolAccelerators) break;
             accelerators->push_back(accel);
             ++added;
         }
@@ -60,17 +61,9 @@ int CMainFrame::BuildToolsMenu(std::vector<ACCEL>* accelerators) {
 }
 
 void CMainFrame::RebuildToolsMenu() {
-    std::vector<ACCEL> table;
-    const HACCEL builtIn = ::LoadAcceleratorsA(g_instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
-    if (builtIn) {
-        table.resize((size_t)::CopyAcceleratorTableA(builtIn, nullptr, 0));
-        ::CopyAcceleratorTableA(builtIn, table.data(), (int)table.size());
-    }
-    BuildToolsMenu(&table);
-    HACCEL rebuilt = table.empty() ? nullptr : ::CreateAcceleratorTableA(table.data(), (int)table.size());
-    if (!rebuilt) return;
-    if (m_accelerators) ::DestroyAcceleratorTable(m_accelerators);
-    m_accelerators = rebuilt;
+    std::vector<ACCEL> shortcuts;
+    BuildToolsMenu(&shortcuts);
+    LoadKeymap(shortcuts);
 }
 
 void CMainFrame::UpdateToolItems(HMENU popup, const std::string& documentPath) {
