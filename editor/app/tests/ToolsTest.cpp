@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -160,13 +161,6 @@ TEST_F(ToolSectionTest, WritingKeepsLinesThatDoNotParse) {
 
 // ---- through a real main frame ------------------------------------------------------
 
-int g_answer = IDOK;
-std::vector<std::string> g_boxes;
-int AnswerBox(HWND, const char* text, const char*, UINT) {
-    g_boxes.push_back(text);
-    return g_answer;
-}
-
 std::string ProbePath() {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -177,9 +171,6 @@ std::string ProbePath() {
 class ToolsFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_boxes.clear();
-        g_answer = IDOK;
-        SetMessageBoxHook(AnswerBox);
         g_appSettings->ClearSection(ini::kTool);
         m_frame = std::make_unique<CMainFrame>();
         ASSERT_TRUE(m_frame->CreateMainWindow());
@@ -195,7 +186,6 @@ protected:
         g_mainFrame = nullptr;
         m_frame.reset();
         g_appSettings->ClearSection(ini::kTool);
-        SetMessageBoxHook(nullptr);
     }
     void SetTools(const std::vector<std::string>& lines) {
         std::string section;
@@ -242,18 +232,19 @@ protected:
 
     std::unique_ptr<CMainFrame> m_frame;
     TempFolder m_files;
+    MessageBoxRecorder m_boxes{SetMessageBoxHook};
 };
 
 TEST_F(ToolsFrameTest, TheMenuListsTheToolsInOrderAboveASeparator) {
     const int ownItems = ::GetMenuItemCount(ToolsMenu());
-    SetTools({"First=a||?|0", "Broken=b", "Third=c||?|0"});
+    SetTools({"First=a||?|0", "Broken=b", "Third=c||7602185?|0"});
     HMENU menu = ToolsMenu();
     ASSERT_EQ(ownItems + 4, ::GetMenuItemCount(menu));
     for (UINT k = 0; k < 3; ++k) EXPECT_EQ(ID_TOOL_FIRST + k, ::GetMenuItemID(menu, (int)k));
     EXPECT_TRUE(::GetMenuState(menu, 3, MF_BYPOSITION) & MF_SEPARATOR);
     char text[64] = {};
     ::GetMenuStringA(menu, ID_TOOL_FIRST + 2, text, sizeof(text), MF_BYCOMMAND);
-    EXPECT_STREQ("Third", text);
+    EXPECT_EQ(0, std::strncmp("Third\t", text, 6)) << "its shortcut after a tab: " << text;
     OpenToolsMenu();
     EXPECT_TRUE(Enabled(ID_TOOL_FIRST));
     EXPECT_FALSE(Enabled(ID_TOOL_FIRST + 1)) << "a line that does not parse cannot run";
@@ -279,7 +270,7 @@ TEST_F(ToolsFrameTest, AProcessRunsInItsFolderWithItsExpandedArguments) {
     SetTools({"Probe=\"" + ProbePath() + "\"?$(FILENAME) \"two words\" $FILE$|" + work.Path() + "|?|0"});
     Run(ID_TOOL_FIRST);
     EXPECT_EQ(work.Path() + "\nmain.cpp\ntwo words\n$FILE$\n", Probe(work.Path()));
-    EXPECT_TRUE(g_boxes.empty());
+    EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
 TEST_F(ToolsFrameTest, APatternLimitedToolFollowsTheDocument) {
@@ -327,14 +318,14 @@ TEST_F(ToolsFrameTest, AModifiedDocumentIsSavedFirstAsTheFlagsSay) {
         ASSERT_TRUE(document);
         Modify(document);
         ::DeleteFileA((work.Path() + "\\probe.txt").c_str());
-        g_boxes.clear();
-        g_answer = row.answer;
+        m_boxes.Clear();
+        m_boxes.answer = row.answer;
         Run(ID_TOOL_FIRST);
-        EXPECT_EQ(row.asked ? 1u : 0u, g_boxes.size()) << row.flags << " " << row.answer;
-        if (row.asked && !g_boxes.empty()) EXPECT_NE(std::string::npos, g_boxes[0].find("Save"));
+        EXPECT_EQ(row.asked ? 1u : 0u, m_boxes.boxes.size()) << row.flags << " " << row.answer;
+        if (row.asked && !m_boxes.boxes.empty()) EXPECT_NE(std::string::npos, m_boxes.boxes[0].text.find("Save"));
         EXPECT_EQ(row.saved, m_files.Read("s.c") == "int s;\n!") << row.flags << " " << row.answer;
         EXPECT_EQ(row.ran, !Probe(work.Path()).empty()) << row.flags << " " << row.answer;
-        g_answer = IDNO;
+        m_boxes.answer = IDNO;
         m_frame->CloseAllDocuments(true);
         PumpFrameMessages();
     }
@@ -349,11 +340,11 @@ TEST_F(ToolsFrameTest, AfterTheToolTheChangedFileIsReloadedAsTheFlagsSay) {
         ::Sleep(2100);
         SetTools({"Format=\"" + ProbePath() + "\"?--rewrite \"" + file + "\" after||?*.c|" +
                   std::to_string(quiet ? 2 | 16 : 2)});
-        g_boxes.clear();
-        g_answer = IDYES;
+        m_boxes.Clear();
+        m_boxes.answer = IDYES;
         Run(ID_TOOL_FIRST);
         EXPECT_EQ("after", m_files.Read("r.c"));
-        EXPECT_EQ(quiet ? 0u : 1u, g_boxes.size()) << "the usual question, unless the flags make it quiet";
+        EXPECT_EQ(quiet ? 0u : 1u, m_boxes.boxes.size()) << "the usual question, unless the flags make it quiet";
         EXPECT_EQ("after", Text(document)) << quiet;
         m_frame->CloseAllDocuments(true);
         PumpFrameMessages();
