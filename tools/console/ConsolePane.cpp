@@ -44,10 +44,18 @@ bool CConsolePane::OpenOwnedConsole() {
                                                                                : m_programFolder + "\\initcmd.bat");
     // The handles are opened before the processor starts, for the colours and the fit.
     if (!m_processor->Start() && !m_processor->Output()) return true;
+    const HANDLE output = m_processor->Output();
     CONSOLE_SCREEN_BUFFER_INFO info{};
-    if (::GetConsoleScreenBufferInfo(m_processor->Output(), &info))
-        ::SetConsoleTextAttribute(m_processor->Output(), (WORD)((info.wAttributes & ~0xFF) | kPaneColours));
+    if (::GetConsoleScreenBufferInfo(output, &info))
+        ::SetConsoleTextAttribute(output, (WORD)((info.wAttributes & ~0xFF) | kPaneColours));
     FitConsoleToPane();
+    // The cells so far too, in the buffer's final width, or the blank ones
+    // would keep the old background.
+    if (::GetConsoleScreenBufferInfo(output, &info)) {
+        DWORD filled = 0;
+        ::FillConsoleOutputAttribute(output, info.wAttributes, (DWORD)(info.dwSize.X * info.dwSize.Y), COORD{0, 0},
+                                     &filled);
+    }
     PollConsole();
     return true;
 }

@@ -129,6 +129,12 @@ TEST_F(ConsoleFrameTest, TheColoursAreBlackOnWhiteAndTheBufferIsAsWideAsTheScree
     CONSOLE_SCREEN_BUFFER_INFO info{};
     ASSERT_TRUE(::GetConsoleScreenBufferInfo(output, &info));
     EXPECT_EQ(CConsolePane::kPaneColours, info.wAttributes & 0xFF);
+    // Every cell of the picture, written or blank, black on white.
+    const CConsoleScreen& screen = Pane()->Screen();
+    ASSERT_GT(screen.Width(), 0);
+    for (int y = 0; y < screen.Height(); ++y)
+        for (int x = 0; x < screen.Width(); ++x)
+            ASSERT_EQ(CConsolePane::kPaneColours, screen.Cell(x, y).Attributes & 0xFF) << x << "," << y;
     CONSOLE_FONT_INFO font{};
     ASSERT_TRUE(::GetCurrentConsoleFont(output, FALSE, &font));
     const COORD cell = ::GetConsoleFontSize(output, font.nFont);
