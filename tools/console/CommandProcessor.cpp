@@ -11,9 +11,9 @@ namespace {
 // The argument holds at most this many characters with its path.
 constexpr size_t kArgumentLimit = 260;
 
-dovari_common::UniqueHandle OpenConsole(const char* name) {
+UniqueHandle OpenConsole(const char* name) {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    return dovari_common::UniqueHandle(::CreateFileA(name, GENERIC_READ | GENERIC_WRITE,
+    return UniqueHandle(::CreateFileA(name, GENERIC_READ | GENERIC_WRITE,
                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING,
                                                      0, nullptr));
 }
@@ -70,7 +70,7 @@ bool CCommandProcessor::Launch() {
     if (!::CreateProcessW(ProcessorPath().c_str(), writable.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
                           nullptr, nullptr, &startup, &info))
         return false;
-    dovari_common::UniqueHandle thread(info.hThread);
+    UniqueHandle thread(info.hThread);
     m_process.reset(info.hProcess);
     m_processId = info.dwProcessId;
     if (m_job && !::AssignProcessToJobObject(m_job.get(), info.hProcess)) m_job.reset();

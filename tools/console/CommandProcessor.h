@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "dovari_common/unique_handle.h"
+#include "UniqueHandle.h"
 
 class CCommandProcessor {
 public:
@@ -39,10 +39,10 @@ private:
     bool Launch();
 
     std::string m_initBatch;
-    dovari_common::UniqueHandle m_input;
-    dovari_common::UniqueHandle m_output;
-    dovari_common::UniqueHandle m_job;
-    dovari_common::UniqueHandle m_process;
+    UniqueHandle m_input;
+    UniqueHandle m_output;
+    UniqueHandle m_job;
+    UniqueHandle m_process;
     DWORD m_processId = 0;
     DWORD m_started = 0;
 };
