@@ -106,8 +106,15 @@ bool ToolAppliesTo(const ToolEntry& entry, const std::string& documentPath) {
 }
 
 std::string ToolCommandLine(const std::string& expanded) {
-    std::string line = expanded;
-    const size_t mark = line.find('?');
-    if (mark != std::string::npos) line[mark] = ' ';
-    return line;
+    const size_t mark = expanded.find('?');
+    if (mark == std::string::npos) return expanded;
+    std::string program = expanded.substr(0, mark);
+    // A program path with blanks would be searched piece by piece
+    // ("C:\Program.exe" first) unless it is quoted.
+    const size_t first = program.find_first_not_of(' ');
+    if (first != std::string::npos && program[first] != '"' && program.find(' ', first) != std::string::npos) {
+        const size_t last = program.find_last_not_of(' ');
+        program = "\"" + program.substr(first, last - first + 1) + "\"";
+    }
+    return program + " " + expanded.substr(mark + 1);
 }

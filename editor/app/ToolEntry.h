@@ -63,5 +63,6 @@ bool WriteToolLines(const CAppSettings& settings, const std::vector<ToolLine>& l
 // whose path matches the patterns when there are any.
 bool ToolAppliesTo(const ToolEntry& entry, const std::string& documentPath);
 
-// The command as it is run: the first '?' becomes a space.
+// The command as it is run: the first '?' becomes a space, and the program
+// before it is quoted when it holds blanks and is not quoted already.
 std::string ToolCommandLine(const std::string& expanded);

@@ -104,8 +104,20 @@ TEST(ToolEntry, PatternsAndDocuments) {
     EXPECT_FALSE(ToolAppliesTo(anyDocument, ""));
     const ToolEntry free{"F", "cc", "", "", "*.c", 0};
     EXPECT_TRUE(ToolAppliesTo(free, ""));
-    EXPECT_EQ("prog a?b", ToolCommandLine("prog?a?b"));
-    EXPECT_EQ("prog", ToolCommandLine("prog"));
+    const struct {
+        const char* expanded;
+        const char* line;
+    } lines[] = {
+        {"prog?a?b", "prog a?b"},
+        {"prog", "prog"},
+        {"prog?", "prog "},
+        {"C:\\Program Files\\cc.exe?/c x.c", "\"C:\\Program Files\\cc.exe\" /c x.c"},
+        {"\"C:\\Program Files\\cc.exe\"?/c", "\"C:\\Program Files\\cc.exe\" /c"},
+        {" C:\\My Tools\\t.exe ?a", "\"C:\\My Tools\\t.exe\" a"},
+        // Without a '?' the program cannot be told from its arguments.
+        {"C:\\Program Files\\cc.exe /c", "C:\\Program Files\\cc.exe /c"},
+    };
+    for (const auto& row : lines) EXPECT_EQ(row.line, ToolCommandLine(row.expanded)) << row.expanded;
 }
 
 // The settings' ini in a folder of its own.
@@ -223,7 +235,7 @@ protected:
         HANDLE file = ::CreateFileA((folder + "\\probe.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) return "";
-        char buffer[4096] = {};
+        char buffer[16384] = {};
         DWORD got = 0;
         ::ReadFile(file, buffer, sizeof(buffer) - 1, &got, nullptr);
         ::CloseHandle(file);
@@ -271,6 +283,31 @@ TEST_F(ToolsFrameTest, AProcessRunsInItsFolderWithItsExpandedArguments) {
     Run(ID_TOOL_FIRST);
     EXPECT_EQ(work.Path() + "\nmain.cpp\ntwo words\n$FILE$\n", Probe(work.Path()));
     EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(ToolsFrameTest, ACommandLineOverSeveralBlocksRunsAsOneCommand) {
+    TempFolder work;
+    const std::string name = std::string(100, 'n') + ".txt";
+    CDocumentFrame* document = Open(name, "text\n");
+    ASSERT_TRUE(document);
+    // 50 paths of some 130 bytes each: more than one 4096-byte block, from a
+    // command within the 512 characters.
+    std::string arguments;
+    for (int i = 0; i < 50; ++i) arguments += " $(FILE)";
+    SetTools({"Long=\"" + ProbePath() + "\"?" + arguments + "|" + work.Path() + "|?|0"});
+    Run(ID_TOOL_FIRST);
+    std::string expected = work.Path() + "\n";
+    for (int i = 0; i < 50; ++i) expected += m_files.File(name) + "\n";
+    ASSERT_GT(expected.size(), 4096u);
+    const std::string probe = Probe(work.Path());
+    EXPECT_EQ(expected.size(), probe.size());
+    EXPECT_TRUE(expected == probe) << "every path in order, none split";
+
+    // A command over 512 characters runs nothing rather than a cut one.
+    ::DeleteFileA((work.Path() + "\\probe.txt").c_str());
+    SetTools({"Too long=\"" + ProbePath() + "\"?" + arguments + arguments + "|" + work.Path() + "|?|0"});
+    Run(ID_TOOL_FIRST);
+    EXPECT_EQ("", Probe(work.Path()));
 }
 
 TEST_F(ToolsFrameTest, APatternLimitedToolFollowsTheDocument) {
