@@ -376,6 +376,8 @@ void CMainFrame::ShowPopupMenu(HWND owner, UINT menuId, int x, int y) {
 BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
     // Alt, F10 and Alt+mnemonic open the menus before any shortcut is looked up.
     if (m_commandBar.PreTranslateMessage(msg)) return TRUE;
+    // The command pane takes every key, Ctrl+C included, as a console does.
+    if (IsConsoleKey(*msg)) return FALSE;
     if (m_accelerators && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST &&
         ::TranslateAcceleratorA(m_hWnd, m_accelerators, msg)) {
         return TRUE;

@@ -278,6 +278,8 @@ private:
     void CreateFindResultsPanes();
     void CreateTemplatePane();
     void CreateConsolePane();
+    // A keystroke for the command pane's view.
+    bool IsConsoleKey(const MSG& msg) const;
     LRESULT OnTool(WORD, WORD, HWND, bool&);
     void UpdateToolItems(HMENU popup, const std::string& documentPath);
     void RunToolCommand(const std::string& text, const ToolEntry& tool, CDocumentFrame* document);

@@ -24,3 +24,8 @@ void CMainFrame::CreateConsolePane() {
 }
 
 CConsolePane* CMainFrame::ConsolePane() const { return m_consolePane.get(); }
+
+bool CMainFrame::IsConsoleKey(const MSG& msg) const {
+    return m_consolePane && msg.hwnd && msg.hwnd == m_consolePane->View() && msg.message >= WM_KEYFIRST &&
+           msg.message <= WM_KEYLAST;
+}

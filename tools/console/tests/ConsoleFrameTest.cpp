@@ -123,6 +123,25 @@ TEST_F(ConsoleFrameTest, KeysTypedIntoThePaneReachTheProcessor) {
     EXPECT_TRUE(WaitForLine("typed")) << Narrow(Text());
 }
 
+TEST_F(ConsoleFrameTest, TheFramesShortcutsLeaveThePanesKeysAlone) {
+    ASSERT_NO_FATAL_FAILURE(OpenFrame());
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    const BYTE saved = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    // Ctrl+C is the frame's Copy everywhere else, but the console's interrupt here.
+    MSG atFrame{m_frame->m_hWnd, WM_KEYDOWN, 'C', 0x002E0001};
+    MSG atPane{Pane()->View(), WM_KEYDOWN, 'C', 0x002E0001};
+    const BOOL frameTook = m_frame->PreTranslateMessage(&atFrame);
+    const BOOL paneTook = m_frame->PreTranslateMessage(&atPane);
+    keys[VK_CONTROL] = saved;
+    ::SetKeyboardState(keys);
+    PumpFrameMessages();
+    EXPECT_TRUE(frameTook);
+    EXPECT_FALSE(paneTook);
+}
+
 TEST_F(ConsoleFrameTest, TheColoursAreBlackOnWhiteAndTheBufferIsAsWideAsTheScreen) {
     ASSERT_NO_FATAL_FAILURE(OpenFrame());
     const HANDLE output = Pane()->Processor()->Output();
