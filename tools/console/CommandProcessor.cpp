@@ -41,6 +41,7 @@ std::wstring CCommandProcessor::CommandLine() const {
 }
 
 bool CCommandProcessor::Start() {
+    m_started = ::GetTickCount();
     m_input = OpenConsole("CONIN$");
     m_output = OpenConsole("CONOUT$");
     if (!m_input || !m_output) return false;

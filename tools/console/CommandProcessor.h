@@ -25,7 +25,7 @@ public:
     bool IsRunning() const;
     // Ends the processor and what it started, and lets the console go.
     void Stop();
-    // Milliseconds since the running processor started.
+    // Milliseconds since the last start, whether it succeeded or not.
     DWORD Age() const { return ::GetTickCount() - m_started; }
     DWORD ProcessId() const { return m_processId; }
 
