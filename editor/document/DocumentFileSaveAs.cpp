@@ -14,11 +14,7 @@ namespace {
 
 bool WriteString(const std::string& text, int code, const char* path, DWORD* error) {
     CReplacingFile out;
-    const auto fetch = [&text](size_t position, size_t length, char* buffer) {
-        text.copy(buffer, length, position);
-        buffer[length] = '\0';
-    };
-    const bool ok = out.Open(path) && WriteText(text.size(), fetch, code, out) && out.Commit();
+    const bool ok = out.Open(path) && WriteText(text.data(), text.size(), code, out) && out.Commit();
     *error = ok ? 0 : out.LastError();
     return ok;
 }
