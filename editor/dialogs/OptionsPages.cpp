@@ -3,6 +3,7 @@
 #include "ColoursPage.h"
 #include "EditorPage.h"
 #include "GeneralPage.h"
+#include "KeyboardPage.h"
 #include "OptionsDialog.h"
 #include "VariablesPage.h"
 #include "resource.h"
@@ -21,6 +22,7 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
         {ID_OPTIONS_GENERAL, MakePage<CGeneralPage>},
         {0, MakePage<CEditorPage>},
         {0, MakePage<CColoursPage>},
+        {ID_OPTIONS_KEYS, MakePage<CKeyboardPage>},
         {0, MakePage<CVariablesPage>},
     };
     return kinds;

@@ -404,7 +404,7 @@ TEST_F(OptionsPagesTest, ColoursPageUnchangedWritesNothing) {
 
 // ---- variables page ------------------------------------------------------------
 
-constexpr int kVariablesItem = 3;
+constexpr int kVariablesItem = 4;  // after the keys page
 
 TEST_F(OptionsPagesTest, VariablesPageKeepsWhatAnEmptiedFieldHad) {
     settings.WriteString(ini::kUser, ini::kUserName, "Ada");
