@@ -5,6 +5,7 @@
 #include "GeneralPage.h"
 #include "KeyboardPage.h"
 #include "OptionsDialog.h"
+#include "UpdatePage.h"
 #include "VariablesPage.h"
 #include "resource.h"
 
@@ -24,6 +25,7 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
         {0, MakePage<CColoursPage>},
         {ID_OPTIONS_KEYS, MakePage<CKeyboardPage>},
         {0, MakePage<CVariablesPage>},
+        {0, MakePage<CUpdatePage>},
     };
     return kinds;
 }
