@@ -89,6 +89,7 @@ TEST_F(OptionsPagesTest, EachCommandOpensItsPage) {
     } cases[] = {
         {ID_OPTIONS_GENERAL, L"常规"},
         {ID_OPTIONS_TOOLS, L"常规"},  // its page is still to come
+        {ID_OPTIONS_KEYS, L"快捷键"},
         {ID_OPTIONS_LAST, L"常规"},   // any other command of the range
     };
     for (const auto& c : cases) {
@@ -136,7 +137,7 @@ TEST_F(OptionsPagesTest, CancelWritesNothing) {
 }
 
 TEST_F(OptionsPagesTest, TheListHoldsThePageTitlesInOrder) {
-    const wchar_t* titles[] = {L"常规", L"编辑", L"窗口颜色", L"变量", L"自动升级"};
+    const wchar_t* titles[] = {L"常规", L"编辑", L"窗口颜色", L"快捷键", L"变量", L"自动升级"};
     std::vector<std::string> listed;
     Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
         const int count = (int)::SendDlgItemMessageA(dialog, IDC_OPTIONS_LIST, LB_GETCOUNT, 0, 0);
