@@ -420,6 +420,7 @@
 #define IDD_OPTIONS_GENERAL             533
 #define IDD_OPTIONS_EDITOR              534
 #define IDD_OPTIONS_KEYS                538
+#define IDD_OPTIONS_FONTS               540
 #define IDD_OPTIONS_VARIABLES           539
 #define IDD_OPTIONS_COLOURS             541
 #define IDD_OPTIONS_UPDATE              542
@@ -480,6 +481,18 @@
 #define IDC_KEYS_HOTKEY                 1009
 #define IDC_KEYS_ADD                    1010
 #define IDC_KEYS_REMOVE                 1011
+
+/* fonts page (540) */
+#define IDC_FONT_FACE                   1000
+#define IDC_FONT_SAMPLE                 1001
+#define IDC_FONT_VALUE                  1004
+#define IDC_FONT_BACK                   1195
+#define IDC_FONT_CATEGORY               1196
+#define IDC_FONT_SIZE                   1197
+#define IDC_FONT_FORE                   1199
+#define IDC_FONT_BOLD                   1203
+#define IDC_FONT_ITALICS                1204
+#define IDC_FONT_UNDERLINE              1205
 
 /* window colours page (541) */
 #define IDC_COLOURS_TEMPLATE_BACK       1003
