@@ -13,6 +13,7 @@
 #include "AppSettings.h"
 #include "DocumentFrame.h"
 #include "EditorView.h"
+#include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -214,7 +215,7 @@ protected:
     }
     CDocumentFrame* Open(const std::string& name, const std::string& text) {
         m_files.Write(name, text);
-        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kOpenAutomatic, false);
+        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         PumpFrameMessages();
         return document;
     }
