@@ -3,6 +3,8 @@
 // loading and saving its text through the editing component.
 #include <windows.h>
 
+#include <functional>
+
 #include "ByteStreams.h"
 #include "EditingComponent.h"
 
@@ -41,6 +43,14 @@ public:
     bool OnConvertEols(int command);
     // ID_DOC_USE_TABS.
     void ToggleUseTabs();
+    // Save As with a new encoding code (5 keeps it) and line ends (3 keeps
+    // them). The converted text is written first; only a written file
+    // changes the document (its text, code and save point), so a failed or
+    // cancelled save leaves it exactly as it was. confirmLoss is asked when
+    // characters have no form in the ANSI page; false cancels the save.
+    enum class SaveAsResult { kSaved, kCancelled, kFailed };
+    SaveAsResult SaveFileAs(const char* path, int code, int lineEnd, const std::function<bool()>& confirmLoss);
+
     // For Save As: between code 0 and codes 1-4 the text is converted (one
     // undo action) and *lost tells whether characters had no ANSI form;
     // otherwise only the code changes.

@@ -162,10 +162,12 @@ bool CDocumentFrame::WriteTo(const char* path) {
     bool saved = false;
     if (m_hex) saved = m_hex->Save(path);
     else if (m_editor) saved = m_editor->SaveFile(path);
-    if (!saved) {
-        ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
-    }
+    if (!saved) ReportSaveFailure(path);
     return saved;
+}
+
+void CDocumentFrame::ReportSaveFailure(const char* path) {
+    ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
 }
 
 bool CDocumentFrame::Save() {
@@ -184,15 +186,24 @@ bool CDocumentFrame::SaveAs() {
     const char* initial = IsUntitled() ? "" : m_path;
     const bool chosen = g_saveAsPrompt ? g_saveAsPrompt(owner, initial, choice) : ShowSaveAsDialog(owner, initial, choice);
     if (!chosen || choice.path.empty()) return false;
+    // Nothing is adopted unless the file was written: a failed or cancelled
+    // Save As leaves text, encoding, path and modified state as they were.
     if (m_editor) {
-        if (choice.lineEnd != 3) {
-            m_editor->Send(SCI_SETEOLMODE, (uptr_t)choice.lineEnd);
-            m_editor->Send(SCI_CONVERTEOLS, (uptr_t)choice.lineEnd);
+        const std::string lossy = FormatText(IDS_SAVE_ANSI_LOSSY, {choice.path});
+        const auto confirmLoss = [this, &lossy] {
+            return ShowMessage(m_hWnd, lossy, MB_YESNO | MB_ICONWARNING) == IDYES;
+        };
+        using Result = CDocumentFile::SaveAsResult;
+        const Result result =
+            m_editor->File().SaveFileAs(choice.path.c_str(), choice.encoding, choice.lineEnd, confirmLoss);
+        if (result == Result::kCancelled) return false;
+        if (result == Result::kFailed) {
+            ReportSaveFailure(choice.path.c_str());
+            return false;
         }
-        if (choice.encoding != 5) m_editor->File().ConvertEncoding(choice.encoding);
+    } else if (!WriteTo(choice.path.c_str())) {
+        return false;
     }
-    // Nothing is adopted unless the file was written.
-    if (!WriteTo(choice.path.c_str())) return false;
     m_stamp = GetFileStamp(choice.path.c_str());
     SetDiskChanged(false);
     SetPath(choice.path.c_str());

@@ -174,6 +174,7 @@ private:
 
     // Writes the view to path; shows the failure message when it fails.
     bool WriteTo(const char* path);
+    void ReportSaveFailure(const char* path);
     bool ReloadView();
     void SetViewReadOnly(bool readOnly);
     DocumentTabState CurrentTabState() const;
