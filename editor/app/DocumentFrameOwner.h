@@ -17,6 +17,7 @@ public:
     void AddToRecent(const char* path) override;
     bool HandleEscape() override;
     void DocumentClosed() override;
+    void DocumentChanged(CDocumentFrame& document, DocumentEvent event) override;
 
 private:
     CMainFrame& m_frame;

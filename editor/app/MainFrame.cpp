@@ -127,6 +127,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     m_updateUI.UIAddToolBar(m_toolbar);
     InitDocking(4, &m_mdiClient);
     CreateFindResultsPanes();
+    CreateSymbolPane();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
@@ -193,6 +194,7 @@ LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kOpenAutomatic, true);
     if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
     m_starting = false;
+    ShowActiveSymbols();
     return 0;
 }
 

@@ -33,6 +33,12 @@ class CFindResultsPane;
 struct FindInFilesPartsDeleter {
     void operator()(CFindInFilesParts* parts) const;
 };
+class CSymbolParts;
+enum class DocumentEvent;
+class CSymbolPane;
+struct SymbolPartsDeleter {
+    void operator()(CSymbolParts* parts) const;
+};
 class CMainFrameDocumentOwner;
 
 // Called once per document in tab order; returning 0 stops the walk.
@@ -86,6 +92,12 @@ public:
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
     CFindInFilesRunner* FindInFilesRunner() const;
+    // Null before it exists (MainFrameSymbols.cpp).
+    CSymbolPane* GetSymbolPane() const;
+    // A document frame's load, save, activation or end, for the panes.
+    void DocumentChanged(CDocumentFrame& document, DocumentEvent event);
+    // True until the start-up session has been restored.
+    bool IsStarting() const { return m_starting; }
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -232,6 +244,9 @@ private:
     HMENU RecentFilesMenu() const;
     void AttachRecentFiles();
     void CreateFindResultsPanes();
+    void CreateSymbolPane();
+    // The active document's symbols, once the start-up session is restored.
+    void ShowActiveSymbols();
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
     // The pane of a show command, when it exists.
@@ -264,6 +279,7 @@ private:
     // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
+    std::unique_ptr<CSymbolParts, SymbolPartsDeleter> m_symbols;
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

@@ -51,6 +51,9 @@ void CMainFrameDocumentOwner::SetStatusMessage(const char* text) { m_frame.SetSt
 void CMainFrameDocumentOwner::ShowPane(UINT id) { m_frame.ShowPane(id); }
 void CMainFrameDocumentOwner::AddToRecent(const char* path) { m_frame.AddToRecent(path); }
 bool CMainFrameDocumentOwner::HandleEscape() { return m_frame.HandleEscape(); }
+void CMainFrameDocumentOwner::DocumentChanged(CDocumentFrame& document, DocumentEvent event) {
+    m_frame.DocumentChanged(document, event);
+}
 void CMainFrameDocumentOwner::DocumentClosed() {
     if (!m_frame.GetActiveMdiChild()) m_frame.UpdateStatusBar();
 }

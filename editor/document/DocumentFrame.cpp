@@ -11,6 +11,7 @@
 #include "AppSettings.h"
 #include "Globals.h"
 #include "GoToLineDialog.h"
+#include "GoToSymbolDialog.h"
 #include "HexView.h"
 #include "ModifiedDocument.h"
 #include "ProgramLanguageSource.h"
@@ -111,6 +112,7 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
 
 void CDocumentFrame::OnFinalMessage(HWND) {
     IDocumentFrameOwner& owner = m_owner;
+    owner.DocumentChanged(*this, DocumentEvent::Destroyed);
     delete this;
     owner.DocumentClosed();
 }
@@ -156,6 +158,7 @@ bool CDocumentFrame::Load(const char* path, int openType) {
     } else if (m_editor) {
         loaded = m_editor->OpenFile(path, openType);
         SyncToolbarChecks();
+        if (loaded) m_owner.DocumentChanged(*this, DocumentEvent::Loaded);
     }
     const DWORD attributes = ::GetFileAttributesA(path);
     m_fileReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
@@ -187,6 +190,7 @@ bool CDocumentFrame::Save() {
     if (!WriteTo(m_path)) return false;
     m_stamp = GetFileStamp(m_path);
     SetDiskChanged(false);
+    if (m_editor) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
 }
 
@@ -211,6 +215,7 @@ bool CDocumentFrame::SaveAs() {
     if (m_editor) m_editor->ApplyLanguageForFile(m_path);
     UpdateTitle();
     m_owner.AddToRecent(m_path);
+    if (m_editor) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
 }
 
@@ -386,6 +391,7 @@ LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled
     handled = false;
     if (!lParam) return 0;
     if ((HWND)lParam == m_hWnd) {
+        m_owner.DocumentChanged(*this, DocumentEvent::Activated);
         if (m_title[0]) m_owner.UpdateStatusBar();
         EnableToolbarButton(kWrapButton, !m_binary);
         EnableToolbarButton(kLineEndsButton, !m_binary);
@@ -458,6 +464,10 @@ bool CDocumentFrame::IsToolbarVisible() const {
 }
 
 int CDocumentFrame::PromptLineNumber(HWND owner, int lineCount) { return CGoToLineDialog::Prompt(owner, lineCount); }
+
+int CDocumentFrame::PromptSymbolLine(HWND owner) {
+    return CGoToSymbolDialog::Prompt(owner, *this, [this](const char* text) { m_owner.SetStatusMessage(text); });
+}
 
 void CDocumentFrame::UpdateStatusBar(const ViewStatusTexts& texts) {
     HWND bar = m_owner.StatusBar();

@@ -21,8 +21,12 @@
 #include "ViewHost.h"
 #include "Window.h"
 
+class CDocumentFrame;
 class CHexView;
 class CModifiedDocument;
+
+// What the workspace panes hear of a document's life.
+enum class DocumentEvent { Loaded, Saved, Activated, Destroyed };
 
 // What the frame needs of the main frame; the main frame passes itself,
 // tests a fake.
@@ -41,6 +45,8 @@ public:
     virtual bool HandleEscape() = 0;
     // After a document window is gone.
     virtual void DocumentClosed() = 0;
+    // Loaded and Saved for editor documents only; Destroyed before the object goes.
+    virtual void DocumentChanged(CDocumentFrame&, DocumentEvent) {}
 };
 
 // The save dialog's answer.
@@ -116,6 +122,7 @@ public:
     bool IsToolbarVisible() const override;
     HWND MenuOwner() const override { return m_owner.MainWindow(); }
     int PromptLineNumber(HWND owner, int lineCount) override;
+    int PromptSymbolLine(HWND owner) override;
     bool IsReadOnly() const override { return m_viewReadOnly; }
     void SetStatusText(const char* text) override;
 

@@ -410,4 +410,9 @@
 #define IDC_FIF_PANE1                   1155
 #define IDC_FIF_PANE2                   1156
 
+/* ---- go-to-symbol dialog (531) */
+#define IDD_GOTO_SYMBOL                 531
+#define IDC_GOTO_SYMBOL_NAME            102
+#define IDC_GOTO_SYMBOL_LIST            103
+
 #endif /* TARNWICK_RESOURCE_H */
