@@ -68,6 +68,14 @@ PACKAGES=(
 	file
 	psmisc     # fuser, to wait for other apt/dpkg runs
 	locales    # zh_CN.UTF-8, see setup_locale
+	# readers that check the exported files in the tests
+	libxml2-utils             # xmllint
+	w3c-sgml-lib              # the XHTML DTDs, for xmllint --valid offline
+	unrtf
+	qpdf
+	poppler-utils             # pdftotext, pdftoppm
+	texlive-latex-base        # pdflatex
+	texlive-fonts-recommended # T1 Times and Courier
 )
 
 say() { printf '[deps] %s\n' "$*" >&2; }

@@ -70,6 +70,49 @@ DOVARI_API int CopyNetFile(const char* source, const char* destination, int fail
 // 10: deletes a local file or an FTP location.
 DOVARI_API int DeleteNetFile(const char* path);
 
+// --- Database ------------------------------------------------------------
+// A handle holds an open database, at most one current recordset and the
+// text of the last error. Every call that takes a handle empties that text
+// first; a failure answers 0 (no handle, for DbOpen) and leaves
+// "Error: <description>\n" there. Field texts are ANSI.
+
+// Opaque database handle.
+typedef struct DbHandle DbHandle;
+
+// 11: opens an existing database file; NULL when it is missing or is not a
+// database. Never creates a file.
+DOVARI_API DbHandle* DbOpen(const char* path);
+// 12: closes and frees the handle; 0 for none or when closing failed (the
+// handle then stays valid).
+DOVARI_API int DbClose(DbHandle* db);
+// 13: a table name or an SQL statement becomes the current recordset, a
+// snapshot with an exact count positioned on its first record.
+DOVARI_API int DbOpenRecordset(DbHandle* db, const char* source);
+// 14 and 45
+DOVARI_API int DbCloseRecordset(DbHandle* db);
+// 15: 1 when the field held a non-empty text, copied into at most size - 1
+// bytes (cut between characters) and a NUL. An empty text empties the buffer
+// and answers 0; a NULL or a number answers 0 and leaves the buffer as it
+// was; an error empties it.
+DOVARI_API int DbGetField(DbHandle* db, const char* field, char* buffer, int size);
+// 16: writes the text into the field of the current record and stores it.
+DOVARI_API int DbSetField(DbHandle* db, const char* field, const char* value);
+// 17: the number of records of the current recordset.
+DOVARI_API int DbRecordCount(DbHandle* db);
+// 18-21. DbMoveNext answers 0 when the recordset is already past its last
+// record, and 1 for the move that reaches that end.
+DOVARI_API int DbMoveFirst(DbHandle* db);
+DOVARI_API int DbMoveLast(DbHandle* db);
+DOVARI_API int DbMoveNext(DbHandle* db);
+DOVARI_API int DbMovePrevious(DbHandle* db);
+// 22: the last error text, valid until DbClose; "" for no handle.
+DOVARI_API const char* DbLastError(DbHandle* db);
+// 44: the schema rowset becomes the current recordset. Schema 20 lists the
+// user tables, one row each in name order, in the field "TABLE_NAME".
+DOVARI_API int DbOpenTables(DbHandle* db, int schema);
+// 46: runs one statement.
+DOVARI_API int DbExecute(DbHandle* db, const char* sql);
+
 // --- PackBuf ------------------------------------------------------------
 // Text is appended in pieces and never split across blocks; a piece holds at
 // most block size - 8 bytes. A block's text ends at its first NUL: an append

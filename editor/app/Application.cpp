@@ -11,6 +11,7 @@
 #include "InstanceGuard.h"
 #include "MainFrame.h"
 #include "MessageLoop.h"
+#include "ProgramGlobals.h"
 #include "resource.h"
 
 namespace {

@@ -18,6 +18,7 @@ public:
     bool HandleEscape() override;
     void DocumentClosed() override;
     void DocumentChanged(CDocumentFrame& document, DocumentEvent event) override;
+    int PromptSymbolLine(CDocumentFrame& document, HWND owner) override;
 
 private:
     CMainFrame& m_frame;

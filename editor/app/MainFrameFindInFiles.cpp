@@ -20,7 +20,9 @@ bool CFindInFilesParts::CreatePanes(HWND frame) {
     for (int i = 0; i < 2; ++i) {
         char title[64] = {};
         ::LoadStringA(g_instance, panes[i].title, title, sizeof(title));
-        m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, *this);
+        const ResultPaneLook look =
+            g_appSettings ? ResultPaneLookOf(*g_appSettings, i + 1, g_outputFont, g_screenDC) : ResultPaneLook{};
+        m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, *this, look);
         const RECT rect{100, 100, 500, 300};
         if (!m_panes[i]->Create(frame, rect, title)) return false;
         DockMessage record(nullptr, nullptr, kDockAtPlacement);

@@ -58,7 +58,9 @@ bool CMainFrame::SaveAllDocuments(bool ask) {
     if (list->Count() > 0) {
         INT_PTR answer = IDYES;
         if (ask) {
-            CSaveModifiedDialog dialog(list, true);
+            // The updater's close leaves no way back.
+            CSaveModifiedDialog dialog(list, UpdateCloseRequested ? SaveModifiedCancel::Refused
+                                                                  : SaveModifiedCancel::Offered);
             answer = dialog.Run(m_hWnd);
         }
         if (answer == IDYES) {

@@ -10,6 +10,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrameOwner.h"
+#include "GoToSymbolDialog.h"
 #include "FileFilter.h"
 #include "FileHandle.h"
 #include "Globals.h"
@@ -53,6 +54,9 @@ void CMainFrameDocumentOwner::AddToRecent(const char* path) { m_frame.AddToRecen
 bool CMainFrameDocumentOwner::HandleEscape() { return m_frame.HandleEscape(); }
 void CMainFrameDocumentOwner::DocumentChanged(CDocumentFrame& document, DocumentEvent event) {
     m_frame.DocumentChanged(document, event);
+}
+int CMainFrameDocumentOwner::PromptSymbolLine(CDocumentFrame& document, HWND owner) {
+    return CGoToSymbolDialog::Prompt(owner, document, [this](const char* text) { m_frame.SetStatusMessage(text); });
 }
 void CMainFrameDocumentOwner::DocumentClosed() {
     if (!m_frame.GetActiveMdiChild()) m_frame.UpdateStatusBar();

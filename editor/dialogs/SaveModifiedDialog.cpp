@@ -3,7 +3,6 @@
 #include <string>
 
 #include "CheckBoxImages.h"
-#include "Globals.h"
 #include "LastModifiedText.h"
 #include "resource.h"
 
@@ -29,16 +28,14 @@ void CentreOver(HWND dialog, HWND parent) {
 
 }  // namespace
 
-CSaveModifiedDialog::CSaveModifiedDialog(CModifiedDocumentList* documents, bool showCancel)
-    : m_documents(documents), m_showCancel(showCancel) {
+CSaveModifiedDialog::CSaveModifiedDialog(CModifiedDocumentList* documents, SaveModifiedCancel cancel)
+    : m_documents(documents), m_cancel(cancel) {
     if (m_documents) m_documents->AddRef();
 }
 
 CSaveModifiedDialog::~CSaveModifiedDialog() {
     if (m_documents) m_documents->Release();
 }
-
-bool CSaveModifiedDialog::CancelOffered() const { return m_showCancel && !UpdateCloseRequested; }
 
 INT_PTR CSaveModifiedDialog::Run(HWND parent) {
     if (!parent) parent = ::GetActiveWindow();
@@ -49,8 +46,8 @@ INT_PTR CSaveModifiedDialog::Run(HWND parent) {
     builder.AddItem(WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_ALIGNLEFT | LVS_NOSORTHEADER |
                         LVS_SHAREIMAGELISTS,
                     0, 7, 20, 286, 102, kListId, 0, L"", WC_LISTVIEWW);
-    short yesX = m_showCancel ? 133 : 188, noX = m_showCancel ? 188 : 243;
-    DWORD cancelVisible = m_showCancel ? WS_VISIBLE : 0;
+    short yesX = CancelShown() ? 133 : 188, noX = CancelShown() ? 188 : 243;
+    DWORD cancelVisible = CancelShown() ? WS_VISIBLE : 0;
     builder.AddItem(WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, yesX, 129, 50, 14, IDYES, 0x0080,
                     LoadText(IDS_SAVEDLG_YES).c_str());
     builder.AddItem(WS_VISIBLE | WS_TABSTOP, 0, noX, 129, 50, 14, IDNO, 0x0080, LoadText(IDS_SAVEDLG_NO).c_str());
@@ -88,7 +85,7 @@ LRESULT CSaveModifiedDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
                       rc.right - grip, rc.bottom - grip, grip, grip, m_hWnd, (HMENU)(INT_PTR)kGripId, nullptr,
                       nullptr);
 
-    if (UpdateCloseRequested) {
+    if (m_cancel == SaveModifiedCancel::Refused) {
         ::DeleteMenu(::GetSystemMenu(m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND);
         ::EnableWindow(GetDlgItem(IDCANCEL), FALSE);
     }
@@ -157,7 +154,7 @@ LRESULT CSaveModifiedDialog::OnSize(UINT, WPARAM, LPARAM lParam, bool&) {
     int x = width - margin;
     for (int id : order) {
         HWND button = GetDlgItem(id);
-        if (id == IDCANCEL && !m_showCancel) continue;
+        if (id == IDCANCEL && !CancelShown()) continue;
         x -= buttonWidth;
         ::SetWindowPos(button, nullptr, x, buttonsTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         x -= gap;

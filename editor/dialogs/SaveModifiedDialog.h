@@ -8,9 +8,16 @@
 #include "Dialog.h"
 #include "ModifiedDocument.h"
 
+// How the dialog offers Cancel; the caller knows why.
+enum class SaveModifiedCancel {
+    Offered,  // a working Cancel button
+    Refused,  // shown but disabled, and no close box: the updater asked the editor to close
+    Hidden,   // no Cancel button
+};
+
 class CSaveModifiedDialog : public CMsgDialog {
 public:
-    CSaveModifiedDialog(CModifiedDocumentList* documents, bool showCancel);
+    CSaveModifiedDialog(CModifiedDocumentList* documents, SaveModifiedCancel cancel);
     ~CSaveModifiedDialog() override;
 
     // Modal over the given window (the active one when null).
@@ -60,11 +67,11 @@ private:
     void Toggle(int row);
     bool IsTicked(int row) const;
     void SetTicked(int row, bool ticked);
-    // Cancel is not offered when the updater asked the editor to close.
-    bool CancelOffered() const;
+    bool CancelShown() const { return m_cancel != SaveModifiedCancel::Hidden; }
+    bool CancelOffered() const { return m_cancel == SaveModifiedCancel::Offered; }
 
     CModifiedDocumentList* m_documents;
-    bool m_showCancel;
+    SaveModifiedCancel m_cancel;
     CCheckList m_list{*this};
     HIMAGELIST m_stateImages = nullptr;
     bool m_hasPath = false;

@@ -19,7 +19,7 @@ public:
     CPropertySets& operator=(const CPropertySets&) = delete;
 
     // (Re)reads "root.properties" from the settings' language folder
-    // (defined with the settings, in the program's core).
+    // (g_appSettings); without settings the main set is left empty.
     void Load();
     // The same from a given folder (no trailing '\'); a missing root file
     // leaves the main set empty.

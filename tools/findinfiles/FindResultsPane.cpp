@@ -7,11 +7,20 @@
 
 #include "AppSettings.h"
 #include "EditorView.h"
-#include "Globals.h"
 #include "ResultLine.h"
 #include "resource.h"
 
-CFindResultsPane::CFindResultsPane(int index, IResultFileOpener& opener) : m_index(index), m_opener(opener) {}
+ResultPaneLook ResultPaneLookOf(const CAppSettings& settings, int index, HFONT font, HDC measureDc) {
+    ResultPaneLook look;
+    look.font = font;
+    look.measureDc = measureDc;
+    look.textColour = index == 1 ? &settings.Find1Fore : &settings.Find2Fore;
+    look.backBrush = index == 1 ? &settings.find1Brush : &settings.find2Brush;
+    return look;
+}
+
+CFindResultsPane::CFindResultsPane(int index, IResultFileOpener& opener, const ResultPaneLook& look)
+    : m_index(index), m_opener(opener), m_look(look) {}
 
 CFindResultsPane::~CFindResultsPane() {
     if (m_icon) ::DestroyIcon(m_icon);
@@ -39,7 +48,7 @@ LRESULT CFindResultsPane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
                                m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
                                ::GetModuleHandleA(nullptr), nullptr);
     if (!m_list) return -1;
-    if (g_outputFont) ::SendMessageA(m_list, WM_SETFONT, reinterpret_cast<WPARAM>(g_outputFont), FALSE);
+    if (m_look.font) ::SendMessageA(m_list, WM_SETFONT, reinterpret_cast<WPARAM>(m_look.font), FALSE);
     m_widest = 0;
     handled = false;
     return 0;
@@ -80,24 +89,23 @@ LRESULT CFindResultsPane::OnDoubleClick(WORD, WORD, HWND, bool&) {
 }
 
 LRESULT CFindResultsPane::OnCtlColorListBox(UINT, WPARAM wParam, LPARAM, bool& handled) {
-    if (!g_appSettings) {
+    if (!m_look.textColour || !m_look.backBrush) {
         handled = false;
         return 0;
     }
-    const bool first = m_index == 1;
     const HDC dc = reinterpret_cast<HDC>(wParam);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, first ? g_appSettings->Find1Fore : g_appSettings->Find2Fore);
-    return reinterpret_cast<LRESULT>(first ? g_appSettings->find1Brush : g_appSettings->find2Brush);
+    ::SetTextColor(dc, *m_look.textColour);
+    return reinterpret_cast<LRESULT>(*m_look.backBrush);
 }
 
 int CFindResultsPane::MeasureText(const char* text) const {
-    // The shared screen DC holds the output font; without it (no globals)
-    // the list's own DC and font.
+    // The handed-down DC holds the list's font; without it the list's own
+    // DC and font.
     const int length = static_cast<int>(strlen(text)) + 1;
     SIZE size{};
-    if (g_screenDC) {
-        ::GetTextExtentPoint32A(g_screenDC, text, length, &size);
+    if (m_look.measureDc) {
+        ::GetTextExtentPoint32A(m_look.measureDc, text, length, &size);
         return size.cx;
     }
     const HDC dc = ::GetDC(m_list);

@@ -11,13 +11,27 @@
 #include "FindInFilesHost.h"
 #include "PaneResultSink.h"
 
+class CAppSettings;
+
+// What the pane draws with, handed down by whoever makes it. The colours
+// point at the settings' own fields, so new colours show at the next paint.
+struct ResultPaneLook {
+    HFONT font = nullptr;                  // the list's font; none keeps the system's
+    HDC measureDc = nullptr;               // holds that font, for the lines' widths; none: the list's own DC
+    const COLORREF* textColour = nullptr;  // none: the list's own colours
+    const HBRUSH* backBrush = nullptr;
+};
+
+// The look of pane index (1 or 2) from the settings' colours of that pane.
+ResultPaneLook ResultPaneLookOf(const CAppSettings& settings, int index, HFONT font, HDC measureDc);
+
 class CFindResultsPane : public CDockPaneImpl<CFindResultsPane> {
 public:
     static constexpr const char* kClassName = "CFindResultsPane";
     static constexpr int kListId = 100;
 
-    // index 1 or 2: which colours of the settings it shows.
-    CFindResultsPane(int index, IResultFileOpener& opener);
+    // index 1 or 2: the first or the second pane.
+    CFindResultsPane(int index, IResultFileOpener& opener, const ResultPaneLook& look);
     ~CFindResultsPane() override;
 
     int Index() const { return m_index; }
@@ -68,6 +82,7 @@ private:
 
     int m_index;
     IResultFileOpener& m_opener;
+    ResultPaneLook m_look;
     HWND m_list = nullptr;
     HICON m_icon = nullptr;
     int m_widest = 0;

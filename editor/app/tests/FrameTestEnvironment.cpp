@@ -7,6 +7,7 @@
 #include "AppSettings.h"
 #include "EncodingFileDialog.h"
 #include "Globals.h"
+#include "ProgramGlobals.h"
 #include "UiSeams.h"
 
 void FrameTestEnvironment::SetUp() {

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "CheckBoxImages.h"
-#include "Globals.h"
 #include "LastModifiedText.h"
 #include "ModalDialogDriver.h"
 #include "ModifiedDocument.h"
@@ -113,9 +112,10 @@ TEST(ModifiedDocumentList, KeepsOrderOwnersAndReferences) {
     EXPECT_EQ(lockBefore, ModifiedDocumentLockCount()) << "every item and list was freed";
 }
 
-INT_PTR RunDialog(CModifiedDocumentList* list, std::function<void(HWND)> step) {
+INT_PTR RunDialog(CModifiedDocumentList* list, std::function<void(HWND)> step,
+                  SaveModifiedCancel cancel = SaveModifiedCancel::Offered) {
     DriveNextDialog(std::move(step));
-    CSaveModifiedDialog dialog(list, true);
+    CSaveModifiedDialog dialog(list, cancel);
     return dialog.Run(nullptr);
 }
 
@@ -135,12 +135,8 @@ void Focus(HWND list, int row, bool select) {
 
 class SaveModifiedDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        UpdateCloseRequested = false;
-        list = CModifiedDocumentList::Create();
-    }
+    void SetUp() override { list = CModifiedDocumentList::Create(); }
     void TearDown() override {
-        UpdateCloseRequested = false;
         list->Release();
     }
     std::string NameAt(long index) {
@@ -236,7 +232,6 @@ TEST_F(SaveModifiedDialogTest, AClickOnTheCheckBoxTogglesItsRow) {
 }
 
 TEST_F(SaveModifiedDialogTest, WithoutCancelNothingCancels) {
-    UpdateCloseRequested = true;
     list->Add(nullptr, "a", "", 0);
     bool cancelEnabled = true, hasClose = true, stillOpen = false;
     INT_PTR result = RunDialog(list, [&](HWND dialog) {
@@ -247,7 +242,7 @@ TEST_F(SaveModifiedDialogTest, WithoutCancelNothingCancels) {
         ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
         stillOpen = ::IsWindow(dialog) && ::IsWindowVisible(dialog);
         ::PostMessageA(dialog, WM_COMMAND, IDNO, 0);
-    });
+    }, SaveModifiedCancel::Refused);
     EXPECT_FALSE(cancelEnabled);
     EXPECT_FALSE(hasClose);
     EXPECT_TRUE(stillOpen);

@@ -13,6 +13,7 @@
 #include "FindInFilesRunner.h"
 #include "FindResultsPane.h"
 #include "FrameTestEnvironment.h"
+#include "Globals.h"
 #include "ScratchRegistry.h"
 #include "SearchHistory.h"
 #include "SearchFixtures.h"
@@ -50,7 +51,8 @@ protected:
         g_messages.clear();
         m_owner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         for (int i = 0; i < 2; ++i) {
-            m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, m_opener);
+            m_panes[i] = std::make_unique<CFindResultsPane>(
+                i + 1, m_opener, ResultPaneLookOf(*g_appSettings, i + 1, g_outputFont, g_screenDC));
             RECT r{100, 100, 500, 300};
             ASSERT_TRUE(m_panes[i]->Create(m_owner, r, "pane", kDefaultPaneStyle & ~WS_VISIBLE));
         }

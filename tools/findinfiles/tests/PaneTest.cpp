@@ -42,7 +42,8 @@ protected:
     void SetUp() override {
         m_host = ::CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         for (int i = 0; i < 2; ++i) {
-            m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, m_opener);
+            m_panes[i] = std::make_unique<CFindResultsPane>(
+                i + 1, m_opener, ResultPaneLookOf(*g_appSettings, i + 1, g_outputFont, g_screenDC));
             RECT r{100, 100, 500, 300};
             // Hidden: a window on the screen would be in the way of the tests that drag.
             ASSERT_TRUE(m_panes[i]->Create(m_host, r, i ? "查找结果2" : "查找结果1", kDefaultPaneStyle & ~WS_VISIBLE));

@@ -65,15 +65,6 @@ TEST(DockMessageFileForm, RoundTripKeepsEveryField) {
     EXPECT_EQ(back.place.index, r.place.index);
 }
 
-TEST(DockMessageMemoryForm, PinListIsPointerSized) {
-    HWND panes[2] = {(HWND)(UINT_PTR)1, (HWND)(UINT_PTR)2};
-    DockMessage r;
-    r.pin.count = 2;
-    r.pin.panes = panes;
-    EXPECT_EQ(sizeof(r.pin.panes), sizeof(void*));
-    EXPECT_EQ(r.pin.panes[1], panes[1]);
-}
-
 TEST(DockMessageId, NamedAfterTheProcess) {
     UINT id = DockingBoxMessage();
     ASSERT_NE(id, 0u);

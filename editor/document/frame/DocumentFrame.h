@@ -47,6 +47,8 @@ public:
     virtual void DocumentClosed() = 0;
     // Loaded and Saved for editor documents only; Destroyed before the object goes.
     virtual void DocumentChanged(CDocumentFrame&, DocumentEvent) {}
+    // The go-to-symbol dialog over owner: the chosen symbol's line, or -1.
+    virtual int PromptSymbolLine(CDocumentFrame&, HWND) { return -1; }
 };
 
 // The save dialog's answer.

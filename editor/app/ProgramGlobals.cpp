@@ -1,30 +1,14 @@
-#include "Globals.h"
+// The process-wide objects of Globals.h made at start: the character
+// classes, the property store, the image list, the fonts and the screen DC.
+#include "ProgramGlobals.h"
 
 #include <scintilla/Scintilla.h>
 
 #include "AppSettings.h"
 #include "CharClass.h"
+#include "Globals.h"
 #include "PropertySets.h"
 #include "resource.h"
-
-CAppSettings* g_appSettings = nullptr;
-CInstanceGuard* g_instanceGuard = nullptr;
-CMainFrame* g_mainFrame = nullptr;
-HINSTANCE g_instance = nullptr;
-OSVERSIONINFOA g_osVersion = {};
-unsigned char g_charClass[256] = {};
-CPropertySets* g_propertySets = nullptr;
-HIMAGELIST g_smallImages = nullptr;
-GuiFont g_guiFont;
-HFONT g_outputFont = nullptr;
-HDC g_screenDC = nullptr;
-PaneBackColor g_paneBackColor;
-bool UpdateCloseRequested = false;
-
-SearchOptions& SharedSearchOptions() {
-    static SearchOptions standalone;
-    return g_appSettings ? g_appSettings->search : standalone;
-}
 
 bool InitGlobals() {
     FillCharClassTable(g_charClass);

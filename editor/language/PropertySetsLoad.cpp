@@ -1,5 +1,5 @@
-// The property store read from the settings' language folder; here, beside
-// the settings, so that the store itself needs no program around it.
+// The property store read from the settings' language folder: the one
+// place the store reads the settings.
 #include "AppSettings.h"
 #include "Globals.h"
 #include "PropertySets.h"

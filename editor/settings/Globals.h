@@ -1,5 +1,6 @@
 #pragma once
-// The process-wide objects set up at start and reached from every window.
+// The process-wide objects reached from every window; the program makes
+// them at start (ProgramGlobals.h in the app).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -38,5 +39,3 @@ extern bool UpdateCloseRequested;
 // The settings' find options; without settings (tests) a block of its own.
 SearchOptions& SharedSearchOptions();
 
-bool InitGlobals();
-void FreeGlobals();

@@ -11,7 +11,6 @@
 #include "AppSettings.h"
 #include "Globals.h"
 #include "GoToLineDialog.h"
-#include "GoToSymbolDialog.h"
 #include "HexView.h"
 #include "ModifiedDocument.h"
 #include "ProgramLanguageSource.h"
@@ -465,9 +464,7 @@ bool CDocumentFrame::IsToolbarVisible() const {
 
 int CDocumentFrame::PromptLineNumber(HWND owner, int lineCount) { return CGoToLineDialog::Prompt(owner, lineCount); }
 
-int CDocumentFrame::PromptSymbolLine(HWND owner) {
-    return CGoToSymbolDialog::Prompt(owner, *this, [this](const char* text) { m_owner.SetStatusMessage(text); });
-}
+int CDocumentFrame::PromptSymbolLine(HWND owner) { return m_owner.PromptSymbolLine(*this, owner); }
 
 void CDocumentFrame::UpdateStatusBar(const ViewStatusTexts& texts) {
     HWND bar = m_owner.StatusBar();

@@ -1,0 +1,36 @@
+#pragma once
+// What every exporter reads: the styled text, the property set with the
+// "export.*" keys and the style texts, the lexer name of the document's
+// language, its encoding code and the output path (for titles).
+#include <string>
+
+#include "PropertyMap.h"
+#include "StyleSpec.h"
+#include "StyledText.h"
+
+constexpr int kDefaultStyle = 32;
+
+struct ExportDocument {
+    const StyledText& text;
+    const PropertyMap& properties;  // the store's main set
+    std::string lexer;              // "" for a language without one
+    int encoding = 0;               // encoding codes 0-4
+    std::string path;               // the file being written, in the ANSI code page
+    unsigned ansiCodePage = 1252;   // the code page of an ANSI document and of the path
+};
+
+// Codes 1-4 hold the text as UTF-8; code 0 holds the file's ANSI bytes.
+inline bool HoldsUtf8(int encoding) { return encoding >= 1 && encoding <= 4; }
+
+// "style.*.n" parsed, then "style.<lexer>.n" over it, both expanded.
+CStyleSpec ExportStyle(const PropertyMap& properties, const std::string& lexer, int style);
+inline CStyleSpec ExportStyle(const ExportDocument& document, int style) {
+    return ExportStyle(document.properties, document.lexer, style);
+}
+
+// The path, or its file name unless fullPath.
+std::string ExportTitle(const std::string& path, bool fullPath);
+
+// The code point of the UTF-8 sequence at position i, with i moved past it;
+// a byte that starts no valid sequence stands for itself.
+unsigned NextCodePoint(const StyledText& text, size_t& i);
