@@ -19,6 +19,7 @@ public:
     void DocumentClosed() override;
     void DocumentChanged(CDocumentFrame& document, DocumentEvent event) override;
     int PromptSymbolLine(CDocumentFrame& document, HWND owner) override;
+    void LocateFile(const char* path) override;
 
 private:
     CMainFrame& m_frame;

@@ -12,6 +12,7 @@
 #include "AppSettings.h"
 #include "Application.h"
 #include "DocumentFrameOwner.h"
+#include "MainFrameExplorer.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
 #include "MessageLoop.h"
@@ -128,6 +129,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     InitDocking(4, &m_mdiClient);
     CreateFindResultsPanes();
     CreateSymbolPane();
+    CreateExplorerPane();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
@@ -203,6 +205,7 @@ LRESULT CMainFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     // processing destroys the frame.
     if (!SaveDefaultSession()) return 0;
     StopFindInFiles();
+    if (CExplorerPane* explorer = GetExplorerPane()) explorer->SaveState();
     handled = false;
     return 0;
 }
@@ -377,6 +380,7 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
         return TRUE;
     }
     if (m_mdiClient && ::TranslateMDISysAccel(m_mdiClient, msg)) return TRUE;
+    if (m_explorer && m_explorer->TranslateViewAccelerator(msg)) return TRUE;
     HWND active = GetActiveMdiChild();
     return active && ::SendMessageA(active, WM_FORWARDMSG, 0, (LPARAM)msg) != 0;
 }

@@ -33,6 +33,11 @@ class CFindResultsPane;
 struct FindInFilesPartsDeleter {
     void operator()(CFindInFilesParts* parts) const;
 };
+class CExplorerParts;
+class CExplorerPane;
+struct ExplorerPartsDeleter {
+    void operator()(CExplorerParts* parts) const;
+};
 class CSymbolParts;
 enum class DocumentEvent;
 class CSymbolPane;
@@ -92,8 +97,11 @@ public:
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
     CFindInFilesRunner* FindInFilesRunner() const;
-    // Null before it exists (MainFrameSymbols.cpp).
+    // Null before it exists (MainFrameSymbols.cpp, MainFrameExplorer.cpp).
     CSymbolPane* GetSymbolPane() const;
+    CExplorerPane* GetExplorerPane() const;
+    // The explorer pane shows the file's folder with the file selected.
+    void LocateFile(const char* path);
     // A document frame's load, save, activation or end, for the panes.
     void DocumentChanged(CDocumentFrame& document, DocumentEvent event);
     // True until the start-up session has been restored.
@@ -245,6 +253,7 @@ private:
     void AttachRecentFiles();
     void CreateFindResultsPanes();
     void CreateSymbolPane();
+    void CreateExplorerPane();
     // The active document's symbols, once the start-up session is restored.
     void ShowActiveSymbols();
     // Stops every running search and waits for it; before the panes go.
@@ -280,6 +289,7 @@ private:
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
     std::unique_ptr<CSymbolParts, SymbolPartsDeleter> m_symbols;
+    std::unique_ptr<CExplorerParts, ExplorerPartsDeleter> m_explorer;
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

@@ -58,6 +58,7 @@ void CMainFrameDocumentOwner::DocumentChanged(CDocumentFrame& document, Document
 int CMainFrameDocumentOwner::PromptSymbolLine(CDocumentFrame& document, HWND owner) {
     return CGoToSymbolDialog::Prompt(owner, document, [this](const char* text) { m_frame.SetStatusMessage(text); });
 }
+void CMainFrameDocumentOwner::LocateFile(const char* path) { m_frame.LocateFile(path); }
 void CMainFrameDocumentOwner::DocumentClosed() {
     if (!m_frame.GetActiveMdiChild()) m_frame.UpdateStatusBar();
 }

@@ -296,6 +296,10 @@
 #define ID_EXPLORER_FAVORITES           110     /* image 6 */
 #define ID_EXPLORER_ADD_FAVORITE        111     /* image 7 */
 #define ID_EXPLORER_ORGANIZE            112
+#define ID_EXPLORER_VIEW_ICONS          113     /* our own view-type menu: 113-116 */
+#define ID_EXPLORER_VIEW_SMALL_ICONS    114
+#define ID_EXPLORER_VIEW_LIST           115
+#define ID_EXPLORER_VIEW_DETAILS        116
 #define ID_EXPLORER_FAVORITE_FIRST      200     /* 200-299: favourite key id - 199 */
 #define ID_EXPLORER_FAVORITE_LAST       299
 #define ID_EXPLORER_BACK_FIRST          300     /* 300-349: back history slots */
@@ -376,6 +380,10 @@
 #define IDS_SESSION_SAVE_FAILED         41013   /* save workspace */
 #define IDS_LABEL_ENCODING              41014   /* open/save dialog labels */
 #define IDS_LABEL_LINE_END              41015
+#define IDS_EXPLORER_VIEW_ICONS         41040   /* explorer view-type menu, 113-116 */
+#define IDS_EXPLORER_VIEW_SMALL_ICONS   41041
+#define IDS_EXPLORER_VIEW_LIST          41042
+#define IDS_EXPLORER_VIEW_DETAILS       41043
 
 /* toolbar 1 tips use the command id as string id */
 

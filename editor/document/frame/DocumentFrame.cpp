@@ -363,8 +363,7 @@ LRESULT CDocumentFrame::OnCopyPathPart(WORD, WORD id, HWND, bool&) {
 }
 
 LRESULT CDocumentFrame::OnLocateFile(WORD, WORD, HWND, bool&) {
-    // The explorer pane selects the file once it exists; showing it is ours.
-    if (!IsUntitled()) m_owner.ShowPane(ID_PANE_EXPLORER);
+    if (!IsUntitled()) m_owner.LocateFile(m_path);
     return 0;
 }
 

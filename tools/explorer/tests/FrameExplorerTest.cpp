@@ -1,0 +1,95 @@
+// The explorer pane in a real main frame: command 802 hides and shows it,
+// locating a document shows its folder with the file selected, a double
+// click opens a file as a document, and closing the frame stores the folder.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "AppSettings.h"
+#include "DocumentFrame.h"
+#include "ExplorerPane.h"
+#include "FrameTestEnvironment.h"
+#include "Globals.h"
+#include "MainFrame.h"
+#include "TempFolder.h"
+#include "resource.h"
+
+namespace {
+
+FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
+    ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
+
+std::string LongPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    return ::GetLongPathNameA(path.c_str(), full, sizeof(full)) ? full : path;
+}
+
+class FrameExplorerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_appSettings->EditorMask = 0;
+        m_files.Write("a.txt", "a\n");
+        m_files.Write("b.txt", "b\n");
+        m_frame = std::make_unique<CMainFrame>();
+        ASSERT_TRUE(m_frame->CreateMainWindow());
+        g_mainFrame = m_frame.get();
+        PumpFrameMessages();
+        ASSERT_TRUE(Pane());
+    }
+    void TearDown() override {
+        if (m_frame->IsWindow()) {
+            m_frame->CloseAllDocuments(true);
+            m_frame->DestroyWindow();
+        }
+        PumpFrameMessages();
+        g_mainFrame = nullptr;
+        m_frame.reset();
+    }
+    CExplorerPane* Pane() const { return m_frame->GetExplorerPane(); }
+    HWND List() const { return ::FindWindowExA(Pane()->ViewWindow(), nullptr, "SysListView32", nullptr); }
+    std::string SelectedName() const {
+        const int index = (int)::SendMessageA(List(), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+        char text[MAX_PATH] = {};
+        LVITEMA item{};
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        if (index >= 0) ::SendMessageA(List(), LVM_GETITEMTEXTA, index, (LPARAM)&item);
+        return text;
+    }
+
+    TempFolder m_files;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+}  // namespace
+
+TEST_F(FrameExplorerTest, LocatingADocumentShowsItsFileAndPane) {
+    CDocumentFrame* document = m_frame->OpenDocument(m_files.File("b.txt").c_str(), kOpenAutomatic, false);
+    ASSERT_TRUE(document);
+    m_frame->SendMessage(WM_COMMAND, ID_PANE_EXPLORER);  // hidden
+    PumpFrameMessages();
+    EXPECT_FALSE(Pane()->IsPaneVisible());
+    ::SendMessageA(document->m_hWnd, WM_COMMAND, ID_TOOLS_LOCATE_FILE, 0);
+    PumpFrameMessages();
+    EXPECT_TRUE(Pane()->IsPaneVisible());
+    EXPECT_EQ(LongPath(m_files.Path()), LongPath(Pane()->CurrentPath()));
+    EXPECT_EQ("b.txt", SelectedName());
+}
+
+TEST_F(FrameExplorerTest, TheDefaultCommandOpensTheSelectedFileAsADocument) {
+    ASSERT_TRUE(Pane()->BrowseToPath(m_files.Path()));
+    Pane()->SelectFile(m_files.File("a.txt"));
+    ASSERT_EQ(S_OK, Pane()->DefaultCommand(Pane()->View()));
+    PumpFrameMessages();
+    EXPECT_TRUE(m_frame->FindDocumentFrame(m_files.File("a.txt").c_str()));
+}
+
+TEST_F(FrameExplorerTest, ClosingTheFrameStoresTheFolder) {
+    ASSERT_TRUE(Pane()->BrowseToPath(m_files.Path()));
+    m_frame->SendMessage(WM_CLOSE);
+    PumpFrameMessages();
+    EXPECT_EQ(LongPath(m_files.Path()), LongPath(g_appSettings->ReadString("USER", "path", "")));
+}
