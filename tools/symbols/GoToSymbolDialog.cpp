@@ -5,14 +5,9 @@
 
 #include "CenterOnOwner.h"
 #include "Globals.h"
+#include "ResourceText.h"
 
 namespace {
-
-std::string LoadText(UINT id) {
-    char text[256] = {};
-    ::LoadStringA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), id, text, sizeof(text));
-    return text;
-}
 
 // The distance from a control's bottom-right corner to the dialog's.
 SIZE MarginOf(HWND dialog, HWND control) {
@@ -43,9 +38,9 @@ LRESULT CGoToSymbolDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     RECT rect{};
     ::GetClientRect(m_list.Window(), &rect);
     const int width = rect.right;
-    m_list.AddColumn(0, LoadText(IDS_COLUMN_SYMBOL).c_str(), width * 4 / 10);
-    m_list.AddColumn(1, LoadText(IDS_COLUMN_CLASS).c_str(), width * 4 / 10);
-    m_list.AddColumn(2, LoadText(IDS_COLUMN_LINE).c_str(), width * 2 / 10 - 2);
+    m_list.AddColumn(0, LoadResourceText(IDS_COLUMN_SYMBOL).c_str(), width * 4 / 10);
+    m_list.AddColumn(1, LoadResourceText(IDS_COLUMN_CLASS).c_str(), width * 4 / 10);
+    m_list.AddColumn(2, LoadResourceText(IDS_COLUMN_LINE).c_str(), width * 2 / 10 - 2);
     if (g_smallImages) m_list.SetSmallImages(g_smallImages);
     int order[3] = {1, 0, 2};
     ::SendMessageA(m_list.Window(), LVM_SETCOLUMNORDERARRAY, 3, reinterpret_cast<LPARAM>(order));
