@@ -5,11 +5,13 @@ set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/scripts/wine-run.sh")
 
 # tw_add_test(name SOURCES ... LIBS ... [LOCKS ...] [MAIN])
 #   MAIN links gtest's own main; otherwise the test brings its main.
+#   Every test links test_support (tests/support): the pump, the temporary
+#   folder, the scratch registry, the dialog driver, the message-box recorder.
 #   LOCKS names resources shared by tests (the "Tarnwick" mutex, HKCU).
 function(tw_add_test name)
   cmake_parse_arguments(T "MAIN" "" "SOURCES;LIBS;LOCKS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} test_support)
   if(T_MAIN)
     target_link_libraries(${name} PRIVATE dep_gtest_main)
   else()

@@ -58,7 +58,7 @@ PACKAGES=(
 	dpkg-dev
 	make
 	cmake
-	python3-pyftpdlib
+	python3-pyftpdlib # and with it python3, whose sqlite3 makes template.mdb
 	imagemagick
 	# needed by the builds below
 	googletest # /usr/src/googletest

@@ -34,26 +34,26 @@ TEST(CentredOrigin, StandsThirtyPixelsAboveTheCentre)
 
 TEST(StartProcess, WaitsForTheChildInTheGivenFolder)
 {
-    TempDir tmp;
+    TempFolder tmp;
     std::string command = Quoted(ProgramPath()) + " --touch marker.txt";
-    EXPECT_TRUE(dovari_common::StartProcess(command.c_str(), tmp.path().c_str(), true));
+    EXPECT_TRUE(dovari_common::StartProcess(command.c_str(), tmp.Path().c_str(), true));
     // The child sleeps before it writes: the file is there only if we waited.
-    EXPECT_TRUE(IsFile(tmp / "marker.txt"));
+    EXPECT_TRUE(IsFile(tmp.File("marker.txt")));
 }
 
 TEST(StartProcess, WithoutAFolderTheChildSharesOurs)
 {
-    TempDir tmp;
-    CurrentFolder here(tmp.path());
+    TempFolder tmp;
+    CurrentFolder here(tmp.Path());
     std::string command = Quoted(ProgramPath()) + " --touch here.txt";
     EXPECT_TRUE(dovari_common::StartProcess(command.c_str(), nullptr, true));
-    EXPECT_TRUE(IsFile(tmp / "here.txt"));
+    EXPECT_TRUE(IsFile(tmp.File("here.txt")));
 }
 
 TEST(StartProcess, AMissingProgramAnswersZero)
 {
-    TempDir tmp;
-    EXPECT_FALSE(dovari_common::StartProcess(Quoted(tmp / "none.exe").c_str(), nullptr, true));
+    TempFolder tmp;
+    EXPECT_FALSE(dovari_common::StartProcess(Quoted(tmp.File("none.exe")).c_str(), nullptr, true));
     EXPECT_FALSE(dovari_common::StartProcess(nullptr, nullptr, false));
 }
 

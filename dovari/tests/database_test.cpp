@@ -11,7 +11,6 @@
 
 using dovari_test::MakeDatabase;
 using dovari_test::QueryText;
-using dovari_test::TempDir;
 
 namespace {
 
@@ -48,20 +47,20 @@ std::vector<std::string> Column(DbHandle* db, const char* name)
 
 class Database : public ::testing::Test {
 protected:
-    TempDir dir;
-    std::string path = dir / "template.mdb";
+    TempFolder dir;
+    std::string path = dir.File("template.mdb");
 };
 
 TEST_F(Database, OpensOnlyAnExistingDatabaseAndNeverMakesOne)
 {
-    dovari_test::WriteFile(dir / "text.mdb", "this is no database, only text long enough to have a header\r\n");
-    dovari_test::WriteFile(dir / "empty.mdb", "");
-    dovari_test::MakeFolder(dir / "folder.mdb");
+    dovari_test::WriteFile(dir.File("text.mdb"), "this is no database, only text long enough to have a header\r\n");
+    dovari_test::WriteFile(dir.File("empty.mdb"), "");
+    dovari_test::MakeFolder(dir.File("folder.mdb"));
     for (const char* name : {"missing.mdb", "text.mdb", "empty.mdb", "folder.mdb"}) {
-        EXPECT_EQ(DbOpen((dir / name).c_str()), nullptr) << name;
+        EXPECT_EQ(DbOpen(dir.File(name).c_str()), nullptr) << name;
     }
-    EXPECT_FALSE(dovari_test::IsFile(dir / "missing.mdb"));
-    EXPECT_EQ(dovari_test::ReadFile(dir / "empty.mdb"), "");
+    EXPECT_FALSE(dovari_test::IsFile(dir.File("missing.mdb")));
+    EXPECT_EQ(dovari_test::ReadFile(dir.File("empty.mdb")), "");
     EXPECT_EQ(DbOpen(nullptr), nullptr);
     EXPECT_EQ(DbOpen(std::string(300, 'a').c_str()), nullptr);
 

@@ -14,9 +14,9 @@ namespace {
 
 TEST(FolderGuard, ProtectsRootsAndTheCurrentFolderOnly)
 {
-    TempDir tmp;
-    MakeFolder(tmp / "here");
-    CurrentFolder here(tmp / "here");
+    TempFolder tmp;
+    MakeFolder(tmp.File("here"));
+    CurrentFolder here(tmp.File("here"));
     struct {
         std::string path;
         bool expected;
@@ -27,12 +27,12 @@ TEST(FolderGuard, ProtectsRootsAndTheCurrentFolderOnly)
         {"C:\\windows\\..", true},
         {"\\\\server\\share\\", true},
         {"\\\\server\\share", true},
-        {tmp / "here", true},
-        {tmp / "here\\", true},
-        {tmp / "here\\.", true},
-        {tmp / "HERE", true},
-        {tmp / "here\\sub", false},
-        {tmp.path(), false}, // above the current folder is the caller's call
+        {tmp.File("here"), true},
+        {tmp.File("here\\"), true},
+        {tmp.File("here\\."), true},
+        {tmp.File("HERE"), true},
+        {tmp.File("here\\sub"), false},
+        {tmp.Path(), false}, // above the current folder is the caller's call
         {"C:\\windows", false},
     };
     for (const auto& c : cases)

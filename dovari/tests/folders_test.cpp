@@ -13,17 +13,17 @@ namespace {
 
 TEST(Exists, FilesAndFoldersAnswerOneMissingZero)
 {
-    TempDir tmp;
-    WriteFile(tmp / "f.txt", "x");
+    TempFolder tmp;
+    WriteFile(tmp.File("f.txt"), "x");
     struct {
         std::string path;
         int expected;
     } cases[] = {
-        {tmp / "f.txt", 1},
-        {tmp.path(), 1},
-        {tmp.path() + "\\", 1},
-        {tmp / "missing.txt", 0},
-        {tmp / "missing\\f.txt", 0},
+        {tmp.File("f.txt"), 1},
+        {tmp.Path(), 1},
+        {tmp.Path() + "\\", 1},
+        {tmp.File("missing.txt"), 0},
+        {tmp.File("missing\\f.txt"), 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CheckFileExists(c.path.c_str()), c.expected) << c.path;
@@ -33,8 +33,8 @@ TEST(Exists, FilesAndFoldersAnswerOneMissingZero)
 
 TEST(Exists, PathExistsAnswersZeroForAFileHeldWithoutReadSharing)
 {
-    TempDir tmp;
-    std::string file = tmp / "held.txt";
+    TempFolder tmp;
+    std::string file = tmp.File("held.txt");
     WriteFile(file, "x");
     HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -57,88 +57,88 @@ TEST(MakeDirPath, CreatesTheFoldersBeforeEachBackslash)
         {"a/b\\c\\", {}, {"a", "a\\b", "a\\b\\c"}},
     };
     for (const auto& c : cases) {
-        TempDir tmp;
-        EXPECT_EQ(MakeDirPath((tmp / c.path).c_str()), 1) << c.path;
+        TempFolder tmp;
+        EXPECT_EQ(MakeDirPath((tmp.File(c.path)).c_str()), 1) << c.path;
         for (const char* f : c.made)
-            EXPECT_TRUE(IsFolder(tmp / f)) << c.path << ": " << f;
+            EXPECT_TRUE(IsFolder(tmp.File(f))) << c.path << ": " << f;
         for (const char* f : c.notMade)
-            EXPECT_FALSE(IsFolder(tmp / f)) << c.path << ": " << f;
+            EXPECT_FALSE(IsFolder(tmp.File(f))) << c.path << ": " << f;
     }
 }
 
 TEST(MakeDirPath, AnswersOneEvenWhenALevelCannotBeMade)
 {
-    TempDir tmp;
-    WriteFile(tmp / "file", "x");
-    EXPECT_EQ(MakeDirPath((tmp / "file\\sub\\").c_str()), 1);
-    EXPECT_FALSE(IsFolder(tmp / "file\\sub"));
+    TempFolder tmp;
+    WriteFile(tmp.File("file"), "x");
+    EXPECT_EQ(MakeDirPath((tmp.File("file\\sub\\")).c_str()), 1);
+    EXPECT_FALSE(IsFolder(tmp.File("file\\sub")));
 }
 
 TEST(MakeDirPath, RefusesEmptyAndOverlongTexts)
 {
     EXPECT_EQ(MakeDirPath(""), 0);
     EXPECT_EQ(MakeDirPath(nullptr), 0);
-    TempDir tmp;
-    std::string longPath = tmp.path() + "\\" + std::string(300, 'x') + "\\";
+    TempFolder tmp;
+    std::string longPath = tmp.Path() + "\\" + std::string(300, 'x') + "\\";
     EXPECT_EQ(MakeDirPath(longPath.c_str()), 0);
 }
 
 TEST(MakeDirPath, LeavesAConstantTextAlone)
 {
     // A literal lives in read-only memory: writing into it would fault.
-    TempDir tmp;
-    CurrentFolder here(tmp.path());
+    TempFolder tmp;
+    CurrentFolder here(tmp.Path());
     EXPECT_EQ(MakeDirPath("lit\\one\\"), 1);
-    EXPECT_TRUE(IsFolder(tmp / "lit\\one"));
+    EXPECT_TRUE(IsFolder(tmp.File("lit\\one")));
 }
 
 TEST(DeleteDirTree, RemovesARelativeFolderWithDotFiles)
 {
-    TempDir tmp;
-    MakeFolder(tmp / "tree");
-    MakeFolder(tmp / "tree\\.dotdir");
-    WriteFile(tmp / "tree\\.dotfile", "x");
-    WriteFile(tmp / "tree\\.dotdir\\f", "x");
-    WriteFile(tmp / "tree\\plain.txt", "x");
-    CurrentFolder here(tmp.path());
+    TempFolder tmp;
+    MakeFolder(tmp.File("tree"));
+    MakeFolder(tmp.File("tree\\.dotdir"));
+    WriteFile(tmp.File("tree\\.dotfile"), "x");
+    WriteFile(tmp.File("tree\\.dotdir\\f"), "x");
+    WriteFile(tmp.File("tree\\plain.txt"), "x");
+    CurrentFolder here(tmp.Path());
     EXPECT_EQ(DeleteDirTree("tree"), 1);
-    EXPECT_FALSE(IsFolder(tmp / "tree"));
+    EXPECT_FALSE(IsFolder(tmp.File("tree")));
 }
 
 TEST(DeleteDirTree, KeepsAReadOnlyFileAndTheFoldersAboveIt)
 {
-    TempDir tmp;
-    MakeFolder(tmp / "tree");
-    MakeFolder(tmp / "tree\\sub");
-    MakeFolder(tmp / "tree\\other");
-    WriteFile(tmp / "tree\\sub\\kept.txt", "x");
-    WriteFile(tmp / "tree\\sub\\gone.txt", "x");
-    WriteFile(tmp / "tree\\other\\gone.txt", "x");
-    SetFileAttributesA((tmp / "tree\\sub\\kept.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(DeleteDirTree((tmp / "tree\\").c_str()), 1);
-    EXPECT_TRUE(IsFile(tmp / "tree\\sub\\kept.txt"));
-    EXPECT_FALSE(IsFile(tmp / "tree\\sub\\gone.txt"));
-    EXPECT_FALSE(IsFolder(tmp / "tree\\other"));
+    TempFolder tmp;
+    MakeFolder(tmp.File("tree"));
+    MakeFolder(tmp.File("tree\\sub"));
+    MakeFolder(tmp.File("tree\\other"));
+    WriteFile(tmp.File("tree\\sub\\kept.txt"), "x");
+    WriteFile(tmp.File("tree\\sub\\gone.txt"), "x");
+    WriteFile(tmp.File("tree\\other\\gone.txt"), "x");
+    SetFileAttributesA((tmp.File("tree\\sub\\kept.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(DeleteDirTree((tmp.File("tree\\")).c_str()), 1);
+    EXPECT_TRUE(IsFile(tmp.File("tree\\sub\\kept.txt")));
+    EXPECT_FALSE(IsFile(tmp.File("tree\\sub\\gone.txt")));
+    EXPECT_FALSE(IsFolder(tmp.File("tree\\other")));
 }
 
 TEST(DeleteDirTree, RefusesWhatWouldEmptyTheCurrentFolder)
 {
-    TempDir tmp;
-    MakeFolder(tmp / "here");
-    WriteFile(tmp / "here\\keep.txt", "x");
-    CurrentFolder here(tmp / "here");
+    TempFolder tmp;
+    MakeFolder(tmp.File("here"));
+    WriteFile(tmp.File("here\\keep.txt"), "x");
+    CurrentFolder here(tmp.File("here"));
     for (const char* text : {"", ".", ".\\", "\\", "/"})
         EXPECT_EQ(DeleteDirTree(text), 0) << "'" << text << "'";
-    EXPECT_EQ(DeleteDirTree((tmp / "here").c_str()), 0);
+    EXPECT_EQ(DeleteDirTree((tmp.File("here")).c_str()), 0);
     EXPECT_EQ(DeleteDirTree(nullptr), 0);
-    EXPECT_TRUE(IsFile(tmp / "here\\keep.txt"));
+    EXPECT_TRUE(IsFile(tmp.File("here\\keep.txt")));
 }
 
 TEST(DeleteDirTree, MissingFolderAnswersZero)
 {
-    TempDir tmp;
-    EXPECT_EQ(DeleteDirTree((tmp / "missing").c_str()), 0);
-    CurrentFolder here(tmp.path());
+    TempFolder tmp;
+    EXPECT_EQ(DeleteDirTree((tmp.File("missing")).c_str()), 0);
+    CurrentFolder here(tmp.Path());
     EXPECT_EQ(DeleteDirTree("missing"), 0);
 }
 

@@ -12,9 +12,9 @@ namespace {
 
 TEST(CopyNetFile, LocalToLocalCopiesAndAnnounces)
 {
-    TempDir tmp;
-    WriteFile(tmp / "src.txt", "content");
-    WriteFile(tmp / "kept.txt", "old");
+    TempFolder tmp;
+    WriteFile(tmp.File("src.txt"), "content");
+    WriteFile(tmp.File("kept.txt"), "old");
     struct {
         const char* source;
         const char* destination;
@@ -27,20 +27,20 @@ TEST(CopyNetFile, LocalToLocalCopiesAndAnnounces)
         {"missing.txt", "other.txt", 0, 0, ""},
     };
     for (const auto& c : cases) {
-        std::string src = tmp / c.source;
-        std::string dst = tmp / c.destination;
+        std::string src = tmp.File(c.source);
+        std::string dst = tmp.File(c.destination);
         StdoutCapture out;
         EXPECT_EQ(CopyNetFile(src.c_str(), dst.c_str(), c.flag) != 0, c.expected != 0) << c.source;
         EXPECT_EQ(out.Text(), "CopyFile(" + Slashed(src) + ", " + Slashed(dst) + ", " + std::to_string(c.flag) + ")\n");
         EXPECT_EQ(ReadFile(dst), c.destinationAfter) << c.destination;
     }
     // The caller's texts keep their backslashes; the current folder stays.
-    std::string src = tmp / "src.txt";
+    std::string src = tmp.File("src.txt");
     const std::string before = src;
     char folder[MAX_PATH];
     GetCurrentDirectoryA(sizeof folder, folder);
     StdoutCapture out;
-    CopyNetFile(src.c_str(), (tmp / "again.txt").c_str(), 0);
+    CopyNetFile(src.c_str(), (tmp.File("again.txt")).c_str(), 0);
     EXPECT_EQ(src, before);
     char after[MAX_PATH];
     GetCurrentDirectoryA(sizeof after, after);
@@ -65,11 +65,11 @@ TEST(CopyNetFile, OverlongPathsAreRefused)
 
 TEST(DeleteNetFile, DeletesALocalFileAndReportsAMissingOne)
 {
-    TempDir tmp;
-    WriteFile(tmp / "f.txt", "x");
-    EXPECT_EQ(DeleteNetFile((tmp / "f.txt").c_str()), 1);
-    EXPECT_FALSE(IsFile(tmp / "f.txt"));
-    EXPECT_EQ(DeleteNetFile((tmp / "f.txt").c_str()), 0);
+    TempFolder tmp;
+    WriteFile(tmp.File("f.txt"), "x");
+    EXPECT_EQ(DeleteNetFile((tmp.File("f.txt")).c_str()), 1);
+    EXPECT_FALSE(IsFile(tmp.File("f.txt")));
+    EXPECT_EQ(DeleteNetFile((tmp.File("f.txt")).c_str()), 0);
     EXPECT_EQ(DeleteNetFile(nullptr), 0);
 }
 

@@ -33,9 +33,9 @@ TEST(SortFileLines, SortsAsTheTableSays)
         {"long line", longLine + "\na\n" + longLine + "x\nb", "a\nb\n" + longLine + "\n" + longLine + "x", 4},
         {"NUL inside a line", std::string("b\0x\nb\n", 6), std::string("b\nb\0x\n", 6), 2},
     };
-    TempDir tmp;
+    TempFolder tmp;
     for (const auto& c : cases) {
-        std::string file = tmp / "lines.txt";
+        std::string file = tmp.File("lines.txt");
         WriteFile(file, c.content);
         StdoutCapture out;
         EXPECT_EQ(SortFileLines(file.c_str()), c.lines) << c.name;
@@ -46,14 +46,14 @@ TEST(SortFileLines, SortsAsTheTableSays)
 
 TEST(SortFileLines, EmptyOrMissingFileAnswersZero)
 {
-    TempDir tmp;
-    WriteFile(tmp / "empty.txt", "");
+    TempFolder tmp;
+    WriteFile(tmp.File("empty.txt"), "");
     StdoutCapture out;
-    EXPECT_EQ(SortFileLines((tmp / "empty.txt").c_str()), 0);
-    EXPECT_EQ(SortFileLines((tmp / "missing.txt").c_str()), 0);
+    EXPECT_EQ(SortFileLines((tmp.File("empty.txt")).c_str()), 0);
+    EXPECT_EQ(SortFileLines((tmp.File("missing.txt")).c_str()), 0);
     EXPECT_EQ(SortFileLines(nullptr), 0);
-    EXPECT_EQ(out.Text(), tmp / "empty.txt\n" + tmp / "missing.txt\n");
-    EXPECT_EQ(ReadFile(tmp / "empty.txt"), "");
+    EXPECT_EQ(out.Text(), tmp.File("empty.txt\n") + tmp.File("missing.txt\n"));
+    EXPECT_EQ(ReadFile(tmp.File("empty.txt")), "");
 }
 
 } // namespace

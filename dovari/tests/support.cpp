@@ -31,22 +31,6 @@ std::string UniqueTempName(const char* prefix)
 
 } // namespace
 
-TempDir::TempDir() : path_(UniqueTempName("dovari-"))
-{
-    if (!CreateDirectoryA(path_.c_str(), nullptr))
-        throw std::runtime_error("cannot make " + path_);
-}
-
-TempDir::~TempDir()
-{
-    RemoveTree(path_);
-}
-
-std::string TempDir::operator/(std::string_view relative) const
-{
-    return path_ + "\\" + std::string(relative);
-}
-
 void WriteFile(const std::string& path, std::string_view content)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -4,24 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "TempFolder.h"  // the tests' temporary folder
+
 namespace dovari_test {
-
-// A fresh folder under the temporary folder, removed with all it holds
-// (read-only files included) when the object goes.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& path() const { return path_; }
-    // path() + '\' + relative
-    std::string operator/(std::string_view relative) const;
-
-private:
-    std::string path_;
-};
 
 void WriteFile(const std::string& path, std::string_view content);
 std::string ReadFile(const std::string& path); // empty when missing

@@ -29,9 +29,9 @@ TEST(FileVersion, ReadsTheFixedRecord)
 
 TEST(FileVersion, FilesWithoutARecordAnswerZero)
 {
-    TempDir tmp;
-    WriteFile(tmp / "plain.txt", "no resource here");
-    const std::string cases[] = {tmp / "plain.txt", tmp / "missing.exe", ProgramPath()};
+    TempFolder tmp;
+    WriteFile(tmp.File("plain.txt"), "no resource here");
+    const std::string cases[] = {tmp.File("plain.txt"), tmp.File("missing.exe"), ProgramPath()};
     VS_FIXEDFILEINFO info{};
     char text[32] = "untouched";
     for (const auto& path : cases) {
@@ -65,8 +65,8 @@ TEST(FileVersion, TextIsCopiedOnlyWhenItFits)
 TEST(Banner, NamesTheProgramWithTheDefaultVersion)
 {
     // A child copy of this program prints the banner into a file of ours.
-    TempDir tmp;
-    std::string outPath = tmp / "banner.txt";
+    TempFolder tmp;
+    std::string outPath = tmp.File("banner.txt");
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE out = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(out, INVALID_HANDLE_VALUE);

@@ -21,21 +21,21 @@ protected:
     {
         for (const char* folder : {"root", "root\\sub", "root\\sub\\inner", "root\\.git", "root\\.git\\deep",
                                    "root\\zdir"})
-            MakeFolder(tmp / folder);
+            MakeFolder(tmp.File(folder));
         for (const char* file : {"root\\a.cpp", "root\\b.h", "root\\c.txt", "root\\zz.cpp", "root\\.hidden.cpp",
                                  "root\\sub\\d.cpp", "root\\sub\\e.txt", "root\\sub\\inner\\g.h",
                                  "root\\.git\\f.cpp"})
-            WriteFile(tmp / file, "x");
+            WriteFile(tmp.File(file), "x");
     }
 
     std::vector<std::string> Full(std::vector<std::string> names) const
     {
         for (auto& name : names)
-            name = tmp / name;
+            name = tmp.File(name);
         return names;
     }
 
-    TempDir tmp;
+    TempFolder tmp;
 };
 
 struct Seen {
@@ -94,7 +94,7 @@ TEST_F(WalkTree, EnumFilesListsTheExpectedPaths)
     };
     for (const auto& c : cases) {
         Seen seen;
-        EXPECT_EQ(EnumFiles((tmp / c.folder).c_str(), c.patterns, c.recurse, CollectFile, &seen, &seen.stopAt), 0);
+        EXPECT_EQ(EnumFiles((tmp.File(c.folder)).c_str(), c.patterns, c.recurse, CollectFile, &seen, &seen.stopAt), 0);
         EXPECT_EQ(Sorted(seen.paths), Sorted(Full(c.expected)))
             << c.folder << " patterns " << (c.patterns ? c.patterns : "none") << " recurse " << c.recurse;
     }
@@ -104,7 +104,7 @@ TEST_F(WalkTree, StoppingInASubfolderEndsThatSubfolderOnly)
 {
     Seen seen;
     seen.stopAt = "d.cpp";
-    EnumFiles((tmp / "root").c_str(), nullptr, 1, CollectFile, &seen, &seen.stopAt);
+    EnumFiles((tmp.File("root")).c_str(), nullptr, 1, CollectFile, &seen, &seen.stopAt);
     // Wine lists entries sorted by name, so the order is exact.
     EXPECT_EQ(seen.paths, Full({"root\\a.cpp", "root\\b.h", "root\\c.txt", "root\\sub\\d.cpp", "root\\zz.cpp"}));
 }
@@ -113,7 +113,7 @@ TEST_F(WalkTree, StoppingAtTopEndsTheWalk)
 {
     Seen seen;
     seen.stopAt = "b.h";
-    EnumFiles((tmp / "root").c_str(), nullptr, 1, CollectFile, &seen, &seen.stopAt);
+    EnumFiles((tmp.File("root")).c_str(), nullptr, 1, CollectFile, &seen, &seen.stopAt);
     EXPECT_EQ(seen.paths, Full({"root\\a.cpp", "root\\b.h"}));
 }
 
@@ -129,14 +129,14 @@ TEST_F(WalkTree, EnumDirsVisitsParentsFirstAndRecursesOnlyForOne)
     };
     for (const auto& c : cases) {
         Seen seen;
-        EXPECT_EQ(EnumDirs((tmp / "root").c_str(), c.recurse, CollectDir, &seen, nullptr), 0);
+        EXPECT_EQ(EnumDirs((tmp.File("root")).c_str(), c.recurse, CollectDir, &seen, nullptr), 0);
         EXPECT_EQ(seen.paths, Full(c.expected)) << "recurse " << c.recurse;
     }
 }
 
 TEST_F(WalkTree, OverlongFolderTextWalksNothing)
 {
-    std::string folder = tmp.path() + "\\" + std::string(300, 'x');
+    std::string folder = tmp.Path() + "\\" + std::string(300, 'x');
     Seen seen;
     EnumFiles(folder.c_str(), nullptr, 1, CollectFile, &seen, &seen.stopAt);
     EnumDirs(folder.c_str(), 1, CollectDir, &seen, nullptr);
@@ -146,7 +146,7 @@ TEST_F(WalkTree, OverlongFolderTextWalksNothing)
 // An entry whose full path would pass 259 characters is skipped, not cut.
 TEST_F(WalkTree, EntriesPastThePathLimitAreSkipped)
 {
-    std::string deep = tmp / "root";
+    std::string deep = tmp.File("root");
     std::string name(std::max<int>(1, 250 - static_cast<int>(deep.size())), 'n');
     // The long form of the path makes what the ANSI limit would refuse.
     MakeFolder("\\\\?\\" + deep + "\\" + name);

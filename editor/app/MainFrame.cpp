@@ -10,6 +10,7 @@
 #include "AppMessages.h"
 #include "EncodingCodes.h"
 #include "AppSettings.h"
+#include "AutoHideManager.h"
 #include "Application.h"
 #include "DocumentFrameOwner.h"
 #include "MainFrameExplorer.h"
@@ -126,10 +127,13 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     m_commandBar.SetMdiClient(m_mdiClient);
     SetDefaultProc(DefaultProc::Frame);
     m_updateUI.UIAddToolBar(m_toolbar);
+    // The bars come first: a pane pinned before them would have nowhere to go.
+    SetAutoHideBars(std::make_unique<CAutoHideManager>());
     InitDocking(4, &m_mdiClient);
     CreateFindResultsPanes();
     CreateSymbolPane();
     CreateExplorerPane();
+    CreateTemplatePane();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);

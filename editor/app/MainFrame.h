@@ -45,6 +45,11 @@ struct SymbolPartsDeleter {
     void operator()(CSymbolParts* parts) const;
 };
 class CMainFrameDocumentOwner;
+class CTemplatePane;
+class CTemplateParts;
+struct TemplatePartsDeleter {
+    void operator()(CTemplateParts* parts) const;
+};
 
 // Called once per document in tab order; returning 0 stops the walk.
 using DocumentCallback = int (*)(IFrameDocument* document, void* argument, void* result);
@@ -106,6 +111,8 @@ public:
     void DocumentChanged(CDocumentFrame& document, DocumentEvent event);
     // True until the start-up session has been restored.
     bool IsStarting() const { return m_starting; }
+    // Null before it exists, or without settings.
+    CTemplatePane* GetTemplatePane() const;
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -256,6 +263,7 @@ private:
     void CreateExplorerPane();
     // The active document's symbols, once the start-up session is restored.
     void ShowActiveSymbols();
+    void CreateTemplatePane();
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
     // The pane of a show command, when it exists.
@@ -290,6 +298,7 @@ private:
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
     std::unique_ptr<CSymbolParts, SymbolPartsDeleter> m_symbols;
     std::unique_ptr<CExplorerParts, ExplorerPartsDeleter> m_explorer;
+    std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

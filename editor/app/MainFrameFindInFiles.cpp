@@ -29,6 +29,12 @@ bool CFindInFilesParts::CreatePanes(HWND frame) {
         record.place = {kSideBottom, panes[i].position, 0.1f, 100, 100, 0};
         m_panes[i]->DockAtPlacement(record);
     }
+    // The second goes onto the first, so that both share one tab docking
+    // box; the first is the tab shown.
+    DockMessage onto(nullptr, m_panes[0]->m_hWnd, kDockAtPlacement);
+    onto.place.index = 1;
+    m_panes[1]->DockAtPlacement(onto);
+    m_panes[0]->ShowInContainer();
     return true;
 }
 

@@ -423,4 +423,9 @@
 #define IDC_GOTO_SYMBOL_NAME            102
 #define IDC_GOTO_SYMBOL_LIST            103
 
+/* ---- template edit dialog (2052) */
+#define IDD_TEMPLATE_EDIT               2052
+#define IDC_TEMPLATE_CONTENT            1003
+#define IDC_TEMPLATE_NAME               1004
+
 #endif /* TARNWICK_RESOURCE_H */

@@ -51,7 +51,7 @@ long ProgramProcess::WaitForExit(DWORD timeoutMs) {
         if (elapsed > timeoutMs) return -1;
         DWORD wait = ::MsgWaitForMultipleObjects(1, &m_info.hProcess, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
         if (wait == WAIT_OBJECT_0) break;
-        PumpMessages(0);
+        PumpMessagesFor(0);
     }
     DWORD code = 0;
     ::GetExitCodeProcess(m_info.hProcess, &code);
@@ -76,18 +76,6 @@ std::vector<std::string> DocumentTitles(HWND mainFrame) {
         titles.emplace_back(title);
     }
     return titles;
-}
-
-void PumpMessages(DWORD durationMs) {
-    DWORD start = ::GetTickCount();
-    do {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        if (durationMs) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    } while (::GetTickCount() - start < durationMs);
 }
 
 std::string BuildFolder() {

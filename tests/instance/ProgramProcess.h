@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "MessagePump.h"
+
 class ProgramProcess {
 public:
     ProgramProcess() = default;
@@ -26,15 +28,13 @@ private:
 
 // The titles of the MDI children of a main frame.
 std::vector<std::string> DocumentTitles(HWND mainFrame);
-// Runs this thread's messages for a while.
-void PumpMessages(DWORD durationMs);
 // Polls a condition, pumping messages between tries.
 template <typename Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs) {
     DWORD start = ::GetTickCount();
     while (!condition()) {
         if (::GetTickCount() - start > timeoutMs) return false;
-        PumpMessages(50);
+        PumpMessagesFor(50);
     }
     return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
-// What the dock site frame needs of the auto-hide bars. Until they exist a
-// frame runs without them, as with four empty bars.
+// What the dock site frame needs of the auto-hide bars, which live above it
+// (with the panes). A frame without them runs as with four empty bars.
 #include <windows.h>
+
+#include <functional>
 
 struct DockMessage;
 
@@ -21,4 +23,10 @@ public:
     virtual LRESULT QueryPlacement(DockMessage& record) = 0;
     // Code 12; barWasEmpty tells the frame to lay out again.
     virtual LRESULT Pin(DockMessage& record, bool& barWasEmpty) = 0;
+    // The frame's own layout, for the bars to run when one of them empties.
+    virtual void SetFrameLayout(std::function<void()>) {}
+    // The mouse over the frame's client (client point, MK_ flags): hovering
+    // over a bar's tab slides its pane out.
+    virtual void MouseMove(POINT, WPARAM) {}
+    virtual void MouseHover(POINT, WPARAM) {}
 };

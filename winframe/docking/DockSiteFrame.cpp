@@ -10,7 +10,10 @@ void CDockSiteFrame::InitDocking(DWORD mode, HWND* centre) {
     m_initialised = true;
     if (centre) m_centre = centre;
     CDockingMetrics::Get().SetDragMode(mode);
-    if (m_autoHide) m_autoHide->Create(m_hWnd);
+    if (m_autoHide) {
+        m_autoHide->SetFrameLayout([this] { UpdateLayout(); });
+        m_autoHide->Create(m_hWnd);
+    }
     RefreshMetrics();
     UpdateLayout();
     m_outer.SetCentreArea(m_inner, m_inner.Rect());
@@ -188,6 +191,17 @@ LRESULT CDockSiteFrame::OnLButtonDown(UINT, WPARAM, LPARAM l, bool& handled) {
     }
     bool outline = (CDockingMetrics::Get().DragMode() & kDragOutline) != 0;
     if (area->TrackBar(m_hWnd, k, p, outline)) Redraw();
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnMouseOverBars(UINT msg, WPARAM w, LPARAM l, bool& handled) {
+    handled = false;
+    if (!m_autoHide) return 0;
+    POINT p{(short)LOWORD(l), (short)HIWORD(l)};
+    if (msg == WM_MOUSEMOVE)
+        m_autoHide->MouseMove(p, w);
+    else
+        m_autoHide->MouseHover(p, w);
     return 0;
 }
 

@@ -32,6 +32,7 @@ public:
     void DrawBars(HDC dc);
     // Until the auto-hide bars exist a frame has none; set before InitDocking.
     void SetAutoHideBars(std::unique_ptr<IAutoHideBars> bars) { m_autoHide = std::move(bars); }
+    IAutoHideBars* AutoHideBars() const { return m_autoHide.get(); }
 
     const CDockSplitter& OuterArea() const { return m_outer; }
     const CDockSplitter& InnerArea() const { return m_inner; }
@@ -43,6 +44,8 @@ public:
         TW_MESSAGE_HANDLER(WM_PAINT, OnPaint)
         TW_MESSAGE_HANDLER(WM_SETCURSOR, OnSetCursor)
         TW_MESSAGE_HANDLER(WM_LBUTTONDOWN, OnLButtonDown)
+        TW_MESSAGE_HANDLER(WM_MOUSEMOVE, OnMouseOverBars)
+        TW_MESSAGE_HANDLER(WM_MOUSEHOVER, OnMouseOverBars)
         TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
         TW_MESSAGE_HANDLER(WM_SYSCOLORCHANGE, OnSettingChange)
         TW_MESSAGE_HANDLER(WM_SETTINGCHANGE, OnSettingChange)
@@ -60,6 +63,7 @@ private:
     LRESULT OnPaint(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSetCursor(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnLButtonDown(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnMouseOverBars(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSettingChange(UINT, WPARAM, LPARAM, bool&);
 

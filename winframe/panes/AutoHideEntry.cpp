@@ -2,21 +2,13 @@
 
 #include <new>
 
+#include "PaneParenting.h"
 #include "TextEllipsis.h"
 
 namespace {
 
-// Everything but the caption and popup/child bits.
-constexpr LONG_PTR kKeepBits = 0x3F3FFFFF;
-constexpr LONG_PTR kPopupCaption = 0x80C00000;
-
 int SmallIconWidth() { return ::GetSystemMetrics(SM_CXSMICON); }
 int SmallIconHeight() { return ::GetSystemMetrics(SM_CYSMICON); }
-
-void SetStyle(HWND pane, LONG_PTR add) {
-    LONG_PTR style = ::GetWindowLongPtrA(pane, GWL_STYLE);
-    ::SetWindowLongPtrA(pane, GWL_STYLE, (style & kKeepBits) | add);
-}
 
 LRESULT SendRestore(HWND to, DockMessage& record) {
     record.code = kDockAtPlacement;
@@ -70,19 +62,10 @@ int FillAutoHideEntry(AutoHideEntry& entry, HWND pane, int size) {
 }
 
 void EnterAutoHideManager(HWND pane, HWND manager, DWORD side) {
-    ::ShowWindow(pane, SW_HIDE);
-    SetStyle(pane, WS_CHILD);
-    ::SetParent(pane, manager);
-    ::SendMessageA(pane, WM_NCACTIVATE, TRUE, 0);
-    ::SendMessageA(pane, WM_DOCKNOTICE, DockEnteredNotice((side & 1) ? 0 : 1), (LPARAM)manager);
+    AdoptPane(pane, manager, DockEnteredNotice((side & 1) ? 0 : 1));
 }
 
-void LeaveAutoHideManager(HWND pane) {
-    ::ShowWindow(pane, SW_HIDE);
-    SetStyle(pane, kPopupCaption);
-    ::SetParent(pane, nullptr);
-    ::SendMessageA(pane, WM_DOCKNOTICE, 0, 0);
-}
+void LeaveAutoHideManager(HWND pane) { ReleasePane(pane, nullptr); }
 
 int CAutoHideBarEntry::Measure(HDC dc) const {
     return Measure([dc](const std::string& text) {

@@ -46,6 +46,10 @@ public:
     // verticalBar: bit 0 of the bar's direction flags.
     virtual void Draw(HDC dc, const RECT& rect, bool verticalBar) const = 0;
     virtual int IndexAt(int x, bool makeActive) = 0;
+    // The pane of a tab (IndexAt's answer); null past the last.
+    virtual HWND PaneAt(int index) const = 0;
+    // The slid-out size of one of its panes, as the user left it.
+    virtual void SetPaneSize(HWND pane, int size) = 0;
 
     // Measures in a DC with the bar's font selected.
     int Measure(HDC dc) const;
@@ -63,6 +67,10 @@ public:
     int Measure(const TextWidth& width) const override;
     void Draw(HDC dc, const RECT& rect, bool verticalBar) const override;
     int IndexAt(int, bool) override { return 0; }
+    HWND PaneAt(int index) const override { return index == 0 ? m_entry.pane : nullptr; }
+    void SetPaneSize(HWND pane, int size) override {
+        if (pane == m_entry.pane) m_entry.size = size;
+    }
     using CAutoHideBarEntry::Measure;
 
 private:
@@ -83,6 +91,13 @@ public:
     int Measure(const TextWidth& width) const override;
     void Draw(HDC dc, const RECT& rect, bool verticalBar) const override;
     int IndexAt(int x, bool makeActive) override;
+    HWND PaneAt(int index) const override {
+        return index >= 0 && index < (int)m_entries.size() ? m_entries[index].pane : nullptr;
+    }
+    void SetPaneSize(HWND pane, int size) override {
+        for (AutoHideEntry& e : m_entries)
+            if (e.pane == pane) e.size = size;
+    }
     using CAutoHideBarEntry::Measure;
 
     const std::vector<AutoHideEntry>& Entries() const { return m_entries; }

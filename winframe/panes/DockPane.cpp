@@ -77,36 +77,6 @@ bool CDockPaneBase::QueryPlacement(DockMessage& record) {
     return SendDockMessage(to, record) != 0;
 }
 
-bool CDockPaneBase::RestoreDockPlacement(DockMessage& record) {
-    record.code = kDockAtPlacement;
-    if (record.target && ::IsWindow(record.target) && SpeaksDockProtocol(record.target))
-        return SendDockMessage(record.target, record) != 0;
-    if (record.floating.flags & kPlaceFloating) {
-        const RECT& r = record.floating.rect;
-        return ::SetWindowPos(m_hWnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                              SWP_SHOWWINDOW) != FALSE;
-    }
-    record.target = m_hostFrame;
-    return SendDockMessage(m_hostFrame, record) != 0;
-}
-
-bool CDockPaneBase::DockAtPlacement(DockMessage& record) {
-    if (!IsFloating()) Undock();
-    record.pane = m_hWnd;
-    return RestoreDockPlacement(record);
-}
-
-bool CDockPaneBase::Float() {
-    if (::IsRectEmpty(&m_floatRect)) return false;
-    return UndockAndPlace(m_floatRect, SWP_SHOWWINDOW | SWP_FRAMECHANGED | SWP_NOACTIVATE);
-}
-
-bool CDockPaneBase::UndockAndPlace(const RECT& r, UINT flags, HWND insertAfter) {
-    if (IsFloating()) return false;
-    if (!Undock()) return true;
-    return ::SetWindowPos(m_hWnd, insertAfter, r.left, r.top, r.right - r.left, r.bottom - r.top, flags) != FALSE;
-}
-
 bool CDockPaneBase::TogglePin() {
     DockMessage placement;
     if (!QueryPlacement(placement)) return false;

@@ -42,10 +42,6 @@ public:
 
     bool ShowInContainer();
     bool QueryPlacement(DockMessage& record);
-    bool RestoreDockPlacement(DockMessage& record);
-    bool DockAtPlacement(DockMessage& record);
-    bool Float();
-    bool UndockAndPlace(const RECT& rect, UINT flags, HWND insertAfter = nullptr);
     bool TogglePin();
     bool PinToAutoHide(DWORD flags, int size, bool showNow);
     bool IsAutoHidden();
@@ -112,8 +108,6 @@ private:
     bool HasCaptionStyle() const;
     // The drag: a press on the caption, the ghost loop, then the drop.
     void DragPane(POINT screenPress);
-    void MoveStep(DockMessage& record, POINT client, POINT press, const RECT& start);
-    bool FindDropTarget(DockMessage& record, POINT screen);
     void Drop(DockMessage& record);
 
     CPaneCaption m_caption;

@@ -1,6 +1,7 @@
 #include "PaneSeams.h"
 
 #include "DockSeams.h"
+#include "TabDockingBox.h"
 
 namespace {
 
@@ -16,9 +17,7 @@ void PlatformGhostFrame(const RECT& r) {
     ::ReleaseDC(nullptr, dc);
 }
 
-HWND NoTabBox(HWND) { return nullptr; }
-
-constexpr PaneSeams kPlatform{PlatformGhostFrame, NoTabBox};
+constexpr PaneSeams kPlatform{PlatformGhostFrame, CTabDockingBox::Make};
 
 }  // namespace
 

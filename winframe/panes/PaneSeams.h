@@ -1,7 +1,6 @@
 #pragma once
 // Calls of the pane base that a test replaces: the ghost frame drawn on the
-// desktop, and the factory of tab docking boxes (none exists yet, so the
-// default makes no box).
+// desktop, and the factory of tab docking boxes.
 #include <windows.h>
 
 struct PaneSeams {

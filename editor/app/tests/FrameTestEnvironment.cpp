@@ -8,7 +8,6 @@
 #include "EncodingFileDialog.h"
 #include "Globals.h"
 #include "ProgramGlobals.h"
-#include "UiSeams.h"
 
 void FrameTestEnvironment::SetUp() {
     ::OleInitialize(nullptr);
@@ -34,29 +33,3 @@ void FrameTestEnvironment::TearDown() {
     registry.reset();
     ::OleUninitialize();
 }
-
-void PumpFrameMessages() {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(10);
-    }
-}
-
-namespace {
-std::vector<std::string> g_recordedTexts;
-int RecordMessageBox(HWND, const char* text, const char*, UINT) {
-    g_recordedTexts.push_back(text);
-    return IDOK;
-}
-}  // namespace
-
-RecordedMessageBoxes::RecordedMessageBoxes() {
-    g_recordedTexts.clear();
-    SetMessageBoxHook(RecordMessageBox);
-}
-RecordedMessageBoxes::~RecordedMessageBoxes() { SetMessageBoxHook(nullptr); }
-std::vector<std::string>& RecordedMessageBoxes::Texts() const { return g_recordedTexts; }

@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "MessageBoxRecorder.h"
 #include "MessageLoop.h"
+#include "MessagePump.h"
 #include "ScratchRegistry.h"
 #include "TempFolder.h"
+#include "UiSeams.h"
 
 struct FrameTestEnvironment : ::testing::Environment {
     void SetUp() override;
@@ -27,14 +30,9 @@ struct FrameTestEnvironment : ::testing::Environment {
 
 // Dispatches what is queued, three rounds with a short sleep between them,
 // so that posted follow-ups arrive too.
-void PumpFrameMessages();
+inline void PumpFrameMessages() { PumpMessages(3, 10); }
 
-// Message boxes answered with OK while an object lives; their texts are kept.
-class RecordedMessageBoxes {
-public:
-    RecordedMessageBoxes();
-    ~RecordedMessageBoxes();
-    RecordedMessageBoxes(const RecordedMessageBoxes&) = delete;
-    RecordedMessageBoxes& operator=(const RecordedMessageBoxes&) = delete;
-    std::vector<std::string>& Texts() const;
+// The program's message boxes answered with OK while it lives, recorded.
+struct RecordedMessageBoxes : MessageBoxRecorder {
+    RecordedMessageBoxes() : MessageBoxRecorder(SetMessageBoxHook) {}
 };

@@ -38,13 +38,13 @@ protected:
         m_frame = std::make_unique<CMainFrame>();
         ASSERT_TRUE(m_frame->CreateMainWindow());
         g_mainFrame = m_frame.get();
-        PumpMessages(30);
+        PumpMessagesFor(30);
     }
     void TearDown() override {
         SetSaveAsPrompt(nullptr);
         m_frame->CloseAllDocuments(true);
         m_frame->DestroyWindow();
-        PumpMessages(30);
+        PumpMessagesFor(30);
         g_mainFrame = nullptr;
         m_frame.reset();
         g_propertySets->Load(std::string());

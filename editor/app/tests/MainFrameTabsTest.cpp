@@ -25,14 +25,6 @@ namespace {
 FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
 
-// The save question: answered with g_answer and counted.
-int g_answer = IDNO;
-int g_questions = 0;
-int AnswerMessageBox(HWND, const char*, const char*, UINT) {
-    ++g_questions;
-    return g_answer;
-}
-
 // The frame answers each popup that opens with the next list of keys
 // (Escape when none is left) and notes which popup it was.
 class CDrivenFrame : public CMainFrame {
@@ -62,9 +54,6 @@ void CALLBACK CloseStuckMenu(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
 class MainFrameTabsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_answer = IDNO;
-        g_questions = 0;
-        SetMessageBoxHook(AnswerMessageBox);
         g_appSettings->EditorMask = 0;
         ASSERT_TRUE(frame.CreateMainWindow());
         g_mainFrame = &frame;
@@ -73,26 +62,16 @@ protected:
     }
     void TearDown() override {
         ::KillTimer(nullptr, guard);
-        g_answer = IDNO;
+        m_questions.answer = IDNO;
         frame.CloseAllDocuments(true);
         frame.DestroyWindow();
         Run();
         g_mainFrame = nullptr;
-        SetMessageBoxHook(nullptr);
     }
 
     // Runs the queue as the editor's message loop does, the frame's filter first.
     void Run() {
-        MSG msg;
-        for (int round = 0; round < 3; ++round) {
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) continue;
-                if (frame.IsWindow() && frame.PreTranslateMessage(&msg)) continue;
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-            ::Sleep(1);
-        }
+        PumpMessages(3, 1, [this](MSG& msg) { return frame.IsWindow() && frame.PreTranslateMessage(&msg); });
     }
     HWND Open(const char* name) {
         files.Write(name, "text");
@@ -132,6 +111,8 @@ protected:
     }
 
     TempFolder files;
+    // The save question, answered and counted.
+    MessageBoxRecorder m_questions{SetMessageBoxHook, IDNO};
     CDrivenFrame frame;
     UINT_PTR guard = 0;
 };
@@ -168,21 +149,21 @@ TEST_F(MainFrameTabsTest, AModifiedDocumentsTabShowsItsState) {
 TEST_F(MainFrameTabsTest, TheCloseButtonClosesTheSelectedDocumentAskingWhenModified) {
     HWND a = Open("a.txt"), b = Open("b.txt");
     Modify(b);
-    g_answer = IDCANCEL;
+    m_questions.answer = IDCANCEL;
     Click(Strip(), Centre(Strip().GetCloseButtonRect()));
-    EXPECT_EQ(g_questions, 1);
+    EXPECT_EQ(m_questions.boxes.size(), 1u);
     EXPECT_TRUE(::IsWindow(b)) << "cancelled";
     EXPECT_EQ(Strip().GetItemCount(), 2);
 
-    g_answer = IDNO;
+    m_questions.answer = IDNO;
     Click(Strip(), Centre(Strip().GetCloseButtonRect()));
-    EXPECT_EQ(g_questions, 2);
+    EXPECT_EQ(m_questions.boxes.size(), 2u);
     EXPECT_FALSE(::IsWindow(b));
     EXPECT_EQ(TabTexts(), std::vector<std::string>{"a.txt"});
 
     // Unmodified: no question; the last tab takes the strip with it.
     Click(Strip(), Centre(Strip().GetCloseButtonRect()));
-    EXPECT_EQ(g_questions, 2);
+    EXPECT_EQ(m_questions.boxes.size(), 2u);
     EXPECT_FALSE(::IsWindow(a));
     EXPECT_EQ(Strip().GetItemCount(), 0);
     EXPECT_FALSE(::GetWindowLongA(frame.TabOwner(), GWL_STYLE) & WS_VISIBLE);
@@ -195,7 +176,7 @@ TEST_F(MainFrameTabsTest, TheTabMenuClosesTheDocumentOfTheTabAskingWhenModified)
     frame.popupKeys = {{VK_DOWN, VK_RETURN}};
     Click(Strip(), Centre(TabRect(0)), WM_RBUTTONDOWN, WM_RBUTTONUP);
     EXPECT_EQ(frame.popups.size(), 1u) << "the tab menu opened";
-    EXPECT_EQ(g_questions, 1);
+    EXPECT_EQ(m_questions.boxes.size(), 1u);
     EXPECT_FALSE(::IsWindow(a));
     EXPECT_TRUE(::IsWindow(b) && ::IsWindow(c));
     EXPECT_EQ(TabTexts(), (std::vector<std::string>{"b.txt", "c.txt"}));

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "AppSettings.h"
+#include "AutoHideManager.h"
 #include "FrameTestEnvironment.h"
 #include "DockTestSupport.h"
 #include "EncodingFileDialog.h"
@@ -24,6 +25,8 @@
 #include "MessageLoop.h"
 #include "SizeText.h"
 #include "StatusBar.h"
+#include "FindResultsPane.h"
+#include "TabDockingBox.h"
 #include "TempFolder.h"
 #include "ToolbarBuilder.h"
 #include "UiSeams.h"
@@ -31,17 +34,7 @@
 
 namespace {
 
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(1);
-    }
-}
+void Pump() { PumpMessages(3, 1); }
 
 // A window that counts the messages it gets.
 class CRecorder : public CMsgWindow {
@@ -166,16 +159,9 @@ FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
 
 struct Recorded {
-    std::string text, caption, target;
-    int boxes = 0, opens = 0;
+    std::string target;
+    int opens = 0;
 } g_recorded;
-
-int RecordMessageBox(HWND, const char* text, const char* caption, UINT) {
-    ++g_recorded.boxes;
-    g_recorded.text = text;
-    g_recorded.caption = caption;
-    return IDOK;
-}
 
 void RecordShellOpen(HWND, const char* target, int) {
     ++g_recorded.opens;
@@ -190,7 +176,6 @@ class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
         g_recorded = Recorded();
-        SetMessageBoxHook(RecordMessageBox);
         SetShellOpenHook(RecordShellOpen);
         g_appSettings->EditorMask = 0;
         ASSERT_TRUE(frame.CreateMainWindow());
@@ -201,7 +186,6 @@ protected:
         frame.DestroyWindow();
         Pump();
         g_mainFrame = nullptr;
-        SetMessageBoxHook(nullptr);
         SetShellOpenHook(nullptr);
         ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, IniPath().c_str());
         ::DeleteFileA(IniPath().c_str());
@@ -229,6 +213,7 @@ protected:
     }
 
     std::vector<std::unique_ptr<CSpyDocument>> documents;  // outlive the frame's windows
+    RecordedMessageBoxes m_boxes;
     CRecordingFrame frame;
 };
 
@@ -679,15 +664,15 @@ TEST_F(MainFrameTest, WebLinksOpenThroughTheShell) {
 
 TEST_F(MainFrameTest, ContextHelpWithoutAViewerSaysSo) {
     Command(ID_SEARCH_HELP);
-    EXPECT_EQ(0, g_recorded.boxes) << "nothing without a document";
+    EXPECT_TRUE(m_boxes.boxes.empty()) << "nothing without a document";
     AddDocument("C:\\doc.bin", DocumentKind::Hex);
     Command(ID_SEARCH_HELP);
-    EXPECT_EQ(0, g_recorded.boxes) << "nothing for the hex view";
+    EXPECT_TRUE(m_boxes.boxes.empty()) << "nothing for the hex view";
     AddDocument("C:\\a.c");
     Command(ID_SEARCH_HELP);
-    EXPECT_EQ(1, g_recorded.boxes);
-    EXPECT_EQ("Cannot register vshelp.dll", g_recorded.text);
-    EXPECT_EQ("", g_recorded.caption);
+    ASSERT_EQ(1u, m_boxes.boxes.size());
+    EXPECT_EQ("Cannot register vshelp.dll", m_boxes.boxes[0].text);
+    EXPECT_EQ("", m_boxes.boxes[0].caption);
 }
 
 TEST_F(MainFrameTest, ClientDoubleClickFollowsTheEditorMask) {
@@ -803,6 +788,108 @@ TEST_F(MainFrameTest, DockedPanesShareTheRoomBetweenTheBars) {
     EXPECT_EQ(mdi.top, after.top);
     EXPECT_EQ(mdi.bottom - 105, after.bottom) << "the pane and its bar come out of the MDI client";
     EXPECT_EQ(status.top, docked.bottom) << "the pane stays above the status bar";
+}
+
+// The find-results panes as two tabs of one box, pinned to the bottom bar
+// and back, in the real frame with its real auto-hide bars.
+class FrameDockingTest : public MainFrameTest {
+protected:
+    CDockPaneBase& ResultsPane(bool second) { return *frame.GetFindResultsPane(second); }
+    CTabDockingBox* Box() { return CTabDockingBox::FromWindow(ResultsPane(false).Container()); }
+    CAutoHideManager* Bars() { return dynamic_cast<CAutoHideManager*>(frame.AutoHideBars()); }
+    static POINT Centre(HWND window, const RECT& part) {
+        RECT w{};
+        ::GetWindowRect(window, &w);
+        return {w.left + (part.left + part.right) / 2, w.top + (part.top + part.bottom) / 2};
+    }
+    // A caption button press released on the button.
+    static void PressButton(HWND window, int hit, POINT screen) {
+        POINT client = screen;
+        ::ScreenToClient(window, &client);
+        ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+        ::SendMessageA(window, WM_NCLBUTTONDOWN, hit, MAKELPARAM(screen.x, screen.y));
+        Pump();
+    }
+};
+
+TEST_F(FrameDockingTest, TheFindResultsPanesAreTwoTabsOfOneBoxAtTheBottom) {
+    CTabDockingBox* box = Box();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ResultsPane(true).Container(), box->m_hWnd);
+    ASSERT_EQ(box->PaneCount(), 2);
+    EXPECT_EQ(box->PaneAt(0), ResultsPane(false).m_hWnd);
+    EXPECT_EQ(box->ActivePane(), ResultsPane(false).m_hWnd) << "the first results pane shows";
+    RECT boxRect = RectIn(box->m_hWnd, frame.m_hWnd), mdi = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
+    RECT status = RectIn(frame.StatusBar(), frame.m_hWnd);
+    EXPECT_EQ(boxRect.bottom, status.top);
+    // Docked before the side panes, the box spans the frame's whole width
+    // under them and the documents.
+    EXPECT_EQ(boxRect.left, status.left);
+    EXPECT_EQ(boxRect.right, status.right) << "the box spans the bottom";
+    EXPECT_LE(boxRect.left, mdi.left);
+    EXPECT_GE(boxRect.right, mdi.right);
+    // The second tab's command brings it forward in the box.
+    Command(ID_PANE_FIND_RESULTS2);
+    Pump();
+    EXPECT_EQ(box->ActivePane(), ResultsPane(true).m_hWnd);
+}
+
+TEST_F(FrameDockingTest, PinningTheBoxMakesOneGroupThatSlidesOutAndUnpinsBack) {
+    ParkCursor();
+    CTabDockingBox* box = Box();
+    ASSERT_NE(box, nullptr);
+    CAutoHideManager* bars = Bars();
+    ASSERT_NE(bars, nullptr) << "the frame installs its bars";
+    const RECT before = RectIn(box->m_hWnd, frame.m_hWnd);
+    HWND first = ResultsPane(false).m_hWnd, second = ResultsPane(true).m_hWnd;
+
+    PressButton(box->m_hWnd, kHitPin, Centre(box->m_hWnd, box->Caption().pin.rect));
+    ASSERT_EQ(bars->Bar(kSideBottom).entries.size(), 1u);
+    auto* group = dynamic_cast<CGroupAutoHideEntry*>(bars->Bar(kSideBottom).entries[0].get());
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->Entries().size(), 2u);
+    EXPECT_TRUE(ResultsPane(false).IsAutoHidden());
+    EXPECT_TRUE(ResultsPane(true).IsAutoHidden());
+    EXPECT_EQ(bars->ShownPane(), first) << "a pinned box shows its pane at once";
+    ASSERT_TRUE(bars->HidePane(false));
+
+    // Hovering the tab slides it out; mouse and focus away slide it back.
+    ::SetForegroundWindow(frame.m_hWnd);
+    const RECT& bar = bars->Bar(kSideBottom).rect;
+    POINT tab{bar.left + 8, (bar.top + bar.bottom) / 2};
+    POINT screen = tab;
+    ::ClientToScreen(frame.m_hWnd, &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    frame.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(tab.x, tab.y));
+    frame.SendMessage(WM_MOUSEHOVER, 0, MAKELPARAM(tab.x, tab.y));
+    Pump();
+    ASSERT_EQ(bars->ShownPane(), first);
+    EXPECT_TRUE(::IsWindowVisible(bars->m_hWnd));
+    EXPECT_EQ(RectIn(bars->m_hWnd, frame.m_hWnd).bottom, bar.top);
+    ParkCursor();
+    ::SetFocus(frame.m_hWnd);
+    bars->SendMessage(WM_TIMER, kAutoHideTimer);
+    Pump();
+    EXPECT_EQ(bars->ShownPane(), nullptr);
+    EXPECT_FALSE(::IsWindowVisible(bars->m_hWnd));
+
+    // The manager's pin button docks both back into one box at the bottom.
+    frame.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(tab.x, tab.y));
+    frame.SendMessage(WM_MOUSEHOVER, 0, MAKELPARAM(tab.x, tab.y));
+    Pump();
+    ASSERT_EQ(bars->ShownPane(), first);
+    PressButton(bars->m_hWnd, kHitPin, Centre(bars->m_hWnd, bars->Caption().pin.rect));
+    EXPECT_TRUE(bars->Bar(kSideBottom).Empty());
+    CTabDockingBox* back = Box();
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(CTabDockingBox::FromWindow(ResultsPane(true).Container()), back);
+    EXPECT_EQ(back->PaneAt(0), first);
+    EXPECT_EQ(back->PaneAt(1), second);
+    RECT now = RectIn(back->m_hWnd, frame.m_hWnd);
+    EXPECT_EQ(now.bottom, before.bottom);
+    EXPECT_EQ(now.left, before.left);
+    EXPECT_EQ(now.right, before.right);
+    EXPECT_TRUE(::IsWindowVisible(back->m_hWnd));
 }
 
 // Answers the save-modified dialog with a button once it is up; the

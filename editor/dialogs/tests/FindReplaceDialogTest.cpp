@@ -6,18 +6,15 @@
 #include <vector>
 
 #include "FindReplaceDialog.h"
+#include "MessageBoxRecorder.h"
 #include "ScratchRegistry.h"
 #include "SearchHistory.h"
 #include "ViewFixture.h"
 
 namespace {
 
-std::vector<std::string> g_messages;
-
-int RecordMessage(HWND, const char* text, const char*, UINT) {
-    g_messages.push_back(text);
-    return IDOK;
-}
+// The dialogs' message boxes, recorded and answered with OK.
+MessageBoxRecorder g_boxes;
 
 std::string Format(UINT id, const char* text) {
     char format[256], out[512];
@@ -34,7 +31,7 @@ std::string FormatCount(int count) {
 }
 
 struct Document {
-    Document() : search(*w.view, RecordMessage) {}
+    Document() : search(*w.view, MessageBoxRecorder::Record) {}
     ViewWindow w;
     CViewSearch search;
 };
@@ -62,9 +59,9 @@ public:
 
 class SearchDialogs : public ::testing::Test {
 protected:
-    void SetUp() override { g_messages.clear(); }
+    void SetUp() override { g_boxes.Clear(); }
     HWND Open(CFindReplaceDialog::Kind kind) {
-        return CFindReplaceDialog::Open(kind, nullptr, host, gate, options, RecordMessage);
+        return CFindReplaceDialog::Open(kind, nullptr, host, gate, options, MessageBoxRecorder::Record);
     }
     static void Click(HWND dialog, int id) { ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
     static void Check(HWND dialog, int id, bool on) {
@@ -147,15 +144,15 @@ TEST_F(SearchDialogs, FindReportsAndClosesWhenAsked) {
     const HWND noDocument = Open(CFindReplaceDialog::kFind);
     ::SetDlgItemTextA(noDocument, IDC_SEARCH_FIND_TEXT, "");
     Click(noDocument, IDOK);
-    ASSERT_EQ(1u, g_messages.size());
-    EXPECT_EQ(Format(IDS_STRING_NOT_FOUND, "(empty)"), g_messages[0]);
+    ASSERT_EQ(1u, g_boxes.Texts().size());
+    EXPECT_EQ(Format(IDS_STRING_NOT_FOUND, "(empty)"), g_boxes.Texts()[0]);
     Command(noDocument, IDCANCEL);
 
     host.Add("one two one");
     const HWND dialog = Open(CFindReplaceDialog::kFind);
     ::SetDlgItemTextA(dialog, IDC_SEARCH_FIND_TEXT, "three");
     Click(dialog, IDOK);
-    EXPECT_EQ(Format(IDS_STRING_NOT_FOUND, "three"), g_messages.back());
+    EXPECT_EQ(Format(IDS_STRING_NOT_FOUND, "three"), g_boxes.Texts().back());
     ::SetDlgItemTextA(dialog, IDC_SEARCH_FIND_TEXT, "two");
     Click(dialog, IDOK);
     EXPECT_TRUE(::IsWindow(dialog));
@@ -166,7 +163,7 @@ TEST_F(SearchDialogs, FindReportsAndClosesWhenAsked) {
     Click(dialog, IDOK);
     EXPECT_FALSE(::IsWindow(dialog));
     EXPECT_TRUE(host.buttons.back());
-    EXPECT_EQ(2u, g_messages.size());
+    EXPECT_EQ(2u, g_boxes.Texts().size());
 }
 
 TEST_F(SearchDialogs, ReplaceAllInOneOrInEveryDocument) {
@@ -179,7 +176,7 @@ TEST_F(SearchDialogs, ReplaceAllInOneOrInEveryDocument) {
     EXPECT_FALSE(::IsWindow(dialog));
     EXPECT_EQ("b-b-b", host.documents[0]->w.Text());
     EXPECT_EQ("a", host.documents[1]->w.Text());
-    EXPECT_EQ(std::vector<std::string>{FormatCount(3)}, g_messages);
+    EXPECT_EQ(std::vector<std::string>{FormatCount(3)}, g_boxes.Texts());
 
     dialog = Open(CFindReplaceDialog::kReplace);
     ::SetDlgItemTextA(dialog, IDC_SEARCH_FIND_TEXT, "b");
@@ -190,7 +187,7 @@ TEST_F(SearchDialogs, ReplaceAllInOneOrInEveryDocument) {
     Click(dialog, IDC_SEARCH_REPLACE_ALL);
     EXPECT_EQ("b-b-b", host.documents[0]->w.Text());
     EXPECT_EQ("c", host.documents[1]->w.Text());
-    EXPECT_EQ(1u, g_messages.size());
+    EXPECT_EQ(1u, g_boxes.Texts().size());
 }
 
 TEST_F(SearchDialogs, ReplaceStepsAndMarkBookmarks) {
@@ -265,7 +262,8 @@ TEST_F(SearchDialogs, ButtonsComeBackWhenTheLastDialogCloses) {
 
 TEST_F(SearchDialogs, DestroyedWithItsOwnerItStillSavesTheHistory) {
     const HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-    const HWND dialog = CFindReplaceDialog::Open(CFindReplaceDialog::kFind, owner, host, gate, options, RecordMessage);
+    const HWND dialog =
+        CFindReplaceDialog::Open(CFindReplaceDialog::kFind, owner, host, gate, options, MessageBoxRecorder::Record);
     ::SetDlgItemTextA(dialog, IDC_SEARCH_FIND_TEXT, "kept");
     Click(dialog, IDOK);
     ::DestroyWindow(owner);

@@ -127,7 +127,7 @@ TEST(EditorViewStatus, PositionSizeAndMode) {
     const int before = w.host.statusUpdates;
     w.Send(SCI_GOTOPOS, 1);
     ::UpdateWindow(*w.view);
-    PumpMessages(50);
+    PumpMessagesFor(50);
     EXPECT_GT(w.host.statusUpdates, before);
     EXPECT_EQ("Ln 1 : 3  Col 2  Sel 0", w.host.status.position);
 }

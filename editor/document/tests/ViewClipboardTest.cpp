@@ -85,24 +85,24 @@ TEST(EditorViewClipboard, MonitorInsertsOnlyTextFromElsewhere) {
 
     w.Command(ID_TOOLS_WATCH_CLIPBOARD);
     ASSERT_TRUE(w.view->WatchesClipboard());
-    PumpMessages(100);
+    PumpMessagesFor(100);
     EXPECT_EQ("[]", w.Text()) << "joining the chain inserts nothing";
 
     other.SetUtf8("n" + kEAcute);
-    PumpMessages(200);
+    PumpMessagesFor(200);
     EXPECT_EQ(ToHex("[n" + kEAcute + "]"), ToHex(w.Text()));
     EXPECT_EQ(4, w.Send(SCI_GETCURRENTPOS));
     EXPECT_EQ(4, w.Send(SCI_GETANCHOR));
 
     w.Send(SCI_SETSEL, 0, 1);
     w.Send(SCI_COPY);
-    PumpMessages(200);
+    PumpMessagesFor(200);
     EXPECT_EQ(ToHex("[n" + kEAcute + "]"), ToHex(w.Text())) << "the view's own copy comes back";
 
     w.Command(ID_TOOLS_WATCH_CLIPBOARD);
     EXPECT_FALSE(w.view->WatchesClipboard());
     other.SetUtf8("after");
-    PumpMessages(200);
+    PumpMessagesFor(200);
     EXPECT_EQ(ToHex("[n" + kEAcute + "]"), ToHex(w.Text()));
 }
 

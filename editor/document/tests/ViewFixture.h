@@ -4,7 +4,6 @@
 // view tells the frame.
 #include <windows.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 
 #include "AppSettings.h"
 #include "EditorView.h"
+#include "MessagePump.h"
 #include "Window.h"
 
 class FakeViewHost : public IViewHost {
@@ -60,18 +60,6 @@ protected:
         return info;
     }
 };
-
-inline void PumpMessages(int milliseconds = 0) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    do {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (milliseconds > 0) ::Sleep(5);
-    } while (std::chrono::steady_clock::now() < end);
-}
 
 class ViewWindow {
 public:

@@ -14,6 +14,7 @@
 #include "FindResultsPane.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
+#include "MessageBoxRecorder.h"
 #include "ScratchRegistry.h"
 #include "SearchHistory.h"
 #include "SearchFixtures.h"
@@ -26,11 +27,8 @@ FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
 
 void Pump() { PumpFrameMessages(); }
 
-std::vector<std::string> g_messages;
-int RecordMessageBox(HWND, const char* text, const char*, UINT) {
-    g_messages.push_back(text);
-    return IDOK;
-}
+// The dialog's message boxes, recorded and answered with OK.
+MessageBoxRecorder g_boxes;
 
 struct NoOpener : IResultFileOpener {
     CEditorView* OpenResultFile(const char*) override { return nullptr; }
@@ -48,7 +46,7 @@ struct StandInSearchHost : ISearchHost {
 class DialogTest : public ::testing::Test, public IFindInFilesHost {
 protected:
     void SetUp() override {
-        g_messages.clear();
+        g_boxes.Clear();
         m_owner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         for (int i = 0; i < 2; ++i) {
             m_panes[i] = std::make_unique<CFindResultsPane>(
@@ -72,7 +70,8 @@ protected:
     CFindInFilesRunner& SearchRunner() override { return m_runner; }
 
     void OpenDialog() {
-        m_dialog = CFindInFilesDialog::Open(m_owner, *this, m_searchHost, m_gate, m_options, RecordMessageBox);
+        m_dialog =
+            CFindInFilesDialog::Open(m_owner, *this, m_searchHost, m_gate, m_options, MessageBoxRecorder::Record);
         ASSERT_TRUE(m_dialog);
         Pump();
     }
@@ -192,8 +191,8 @@ TEST_F(DialogTest, AnEmptyFindTextSearchesNothingAndSaysSo) {
     ::SetDlgItemTextA(m_dialog, IDC_FIF_FOLDER, m_files.Path().c_str());
     ::SendMessageA(m_dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(::IsWindow(m_dialog));
-    ASSERT_EQ(g_messages.size(), 1u);
-    EXPECT_NE(g_messages[0].find("(empty)"), std::string::npos);
+    ASSERT_EQ(g_boxes.Texts().size(), 1u);
+    EXPECT_NE(g_boxes.Texts()[0].find("(empty)"), std::string::npos);
     EXPECT_TRUE(m_shown.empty());
     EXPECT_EQ(m_runner.RunningCount(), 0u);
 }

@@ -186,6 +186,11 @@ TEST_F(FrameFindInFilesTest, TheSecondPaneByItsBitAndThePaneCommands) {
     EXPECT_TRUE(ButtonEnabled(ID_SEARCH_FIND_IN_FILES));
 
     CFindResultsPane* second = m_frame->GetFindResultsPane(true);
+    // The two panes share one box, the first in front: the command brings
+    // the second forward, and then hides it.
+    ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS2, 0);
+    Pump();
+    EXPECT_TRUE(second->IsPaneVisible()) << "the command brings a tab behind forward";
     ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS2, 0);
     Pump();
     EXPECT_FALSE(second->IsPaneVisible()) << "the command hides a visible pane";
@@ -198,12 +203,18 @@ TEST_F(FrameFindInFilesTest, TheSecondPaneByItsBitAndThePaneCommands) {
     EXPECT_TRUE(Lines(false).empty());
     EXPECT_EQ(g_appSettings->search.SearchMask & kSearchSecondPane, kSearchSecondPane);
 
+    // The search brought the second tab forward: the first pane's command
+    // brings it back to the front, then hides it, then shows it again.
+    CFindResultsPane* first = m_frame->GetFindResultsPane(false);
     ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS1, 0);
     Pump();
-    EXPECT_FALSE(m_frame->GetFindResultsPane(false)->IsPaneVisible());
+    EXPECT_TRUE(first->IsPaneVisible()) << "the command brings a tab behind forward";
     ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS1, 0);
     Pump();
-    EXPECT_TRUE(m_frame->GetFindResultsPane(false)->IsPaneVisible()) << "and shows a hidden one";
+    EXPECT_FALSE(first->IsPaneVisible());
+    ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_FIND_RESULTS1, 0);
+    Pump();
+    EXPECT_TRUE(first->IsPaneVisible()) << "and shows a hidden one";
 }
 
 TEST_F(FrameFindInFilesTest, PickingALineOpensTheFileThere) {

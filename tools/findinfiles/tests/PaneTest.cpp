@@ -9,6 +9,7 @@
 
 #include "AppSettings.h"
 #include "FindResultsPane.h"
+#include "MessagePump.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "TempFolder.h"
@@ -17,15 +18,6 @@ namespace {
 
 FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
     ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
-
-// Without the sleeps of the frame tests' pump: a worker's sends are taken at once.
-void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 struct RecordingOpener : IResultFileOpener {
     std::vector<std::string> opened;
@@ -48,7 +40,7 @@ protected:
             // Hidden: a window on the screen would be in the way of the tests that drag.
             ASSERT_TRUE(m_panes[i]->Create(m_host, r, i ? "查找结果2" : "查找结果1", kDefaultPaneStyle & ~WS_VISIBLE));
         }
-        Pump();
+        PumpMessages();
     }
     void TearDown() override {
         for (auto& pane : m_panes) pane.reset();
@@ -125,7 +117,7 @@ TEST_F(PaneTest, EnterAndDoubleClickOpenOnlyLinesThatNameAFile) {
     ::SendMessageA(Pane().List(), WM_LBUTTONUP, 0, at);
     ::SendMessageA(Pane().List(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     ::SendMessageA(Pane().List(), WM_LBUTTONUP, 0, at);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(m_opener.opened, std::vector<std::string>{here});
 }
 
@@ -161,7 +153,7 @@ TEST_F(PaneTest, LinesSentFromAnotherThreadArriveInOrder) {
     HANDLE thread = ::CreateThread(nullptr, 0, AddManyLines, Pane().m_hWnd, 0, nullptr);
     ASSERT_TRUE(thread);
     // The user-interface thread goes on taking every message meanwhile.
-    while (::MsgWaitForMultipleObjects(1, &thread, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) Pump();
+    while (::MsgWaitForMultipleObjects(1, &thread, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) PumpMessages();
     EXPECT_EQ(::WaitForSingleObject(thread, 0), WAIT_OBJECT_0) << "no deadlock";
     ::CloseHandle(thread);
     ASSERT_EQ(Count(), 2000);

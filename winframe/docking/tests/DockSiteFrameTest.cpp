@@ -160,7 +160,7 @@ TEST_F(DockSiteFrameTest, DockAtTheDropThenRemoveRestoresTheMdiClient) {
     EXPECT_EQ(pane.notices.back().wParam, 0u);
     EXPECT_EQ(pane.notices.back().container, slot);
     EXPECT_TRUE(::IsWindow(slot));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(slot)) << "an emptied slot window closes itself";
     EXPECT_EQ(m_frame->InnerArea().Slots().Count(), 1u);
 }
@@ -287,7 +287,7 @@ TEST_F(DockSiteFrameTest, PlacementQueryAndRestore) {
 
     RECT was = RectIn(left.m_hWnd, Frame());
     ASSERT_EQ(SendCode(slot, kDockRemove, left.m_hWnd, slot), 1);
-    Pump();
+    PumpMessages();
     q.code = kDockAtPlacement;
     q.target = Frame();
     ASSERT_NE(SendDockMessage(Frame(), q), 0);
@@ -298,7 +298,7 @@ TEST_F(DockSiteFrameTest, AFailedDockLeavesNoEmptySlot) {
     const RECT before = MdiRect();
     CTestPane& pane = NewPane({Client().right, 40});  // wider than the centre can give
     EXPECT_EQ(Dock(pane, kSideLeft, 0, Client().right), 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(m_frame->InnerArea().Slots().Count(), 1u);
     EXPECT_EQ(MdiRect(), before);
     EXPECT_EQ(::GetParent(pane.m_hWnd), Frame()) << "still floating, owned by the frame";

@@ -54,14 +54,6 @@ void CALLBACK CCaptureWatchdog::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     ::ReleaseCapture();
 }
 
-void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 RECT RectIn(HWND window, HWND reference) {
     RECT r{};
     ::GetWindowRect(window, &r);
@@ -91,7 +83,7 @@ void ParkCursor() { ::SetCursorPos(1270, 1010); }
 void SetMessagePos(HWND window, POINT screen) {
     ::SetCursorPos(screen.x, screen.y);
     ::PostMessageA(window, WM_NULL, 0, 0);
-    Pump();
+    PumpMessages();
 }
 
 #include <ostream>
@@ -107,7 +99,7 @@ void DockFixture::SetUp() {
 
 void DockFixture::TearDown() {
     if (m_frame && m_frame->m_hWnd) ::DestroyWindow(m_frame->m_hWnd);
-    Pump();
+    PumpMessages();
     m_panes.clear();
     m_frame.reset();
     ResetSeams();
@@ -120,7 +112,7 @@ void DockFixture::MakeFrame(DWORD dragMode, int width, int height, std::unique_p
     m_frame->dragMode = dragMode;
     if (bars) m_frame->SetAutoHideBars(std::move(bars));
     ASSERT_NE(m_frame->Create(width, height), nullptr);
-    Pump();
+    PumpMessages();
 }
 
 CTestPane& DockFixture::NewPane(SIZE minimum) {
@@ -140,5 +132,5 @@ void DockFixture::SetClientSize(int width, int height) {
     int extraX = (window.right - window.left) - client.right;
     int extraY = (window.bottom - window.top) - client.bottom;
     ::SetWindowPos(Frame(), nullptr, 0, 0, width + extraX, height + extraY, SWP_NOMOVE | SWP_NOZORDER);
-    Pump();
+    PumpMessages();
 }

@@ -10,6 +10,7 @@
 #include "DockSeams.h"
 #include "DockSiteFrame.h"
 #include "DockingMetrics.h"
+#include "MessagePump.h"
 #include "Window.h"
 
 // A pane until the pane base exists: answers its minimum, speaks the
@@ -94,7 +95,6 @@ private:
     UINT_PTR m_timer;
 };
 
-void Pump();
 // A window's rectangle in another window's client coordinates.
 RECT RectIn(HWND window, HWND reference);
 RECT ClientOf(HWND window);

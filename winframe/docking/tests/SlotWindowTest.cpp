@@ -138,7 +138,7 @@ TEST_F(SlotWindowRemoveTest, RemovingTheLastPaneRemovesTheSlot) {
     for (CTestPane* p : {a, b, c}) ASSERT_EQ(SendCode(slot, kDockRemove, p->m_hWnd, slot), 1);
     EXPECT_EQ(MdiRect(), client) << "the frame removed the slot at once";
     EXPECT_EQ(m_frame->OuterArea().Slots().Count(), 1u);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(slot));
 }
 

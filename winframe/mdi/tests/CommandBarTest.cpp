@@ -59,12 +59,7 @@ protected:
     // Posts the messages to the frame and runs them as the frame's loop would.
     void Run(const std::vector<MSG>& messages) {
         for (const MSG& m : messages) ::PostMessageA(frame, m.message, m.wParam, m.lParam);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (bar.PreTranslateMessage(&msg)) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        PumpMessages(1, 0, [this](MSG& msg) { return bar.PreTranslateMessage(&msg); });
     }
     std::vector<UINT> Commands() const {
         std::vector<UINT> ids;

@@ -2,14 +2,6 @@
 
 #include <commctrl.h>
 
-void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 CTestMdiFrame::CTestMdiFrame() : m_tabbed(std::make_unique<CTabbedMdiClient>()) {}
 
 CTestMdiFrame::~CTestMdiFrame() {

@@ -11,6 +11,7 @@
 #include "TabbedMdiChild.h"
 #include "TabbedMdiClient.h"
 #include "Window.h"
+#include "MessagePump.h"
 
 // A document window: records what the tab owner sends it.
 class CTestDocument : public CMsgWindow {
@@ -104,8 +105,6 @@ private:
     DWORD m_addStripStyle = 0;
 };
 
-// Runs every queued message of this thread.
-void PumpMessages();
 inline LPARAM PointParam(POINT pt) { return MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y); }
 inline POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 inline int Height(const RECT& r) { return r.bottom - r.top; }

@@ -29,7 +29,7 @@ protected:
         DockMessage r(active.m_hWnd, nullptr, kDockPin);
         r.pin = {side, size, 0, panes.size() > 1 ? (LONG)panes.size() : 0, windows.data()};
         LRESULT made = SendDockMessage(Frame(), r);
-        Pump();
+        PumpMessages();
         return made;
     }
     CTestDockPane& Docked(const char* title) {
@@ -183,7 +183,7 @@ TEST_F(AutoHideEntryTest, TheIconComesFromThePaneElseItsClass) {
 TEST_F(AutoHideEntryTest, GivingASinglePaneBackDocksItInASlot) {
     CTestDockPane& pane = Docked("Output");
     ASSERT_TRUE(pane.PinToAutoHide(kSideBottom, 120, false));
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(pane.IsAutoHidden());
     DockMessage back(pane.m_hWnd, Frame(), kDockAtPlacement);
     back.place.flags = kSideBottom | kPlaceAlone;
@@ -191,7 +191,7 @@ TEST_F(AutoHideEntryTest, GivingASinglePaneBackDocksItInASlot) {
     m_bars->bars[kSideBottom].clear();
     m_frame->UpdateLayout();  // as the bars do when one empties
     ASSERT_TRUE(entry->GiveBack(back));
-    Pump();
+    PumpMessages();
     ASSERT_FALSE(pane.IsFloating());
     EXPECT_TRUE(::IsWindowVisible(pane.m_hWnd));
     RECT now = RectIn(pane.m_hWnd, Frame());

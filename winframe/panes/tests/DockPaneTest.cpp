@@ -27,7 +27,7 @@ protected:
     // Runs the caption press, whose loop takes the messages posted before.
     void Press(HWND pane, int hit, POINT screen) {
         ::SendMessageA(pane, WM_NCLBUTTONDOWN, hit, ScreenParam(screen));
-        Pump();
+        PumpMessages();
     }
     POINT CloseButton(CTestDockPane& pane) const {
         const RECT& b = pane.Caption().close.rect;
@@ -105,7 +105,7 @@ TEST_F(DockPaneTest, CloseHidesAndShowDocksBackInTheSamePlace) {
     EXPECT_EQ(pane.StoredPlacement().place.position, 1);
 
     ASSERT_TRUE(pane.Show());
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(pane.IsFloating());
     EXPECT_TRUE(::IsWindowVisible(window));
     EXPECT_EQ(RectIn(pane.m_hWnd, Frame()), before);
@@ -160,7 +160,7 @@ TEST_F(DockPaneTest, PinButtonPinsAndTheEntryGivesThePaneBack) {
     std::unique_ptr<CAutoHideBarEntry> entry = std::move(m_bars->bars[kSideLeft].front());
     m_bars->bars[kSideLeft].clear();
     EXPECT_TRUE(entry->GiveBack(back));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(pane.IsFloating());
     EXPECT_FALSE(pane.IsAutoHidden());
     EXPECT_NE(::GetParent(pane.m_hWnd), m_bars->manager);
@@ -177,7 +177,7 @@ TEST_F(DockPaneTest, HotButtonsFollowTheMouseAndTheirTimer) {
     // The cursor is parked away: the next tick clears it.
     DWORD until = ::GetTickCount() + 2000;
     while (pane.Caption().pin.state && ::GetTickCount() < until) {
-        Pump();
+        PumpMessages();
         ::Sleep(20);
     }
     EXPECT_EQ(pane.Caption().pin.state, 0u);
@@ -310,7 +310,8 @@ TEST_F(PaneDragTest, CodeOneAtAPaneAcceptsOnlyOnItsCaption) {
 }
 
 TEST_F(PaneDragTest, AFailedDropOnAnotherPanePutsThePaneBack) {
-    // No tab docking box can be made yet, so dropping on a caption fails after the undock.
+    // No tab docking box can be made, so dropping on a caption fails after the undock.
+    PaneSeam().makeTabBox = [](HWND) -> HWND { return nullptr; };
     CTestDockPane& other = NewDockPane();
     ASSERT_TRUE(DockAt(other, kSideBottom, 0, 150));
     before = RectIn(pane->m_hWnd, Frame());
@@ -325,6 +326,7 @@ TEST_F(PaneDragTest, AFailedDropThatCannotGoBackFloats) {
     CTestDockPane& other = NewDockPane();
     ASSERT_TRUE(DockAt(other, kSideBottom, 0, 150));
     Seams().createPackageFrame = [](HWND, Axis) -> std::unique_ptr<ISlotObject> { return nullptr; };
+    PaneSeam().makeTabBox = [](HWND) -> HWND { return nullptr; };
     Drag({ScreenAt(other.m_hWnd, 8, 60)});
     EXPECT_FALSE(watchdog.Fired());
     EXPECT_TRUE(pane->IsFloating());
@@ -348,7 +350,7 @@ TEST_F(PaneDragTest, TheWholeGesture) {
 
     // A caption double click docks it back where it came from.
     ::SendMessageA(pane->m_hWnd, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
-    Pump();
+    PumpMessages();
     ASSERT_FALSE(pane->IsFloating());
     EXPECT_EQ(RectIn(pane->m_hWnd, Frame()), bottom);
 
@@ -357,7 +359,7 @@ TEST_F(PaneDragTest, TheWholeGesture) {
     Press(pane->m_hWnd, kHitClose, CloseButton(*pane));
     ASSERT_FALSE(::IsWindowVisible(pane->m_hWnd));
     ASSERT_TRUE(pane->Show());
-    Pump();
+    PumpMessages();
     EXPECT_EQ(RectIn(pane->m_hWnd, Frame()), bottom);
 
     // Pinned with its pin button: an auto-hide entry on the bottom bar.
@@ -439,16 +441,16 @@ TEST_F(DockPaneTest, CaptionDoubleClickFloatsAndDocksBack) {
     pane.Hide();
     ::SetWindowPos(pane.m_hWnd, nullptr, floatAt.left, floatAt.top, 200, 160, SWP_NOZORDER | SWP_SHOWWINDOW);
     ASSERT_TRUE(pane.Show());  // docks back at the stored place
-    Pump();
+    PumpMessages();
     ASSERT_FALSE(pane.IsFloating());
     ::SendMessageA(pane.m_hWnd, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(pane.IsFloating());
     EXPECT_EQ(WindowOf(pane.m_hWnd), floatAt);
     EXPECT_TRUE(::IsWindowVisible(pane.m_hWnd));
 
     ::SendMessageA(pane.m_hWnd, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(pane.IsFloating());
     EXPECT_EQ(RectIn(pane.m_hWnd, Frame()), docked);
 }

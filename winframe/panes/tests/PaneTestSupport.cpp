@@ -85,7 +85,7 @@ bool PaneFixture::DockAt(CTestDockPane& pane, DWORD side, int position, int size
     DockMessage r(nullptr, nullptr, kDockAtPlacement);
     r.place = {side | kPlaceAlone, position, 0.0f, size, 100, 0};
     bool done = pane.DockAtPlacement(r);
-    Pump();
+    PumpMessages();
     return done;
 }
 

@@ -53,14 +53,6 @@ LRESULT CTestParent::OnContextMenu(UINT, WPARAM, LPARAM l, bool&) {
     return 0;
 }
 
-void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 HFONT CreateIconTitleFont(int extraHeight) {
     LOGFONTA lf{};
     ::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof(lf), &lf, 0);

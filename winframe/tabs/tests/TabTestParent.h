@@ -10,6 +10,7 @@
 
 #include "TabStripDefs.h"
 #include "Window.h"
+#include "MessagePump.h"
 
 struct Notice {
     UINT code;
@@ -49,7 +50,5 @@ private:
 
 inline LPARAM PointParam(POINT pt) { return MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y); }
 inline POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-// Runs every queued message of this thread.
-void PumpMessages();
 // The icon-title font, as the strip uses by default.
 HFONT CreateIconTitleFont(int extraHeight = 0);

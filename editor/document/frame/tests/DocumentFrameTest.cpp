@@ -13,6 +13,7 @@
 #include "AppSettings.h"
 #include "DocumentFrame.h"
 #include "Globals.h"
+#include "MessageBoxRecorder.h"
 #include "ModifiedDocument.h"
 #include "TempFolder.h"
 #include "UiSeams.h"
@@ -20,18 +21,7 @@
 
 namespace {
 
-struct Prompt {
-    std::string text;
-    UINT flags;
-};
-std::vector<Prompt> g_prompts;
-int g_answer = IDNO;
 HWND g_checkDuringPrompt = nullptr;  // gets WM_DOC_CHECKFILE while a prompt is open
-int RecordPrompt(HWND, const char* text, const char*, UINT flags) {
-    g_prompts.push_back({text, flags});
-    if (HWND window = std::exchange(g_checkDuringPrompt, nullptr)) ::SendMessageA(window, WM_DOC_CHECKFILE, 0, 0);
-    return g_answer;
-}
 
 std::vector<std::string> g_shellOpens;
 void RecordShellOpen(HWND, const char* target, int) { g_shellOpens.push_back(target); }
@@ -123,12 +113,13 @@ protected:
     static void SetUpTestSuite() { Scintilla_RegisterClasses(::GetModuleHandleA(nullptr)); }
 
     void SetUp() override {
-        g_prompts.clear();
         g_shellOpens.clear();
         g_saveAsCalls = 0;
         g_saveAsChosen = false;
-        g_answer = IDNO;
-        SetMessageBoxHook(RecordPrompt);
+        m_prompts.whileShown = [](const RecordedMessageBox&) {
+            if (HWND window = std::exchange(g_checkDuringPrompt, nullptr))
+                ::SendMessageA(window, WM_DOC_CHECKFILE, 0, 0);
+        };
         SetShellOpenHook(RecordShellOpen);
         SetSaveAsPrompt(AnswerSaveAs);
         m_top = ::CreateWindowExA(0, "STATIC", "frame test", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, nullptr,
@@ -144,7 +135,6 @@ protected:
             ::SendMessageA(child, WM_DOC_CLOSE, 0, 0);
         m_client.UnsubclassWindow();
         ::DestroyWindow(m_top);
-        SetMessageBoxHook(nullptr);
         SetShellOpenHook(nullptr);
         SetSaveAsPrompt(nullptr);
         g_appSettings = nullptr;
@@ -158,6 +148,7 @@ protected:
 
     bool IsOpen(HWND window) const { return ::IsWindow(window) != FALSE; }
 
+    MessageBoxRecorder m_prompts{SetMessageBoxHook, IDNO};
     TempFolder m_folder;
     FakeOwner m_owner;
     RecordingClient m_client;
@@ -223,7 +214,7 @@ TEST_F(DocumentFrameTest, UntitledDocumentNeverTouchesTheDisk) {
     // Save goes to the save dialog; its Cancel answers "not saved".
     EXPECT_NE(::SendMessageA(*frame, WM_DOC_SAVE, 0, 0), 0);
     EXPECT_EQ(g_saveAsCalls, 1);
-    EXPECT_TRUE(g_prompts.empty());
+    EXPECT_TRUE(m_prompts.boxes.empty());
 }
 
 TEST_F(DocumentFrameTest, AChangedFileIsReloadedOnYesAndMarkedModifiedOnNo) {
@@ -234,21 +225,21 @@ TEST_F(DocumentFrameTest, AChangedFileIsReloadedOnYesAndMarkedModifiedOnNo) {
 
     m_folder.Write("b.txt", "new");
     Touch(path, 10);
-    g_answer = IDYES;
+    m_prompts.answer = IDYES;
     EXPECT_TRUE(frame->CheckFile(false));
-    ASSERT_EQ(g_prompts.size(), 1u);
-    EXPECT_EQ(g_prompts[0].text, Format(IDS_FILE_CHANGED_RELOAD, path));
+    ASSERT_EQ(m_prompts.boxes.size(), 1u);
+    EXPECT_EQ(m_prompts.boxes[0].text, Format(IDS_FILE_CHANGED_RELOAD, path));
     EXPECT_EQ(TextOf(*frame), "new");
     EXPECT_FALSE(frame->IsModified());
 
     m_folder.Write("b.txt", "newer");
     Touch(path, 20);
-    g_answer = IDNO;
+    m_prompts.answer = IDNO;
     EXPECT_TRUE(frame->CheckFile(false));
     EXPECT_EQ(TextOf(*frame), "new");
     EXPECT_TRUE(frame->IsModified());
     EXPECT_FALSE(frame->CheckFile(false));  // the same change asks once
-    EXPECT_EQ(g_prompts.size(), 2u);
+    EXPECT_EQ(m_prompts.boxes.size(), 2u);
 }
 
 TEST_F(DocumentFrameTest, ACheckArrivingWhileTheQuestionIsOpenIsIgnored) {
@@ -257,10 +248,10 @@ TEST_F(DocumentFrameTest, ACheckArrivingWhileTheQuestionIsOpenIsIgnored) {
     CDocumentFrame* frame = Open(path.c_str());
     m_folder.Write("b.txt", "new");
     Touch(path, 10);
-    g_answer = IDYES;
+    m_prompts.answer = IDYES;
     g_checkDuringPrompt = *frame;
     ::SendMessageA(*frame, WM_DOC_CHECKFILE, 0, 0);
-    EXPECT_EQ(g_prompts.size(), 1u);
+    EXPECT_EQ(m_prompts.boxes.size(), 1u);
     EXPECT_EQ(TextOf(*frame), "new");
     EXPECT_FALSE(frame->IsModified());
 }
@@ -277,7 +268,7 @@ TEST_F(DocumentFrameTest, AVanishedFileIsReportedAtEveryCheck) {
     EXPECT_TRUE(frame->CheckFile(false));
     EXPECT_EQ(m_owner.messages, std::vector<std::string>(2, Format(IDS_FILE_VANISHED, path)));
     EXPECT_TRUE(frame->IsModified());
-    EXPECT_TRUE(g_prompts.empty());
+    EXPECT_TRUE(m_prompts.boxes.empty());
 }
 
 TEST_F(DocumentFrameTest, ClosingAsksOnlyForAModifiedDocument) {
@@ -287,21 +278,21 @@ TEST_F(DocumentFrameTest, ClosingAsksOnlyForAModifiedDocument) {
     HWND cleanWindow = *clean;
     ::SendMessageA(cleanWindow, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsOpen(cleanWindow));
-    EXPECT_TRUE(g_prompts.empty());
+    EXPECT_TRUE(m_prompts.boxes.empty());
     EXPECT_EQ(m_owner.closed, 1);
 
     CDocumentFrame* frame = Open(path.c_str());
     HWND window = *frame;
     Type(*frame, "more ");
-    g_answer = IDCANCEL;
+    m_prompts.answer = IDCANCEL;
     ::SendMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(IsOpen(window));
-    ASSERT_EQ(g_prompts.size(), 1u);
-    EXPECT_EQ(g_prompts[0].text, Format(IDS_SAVE_CHANGES, "b.txt"));
-    EXPECT_EQ(g_prompts[0].flags, (UINT)(MB_YESNOCANCEL | MB_ICONWARNING));
+    ASSERT_EQ(m_prompts.boxes.size(), 1u);
+    EXPECT_EQ(m_prompts.boxes[0].text, Format(IDS_SAVE_CHANGES, "b.txt"));
+    EXPECT_EQ(m_prompts.boxes[0].flags, (UINT)(MB_YESNOCANCEL | MB_ICONWARNING));
     EXPECT_FALSE(frame->IsClosing());
 
-    g_answer = IDNO;
+    m_prompts.answer = IDNO;
     ::SendMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsOpen(window));
     EXPECT_EQ(m_folder.Read("b.txt"), "text");
@@ -314,7 +305,7 @@ TEST_F(DocumentFrameTest, DocCloseClosesAModifiedDocumentWithoutAskingAndStopsCh
     Type(*frame, "more ");
     ::SendMessageA(window, WM_DOC_CLOSE, 0, 0);
     EXPECT_FALSE(IsOpen(window));
-    EXPECT_TRUE(g_prompts.empty());
+    EXPECT_TRUE(m_prompts.boxes.empty());
 }
 
 TEST_F(DocumentFrameTest, AFailedSaveKeepsTheDocumentModifiedAndOpen) {
@@ -332,10 +323,10 @@ TEST_F(DocumentFrameTest, AFailedSaveKeepsTheDocumentModifiedAndOpen) {
 
     EXPECT_NE(::SendMessageA(window, WM_DOC_SAVE, 0, 0), 0);
     EXPECT_TRUE(frame->IsModified());
-    ASSERT_EQ(g_prompts.size(), 1u);
-    EXPECT_EQ(g_prompts[0].text, "Could not save file \"" + path + "\".");
+    ASSERT_EQ(m_prompts.boxes.size(), 1u);
+    EXPECT_EQ(m_prompts.boxes[0].text, "Could not save file \"" + path + "\".");
 
-    g_answer = IDYES;
+    m_prompts.answer = IDYES;
     ::SendMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsOpen(window));
     EXPECT_TRUE(frame->IsModified());

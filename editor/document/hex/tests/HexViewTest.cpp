@@ -8,6 +8,7 @@
 #include "FakeHex.h"
 #include "GdiHandles.h"
 #include "HexView.h"
+#include "MessagePump.h"
 #include "TempFolder.h"
 
 namespace {
@@ -20,14 +21,6 @@ public:
 protected:
     WindowClassInfo GetWindowClassInfo() const override { return {"TwHexTestParent"}; }
 };
-
-void Pump() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 // Holds Shift and Ctrl down for GetKeyState in this thread.
 class HeldKeys {
@@ -80,7 +73,7 @@ protected:
     void TearDown() override {
         view.DestroyWindow();
         parent.DestroyWindow();
-        Pump();
+        PumpMessages();
     }
 
     // A client area of `rows` visible rows under the header.
@@ -349,7 +342,7 @@ TEST_F(HexViewTest, KeyWhileCapturedOnlyReleasesIt) {
 TEST_F(HexViewTest, F6SwitchesSides) {
     OpenFixture(Counting(100));
     Key(VK_F6);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(view.Model().Side(), hexgeo::kCharSide);
     Type("Z");
     EXPECT_EQ(view.Model().Page()[0], 'Z');

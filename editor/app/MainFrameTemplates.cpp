@@ -1,0 +1,58 @@
+// The main frame's side of the template pane: the pane made at start over
+// "template.mdb" in the program folder, and the active view and the buffer
+// it inserts through.
+#include <memory>
+#include <string>
+
+#include "AppSettings.h"
+#include "DocumentFrame.h"
+#include "Globals.h"
+#include "MainFrame.h"
+#include "TemplatePane.h"
+
+namespace {
+constexpr char kTemplateDatabase[] = "\\template.mdb";
+}  // namespace
+
+class CTemplateParts : public ITemplateHost {
+public:
+    CTemplateParts(CMainFrame& frame, CAppSettings& settings) : m_frame(frame) {
+        char folder[MAX_PATH] = {};
+        settings.GetFolder(folder, kFolderData);
+        m_pane = std::make_unique<CTemplatePane>(*this, settings, std::string(folder) + kTemplateDatabase);
+    }
+
+    // Left side, position 1, as the layout store expects it.
+    bool CreatePane(HWND frame) {
+        char title[64] = {};
+        ::LoadStringA(g_instance, IDS_PANE_TEMPLATES, title, sizeof(title));
+        const RECT rect{100, 100, 300, 500};
+        if (!m_pane->Create(frame, rect, title)) return false;
+        DockMessage record(nullptr, nullptr, kDockAtPlacement);
+        record.place = {kSideLeft, 1, 0.0f, 100, 100, 0};
+        m_pane->DockAtPlacement(record);
+        return true;
+    }
+    CTemplatePane* Pane() const { return m_pane.get(); }
+
+    CEditorView* ActiveEditorView() override {
+        CDocumentFrame* document = CDocumentFrame::FromWindow(m_frame.GetActiveMdiChild());
+        return document ? document->GetEditor() : nullptr;
+    }
+    PackBuf* TemplateBuffer() override { return m_frame.ToolBuffer(); }
+
+private:
+    CMainFrame& m_frame;
+    std::unique_ptr<CTemplatePane> m_pane;
+};
+
+void TemplatePartsDeleter::operator()(CTemplateParts* parts) const { delete parts; }
+
+void CMainFrame::CreateTemplatePane() {
+    if (!g_appSettings) return;
+    m_templates.reset(new CTemplateParts(*this, *g_appSettings));
+    if (!m_templates->CreatePane(m_hWnd)) return;
+    m_paneOfCommand[ID_PANE_TEMPLATES - ID_PANE_EXPLORER] = m_templates->Pane();
+}
+
+CTemplatePane* CMainFrame::GetTemplatePane() const { return m_templates ? m_templates->Pane() : nullptr; }

@@ -1,0 +1,109 @@
+// Writes the exporters' files for the reader check (check-readers.sh): each
+// format over a few small styled documents, an empty one and one of 100,000
+// lines, into the folder named by the argument.
+#include <cstdio>
+#include <string>
+
+#include <scintilla/Scintilla.h>
+
+#include "ExportDocument.h"
+#include "ExportSink.h"
+#include "HtmlExporter.h"
+#include "PdfExporter.h"
+#include "RtfExporter.h"
+#include "TexExporter.h"
+
+namespace {
+
+struct Fixture {
+    const char* name;
+    MemoryStyledText text;
+    int encoding = 0;
+    PropertyMap properties;
+};
+
+// Styles with keys (5, 6, 32) and a used style without any (7).
+void SetStyles(PropertyMap& properties) {
+    properties.Set("style.*.32", "font:Courier New,size:10,back:#FFFFF0");
+    properties.Set("style.cpp.5", "fore:#0000FF,bold");
+    properties.Set("style.cpp.6", "fore:#008000,italics,back:#EEEEEE");
+}
+
+MemoryStyledText Sample() {
+    MemoryStyledText text;
+    text.Append("int", 5);
+    text.Append(" main() {\n\tif (a < b && c > d) { x = \"{[(\\\\)]}\"; }\n", 0);
+    text.Append("// 50% of #1: a^b ~c $d _e @f", 6);
+    text.Append("\n\tdone^", 7);
+    text.Append("~\r\n}\r\n", 0);
+    return text;
+}
+
+MemoryStyledText Folded() {
+    MemoryStyledText text("def a():\n    if b:\n        c = 1\nd = 2\n", 0);
+    const int base = SC_FOLDLEVELBASE, header = SC_FOLDLEVELHEADERFLAG;
+    text.SetFoldLevels({base | header, (base + 1) | header, base + 2, base, base});
+    return text;
+}
+
+MemoryStyledText Large() {
+    MemoryStyledText text;
+    std::string chunk;
+    for (int line = 0; line < 100000; ++line) {
+        chunk += "    value_" + std::to_string(line) + " = compute(" + std::to_string(line % 97) + "); // line\r\n";
+        if (chunk.size() > 1 << 16) {
+            text.Append(chunk, static_cast<unsigned char>(line % 8));
+            chunk.clear();
+        }
+    }
+    text.Append(chunk, 0);
+    return text;
+}
+
+bool Export(const std::string& folder, const char* name, const char* extension, const Fixture& fixture) {
+    const std::string path = folder + "\\" + name + "." + extension;
+    const ExportDocument document{fixture.text, fixture.properties, "cpp", fixture.encoding, path, 936};
+    const std::string kind = extension;
+    const ExportFileMode mode = kind == "pdf" ? ExportFileMode::Binary : ExportFileMode::Text;
+    const bool ok = WriteExportFile(path, mode, [&](IByteSink& sink) {
+        if (kind == "html") return CHtmlExporter(document).Write(sink);
+        if (kind == "rtf") return CRtfExporter(document).Write(sink);
+        if (kind == "pdf") return CPdfExporter(document).Write(sink);
+        return CTexExporter(document).Write(sink);
+    });
+    if (!ok) std::fprintf(stderr, "could not write %s\n", path.c_str());
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: export_reader_fixtures folder\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    Fixture fixtures[] = {
+        {"sample", Sample()},
+        {"folded", Folded()},
+        {"chinese", MemoryStyledText("\xE4\xB8\xAD\xE6\x96\x87 text\n", 0), 4},
+        {"empty", MemoryStyledText("")},
+        {"large", Large()},
+    };
+    for (Fixture& fixture : fixtures) SetStyles(fixture.properties);
+    fixtures[1].properties.Set("export.html.folding", "1");
+    bool ok = true;
+    for (const Fixture& fixture : fixtures) {
+        for (const char* extension : {"html", "rtf", "pdf", "tex"}) {
+            // Folding is an HTML matter; Chinese text cannot be set by pdflatex's T1 fonts.
+            const std::string kind = extension;
+            if (std::string(fixture.name) == "folded" && kind != "html") continue;
+            if (std::string(fixture.name) == "chinese" && kind == "tex") continue;
+            ok = Export(folder, fixture.name, extension, fixture) && ok;
+        }
+    }
+    // A control character, and a file name that LaTeX and XML must escape.
+    Fixture odd{"odd_name&", MemoryStyledText("form\ffeed\x01 end\n", 0)};
+    for (const char* extension : {"html", "tex"}) ok = Export(folder, odd.name, extension, odd) && ok;
+    return ok ? 0 : 1;
+}

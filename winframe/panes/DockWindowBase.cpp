@@ -1,0 +1,116 @@
+// What a pane and a tab docking box do alike: going back to a stored
+// placement, floating, and the caption drag with its ghost frame.
+#include "DockWindowBase.h"
+
+#include "DockSeams.h"
+#include "PaneLoops.h"
+#include "PaneSeams.h"
+
+namespace {
+
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+bool SameProcess(HWND window) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    return process == ::GetCurrentProcessId();
+}
+
+// The first window up from the point that speaks the protocol is asked;
+// windows of other processes never are, as a hung one would stall the drag.
+bool FindDropTarget(HWND self, HWND hostFrame, DockMessage& record, POINT screen) {
+    HWND desktop = ::GetDesktopWindow();
+    for (HWND h = ::WindowFromPoint(screen); h && h != self && h != desktop && SameProcess(h);
+         h = ::GetAncestor(h, GA_PARENT)) {
+        if (!SpeaksDockProtocol(h)) continue;
+        DockMessage probe = record;
+        probe.code = kDockHitTest;
+        probe.target = nullptr;
+        if (::SendMessageA(h, DockingBoxMessage(), 0, (LPARAM)&probe)) {
+            record = probe;
+            return true;
+        }
+        break;
+    }
+    record.code = kDockHitTest;
+    record.target = nullptr;
+    return SendDockMessage(hostFrame, record) != 0 && record.target;
+}
+
+}  // namespace
+
+bool CDockWindowBase::RestoreDockPlacement(DockMessage& record) {
+    record.code = kDockAtPlacement;
+    if (record.target && ::IsWindow(record.target) && SpeaksDockProtocol(record.target))
+        return SendDockMessage(record.target, record) != 0;
+    if (record.floating.flags & kPlaceFloating) {
+        const RECT& r = record.floating.rect;
+        return ::SetWindowPos(m_hWnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                              SWP_SHOWWINDOW) != FALSE;
+    }
+    record.target = m_hostFrame;
+    return SendDockMessage(m_hostFrame, record) != 0;
+}
+
+bool CDockWindowBase::DockAtPlacement(DockMessage& record) {
+    if (!IsFloating()) Undock();
+    record.pane = m_hWnd;
+    return RestoreDockPlacement(record);
+}
+
+bool CDockWindowBase::Float() {
+    if (::IsRectEmpty(&m_floatRect)) return false;
+    return UndockAndPlace(m_floatRect, SWP_SHOWWINDOW | SWP_FRAMECHANGED | SWP_NOACTIVATE);
+}
+
+bool CDockWindowBase::UndockAndPlace(const RECT& r, UINT flags, HWND insertAfter) {
+    if (IsFloating()) return false;
+    if (!Undock()) return true;
+    return ::SetWindowPos(m_hWnd, insertAfter, r.left, r.top, r.right - r.left, r.bottom - r.top, flags) != FALSE;
+}
+
+bool CDockWindowBase::TrackCaptionDrag(POINT press, DockMessage& record) {
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (!Seams().dragDetect(m_hWnd, press)) return false;
+    RECT window{};
+    GetWindowRect(&window);
+    if (::IsRectEmpty(&m_floatRect)) {
+        DockMessage clamp(m_hWnd, nullptr, kDockClampFloat);
+        clamp.drag.rect = window;
+        SendDockMessage(m_hostFrame, clamp);
+        m_floatRect = clamp.drag.rect;
+    }
+    record = DockMessage(m_hWnd, nullptr, 0);
+    const int fw = Width(m_floatRect), fh = Height(m_floatRect);
+    RECT& r = record.drag.rect;
+    r.left = press.x - ::MulDiv(fw, press.x - window.left, Width(window) ? Width(window) : 1);
+    r.top = press.y - ::MulDiv(fh, press.y - window.top, Height(window) ? Height(window) : 1);
+    r.right = r.left + fw;
+    r.bottom = r.top + fh;
+    const RECT start = r;
+    POINT last = press;
+    POINT client = press;
+    ::ScreenToClient(m_hWnd, &client);
+
+    PaneSeam().drawGhostFrame(record.drag.rect);
+    bool commit = TrackDockDrag(m_hWnd, client, [&](POINT at) {
+        // Erase, move to the cursor at the float size, clamp, then ask who takes it.
+        PaneSeam().drawGhostFrame(record.drag.rect);
+        ::ClientToScreen(m_hWnd, &at);
+        last = at;
+        r = {at.x, at.y, at.x + fw, at.y + fh};
+        record.code = kDockClampFloat;
+        SendDockMessage(m_hostFrame, record);
+        bool accepted = false;
+        if (::GetKeyState(VK_CONTROL) >= 0) accepted = FindDropTarget(m_hWnd, m_hostFrame, record, at);
+        if (!accepted) {
+            record.target = nullptr;
+            r = start;
+            ::OffsetRect(&r, at.x - press.x, at.y - press.y);
+        }
+        PaneSeam().drawGhostFrame(r);
+    });
+    PaneSeam().drawGhostFrame(record.drag.rect);
+    return commit && (record.target || last.x != press.x || last.y != press.y);
+}
