@@ -27,26 +27,14 @@ std::string LongPath(const std::string& path) {
     return ::GetLongPathNameA(path.c_str(), full, sizeof(full)) ? full : path;
 }
 
-class FrameExplorerTest : public ::testing::Test {
+class FrameExplorerTest : public RealFrameTest {
 protected:
     void SetUp() override {
         g_appSettings->EditorMask = 0;
         m_files.Write("a.txt", "a\n");
         m_files.Write("b.txt", "b\n");
-        m_frame = std::make_unique<CMainFrame>();
-        ASSERT_TRUE(m_frame->CreateMainWindow());
-        g_mainFrame = m_frame.get();
-        PumpFrameMessages();
+        RealFrameTest::SetUp();
         ASSERT_TRUE(Pane());
-    }
-    void TearDown() override {
-        if (m_frame->IsWindow()) {
-            m_frame->CloseAllDocuments(true);
-            m_frame->DestroyWindow();
-        }
-        PumpFrameMessages();
-        g_mainFrame = nullptr;
-        m_frame.reset();
     }
     CExplorerPane* Pane() const { return m_frame->GetExplorerPane(); }
     HWND List() const { return ::FindWindowExA(Pane()->ViewWindow(), nullptr, "SysListView32", nullptr); }
@@ -61,7 +49,6 @@ protected:
     }
 
     TempFolder m_files;
-    std::unique_ptr<CMainFrame> m_frame;
 };
 
 }  // namespace

@@ -42,25 +42,16 @@ bool AnswerSaveAs(HWND, const char*, SaveAsChoice& choice) {
     return true;
 }
 
-class FrameSymbolsTest : public ::testing::Test {
+class FrameSymbolsTest : public RealFrameTest {
 protected:
     void SetUp() override {
         g_appSettings->EditorMask = 0;
-        m_frame = std::make_unique<CMainFrame>();
-        ASSERT_TRUE(m_frame->CreateMainWindow());
-        g_mainFrame = m_frame.get();
-        PumpFrameMessages();
+        RealFrameTest::SetUp();
         ASSERT_NE(nullptr, Pane());
     }
     void TearDown() override {
         SetSaveAsPrompt(nullptr);
-        if (m_frame->IsWindow()) {
-            m_frame->CloseAllDocuments(true);
-            m_frame->DestroyWindow();
-        }
-        PumpFrameMessages();
-        g_mainFrame = nullptr;
-        m_frame.reset();
+        RealFrameTest::TearDown();
     }
     CSymbolPane* Pane() const { return m_frame->GetSymbolPane(); }
     CDocumentFrame* Open(const std::string& name, const std::string& text) {
@@ -88,7 +79,6 @@ protected:
     }
 
     TempFolder m_files;
-    std::unique_ptr<CMainFrame> m_frame;
 };
 
 }  // namespace
