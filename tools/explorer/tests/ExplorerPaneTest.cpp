@@ -254,3 +254,60 @@ TEST_F(ExplorerPaneTest, AMissingFolderAndADuplicateFavouriteAreTold) {
     Command(ID_EXPLORER_ORGANIZE);
     EXPECT_EQ(1, m_host.organized);
 }
+
+namespace {
+
+struct PathEntry {
+    std::string text;
+    int indent;
+};
+
+std::vector<PathEntry> PathEntries(HWND combo) {
+    std::vector<PathEntry> entries;
+    for (int i = 0, n = (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0); i < n; ++i) {
+        char text[MAX_PATH] = {};
+        COMBOBOXEXITEMA item{};
+        item.mask = CBEIF_TEXT | CBEIF_INDENT;
+        item.iItem = i;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        ::SendMessageA(combo, CBEM_GETITEMA, 0, (LPARAM)&item);
+        entries.push_back({text, item.iIndent});
+    }
+    return entries;
+}
+
+}  // namespace
+
+TEST_F(ExplorerPaneTest, ThePathListPlacesTheCurrentFolderUnderItsAncestors) {
+    DoubleClick("sub");
+    ASSERT_EQ(Folder("sub"), Here());
+    ::SendMessageA(m_pane->m_hWnd, WM_COMMAND, MAKEWPARAM(CExplorerPane::kPathComboId, CBN_DROPDOWN),
+                   (LPARAM)m_pane->PathCombo());
+    const std::vector<PathEntry> entries = PathEntries(m_pane->PathCombo());
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(0, entries[0].indent);  // the desktop
+    // The fixture folder and "sub" below it, each one level deeper than the one before.
+    int fixture = -1;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string leaf = m_files.Path().substr(m_files.Path().rfind('\\') + 1);
+        if (LongPath(entries[i].text) == Folder() || entries[i].text == leaf) fixture = (int)i;
+    }
+    ASSERT_GE(fixture, 0);
+    ASSERT_LT(fixture + 1, (int)entries.size());
+    EXPECT_EQ("sub", entries[fixture + 1].text);
+    EXPECT_EQ(entries[fixture].indent + 1, entries[fixture + 1].indent);
+
+    // Choosing an item and closing the list browses there, without history.
+    ::SendMessageA(m_pane->PathCombo(), CB_SETCURSEL, fixture, 0);
+    ::SendMessageA(m_pane->m_hWnd, WM_COMMAND, MAKEWPARAM(CExplorerPane::kPathComboId, CBN_SELCHANGE),
+                   (LPARAM)m_pane->PathCombo());
+    ::SendMessageA(m_pane->m_hWnd, WM_COMMAND, MAKEWPARAM(CExplorerPane::kPathComboId, CBN_CLOSEUP),
+                   (LPARAM)m_pane->PathCombo());
+    PumpFrameMessages();
+    EXPECT_EQ(0, (int)::SendMessageA(m_pane->PathCombo(), CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(Folder(), Here());
+    Command(ID_EXPLORER_BACK);  // the one step recorded is the double click's
+    EXPECT_EQ(Folder(), Here());
+    EXPECT_FALSE(m_pane->IsButtonEnabled(ID_EXPLORER_BACK));
+}
