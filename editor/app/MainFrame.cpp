@@ -100,8 +100,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     ::SetMenu(m_hWnd, nullptr);
     for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
     if (!CreateBars()) return -1;
-    // Until the keyboard map is read, the built-in shortcuts.
-    m_accelerators = ::LoadAcceleratorsA(g_instance, MAKEINTRESOURCEA(IDR_ACCEL_MAIN));
+    LoadKeymap();
     m_windowMenuOwnItems = m_menuPopups[MENU_POS_WINDOW] ? ::GetMenuItemCount(m_menuPopups[MENU_POS_WINDOW]) : 0;
 
     const OSVERSIONINFOA& os = g_osVersion;

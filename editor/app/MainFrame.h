@@ -25,6 +25,7 @@ struct PackBufFreer {
     void operator()(PackBuf* buf) const { ::PackBufFree(buf); }
 };
 
+class CAppSettings;
 class CDocumentFrame;
 class CDockPaneBase;
 class CFindInFilesParts;
@@ -109,6 +110,8 @@ public:
     void LocateFile(const char* path);
     // A document frame's load, save, activation or end, for the panes.
     void DocumentChanged(CDocumentFrame& document, DocumentEvent event);
+    // The pane colours of the settings, after the colours page changed them.
+    void RecolourPanes(const CAppSettings& settings);
     // True until the start-up session has been restored.
     bool IsStarting() const { return m_starting; }
     // Null before it exists, or without settings.
@@ -139,6 +142,19 @@ public:
     bool HandleEscape();
     // Tracks the first submenu of a menu resource at a screen point.
     static void ShowPopupMenu(HWND owner, UINT menuId, int x, int y);
+
+    // The keyboard map (MainFrameKeymap.cpp): the accelerator table from
+    // "keymap.key", or from the built-in shortcuts when the file is missing
+    // or not valid, followed by the user tools' accelerators (at most 80),
+    // and the menus' shortcut texts from it. Called at creation and after
+    // every write of the key file.
+    void LoadKeymap(const std::vector<ACCEL>& toolAccelerators = {});
+    // Each entry's shortcut after a tab in its command's item; a command
+    // with several entries shows the last one, one without an item is skipped.
+    static void UpdateMenuShortcuts(HMENU menu, const ACCEL* entries, size_t count);
+    std::string KeymapPath() const;
+    HACCEL Accelerators() const { return m_accelerators; }
+    const std::vector<ACCEL>& KeymapEntries() const { return m_keymapEntries; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnIdle() override;
@@ -182,7 +198,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
@@ -238,6 +254,8 @@ private:
     void FillLanguageMenu();
     LRESULT OnLanguage(WORD, WORD, HWND, bool&);
     LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
+    // The options dialog on the page of the command (MainFrameOptions.cpp).
+    LRESULT OnOptions(WORD, WORD, HWND, bool&);
     LRESULT OnFileNew(WORD, WORD, HWND, bool&);
     LRESULT OnFileOpen(WORD, WORD, HWND, bool&);
     LRESULT OnSaveAll(WORD, WORD, HWND, bool&);
@@ -286,6 +304,7 @@ private:
     ImageListHandle m_toolbarDisabledImages;
     UINT m_instanceMessage = 0;
     HACCEL m_accelerators = nullptr;
+    std::vector<ACCEL> m_keymapEntries;  // what m_accelerators was made from
     bool m_hideTitleBar = false;
     bool m_starting = true;
     bool m_isXpOrLater = false;

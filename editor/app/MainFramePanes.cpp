@@ -2,7 +2,9 @@
 // whichever of the six panes exist.
 #include "MainFrame.h"
 
+#include "AppSettings.h"
 #include "DockPane.h"
+#include "SymbolPane.h"
 
 namespace {
 
@@ -42,6 +44,14 @@ LRESULT CMainFrame::OnTogglePane(WORD, WORD id, HWND, bool&) {
     pane->Hide();
     ::SetFocus(parent && ::IsWindow(parent) ? parent : m_hWnd);
     return 0;
+}
+
+void CMainFrame::RecolourPanes(const CAppSettings& settings) {
+    if (CSymbolPane* symbols = GetSymbolPane()) symbols->Recolour(settings.SymbolFore, settings.SymbolBack);
+    // The lists of the other panes take their colours when they paint.
+    for (CDockPaneBase* pane : m_paneOfCommand)
+        if (pane && pane->IsWindow())
+            ::RedrawWindow(pane->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CMainFrame::UpdatePaneChecks() {

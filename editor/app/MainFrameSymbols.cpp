@@ -1,6 +1,7 @@
 // The main frame's side of the symbol pane.
 #include "MainFrameSymbols.h"
 
+#include "AppSettings.h"
 #include "Globals.h"
 #include "MainFrame.h"
 #include "resource.h"
@@ -44,6 +45,9 @@ void SymbolPartsDeleter::operator()(CSymbolParts* parts) const { delete parts; }
 
 void CMainFrame::CreateSymbolPane() {
     m_symbols.reset(new CSymbolParts(*this));
+    SetPaneRecolourHook([](const CAppSettings& settings) {
+        if (g_mainFrame) g_mainFrame->RecolourPanes(settings);
+    });
     if (m_symbols->CreatePane(m_hWnd)) m_paneOfCommand[ID_PANE_SYMBOLS - ID_PANE_EXPLORER] = m_symbols->Pane();
 }
 

@@ -6,6 +6,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "DocumentMacros.h"
 #include "Globals.h"
 #include "MainFrame.h"
 #include "TemplatePane.h"
@@ -16,7 +17,7 @@ constexpr char kTemplateDatabase[] = "\\template.mdb";
 
 class CTemplateParts : public ITemplateHost {
 public:
-    CTemplateParts(CMainFrame& frame, CAppSettings& settings) : m_frame(frame) {
+    CTemplateParts(CMainFrame& frame, CAppSettings& settings) : m_frame(frame), m_settings(settings) {
         char folder[MAX_PATH] = {};
         settings.GetFolder(folder, kFolderData);
         m_pane = std::make_unique<CTemplatePane>(*this, settings, std::string(folder) + kTemplateDatabase);
@@ -40,9 +41,14 @@ public:
         return document ? document->GetEditor() : nullptr;
     }
     PackBuf* TemplateBuffer() override { return m_frame.ToolBuffer(); }
+    MacroSources TemplateMacroSources() override {
+        CDocumentFrame* document = CDocumentFrame::FromWindow(m_frame.GetActiveMdiChild());
+        return DocumentMacroSources(m_settings, document ? document->Path() : "");
+    }
 
 private:
     CMainFrame& m_frame;
+    CAppSettings& m_settings;
     std::unique_ptr<CTemplatePane> m_pane;
 };
 

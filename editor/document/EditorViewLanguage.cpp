@@ -144,6 +144,9 @@ bool CEditorView::ApplyLanguage(int index, const char* fileName) {
     m_typing.indentAutomatic = props.GetInt("indent.automatic", 0) != 0;
     m_bracesStyle = props.GetInt("braces." + lexer + ".style", 0);
 
+    Send(SCI_AUTOCSETCANCELATSTART, 0);
+    Send(SCI_AUTOCSETDROPRESTOFWORD, 0);
+    Send(SCI_SETCHARSDEFAULT);
     const std::string wordCharacters = props.GetExpanded("word.characters.", file);
     if (!wordCharacters.empty()) {
         Send(SCI_SETWORDCHARS, 0, reinterpret_cast<sptr_t>(wordCharacters.c_str()));
@@ -200,6 +203,16 @@ void CEditorView::ReadTypingSettings(const std::string& file) {
     m_typing.statementEnd = ParseStyleWords(props.GetExpanded("statement.end.", file));
     m_typing.blockStart = ParseStyleWords(props.GetExpanded("block.start.", file));
     m_typing.blockEnd = ParseStyleWords(props.GetExpanded("block.end.", file));
+
+    const std::string lexer = GetLexerName();
+    m_typing.callTip = ReadCallTipSettings(props, lexer);
+    m_typing.autoComplete = ReadAutoCompleteSettings(props, lexer);
+    m_typing.autoCompleteWords = props.GetInt("autocompleteword.automatic", 0) != 0;
+    const std::string closeTags = props.GetExpanded("xml.auto.close.tags", file);
+    m_typing.closeXmlTags = !closeTags.empty() && closeTags != "0";
+    Send(SCI_AUTOCSETFILLUPS, 0, reinterpret_cast<sptr_t>(m_typing.autoComplete.fillups.c_str()));
+    Send(SCI_AUTOCSETIGNORECASE, m_typing.autoComplete.ignoreCase ? 1 : 0);
+    Send(SCI_AUTOCSETCHOOSESINGLE, static_cast<uptr_t>(m_typing.autoComplete.chooseSingle));
 }
 
 void CEditorView::ApplyIndentSettings(const std::string& file) {

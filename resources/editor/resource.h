@@ -423,6 +423,84 @@
 #define IDC_GOTO_SYMBOL_NAME            102
 #define IDC_GOTO_SYMBOL_LIST            103
 
+/* ---- options dialog (530) and its pages */
+#define IDD_OPTIONS                     530
+#define IDC_OPTIONS_PAGE_AREA           529     /* hidden: the rectangle every page fills */
+#define IDC_OPTIONS_HEADER              1000    /* placeholder of the title band */
+#define IDC_OPTIONS_APPLY               1001
+#define IDC_OPTIONS_LIST                1002
+#define IDD_OPTIONS_GENERAL             533
+#define IDD_OPTIONS_EDITOR              534
+#define IDD_OPTIONS_VARIABLES           539
+#define IDD_OPTIONS_COLOURS             541
+#define IDD_OPTIONS_UPDATE              542
+
+/* general page (533) */
+#define IDC_GENERAL_CLOSE_FIND          1003
+#define IDC_GENERAL_DBLCLK_OPEN         1012    /* 1012 + EditorMask bits 6-7 */
+#define IDC_GENERAL_DBLCLK_NEW          1013
+#define IDC_GENERAL_DBLCLK_NOTHING      1014
+#define IDC_GENERAL_NEW_AT_START        1051
+#define IDC_GENERAL_MULTI_INSTANCE      1053
+#define IDC_GENERAL_TABS_AT_BOTTOM      1055
+#define IDC_GENERAL_MAXIMIZED           1056
+#define IDC_GENERAL_FULL_PATH           1062
+#define IDC_GENERAL_MRU_SPIN            1180
+#define IDC_GENERAL_MRU_SIZE            1181
+
+/* editor page (534) */
+#define IDC_EDITOR_EDGE_POS_LABEL       1000
+#define IDC_EDITOR_EDGE_COLOR_LABEL     1001
+#define IDC_EDITOR_EDGE_POS             1002
+#define IDC_EDITOR_LINE_COLOR_LABEL     1005
+#define IDC_EDITOR_INDENT_SPIN          1008
+#define IDC_EDITOR_INDENT_SIZE          1009
+#define IDC_EDITOR_WRAP                 1158    /* 1158-1162: EditorMask bits 10-14 */
+#define IDC_EDITOR_LINE_NUMBERS         1159
+#define IDC_EDITOR_WHITESPACE           1160
+#define IDC_EDITOR_LINE_ENDS            1161
+#define IDC_EDITOR_INDENT_GUIDES        1162
+#define IDC_EDITOR_TAB_SIZE             1167
+#define IDC_EDITOR_CURRENT_LINE         1168
+#define IDC_EDITOR_EDGE                 1169
+#define IDC_EDITOR_LINE_COLOR           1170
+#define IDC_EDITOR_EDGE_BACKGROUND      1172
+#define IDC_EDITOR_EDGE_LINE            1173
+#define IDC_EDITOR_EDGE_COLOR           1174
+#define IDC_EDITOR_INDENT_PROPERTIES    1175    /* 1175 + EditorMask bits 18-19 */
+#define IDC_EDITOR_INDENT_SPACES        1176
+#define IDC_EDITOR_INDENT_TABS          1177
+#define IDC_EDITOR_HIGHLIGHT            1183
+#define IDC_EDITOR_TAB_SPIN             1184
+#define IDC_EDITOR_EDGE_SPIN            1185
+#define IDC_EDITOR_ALPHA                1187
+#define IDC_EDITOR_ALPHA_SLIDER         1190
+#define IDC_EDITOR_TRANSPARENT          1191
+
+/* variables page (539) */
+#define IDC_VARIABLES_USER              1004
+#define IDC_VARIABLES_COMPANY           1005
+#define IDC_VARIABLES_EMAIL             1006
+#define IDC_VARIABLES_HELP              1007
+
+/* window colours page (541) */
+#define IDC_COLOURS_TEMPLATE_BACK       1003
+#define IDC_COLOURS_SYMBOL_BACK         1004
+#define IDC_COLOURS_FIND1_BACK          1006
+#define IDC_COLOURS_FIND2_BACK          1007
+#define IDC_COLOURS_TEMPLATE_FORE       1008
+#define IDC_COLOURS_SYMBOL_FORE         1009
+#define IDC_COLOURS_FIND2_FORE          1011
+#define IDC_COLOURS_FIND1_FORE          1156
+
+/* update page (542) */
+#define IDC_UPDATE_SPIN                 1003
+#define IDC_UPDATE_INTERVAL             1191
+#define IDC_UPDATE_AT_START             1192
+#define IDC_UPDATE_LABEL_AFTER          1193    /* "天检查一次更新。" */
+#define IDC_UPDATE_LABEL_BEFORE         1194    /* "每隔" */
+#define IDC_UPDATE_CHECK_NOW            1195
+
 /* ---- template edit dialog (2052) */
 #define IDD_TEMPLATE_EDIT               2052
 #define IDC_TEMPLATE_CONTENT            1003

@@ -126,6 +126,14 @@ void CSymbolPane::RemoveAllDocuments() {
     m_trees.clear();
 }
 
+void CSymbolPane::Recolour(COLORREF text, COLORREF back) {
+    for (const auto& entry : m_trees) {
+        entry.second->Tree().SetColors(text, back);
+        ::InvalidateRect(entry.second->Window(), nullptr, TRUE);
+    }
+    if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 LRESULT CSymbolPane::OnSize(UINT, WPARAM wParam, LPARAM, bool& handled) {
     handled = false;
     if (wParam == SIZE_MINIMIZED) return 0;

@@ -39,6 +39,8 @@ public:
     void RemoveDocument(CDocumentFrame* document);
     void RemoveAllDocuments();
 
+    // Every tree in new colours, repainted.
+    void Recolour(COLORREF text, COLORREF back);
     // Which ctags the pane runs from now on.
     void SetCtagsProgram(CtagsProgram program) { m_program = std::move(program); }
     CSymbolTree* TreeOf(CDocumentFrame* document) const;

@@ -9,9 +9,12 @@
 
 class CTemplateDatabase {
 public:
-    // The limits the pane reads and the dialog lets the user type.
-    static constexpr int kNameSize = 30;      // 29 characters
-    static constexpr int kContentSize = 1024; // 1023 characters
+    // What the dialog lets the user type, in characters, and the buffers
+    // that hold as many double-byte characters of the ANSI code page.
+    static constexpr int kNameChars = 29;
+    static constexpr int kContentChars = 1023;
+    static constexpr int kNameSize = 2 * kNameChars + 1;
+    static constexpr int kContentSize = 2 * kContentChars + 1;
     static constexpr int kTableSize = 260;
 
     explicit CTemplateDatabase(const std::string& path) : m_db(::DbOpen(path.c_str())) {}

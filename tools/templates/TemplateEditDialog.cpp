@@ -19,8 +19,8 @@ std::string CTemplateEditDialog::ItemText(int id) const {
 
 LRESULT CTemplateEditDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     // What the pane can read back whole: a longer text would be cut there.
-    ::SendMessageA(GetDlgItem(IDC_TEMPLATE_NAME), EM_LIMITTEXT, CTemplateDatabase::kNameSize - 1, 0);
-    ::SendMessageA(GetDlgItem(IDC_TEMPLATE_CONTENT), EM_LIMITTEXT, CTemplateDatabase::kContentSize - 1, 0);
+    ::SendMessageA(GetDlgItem(IDC_TEMPLATE_NAME), EM_LIMITTEXT, CTemplateDatabase::kNameChars, 0);
+    ::SendMessageA(GetDlgItem(IDC_TEMPLATE_CONTENT), EM_LIMITTEXT, CTemplateDatabase::kContentChars, 0);
     if (m_command == ID_TEMPLATE_ADD) {
         ::SetWindowTextA(m_hWnd, TemplateResourceText(IDS_TEMPLATE_ADD_CAPTION).c_str());
         ::SetFocus(GetDlgItem(IDC_TEMPLATE_NAME));

@@ -2,6 +2,8 @@
 // What the template pane needs from the main frame.
 #include <dovari.h>
 
+#include "TemplateMacros.h"
+
 class CEditorView;
 
 class ITemplateHost {
@@ -12,4 +14,6 @@ public:
     virtual CEditorView* ActiveEditorView() = 0;
     // The frame's buffer that carries the expanded text.
     virtual PackBuf* TemplateBuffer() = 0;
+    // What the macros of a template inserted now stand for.
+    virtual MacroSources TemplateMacroSources() = 0;
 };

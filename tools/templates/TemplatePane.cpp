@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "AppSettings.h"
+#include "EditorView.h"
 #include "TemplateDatabase.h"
 #include "TemplateEditDialog.h"
 #include "TemplateSql.h"
@@ -34,25 +35,21 @@ int FontHeight(HFONT font) {
 // ---- the name list ---------------------------------------------------------------
 
 LRESULT CTemplateNameList::OnRightButtonDown(UINT, WPARAM, LPARAM lParam, bool&) {
+    // The nearest item, also below the last one.
     const LRESULT hit = ::SendMessageA(m_hWnd, LB_ITEMFROMPOINT, 0, lParam);
-    if (HIWORD(hit) == 0 || ::SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0) > 0)
-        ::SendMessageA(m_hWnd, LB_SETCURSEL, LOWORD(hit), 0);
-    const HWND pane = GetParent();
-    CTemplatePane* owner = m_pane;
-    const HMENU menu = ::LoadMenuA(Program(), MAKEINTRESOURCEA(IDR_MENU_TEMPLATES));
-    if (!menu) return 0;
-    const HMENU popup = ::GetSubMenu(menu, 0);
-    if (owner) {
-        const UINT add = owner->CanAdd() ? MF_ENABLED : MF_GRAYED;
-        const UINT change = owner->CanEditOrDelete() ? MF_ENABLED : MF_GRAYED;
-        ::EnableMenuItem(popup, ID_TEMPLATE_ADD, MF_BYCOMMAND | add);
-        ::EnableMenuItem(popup, ID_TEMPLATE_EDIT, MF_BYCOMMAND | change);
-        ::EnableMenuItem(popup, ID_TEMPLATE_DELETE, MF_BYCOMMAND | change);
-    }
+    if (::SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0) > 0) ::SendMessageA(m_hWnd, LB_SETCURSEL, LOWORD(hit), 0);
+    const CContextMenu menu(::LoadMenuA(Program(), MAKEINTRESOURCEA(IDR_MENU_TEMPLATES)));
+    const HMENU popup = menu.Popup();
+    if (!popup || !m_pane) return 0;
+    const UINT add = m_pane->CanAdd() ? MF_ENABLED : MF_GRAYED;
+    const UINT change = m_pane->CanEditOrDelete() ? MF_ENABLED : MF_GRAYED;
+    ::EnableMenuItem(popup, ID_TEMPLATE_ADD, MF_BYCOMMAND | add);
+    ::EnableMenuItem(popup, ID_TEMPLATE_EDIT, MF_BYCOMMAND | change);
+    ::EnableMenuItem(popup, ID_TEMPLATE_DELETE, MF_BYCOMMAND | change);
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     ::ClientToScreen(m_hWnd, &at);
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, pane, nullptr);
-    ::DestroyMenu(menu);
+    // The commands go to the pane.
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_pane->m_hWnd, nullptr);
     return 0;
 }
 
@@ -71,11 +68,11 @@ LRESULT CTemplatePane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     // The dropped list shows about twelve lines.
-    const int dropped = 8 * (12 * FontHeight(font) / 8);
+    m_droppedHeight = 8 * (12 * FontHeight(font) / 8);
     RECT client{};
     GetClientRect(&client);
     m_combo = ::CreateWindowExA(0, "COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
-                                client.right, dropped, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)),
+                                client.right, m_droppedHeight, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)),
                                 Program(), nullptr);
     const HWND list = ::CreateWindowExA(
         WS_EX_CLIENTEDGE, "LISTBOX", nullptr,
@@ -105,7 +102,8 @@ LRESULT CTemplatePane::OnSize(UINT, WPARAM wParam, LPARAM lParam, bool& handled)
     handled = false;
     if (wParam == SIZE_MINIMIZED || !m_combo) return 0;
     const int width = LOWORD(lParam), height = HIWORD(lParam);
-    ::SetWindowPos(m_combo, nullptr, 0, 0, width, m_comboHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A combo's window height is that of its dropped list.
+    ::SetWindowPos(m_combo, nullptr, 0, 0, width, m_droppedHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     const int below = height > m_comboHeight ? height - m_comboHeight : 0;
     ::SetWindowPos(List(), nullptr, 0, m_comboHeight, width, below, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;

@@ -63,7 +63,9 @@ public:
         TW_MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
         TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+        TW_MESSAGE_HANDLER(WM_VKEYTOITEM, OnVKeyToItem)
         TW_COMMAND_HANDLER(kComboId, CBN_SELCHANGE, OnCategoryChange)
+        TW_COMMAND_HANDLER(kListId, LBN_DBLCLK, OnDoubleClick)
         TW_COMMAND_ID_HANDLER(ID_TEMPLATE_EDIT, OnEditOrAdd)
         TW_COMMAND_ID_HANDLER(ID_TEMPLATE_ADD, OnEditOrAdd)
         TW_COMMAND_ID_HANDLER(ID_TEMPLATE_DELETE, OnDelete)
@@ -93,6 +95,7 @@ private:
     std::string m_path;
     HWND m_combo = nullptr;
     CTemplateNameList m_list;
-    int m_comboHeight = 0;
+    int m_comboHeight = 0;    // closed, for the layout
+    int m_droppedHeight = 0;  // with its list dropped
     HICON m_icon = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "EditorView.h"
 #include "TemplateDatabase.h"
 #include "TemplateInsert.h"
+#include "TemplateMacros.h"
 
 void CTemplatePane::InsertTemplate(int index) {
     CEditorView* view = m_host.ActiveEditorView();
@@ -21,7 +22,8 @@ void CTemplatePane::InsertTemplate(int index) {
     const CEditingComponent& component = view->Component();
     const std::string indentation = CaretLineIndentation(component);
     ::PackBufReset(buffer);
-    ExpandTemplateText(buffer, content, indentation, static_cast<int>(component.Send(SCI_GETEOLMODE)));
+    const auto eol = static_cast<EolCode>(component.Send(SCI_GETEOLMODE));
+    AppendTemplateText(buffer, content.c_str(), indentation.c_str(), eol, m_host.TemplateMacroSources());
     std::string text;
     ::DumpPackBuf(buffer, InsertTemplateBlock, &text, nullptr);
     InsertTemplateText(component, text);

@@ -106,7 +106,6 @@ private:
     void ResizeByEdge(POINT screen);
     void RedrawBar(CAutoHideBar& bar);
     void FillClient();
-    bool HasCaptionStyle() const;
     RECT WindowInFrame() const;
 
     CPaneCaption m_caption;

@@ -7,11 +7,7 @@
 #include "AutoHideLayout.h"
 #include "BarTracker.h"
 #include "DockingMetrics.h"
-#include "PaneLoops.h"
-
-bool CAutoHideManager::HasCaptionStyle() const {
-    return (::GetWindowLongPtrA(m_hWnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-}
+#include "OwnCaption.h"
 
 void CAutoHideManager::FillClient() {
     if (!m_shownPane) return;
@@ -39,22 +35,21 @@ LRESULT CAutoHideManager::OnNcCalcSize(UINT, WPARAM, LPARAM l, bool&) {
     case kSideLeft: m_edge.left = m_edge.right - kAutoHideEdge, window.right = m_edge.left; break;
     default: m_edge = RECT{}; break;
     }
-    RECT client = m_caption.Layout(window, HasCaptionStyle());
+    RECT client = m_caption.Layout(window, HasCaptionStyle(m_hWnd));
     ::OffsetRect(&client, proposed.left, proposed.top);
     proposed = client;
     return 0;
 }
 
 LRESULT CAutoHideManager::OnNcPaint(UINT, WPARAM, LPARAM, bool&) {
-    HDC dc = ::GetWindowDC(m_hWnd);
-    if (!dc) return 0;
-    if (HasCaptionStyle()) m_caption.Paint(dc, GetWindowText());
-    if (!::IsRectEmpty(&m_edge)) {
+    PaintCaption(m_caption, m_hWnd);
+    if (::IsRectEmpty(&m_edge)) return 0;
+    if (HDC dc = ::GetWindowDC(m_hWnd)) {
         RECT edge = m_edge;
         ::FillRect(dc, &edge, ::GetSysColorBrush(COLOR_BTNFACE));
         ::DrawEdge(dc, &edge, BDR_RAISEDINNER, m_edgeHorizontal ? BF_TOP | BF_BOTTOM : BF_LEFT | BF_RIGHT);
+        ::ReleaseDC(m_hWnd, dc);
     }
-    ::ReleaseDC(m_hWnd, dc);
     return 0;
 }
 
@@ -78,26 +73,15 @@ LRESULT CAutoHideManager::OnNcButtonDown(UINT, WPARAM w, LPARAM l, bool& handled
         ResizeByEdge({GET_X_LPARAM(l), GET_Y_LPARAM(l)});
         return 0;
     }
-    CCaptionButton* button = m_caption.ButtonOf((int)w);
-    if (!button) {
+    if (w != kHitPin && w != kHitClose) {
         handled = false;
         return 0;
     }
-    m_caption.SetPressed(m_hWnd, *button, true);
-    POINT release{};
-    bool released = TrackButtonPress(m_hWnd, release);
-    m_caption.SetPressed(m_hWnd, *button, false);
-    if (released) {
-        ::ClientToScreen(m_hWnd, &release);
-        RECT win{};
-        GetWindowRect(&win);
-        if (m_caption.HitTest({release.x - win.left, release.y - win.top}) == (int)w) {
-            if (button == &m_caption.pin) {
-                if (m_shownPane) RemovePane(m_shownPane, true);
-            } else {
-                PostMessage(WM_CLOSE);
-            }
-        }
+    if (PressCaptionButton(m_caption, m_hWnd, (int)w)) {
+        if (w == kHitClose)
+            PostMessage(WM_CLOSE);
+        else if (m_shownPane)
+            RemovePane(m_shownPane, true);
     }
     return 1;
 }
@@ -143,18 +127,12 @@ LRESULT CAutoHideManager::OnNcActivate(UINT, WPARAM, LPARAM, bool& handled) {
 }
 
 LRESULT CAutoHideManager::OnSetTextOrIcon(UINT msg, WPARAM w, LPARAM l, bool&) {
-    // The default procedure would paint a system caption over the window's own.
-    LONG_PTR style = ::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, style & ~(LONG_PTR)WS_CAPTION);
-    LRESULT result = DefWindowProc(msg, w, l);
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, style);
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    return result;
+    return DefWithoutSystemCaption(*this, msg, w, l);
 }
 
 LRESULT CAutoHideManager::OnSettingChange(UINT, WPARAM, LPARAM, bool& handled) {
     m_caption.MeasureHeight();
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    RecomputeFrame(m_hWnd);
     handled = false;
     return 0;
 }

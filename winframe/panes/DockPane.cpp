@@ -40,10 +40,7 @@ bool CDockPaneBase::Dock(DockMessage& record) {
 bool CDockPaneBase::Hide() {
     if (!IsFloating()) {
         if (!QueryPlacement(m_placement)) return false;
-        UINT flags = SWP_HIDEWINDOW | SWP_NOACTIVATE;
-        // A pane that never floated has no rectangle to go to.
-        if (::IsRectEmpty(&m_floatRect)) flags |= SWP_NOMOVE | SWP_NOSIZE;
-        UndockAndPlace(m_floatRect, flags);
+        UndockHidden();
     } else {
         m_placement.target = nullptr;
     }

@@ -53,51 +53,28 @@ public:
     // The place the pane returns to; written by Undock and Hide, read by the layout store too.
     const DockMessage& StoredPlacement() const { return m_placement; }
     void SetStoredPlacement(const DockMessage& record) { m_placement = record; }
-    const CPaneCaption& Caption() const { return m_caption; }
 
     TW_BEGIN_MSG_MAP(CDockPaneBase)
         TW_MESSAGE_HANDLER(WM_DOCKMESSAGE, OnDockMessage)
         TW_REGISTERED_MESSAGE_HANDLER(m_boxMessage, OnDockMessage)
         TW_MESSAGE_HANDLER(WM_CLOSE, OnClose)
         TW_MESSAGE_HANDLER(WM_NCLBUTTONDBLCLK, OnNcDoubleClick)
-        TW_MESSAGE_HANDLER(WM_SETTEXT, OnSetTextOrIcon)
-        TW_MESSAGE_HANDLER(WM_SETICON, OnSetTextOrIcon)
-        TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGING, OnPosChanging)
-        TW_MESSAGE_HANDLER(WM_NCCALCSIZE, OnNcCalcSize)
-        TW_MESSAGE_HANDLER(WM_NCHITTEST, OnNcHitTest)
-        TW_MESSAGE_HANDLER(WM_NCPAINT, OnNcPaint)
-        TW_MESSAGE_HANDLER(WM_NCMOUSEMOVE, OnNcMouseMove)
         TW_MESSAGE_HANDLER(WM_NCLBUTTONDOWN, OnNcButtonPress)
-        TW_MESSAGE_HANDLER(WM_NCACTIVATE, OnNcActivate)
         TW_MESSAGE_HANDLER(WM_SYSCOLORCHANGE, OnSettingChange)
         TW_MESSAGE_HANDLER(WM_SETTINGCHANGE, OnSettingChange)
-        TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
         TW_MESSAGE_HANDLER(WM_ERASEBKGND, OnEraseBackground)
-        TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGED, OnPosChanged)
         TW_MESSAGE_HANDLER(WM_NCLBUTTONDOWN, OnNcDragStart)
-        TW_MESSAGE_HANDLER(WM_DOCKNOTICE, OnDockNotice)
-        TW_MESSAGE_HANDLER(WM_TIMER, OnTimer)
+        TW_CHAIN_MSG_MAP(CDockWindowBase)
     TW_END_MSG_MAP()
 
 private:
     LRESULT OnDockMessage(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnClose(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnNcDoubleClick(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnSetTextOrIcon(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnPosChanging(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcCalcSize(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcHitTest(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcPaint(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcMouseMove(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnNcButtonPress(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcActivate(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSettingChange(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnEraseBackground(UINT, WPARAM, LPARAM, bool&) { return 1; }
-    LRESULT OnPosChanged(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnNcDragStart(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnDockNotice(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnTimer(UINT, WPARAM, LPARAM, bool&);
 
     // The dock codes at a pane.
     LRESULT HitTest(DockMessage& record);
@@ -105,12 +82,10 @@ private:
     LRESULT AnswerPlacement(DockMessage& record);
     LRESULT ForwardShow();
 
-    bool HasCaptionStyle() const;
     // The drag: a press on the caption, the ghost loop, then the drop.
     void DragPane(POINT screenPress);
     void Drop(DockMessage& record);
 
-    CPaneCaption m_caption;
     DockMessage m_placement;
     UINT m_boxMessage;
 };

@@ -3,6 +3,7 @@
 #include "DockWindowBase.h"
 
 #include "DockSeams.h"
+#include "OwnCaption.h"
 #include "PaneLoops.h"
 #include "PaneSeams.h"
 
@@ -70,6 +71,13 @@ bool CDockWindowBase::UndockAndPlace(const RECT& r, UINT flags, HWND insertAfter
     return ::SetWindowPos(m_hWnd, insertAfter, r.left, r.top, r.right - r.left, r.bottom - r.top, flags) != FALSE;
 }
 
+void CDockWindowBase::UndockHidden() {
+    UINT flags = SWP_HIDEWINDOW | SWP_NOACTIVATE;
+    // A window that never floated has no rectangle to go to.
+    if (::IsRectEmpty(&m_floatRect)) flags |= SWP_NOMOVE | SWP_NOSIZE;
+    UndockAndPlace(m_floatRect, flags);
+}
+
 bool CDockWindowBase::TrackCaptionDrag(POINT press, DockMessage& record) {
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (!Seams().dragDetect(m_hWnd, press)) return false;
@@ -113,4 +121,96 @@ bool CDockWindowBase::TrackCaptionDrag(POINT press, DockMessage& record) {
     });
     PaneSeam().drawGhostFrame(record.drag.rect);
     return commit && (record.target || last.x != press.x || last.y != press.y);
+}
+
+// ---- the shared messages ----
+
+LRESULT CDockWindowBase::OnSetTextOrIcon(UINT msg, WPARAM w, LPARAM l, bool& handled) {
+    if (IsFloating()) {
+        handled = false;
+        return 0;
+    }
+    return DefWithoutSystemCaption(*this, msg, w, l);
+}
+
+LRESULT CDockWindowBase::OnPosChanging(UINT, WPARAM, LPARAM, bool& handled) {
+    if (IsFloating()) handled = false;
+    return 0;
+}
+
+LRESULT CDockWindowBase::OnPosChanged(UINT, WPARAM, LPARAM l, bool& handled) {
+    const auto* pos = (const WINDOWPOS*)l;
+    bool movedOrSized = (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE);
+    if (IsFloating() && ::IsWindowVisible(m_hWnd) && ((pos->flags & SWP_SHOWWINDOW) || movedOrSized))
+        GetWindowRect(&m_floatRect);
+    handled = false;
+    return 0;
+}
+
+LRESULT CDockWindowBase::OnNcCalcSize(UINT, WPARAM, LPARAM l, bool& handled) {
+    if (IsFloating()) {
+        handled = false;
+        return 0;
+    }
+    FitCaption(m_caption, m_hWnd, *(RECT*)l);
+    return 0;
+}
+
+LRESULT CDockWindowBase::OnNcHitTest(UINT, WPARAM, LPARAM l, bool& handled) {
+    if (IsFloating()) {
+        handled = false;
+        return 0;
+    }
+    return CaptionHitAt(m_caption, m_hWnd, l);
+}
+
+LRESULT CDockWindowBase::OnNcPaint(UINT, WPARAM, LPARAM, bool& handled) {
+    if (IsFloating()) {
+        handled = false;
+        return 0;
+    }
+    PaintCaption(m_caption, m_hWnd);
+    return 0;
+}
+
+LRESULT CDockWindowBase::OnNcMouseMove(UINT, WPARAM w, LPARAM, bool& handled) {
+    if (IsFloating()) {
+        handled = false;
+        return 0;
+    }
+    m_caption.TrackHot(m_hWnd, (int)w);
+    return 0;
+}
+
+LRESULT CDockWindowBase::OnNcActivate(UINT, WPARAM, LPARAM, bool& handled) {
+    if (IsFloating() || !::IsWindowEnabled(m_hWnd)) handled = false;
+    return TRUE;
+}
+
+LRESULT CDockWindowBase::OnGetMinMaxInfo(UINT, WPARAM, LPARAM l, bool& handled) {
+    DefWindowProc();
+    auto* mmi = (MINMAXINFO*)l;
+    int h = m_caption.Height();
+    if (mmi->ptMinTrackSize.x < h) mmi->ptMinTrackSize.x = h;
+    if (mmi->ptMinTrackSize.y < h) mmi->ptMinTrackSize.y = h;
+    // A pane class may raise the minimum further.
+    handled = false;
+    return 0;
+}
+
+LRESULT CDockWindowBase::OnDockNotice(UINT, WPARAM w, LPARAM l, bool&) {
+    bool horizontal = true;
+    if (w == 0) {
+        m_container = nullptr;
+    } else {
+        m_container = (HWND)l;
+        horizontal = HIWORD(w) != 1;
+    }
+    m_caption.SetHorizontal(horizontal);
+    return 1;
+}
+
+LRESULT CDockWindowBase::OnTimer(UINT, WPARAM w, LPARAM, bool& handled) {
+    if (!m_caption.OnTimer(m_hWnd, w)) handled = false;
+    return 0;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "DockMessage.h"
+#include "PaneCaption.h"
 #include "Window.h"
 
 class CDockWindowBase : public CMsgWindow {
@@ -31,13 +32,49 @@ public:
     // Floats at the float rectangle; false while that is empty.
     bool Float();
 
+    const CPaneCaption& Caption() const { return m_caption; }
+
+    // What a pane and a box answer alike: their own caption while docked,
+    // container notices, the float rectangle following a floating window.
+    // Each chains it after its own handlers.
+    TW_BEGIN_MSG_MAP(CDockWindowBase)
+        TW_MESSAGE_HANDLER(WM_SETTEXT, OnSetTextOrIcon)
+        TW_MESSAGE_HANDLER(WM_SETICON, OnSetTextOrIcon)
+        TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGING, OnPosChanging)
+        TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGED, OnPosChanged)
+        TW_MESSAGE_HANDLER(WM_NCCALCSIZE, OnNcCalcSize)
+        TW_MESSAGE_HANDLER(WM_NCHITTEST, OnNcHitTest)
+        TW_MESSAGE_HANDLER(WM_NCPAINT, OnNcPaint)
+        TW_MESSAGE_HANDLER(WM_NCMOUSEMOVE, OnNcMouseMove)
+        TW_MESSAGE_HANDLER(WM_NCACTIVATE, OnNcActivate)
+        TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+        TW_MESSAGE_HANDLER(WM_DOCKNOTICE, OnDockNotice)
+        TW_MESSAGE_HANDLER(WM_TIMER, OnTimer)
+    TW_END_MSG_MAP()
+
 protected:
     // The drag from a caption press (screen point): brought to the top, the
     // ghost loop run with code-1 hit tests. True when the drop should happen:
     // a target was found or the cursor moved; the record then holds the drop.
     bool TrackCaptionDrag(POINT press, DockMessage& record);
+    // Out of the container, hidden, at the float rectangle when it has one.
+    void UndockHidden();
 
+    CPaneCaption m_caption;
     HWND m_hostFrame = nullptr;
     HWND m_container = nullptr;
     RECT m_floatRect{};
+
+private:
+    LRESULT OnSetTextOrIcon(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnPosChanging(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnPosChanged(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnNcCalcSize(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnNcHitTest(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnNcPaint(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnNcMouseMove(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnNcActivate(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnDockNotice(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnTimer(UINT, WPARAM, LPARAM, bool&);
 };

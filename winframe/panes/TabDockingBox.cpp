@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "OwnCaption.h"
 #include "PaneParenting.h"
 
 namespace {
@@ -66,10 +67,6 @@ int CTabDockingBox::IndexOf(HWND pane) const {
     return -1;
 }
 
-bool CTabDockingBox::HasCaptionStyle() const {
-    return (::GetWindowLongPtrA(m_hWnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-}
-
 // ---- the docking operations ----
 
 bool CTabDockingBox::QueryOwnPlacement(DockMessage& record) {
@@ -120,9 +117,7 @@ bool CTabDockingBox::Dock(DockMessage& record) {
 bool CTabDockingBox::Hide() {
     if (!IsFloating()) {
         if (!QueryOwnPlacement(m_placement)) return false;
-        UINT flags = SWP_HIDEWINDOW | SWP_NOACTIVATE;
-        if (::IsRectEmpty(&m_floatRect)) flags |= SWP_NOMOVE | SWP_NOSIZE;
-        UndockAndPlace(m_floatRect, flags);
+        UndockHidden();
     } else {
         m_placement.target = nullptr;
     }
@@ -366,33 +361,7 @@ LRESULT CTabDockingBox::OnTabDoubleClick(int, LPNMHDR, bool&) {
     return 0;
 }
 
-// ---- notices and the window's own frame ----
-
-LRESULT CTabDockingBox::OnDockNotice(UINT, WPARAM w, LPARAM l, bool&) {
-    bool horizontal = true;
-    if (LOWORD(w) == 1) {
-        m_container = (HWND)l;
-        horizontal = HIWORD(w) != 1;
-    } else {
-        m_container = nullptr;
-    }
-    m_caption.SetHorizontal(horizontal);
-    return 1;
-}
-
-LRESULT CTabDockingBox::OnPosChanged(UINT, WPARAM, LPARAM l, bool& handled) {
-    const auto* pos = (const WINDOWPOS*)l;
-    bool movedOrSized = (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE);
-    if (IsFloating() && ::IsWindowVisible(m_hWnd) && ((pos->flags & SWP_SHOWWINDOW) || movedOrSized))
-        m_floatRect = WindowRectOf(m_hWnd);
-    handled = false;
-    return 0;
-}
-
-LRESULT CTabDockingBox::OnPosChanging(UINT, WPARAM, LPARAM, bool& handled) {
-    if (IsFloating()) handled = false;
-    return 0;
-}
+// ---- the window's own frame ----
 
 LRESULT CTabDockingBox::OnNcDoubleClick(UINT, WPARAM w, LPARAM, bool& handled) {
     if (w != HTCAPTION) {
@@ -408,87 +377,9 @@ LRESULT CTabDockingBox::OnNcDoubleClick(UINT, WPARAM w, LPARAM, bool& handled) {
     return 0;
 }
 
-LRESULT CTabDockingBox::OnNcCalcSize(UINT, WPARAM, LPARAM l, bool& handled) {
-    if (IsFloating()) {
-        handled = false;
-        return 0;
-    }
-    RECT& proposed = *(RECT*)l;
-    RECT window = proposed;
-    ::OffsetRect(&window, -proposed.left, -proposed.top);
-    RECT client = m_caption.Layout(window, HasCaptionStyle());
-    ::OffsetRect(&client, proposed.left, proposed.top);
-    proposed = client;
-    return 0;
-}
-
-LRESULT CTabDockingBox::OnNcHitTest(UINT, WPARAM, LPARAM l, bool& handled) {
-    if (IsFloating()) {
-        handled = false;
-        return 0;
-    }
-    const RECT w = WindowRectOf(m_hWnd);
-    return m_caption.HitTest({(short)LOWORD(l) - w.left, (short)HIWORD(l) - w.top});
-}
-
-LRESULT CTabDockingBox::OnNcPaint(UINT, WPARAM, LPARAM, bool& handled) {
-    if (IsFloating()) {
-        handled = false;
-        return 0;
-    }
-    if (HasCaptionStyle()) {
-        if (HDC dc = ::GetWindowDC(m_hWnd)) {
-            m_caption.Paint(dc, GetWindowText());
-            ::ReleaseDC(m_hWnd, dc);
-        }
-    }
-    return 0;
-}
-
-LRESULT CTabDockingBox::OnNcMouseMove(UINT, WPARAM w, LPARAM, bool& handled) {
-    if (IsFloating()) {
-        handled = false;
-        return 0;
-    }
-    m_caption.TrackHot(m_hWnd, (int)w);
-    return 0;
-}
-
-LRESULT CTabDockingBox::OnNcActivate(UINT, WPARAM, LPARAM, bool& handled) {
-    if (IsFloating() || !::IsWindowEnabled(m_hWnd)) handled = false;
-    return TRUE;
-}
-
-LRESULT CTabDockingBox::OnSetTextOrIcon(UINT msg, WPARAM w, LPARAM l, bool& handled) {
-    if (IsFloating()) {
-        handled = false;
-        return 0;
-    }
-    // The default procedure would paint a system caption over the box's own.
-    LONG_PTR style = ::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, style & ~(LONG_PTR)WS_CAPTION);
-    LRESULT result = DefWindowProc(msg, w, l);
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, style);
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    return result;
-}
-
 LRESULT CTabDockingBox::OnSettingChange(UINT, WPARAM, LPARAM, bool&) {
     m_caption.MeasureHeight();
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    RecomputeFrame(m_hWnd);
     return 0;
 }
 
-LRESULT CTabDockingBox::OnGetMinMaxInfo(UINT, WPARAM, LPARAM l, bool&) {
-    DefWindowProc();
-    auto* mmi = (MINMAXINFO*)l;
-    const int h = m_caption.Height();
-    if (mmi->ptMinTrackSize.x < h) mmi->ptMinTrackSize.x = h;
-    if (mmi->ptMinTrackSize.y < h) mmi->ptMinTrackSize.y = h;
-    return 0;
-}
-
-LRESULT CTabDockingBox::OnTimer(UINT, WPARAM w, LPARAM, bool& handled) {
-    if (!m_caption.OnTimer(m_hWnd, w)) handled = false;
-    return 0;
-}

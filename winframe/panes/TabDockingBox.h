@@ -11,7 +11,6 @@
 
 #include "DockWindowBase.h"
 #include "FlyingTabCtrl.h"
-#include "PaneCaption.h"
 
 // WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU |
 // WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, hidden.
@@ -37,7 +36,6 @@ public:
     int IndexOf(HWND pane) const;
     HWND ActivePane() const { return m_active; }
     const CFlyingTabCtrl& Tabs() const { return m_tabs; }
-    const CPaneCaption& Caption() const { return m_caption; }
     const DockMessage& StoredPlacement() const { return m_placement; }
     // Asks the container (through the host frame) where the box is docked.
     bool QueryOwnPlacement(DockMessage& record);
@@ -50,26 +48,15 @@ public:
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
         TW_MESSAGE_HANDLER(WM_SETFOCUS, OnSetFocus)
         TW_MESSAGE_HANDLER(WM_CLOSE, OnClose)
-        TW_MESSAGE_HANDLER(WM_DOCKNOTICE, OnDockNotice)
-        TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGED, OnPosChanged)
-        TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGING, OnPosChanging)
         TW_MESSAGE_HANDLER(WM_NCLBUTTONDBLCLK, OnNcDoubleClick)
         TW_MESSAGE_HANDLER(WM_NCLBUTTONDOWN, OnNcButtonDown)
-        TW_MESSAGE_HANDLER(WM_NCCALCSIZE, OnNcCalcSize)
-        TW_MESSAGE_HANDLER(WM_NCHITTEST, OnNcHitTest)
-        TW_MESSAGE_HANDLER(WM_NCPAINT, OnNcPaint)
-        TW_MESSAGE_HANDLER(WM_NCMOUSEMOVE, OnNcMouseMove)
-        TW_MESSAGE_HANDLER(WM_NCACTIVATE, OnNcActivate)
-        TW_MESSAGE_HANDLER(WM_SETTEXT, OnSetTextOrIcon)
-        TW_MESSAGE_HANDLER(WM_SETICON, OnSetTextOrIcon)
         TW_MESSAGE_HANDLER(WM_SYSCOLORCHANGE, OnSettingChange)
         TW_MESSAGE_HANDLER(WM_SETTINGCHANGE, OnSettingChange)
-        TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
         TW_MESSAGE_HANDLER(WM_ERASEBKGND, OnEraseBackground)
-        TW_MESSAGE_HANDLER(WM_TIMER, OnTimer)
         TW_NOTIFY_FROM_HANDLER(m_tabs.m_hWnd, TCN_SELCHANGE, OnSelChange)
         TW_NOTIFY_FROM_HANDLER(m_tabs.m_hWnd, TSN_DRAGOUT, OnDragOut)
         TW_NOTIFY_FROM_HANDLER(m_tabs.m_hWnd, NM_DBLCLK, OnTabDoubleClick)
+        TW_CHAIN_MSG_MAP(CDockWindowBase)
         TW_REFLECT_NOTIFICATIONS()
     TW_END_MSG_MAP()
 
@@ -87,21 +74,10 @@ private:
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSetFocus(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnClose(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnDockNotice(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnPosChanged(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnPosChanging(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnNcDoubleClick(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnNcButtonDown(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcCalcSize(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcHitTest(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcPaint(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcMouseMove(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnNcActivate(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnSetTextOrIcon(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSettingChange(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnEraseBackground(UINT, WPARAM, LPARAM, bool&) { return 0; }
-    LRESULT OnTimer(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSelChange(int, LPNMHDR, bool&);
     LRESULT OnDragOut(int, LPNMHDR, bool&);
     LRESULT OnTabDoubleClick(int, LPNMHDR, bool&);
@@ -117,7 +93,6 @@ private:
 
     void Layout();
     RECT StripRect() const;
-    bool HasCaptionStyle() const;
     // One pane left: it takes the box's place, docked or floating.
     void Collapse();
     void DestroyBox();
@@ -128,7 +103,6 @@ private:
     // Whether a screen point lies over the box, moved into the strip when it is on the caption.
     bool OverBox(POINT& screen) const;
 
-    CPaneCaption m_caption;
     DockMessage m_placement;
     HIMAGELIST m_images = nullptr;
     CFlyingTabCtrl m_tabs;

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "PaneLoops.h"
+#include "OwnCaption.h"
 
 namespace {
 
@@ -159,25 +159,15 @@ LRESULT CTabDockingBox::OnNcButtonDown(UINT, WPARAM w, LPARAM l, bool& handled) 
         DragBox(press);
         return 0;
     }
-    CCaptionButton* button = IsFloating() ? nullptr : m_caption.ButtonOf((int)w);
-    if (!button) {
+    if (IsFloating() || (w != kHitPin && w != kHitClose)) {
         handled = false;
         return 0;
     }
-    m_caption.SetPressed(m_hWnd, *button, true);
-    POINT release{};
-    bool released = TrackButtonPress(m_hWnd, release);
-    m_caption.SetPressed(m_hWnd, *button, false);
-    if (released) {
-        ::ClientToScreen(m_hWnd, &release);
-        RECT win{};
-        GetWindowRect(&win);
-        if (m_caption.HitTest({release.x - win.left, release.y - win.top}) == (int)w) {
-            if (button == &m_caption.pin)
-                Pin();
-            else
-                PostMessage(WM_CLOSE, 0);
-        }
+    if (PressCaptionButton(m_caption, m_hWnd, (int)w)) {
+        if (w == kHitPin)
+            Pin();
+        else
+            PostMessage(WM_CLOSE, 0);
     }
     return 1;
 }

@@ -6,7 +6,6 @@
 #include <sqlite3.h>
 #include <windows.h>
 
-#include <cwctype>
 
 namespace dovari::db {
 
@@ -19,10 +18,7 @@ std::wstring DataSourceOf(std::wstring_view connection)
 {
     static constexpr std::wstring_view key = L"data source=";
     for (size_t at = 0; at + key.size() <= connection.size(); ++at) {
-        bool match = true;
-        for (size_t i = 0; i < key.size() && match; ++i)
-            match = std::towlower(connection[at + i]) == key[i];
-        if (match) {
+        if (SameIgnoringCase(connection.substr(at, key.size()), key)) {
             const size_t begin = at + key.size();
             const size_t end = connection.find(L';', begin);
             return std::wstring(connection.substr(begin, end == std::wstring_view::npos ? end : end - begin));

@@ -1,24 +1,14 @@
 #include "db/db_engine.h"
 #include "db/db_statement.h"
+#include "db/db_text.h"
 #include "db/jet_sql.h"
 
 #include <sqlite3.h>
 
-#include <cwctype>
 
 namespace dovari::db {
 
 namespace {
-
-bool SameName(std::wstring_view a, std::wstring_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i]))
-            return false;
-    return true;
-}
 
 DbValue ValueAt(sqlite3_stmt* stmt, int column)
 {
@@ -168,7 +158,7 @@ void DbRecordset::RequireRecord() const
 size_t DbRecordset::ColumnOf(std::wstring_view name) const
 {
     for (size_t i = 0; i < columns_.size(); ++i)
-        if (SameName(columns_[i], name))
+        if (SameIgnoringCase(columns_[i], name))
             return i;
     throw DbError(L"Item cannot be found in the collection corresponding to the requested name or ordinal.");
 }

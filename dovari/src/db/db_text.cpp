@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwctype>
 
 namespace dovari::db {
 
@@ -47,6 +48,16 @@ std::string AnsiFromWide(std::wstring_view wide)
 std::string Utf8FromWide(std::wstring_view wide)
 {
     return NarrowFrom(CP_UTF8, wide);
+}
+
+bool SameIgnoringCase(std::wstring_view a, std::wstring_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::towlower(a[i]) != std::towlower(b[i]))
+            return false;
+    return true;
 }
 
 size_t BoundaryBefore(std::string_view text, size_t limit)

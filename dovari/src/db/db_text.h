@@ -12,6 +12,9 @@ std::wstring WideFromAnsi(std::string_view ansi);
 std::string AnsiFromWide(std::wstring_view wide);
 std::string Utf8FromWide(std::wstring_view wide);
 
+// Names of tables, columns and keywords: equal letters in any case.
+bool SameIgnoringCase(std::wstring_view a, std::wstring_view b);
+
 // Copies text into buffer as at most size - 1 bytes followed by a NUL,
 // cutting before a double-byte character of the ANSI code page that would
 // not fit whole. Answers the bytes copied; nothing is written when size < 1.

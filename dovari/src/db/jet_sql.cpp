@@ -1,5 +1,7 @@
 #include "db/jet_sql.h"
 
+#include "db/db_text.h"
+
 #include <cwctype>
 #include <vector>
 
@@ -73,16 +75,6 @@ std::vector<Token> Tokenize(std::wstring_view text)
     return tokens;
 }
 
-bool SameWord(std::wstring_view a, std::wstring_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i]))
-            return false;
-    return true;
-}
-
 // The tokens without the blanks between them.
 std::vector<Token> Solid(const std::vector<Token>& tokens)
 {
@@ -100,7 +92,7 @@ std::wstring_view TextOf(std::wstring_view text, const Token& t)
 
 bool IsWord(std::wstring_view text, const Token& t, std::wstring_view word)
 {
-    return t.kind == TokenKind::Word && SameWord(TextOf(text, t), word);
+    return t.kind == TokenKind::Word && SameIgnoringCase(TextOf(text, t), word);
 }
 
 bool IsPunct(std::wstring_view text, const Token& t, wchar_t c)

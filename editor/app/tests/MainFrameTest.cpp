@@ -23,6 +23,7 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "MessageLoop.h"
+#include "ModalDialogDriver.h"
 #include "SizeText.h"
 #include "StatusBar.h"
 #include "FindResultsPane.h"
@@ -238,11 +239,18 @@ TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
     // Each of these would have a visible effect checked elsewhere; here only
     // that the document never sees them. The pair toggles restore the state.
     // 109 and 110 open the session file dialogs and 104 closes the
-    // documents (last, so that the others still find it open).
+    // documents (last, so that the others still find it open); the options
+    // dialog of 684 and 699 is cancelled.
     const UINT own[] = {100, 101, 103, 107, 202, 203, 204, 300, 300, 301, 301, 302, 302, 303, 304,
                         400, 401, 406, 409, 600, 679, 684, 699, 701, 781, 800, 801, 802, 807, 808, 808, 813, 814,
                         820, 821, 822, 823, 824, 825, 826, 836, 837, 857, 858, 958, 0xE110, 0xE11F, 104};
     for (UINT id : own) {
+        if (id >= ID_OPTIONS_FIRST && id <= ID_OPTIONS_LAST)
+            DriveNextDialog([](HWND) {
+                // The find dialogs opened above are dialogs too: the options
+                // dialog is the active one.
+                ::PostMessageA(::GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
+            });
         Command(id);
         EXPECT_EQ(0, document.CommandCount(id)) << id;
     }

@@ -94,7 +94,11 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
         m_editor->SetLanguageSource(&ProgramLanguageSource());
         m_viewWindow = m_editor->Create(m_hWnd, rect, kViewStyle);
         if (m_viewWindow) {
-            m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions(), ShowMessageBox);
+            char languageFolder[MAX_PATH] = {};
+            if (g_appSettings) g_appSettings->GetFolder(languageFolder, kFolderLanguage);
+            m_typingAids = std::make_unique<CTypingAids>(languageFolder);
+            m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions(), ShowMessageBox,
+                                                           m_typingAids.get());
             m_editor->SetHooks(m_searchHooks.get());
             ::SetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE,
                                 ::GetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);

@@ -18,6 +18,7 @@
 #include "HexHost.h"
 #include "PathParts.h"
 #include "TabbedMdiChild.h"
+#include "TypingAids.h"
 #include "ViewHost.h"
 #include "Window.h"
 
@@ -192,6 +193,7 @@ private:
     IDocumentFrameOwner& m_owner;
     CTabbedMdiChild m_tabbedChild;
     // Declared before the view, so that the view never outlives its hooks.
+    std::unique_ptr<CTypingAids> m_typingAids;  // after the search hooks, which pass on to it
     std::unique_ptr<CSearchHooks> m_searchHooks;
     std::unique_ptr<CEditorView> m_editor;
     std::unique_ptr<CHexView> m_hex;

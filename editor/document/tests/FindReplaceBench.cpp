@@ -6,19 +6,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "BenchClock.h"
 #include "FindReplace.h"
 #include "ViewFixture.h"
 
 namespace {
 
 constexpr size_t kDefaultSize = 50 * 1000 * 1000;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 int Quiet(HWND, const char*, const char*, UINT) { return IDOK; }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "ComponentWindow.h"
 #include "DocumentFile.h"
 #include "EncodingCodes.h"
@@ -18,13 +19,6 @@ namespace {
 
 constexpr size_t kFileSize = 50 * 1000 * 1000;
 constexpr int kRuns = 5;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 template <typename F>
 double Median(F run) {

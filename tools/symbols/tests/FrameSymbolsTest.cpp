@@ -223,3 +223,21 @@ TEST_F(FrameSymbolsTest, AMissingCtagsIsToldOnTheStatusBar) {
     EXPECT_EQ(0, Pane()->TreeOf(document)->Tree().Count());
     EXPECT_EQ("Failure to parse.", StatusMessage());
 }
+
+TEST_F(FrameSymbolsTest, NewPaneColoursReachEveryTree) {
+    CDocumentFrame* first = Open("a.cpp", kSource);
+    CDocumentFrame* second = Open("b.c", "int alpha(void) { return 1; }\n");
+    ASSERT_TRUE(first && second);
+    const COLORREF fore = g_appSettings->SymbolFore, back = g_appSettings->SymbolBack;
+    g_appSettings->SymbolFore = RGB(10, 20, 30);
+    g_appSettings->SymbolBack = RGB(200, 210, 220);
+    g_appSettings->CreatePaneBrushes(true);  // as the colours page does
+    for (CDocumentFrame* document : {first, second}) {
+        const HWND tree = Pane()->TreeOf(document)->Window();
+        EXPECT_EQ(RGB(10, 20, 30), (COLORREF)::SendMessageA(tree, TVM_GETTEXTCOLOR, 0, 0));
+        EXPECT_EQ(RGB(200, 210, 220), (COLORREF)::SendMessageA(tree, TVM_GETBKCOLOR, 0, 0));
+    }
+    g_appSettings->SymbolFore = fore;
+    g_appSettings->SymbolBack = back;
+    g_appSettings->CreatePaneBrushes(true);
+}

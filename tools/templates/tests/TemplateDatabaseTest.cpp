@@ -85,10 +85,17 @@ TEST_F(TemplateDatabaseTest, QuotesAndLineBreaksRoundTripThroughAddAndRename) {
     EXPECT_EQ(NamesOf("My Snippets"), Names{"one"});
 }
 
-TEST_F(TemplateDatabaseTest, ContentsAreReadUpToTheirLimit) {
-    const std::string content(1023, 'c');
-    ASSERT_TRUE(ExecuteTemplateSql(path, template_sql::InsertTemplate("Empty", std::string(29, 'n'), content)));
-    EXPECT_EQ(ContentOf("Empty", std::string(29, 'n')), content);
+// As many characters as the dialog takes, double-byte ones too, come back whole.
+TEST_F(TemplateDatabaseTest, NamesAndContentsAreReadUpToTheirLimit) {
+    std::string han;  // 中 in code page 936
+    for (int i = 0; i < 29; ++i) han += "\xD6\xD0";
+    std::string content;
+    for (int i = 0; i < 1023; ++i) content += "\xCE\xC4";
+    for (const std::string& name : {std::string(29, 'n'), han}) {
+        ASSERT_TRUE(ExecuteTemplateSql(path, template_sql::InsertTemplate("Empty", name, content)));
+        EXPECT_EQ(ContentOf("Empty", name), content);
+    }
+    EXPECT_EQ(NamesOf("Empty"), (Names{std::string(29, 'n'), han}));
 }
 
 }  // namespace

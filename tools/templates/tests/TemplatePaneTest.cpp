@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "AppSettings.h"
+#include "DocumentFrame.h"
+#include "EditorView.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
 #include "TemplatePane.h"
+#include "MessageBoxRecorder.h"
 #include "UiSeams.h"
 #include "db_fixture.h"
 #include "support.h"
@@ -40,26 +43,18 @@ std::string ItemText(HWND dialog, int id) {
     return text;
 }
 
-// Message boxes answered with a chosen button; their texts and captions kept.
-struct AnsweredBoxes {
-    explicit AnsweredBoxes(int answer) {
-        Answer() = answer;
-        Seen().clear();
-        SetMessageBoxHook([](HWND, const char* text, const char* caption, UINT) {
-            Seen().push_back(std::string(caption) + "|" + text);
-            return Answer();
-        });
+// 255 numbered lines, the last with the caret marker: 1023 characters
+// that, indented, expand past one 4096-byte block.
+std::string LongContent() {
+    std::string content;
+    for (int i = 1; i <= 255; ++i) {
+        char line[8];
+        snprintf(line, sizeof(line), "%03d\n", i);
+        content += line;
     }
-    ~AnsweredBoxes() { SetMessageBoxHook(nullptr); }
-    static int& Answer() {
-        static int answer = IDOK;
-        return answer;
-    }
-    static Texts& Seen() {
-        static Texts seen;
-        return seen;
-    }
-};
+    content.back() = '|';
+    return content;
+}
 
 class TemplatePaneTest : public ::testing::Test {
 protected:
@@ -70,7 +65,12 @@ protected:
                                   "CREATE TABLE Alpha" + columns + "; CREATE TABLE Beta" + columns +
                                       "; CREATE TABLE [My Snippets]" + columns +
                                       "; INSERT INTO Alpha VALUES('first','1'),('say \"hi\"','hi \"there\"');"
-                                      "INSERT INTO Beta VALUES('b','B');");
+                                      "INSERT INTO Beta VALUES('b','B');"
+                                      "CREATE TABLE Code" + columns + ";"
+                                      "INSERT INTO Code VALUES('call', 'call(|);' || char(13, 10) || 'next($(USER));'),"
+                                      "('plain', 'alpha' || char(10) || 'beta'),"
+                                      "('han', '中|文'),"
+                                      "('long', '" + LongContent() + "');");
         g_appSettings->WriteString(ini::kUser, ini::kUserTemplate, "");
         g_appSettings->EditorMask = 0;
         m_frame = std::make_unique<CMainFrame>();
@@ -133,11 +133,38 @@ protected:
     void Command(UINT id) { ::SendMessageA(Pane(), WM_COMMAND, id, 0); }
     static std::string Stored(const std::string& utf8Sql) { return dovari_test::QueryText(DatabasePath(), utf8Sql); }
 
+    // An untitled document holding text, the caret at caret; tabs of
+    // width 4 and LF line ends.
+    CEditorView& NewDocument(const std::string& text, int caret) {
+        CDocumentFrame* document = m_frame->CreateDocumentFrame(nullptr, false);
+        EXPECT_TRUE(document && document->GetEditor());
+        Pump();
+        CEditorView& view = *document->GetEditor();
+        view.Send(SCI_SETCODEPAGE, 936);
+        view.Send(SCI_SETUSETABS, 1);
+        view.Send(SCI_SETTABWIDTH, 4);
+        view.Send(SCI_SETEOLMODE, SC_EOL_LF);
+        view.Component().ReplaceAll(text);
+        view.Send(SCI_EMPTYUNDOBUFFER);
+        view.Send(SCI_GOTOPOS, static_cast<uptr_t>(caret));
+        return view;
+    }
+    // Picks a template of the Code category with a double click.
+    void Insert(const std::string& name) {
+        ChooseCategory("Code");
+        SelectName(name);
+        ::SendMessageA(Pane(), WM_COMMAND, MAKEWPARAM(CTemplatePane::kListId, LBN_DBLCLK),
+                       reinterpret_cast<LPARAM>(Pane().List()));
+        Pump();
+    }
+    static std::string Text(CEditorView& view) { return view.Component().GetText(); }
+    static int Caret(CEditorView& view) { return static_cast<int>(view.Send(SCI_GETCURRENTPOS)); }
+
     std::unique_ptr<CMainFrame> m_frame;
 };
 
 TEST_F(TemplatePaneTest, ListsTheCategoriesAndChoosesTheRememberedOne) {
-    EXPECT_EQ(Categories(), (Texts{"Alpha", "Beta", "My Snippets"}));
+    EXPECT_EQ(Categories(), (Texts{"Alpha", "Beta", "Code", "My Snippets"}));
     EXPECT_EQ(Category(), "Alpha");
     EXPECT_EQ(Names(), (Texts{"first", "say \"hi\""}));
 
@@ -175,19 +202,26 @@ TEST_F(TemplatePaneTest, AMissingDatabaseLeavesThePaneEmpty) {
 }
 
 TEST_F(TemplatePaneTest, AddingAsksForANameAndStoresTheTemplate) {
-    AnsweredBoxes boxes(IDOK);
+    RecordedMessageBoxes boxes;
     ChooseCategory("My Snippets");
     EXPECT_TRUE(Pane().CanAdd());
     EXPECT_FALSE(Pane().CanEditOrDelete());
     std::string caption;
     bool stayedOpen = false;
     int nameLimit = 0, contentLimit = 0;
+    std::string typedName;
     DriveNextDialog([&](HWND dialog) {
         char text[64] = {};
         ::GetWindowTextA(dialog, text, sizeof(text));
         caption = text;
         nameLimit = static_cast<int>(::SendDlgItemMessageA(dialog, IDC_TEMPLATE_NAME, EM_GETLIMITTEXT, 0, 0));
         contentLimit = static_cast<int>(::SendDlgItemMessageA(dialog, IDC_TEMPLATE_CONTENT, EM_GETLIMITTEXT, 0, 0));
+        // Typed, a name stops at 29 characters, double-byte ones too.
+        std::string han;
+        for (int i = 0; i < 30; ++i) han += "\xD6\xD0";
+        ::SendDlgItemMessageA(dialog, IDC_TEMPLATE_NAME, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(han.c_str()));
+        typedName = ItemText(dialog, IDC_TEMPLATE_NAME);
+        ::SetDlgItemTextA(dialog, IDC_TEMPLATE_NAME, "");
         ::SetDlgItemTextA(dialog, IDC_TEMPLATE_CONTENT, "first line \"q\"\r\n\tsecond 'line'");
         ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);  // no name yet
         stayedOpen = ::IsWindow(dialog) && ::IsWindowVisible(dialog);
@@ -198,8 +232,12 @@ TEST_F(TemplatePaneTest, AddingAsksForANameAndStoresTheTemplate) {
     EXPECT_EQ(caption, LoadText(IDS_TEMPLATE_ADD_CAPTION));
     EXPECT_EQ(nameLimit, 29);
     EXPECT_EQ(contentLimit, 1023);
+    EXPECT_EQ(typedName.size(), 58u);
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(AnsweredBoxes::Seen(), Texts{"Tarnwick|" + LoadText(IDS_TEMPLATE_NAME_EMPTY)});
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, LoadText(IDS_TEMPLATE_NAME_EMPTY));
+    EXPECT_EQ(boxes.boxes[0].caption, "Tarnwick");
+    EXPECT_EQ(boxes.boxes[0].flags, static_cast<UINT>(MB_OK));
     EXPECT_EQ(Names(), Texts{"a\"b"});
     EXPECT_EQ(Stored("SELECT Content FROM [My Snippets] WHERE Name='a\"b'"), "first line \"q\"\r\n\tsecond 'line'");
 }
@@ -235,23 +273,98 @@ TEST_F(TemplatePaneTest, EditingLoadsTheRowAndARenameChangesIt) {
 TEST_F(TemplatePaneTest, DeletingAsksFirstAndRemovesOnlyThatRow) {
     SelectName("say \"hi\"");
     {
-        AnsweredBoxes boxes(IDNO);
+        MessageBoxRecorder no(SetMessageBoxHook, IDNO);
         Command(ID_TEMPLATE_DELETE);
-        ASSERT_EQ(AnsweredBoxes::Seen().size(), 1u);
+        ASSERT_EQ(no.boxes.size(), 1u);
         EXPECT_EQ(Names(), (Texts{"first", "say \"hi\""}));
     }
     char question[256];
     snprintf(question, sizeof(question), LoadText(IDS_TEMPLATE_DELETE_ASK).c_str(), "say \"hi\"");
-    AnsweredBoxes boxes(IDYES);
+    MessageBoxRecorder yes(SetMessageBoxHook, IDYES);
     Command(ID_TEMPLATE_DELETE);
-    EXPECT_EQ(AnsweredBoxes::Seen(), Texts{std::string("Tarnwick|") + question});
+    ASSERT_EQ(yes.boxes.size(), 1u);
+    EXPECT_EQ(yes.boxes[0].text, question);
+    EXPECT_EQ(yes.boxes[0].caption, "Tarnwick");
+    EXPECT_EQ(yes.boxes[0].flags, static_cast<UINT>(MB_ICONQUESTION | MB_YESNO));
     EXPECT_EQ(Names(), Texts{"first"});
     EXPECT_EQ(Stored("SELECT count(*) FROM Alpha"), "1");
 
     // With no name picked there is nothing to delete and nothing is asked.
     ::SendMessageA(Pane().List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     Command(ID_TEMPLATE_DELETE);
-    EXPECT_EQ(AnsweredBoxes::Seen().size(), 1u);
+    EXPECT_EQ(yes.boxes.size(), 1u);
+}
+
+// The states of the template menu's commands while it is open after a
+// right click at the list point; the menu is closed again at once.
+struct OpenedMenu {
+    bool shown = false;
+    UINT add = 0, edit = 0, remove = 0;
+};
+
+OpenedMenu RightClick(HWND list, POINT at) {
+    static OpenedMenu* seen = nullptr;
+    OpenedMenu menu;
+    seen = &menu;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND popup = ::FindWindowA("#32768", nullptr);
+        if (!seen || !popup || !::IsWindowVisible(popup)) return;
+        const HMENU shown = reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0));
+        seen->shown = shown != nullptr;
+        const UINT grey = MF_GRAYED | MF_DISABLED;
+        seen->add = ::GetMenuState(shown, ID_TEMPLATE_ADD, MF_BYCOMMAND) & grey;
+        seen->edit = ::GetMenuState(shown, ID_TEMPLATE_EDIT, MF_BYCOMMAND) & grey;
+        seen->remove = ::GetMenuState(shown, ID_TEMPLATE_DELETE, MF_BYCOMMAND) & grey;
+        seen = nullptr;
+        ::EndMenu();
+    });
+    ::SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+    ::KillTimer(nullptr, timer);
+    seen = nullptr;
+    return menu;
+}
+
+TEST_F(TemplatePaneTest, ARightClickPicksTheNearestNameAndOffersOnlyWhatItCanDo) {
+    RECT second{};
+    ::SendMessageA(Pane().List(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    const OpenedMenu onName = RightClick(Pane().List(), POINT{second.left + 2, (second.top + second.bottom) / 2});
+    EXPECT_EQ(::SendMessageA(Pane().List(), LB_GETCURSEL, 0, 0), 1);
+    ASSERT_TRUE(onName.shown);
+    EXPECT_EQ(onName.add | onName.edit | onName.remove, 0u);
+
+    // Below the last name the nearest one is taken.
+    RECT client{};
+    ::GetClientRect(Pane().List(), &client);
+    ::SendMessageA(Pane().List(), LB_SETCURSEL, 0, 0);
+    RightClick(Pane().List(), POINT{2, client.bottom - 2});
+    EXPECT_EQ(::SendMessageA(Pane().List(), LB_GETCURSEL, 0, 0), 1);
+
+    ChooseCategory("My Snippets");
+    const OpenedMenu empty = RightClick(Pane().List(), POINT{2, 2});
+    ASSERT_TRUE(empty.shown);
+    EXPECT_EQ(empty.add, 0u);
+    EXPECT_NE(empty.edit, 0u);
+    EXPECT_NE(empty.remove, 0u);
+}
+
+TEST_F(TemplatePaneTest, TheComboSitsOnTopAndTheListFillsTheRest) {
+    ::SetWindowPos(Pane(), nullptr, 0, 0, 180, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    RECT client{}, combo{}, list{}, dropped{};
+    ::GetClientRect(Pane(), &client);
+    ::GetWindowRect(Pane().Combo(), &combo);
+    ::GetWindowRect(Pane().List(), &list);
+    ::SendMessageA(Pane().Combo(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    ::MapWindowPoints(nullptr, Pane(), reinterpret_cast<POINT*>(&combo), 2);
+    ::MapWindowPoints(nullptr, Pane(), reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(combo.left, 0);
+    EXPECT_EQ(combo.top, 0);
+    EXPECT_EQ(combo.right, client.right);
+    EXPECT_EQ(list.top, combo.bottom);
+    EXPECT_EQ(list.right, client.right);
+    EXPECT_EQ(list.bottom, client.bottom);
+    // Room for about twelve categories when it drops.
+    EXPECT_GT(dropped.bottom - dropped.top, 8 * (combo.bottom - combo.top) / 2);
 }
 
 TEST_F(TemplatePaneTest, ClosingRemembersTheCategory) {
@@ -272,6 +385,72 @@ TEST_F(TemplatePaneTest, TheShippedDatabaseHasItsCategories) {
     EXPECT_EQ(Categories(), (Texts{"C++", "HTML", "Python", "\xB3\xA3\xD3\xC3"}));
     EXPECT_EQ(Category(), "C++");
     EXPECT_FALSE(Names().empty());
+}
+
+TEST_F(TemplatePaneTest, InsertingReindentsExpandsAndPutsTheCaretAtTheMarker) {
+    g_appSettings->WriteString(ini::kUser, ini::kUserName, "Tester");
+    CEditorView& view = NewDocument("        \nend", 8);  // 8 columns of blanks
+    Insert("call");
+    EXPECT_EQ(Text(view), "        call();\n\t\tnext(Tester);\nend");
+    EXPECT_EQ(Caret(view), 13);  // between the parentheses
+    EXPECT_EQ(::GetFocus(), view.Window());
+
+    // Without a marker the caret stays at the start; Enter inserts too.
+    view.Component().ReplaceAll("x");
+    view.Send(SCI_GOTOPOS, 1);
+    ChooseCategory("Code");
+    SelectName("plain");
+    ::SendMessageA(Pane(), WM_VKEYTOITEM, MAKEWPARAM(VK_RETURN, 0), reinterpret_cast<LPARAM>(Pane().List()));
+    EXPECT_EQ(Text(view), "xalpha\nbeta");
+    EXPECT_EQ(Caret(view), 1);
+}
+
+TEST_F(TemplatePaneTest, ATemplateReplacesTheSelectionAndOneUndoRestoresIt) {
+    CEditorView& view = NewDocument("keep SELECTED keep", 0);
+    view.Send(SCI_SETSEL, 5, 13);
+    Insert("plain");
+    EXPECT_EQ(Text(view), "keep alpha\nbeta keep");
+    EXPECT_EQ(Caret(view), 5);
+    view.Send(SCI_UNDO);
+    EXPECT_EQ(Text(view), "keep SELECTED keep");
+    EXPECT_FALSE(view.Send(SCI_CANUNDO));
+}
+
+TEST_F(TemplatePaneTest, ATemplateOverTwoBlocksKeepsItsOrder) {
+    // 20 columns without tabs: every line after the first gets 20 blanks.
+    CEditorView& view = NewDocument(std::string(20, ' '), 20);
+    view.Send(SCI_SETUSETABS, 0);
+    Insert("long");
+    std::string expected(20, ' ');
+    for (int i = 1; i <= 255; ++i) {
+        char line[8];
+        snprintf(line, sizeof(line), "%03d", i);
+        if (i > 1) expected += "\n" + std::string(20, ' ');
+        expected += line;
+    }
+    const std::string text = Text(view);
+    ASSERT_GT(text.size(), 4096u);
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(Caret(view), static_cast<int>(expected.size()));  // where the last line's marker was
+    view.Send(SCI_UNDO);
+    EXPECT_EQ(Text(view), std::string(20, ' '));
+}
+
+TEST_F(TemplatePaneTest, ADoubleByteTextGoesIntoAUnicodeDocumentConverted) {
+    CEditorView& view = NewDocument("", 0);
+    view.Send(SCI_SETCODEPAGE, SC_CP_UTF8);
+    Insert("han");
+    EXPECT_EQ(Text(view), "\xE4\xB8\xAD\xE6\x96\x87");  // 中文 in UTF-8
+    EXPECT_EQ(Caret(view), 3);
+    CEditorView& ansi = NewDocument("", 0);
+    Insert("han");
+    EXPECT_EQ(Text(ansi), "\xD6\xD0\xCE\xC4");  // and as it is in code page 936
+    EXPECT_EQ(Caret(ansi), 2);
+}
+
+TEST_F(TemplatePaneTest, WithoutADocumentNothingIsInserted) {
+    Insert("call");  // no document: nothing happens, nothing breaks
+    EXPECT_EQ(m_frame->GetActiveMdiChild(), nullptr);
 }
 
 }  // namespace

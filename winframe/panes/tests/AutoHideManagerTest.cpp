@@ -235,4 +235,34 @@ TEST_F(AutoHideManagerTest, UnpinningAGroupDocksItsPanesBackIntoOneBox) {
     EXPECT_EQ(RectIn(box->m_hWnd, Frame()).right - RectIn(box->m_hWnd, Frame()).left, 180);
 }
 
+TEST_F(AutoHideManagerTest, TheBarsPaintTheirTabsAndTheCornersBetweenThem) {
+    Pinned("Output", kSideBottom);
+    Pinned("Files", kSideLeft);
+    const CAutoHideBar &bottom = manager->Bar(kSideBottom), &left = manager->Bar(kSideLeft);
+    const int t = manager->Thickness();
+    EXPECT_EQ(left.rect.right - left.rect.left, t);
+    EXPECT_EQ(bottom.rect.left, left.rect.right) << "the bottom bar starts after the left one";
+    EXPECT_EQ(left.rect.bottom, bottom.rect.top);
+
+    const RECT client = Client();
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    ::PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
+    manager->DrawBars(dc);
+    const COLORREF face = CDockingMetrics::Get().FaceColour();
+    EXPECT_EQ(::GetPixel(dc, 2, client.bottom - 2), face) << "the corner square";
+    EXPECT_EQ(::GetPixel(dc, bottom.rect.right - 2, bottom.rect.top + 1), face) << "past the last tab";
+    // The first tab's rectangle starts 3 pixels in, 2 pixels off the docking area.
+    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    EXPECT_EQ(::GetPixel(dc, bottom.rect.left + 3, bottom.rect.top + 8), shadow);
+    EXPECT_EQ(::GetPixel(dc, bottom.rect.left + 10, bottom.rect.top + 2), shadow);
+    EXPECT_EQ(::GetPixel(dc, left.rect.right - 3, left.rect.top + 10), shadow);
+    ::SelectObject(dc, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+}
+
 }  // namespace

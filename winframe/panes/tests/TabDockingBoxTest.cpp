@@ -6,6 +6,34 @@
 
 namespace {
 
+// Real mouse input, one event per tick of a thread timer, so that it goes on
+// inside the modal loops (they dispatch WM_TIMER).
+struct GestureScript {
+    std::vector<INPUT> events;
+    size_t next = 0;
+    bool done = false;
+};
+GestureScript* g_script = nullptr;
+
+INPUT MouseAt(POINT p, DWORD buttons = 0) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = ::MulDiv(p.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = ::MulDiv(p.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons;
+    return in;
+}
+
+void CALLBACK NextGestureEvent(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!g_script) return;
+    if (g_script->next < g_script->events.size()) {
+        ::SendInput(1, &g_script->events[g_script->next++], sizeof(INPUT));
+    } else {
+        ::KillTimer(nullptr, timer);
+        g_script->done = true;
+    }
+}
+
 class TabDockingBoxTest : public PaneFixture {
 protected:
     void TearDown() override {
@@ -39,6 +67,17 @@ protected:
         EXPECT_TRUE(DockAt(b, kSideLeft, 0, 200));
         Drag(b, ScreenAt(b.m_hWnd, 50, 8), {CaptionOf(a)});
         return CTabDockingBox::FromWindow(a.Container());
+    }
+    struct TwoInABox {
+        CTestDockPane& a;
+        CTestDockPane& b;
+        CTabDockingBox* box;
+    };
+    // Panes "first" and "second" in a box at the bottom.
+    TwoInABox BoxOfTwo() {
+        CTestDockPane& a = NewDockPane("first");
+        CTestDockPane& b = NewDockPane("second");
+        return {a, b, DockedBox(a, b)};
     }
     static void SetControl(bool down) {
         BYTE keys[256] = {};
@@ -114,10 +153,39 @@ TEST_F(TabDockingBoxTest, ADropOnACaptionMakesABoxWhoseTabsSwitchThePanes) {
     EXPECT_EQ(box->GetWindowText(), "Find 1");
 }
 
-TEST_F(TabDockingBoxTest, APlaceholderTabFollowsTheDragAndGoesWhenItLeaves) {
+TEST_F(TabDockingBoxTest, ARealDragOntoACaptionMakesABox) {
     CTestDockPane& a = NewDockPane("first");
     CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    ASSERT_TRUE(DockAt(a, kSideBottom, 0, 150));
+    ASSERT_TRUE(DockAt(b, kSideLeft, 0, 200));
+    Seams().dragDetect = &::DragDetect;
+    ::SetForegroundWindow(Frame());
+    const POINT grab = ScreenAt(b.m_hWnd, 50, 8), drop = CaptionOf(a);
+    // The press and a first move past the drag distance go in before the
+    // press is handled, so that DragDetect sees both.
+    INPUT press[] = {MouseAt(grab), MouseAt(grab, MOUSEEVENTF_LEFTDOWN), MouseAt({grab.x + 12, grab.y + 12})};
+    ::SendInput(3, press, sizeof(INPUT));
+    GestureScript script;
+    for (int i = 1; i <= 5; ++i)
+        script.events.push_back(MouseAt({grab.x + (drop.x - grab.x) * i / 5, grab.y + (drop.y - grab.y) * i / 5}));
+    script.events.push_back(MouseAt(drop));
+    script.events.push_back(MouseAt(drop, MOUSEEVENTF_LEFTUP));
+    g_script = &script;
+    ::SetTimer(nullptr, 0, 25, NextGestureEvent);
+    for (int i = 0; i < 80 && !(script.done && !::GetCapture()); ++i) PumpMessagesFor(25);
+    g_script = nullptr;
+    PumpMessages();
+    ParkCursor();
+    EXPECT_TRUE(script.done);
+    EXPECT_FALSE(watchdog.Fired());
+    CTabDockingBox* box = CTabDockingBox::FromWindow(a.Container());
+    ASSERT_NE(box, nullptr) << "dropped on a's caption";
+    EXPECT_EQ(b.Container(), box->m_hWnd);
+    EXPECT_EQ(box->PaneCount(), 2);
+}
+
+TEST_F(TabDockingBoxTest, APlaceholderTabFollowsTheDragAndGoesWhenItLeaves) {
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     CTestDockPane& c = NewDockPane("third");
     ::SetWindowPos(c.m_hWnd, nullptr, 600, 50, 200, 150, SWP_NOZORDER | SWP_SHOWWINDOW);
@@ -170,9 +238,7 @@ TEST_F(TabDockingBoxTest, APlaceholderTabFollowsTheDragAndGoesWhenItLeaves) {
 }
 
 TEST_F(TabDockingBoxTest, ATabDraggedOutDocksAloneAndTheOtherTakesTheBoxsPlace) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd, slot = ::GetParent(boxWindow);
     const RECT boxRect = RectIn(boxWindow, Frame());
@@ -193,11 +259,55 @@ TEST_F(TabDockingBoxTest, ATabDraggedOutDocksAloneAndTheOtherTakesTheBoxsPlace) 
     EXPECT_EQ(RectIn(b.m_hWnd, Frame()).left, 0) << "docked on the left";
 }
 
+// Once the pane's own drag loop holds the capture, a move to a point and
+// the release there are posted to it.
+struct PostedDrop {
+    HWND pane = nullptr;
+    POINT at{};
+    bool posted = false;
+};
+PostedDrop* g_drop = nullptr;
+
+void CALLBACK PostDropWhenDragging(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!g_drop || ::GetCapture() != g_drop->pane) return;
+    POINT client = g_drop->at;
+    ::ScreenToClient(g_drop->pane, &client);
+    ::PostMessageA(g_drop->pane, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    ::PostMessageA(g_drop->pane, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    g_drop->posted = true;
+    ::KillTimer(nullptr, timer);
+}
+
+TEST_F(TabDockingBoxTest, ATabPulledOffTheStripStartsThePanesOwnDrag) {
+    auto [a, b, box] = BoxOfTwo();
+    ASSERT_NE(box, nullptr);
+    HWND boxWindow = box->m_hWnd, strip = box->Tabs().m_hWnd;
+    auto* tabs = dynamic_cast<CFlyingTabCtrl*>(CMsgWindow::FromHandle(strip));
+    ASSERT_NE(tabs, nullptr);
+    tabs->SetDragDetect([](HWND, POINT) -> BOOL { return TRUE; });
+    RECT tab{};
+    ASSERT_TRUE(tabs->GetItemRect(1, &tab));
+    const POINT press{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    // Off every tab, up into the pane: the strip's reorder loop lets go.
+    ::PostMessageA(strip, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x, (WORD)(short)-30));
+    PostedDrop drop{b.m_hWnd, {WindowOf(Frame()).left + 8, WindowOf(Frame()).top + 200}};
+    g_drop = &drop;
+    ::SetTimer(nullptr, 0, 20, PostDropWhenDragging);
+    ::SendMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+    for (int i = 0; i < 40 && (!drop.posted || ::GetCapture()); ++i) PumpMessagesFor(25);
+    g_drop = nullptr;
+    PumpMessages();
+    EXPECT_TRUE(drop.posted) << "the pane's drag began";
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_FALSE(::IsWindow(boxWindow)) << "the box collapsed into the other pane";
+    ASSERT_FALSE(b.IsFloating());
+    EXPECT_EQ(RectIn(b.m_hWnd, Frame()).left, 0) << "docked on the left";
+    EXPECT_TRUE(::IsWindowVisible(a.m_hWnd));
+}
+
 TEST_F(TabDockingBoxTest, ATwoPaneBoxCollapsesIntoTheOtherPaneDockedOrFloating) {
     // Docked: the slot gets the remaining pane.
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd, slot = ::GetParent(boxWindow);
     ::SendMessageA(b.m_hWnd, WM_CLOSE, 0, 0);
@@ -230,9 +340,7 @@ TEST_F(TabDockingBoxTest, ATwoPaneBoxCollapsesIntoTheOtherPaneDockedOrFloating) 
 }
 
 TEST_F(TabDockingBoxTest, AStaleCollapseKeepsBothPanes) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd;
     // Out and back in before the posted collapse runs.
@@ -249,9 +357,7 @@ TEST_F(TabDockingBoxTest, AStaleCollapseKeepsBothPanes) {
 }
 
 TEST_F(TabDockingBoxTest, PlacementsInsideABoxNameTheOtherPaneOrTheBox) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     DockMessage r;
     ASSERT_TRUE(a.QueryPlacement(r));
@@ -281,9 +387,7 @@ TEST_F(TabDockingBoxTest, PlacementsInsideABoxNameTheOtherPaneOrTheBox) {
 }
 
 TEST_F(TabDockingBoxTest, ClosingABoxHidesItAndShowBringsItBack) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd;
     const RECT before = RectIn(boxWindow, Frame());
@@ -303,9 +407,7 @@ TEST_F(TabDockingBoxTest, ClosingABoxHidesItAndShowBringsItBack) {
 }
 
 TEST_F(TabDockingBoxTest, ThePinButtonSendsEveryPaneInOneRecord) {
-    CTestDockPane& a = NewDockPane("first");
-    CTestDockPane& b = NewDockPane("second");
-    CTabDockingBox* box = DockedBox(a, b);
+    auto [a, b, box] = BoxOfTwo();
     ASSERT_NE(box, nullptr);
     HWND boxWindow = box->m_hWnd;
     const RECT& pin = box->Caption().pin.rect;
@@ -354,6 +456,37 @@ TEST_F(TabDockingBoxTest, ABoxDroppedOnABoxMovesItsTabsAcross) {
     EXPECT_EQ(second->PaneAt(3), b.m_hWnd) << "last tab first keeps the order";
     EXPECT_EQ(second->ActivePane(), a.m_hWnd) << "the formerly active pane";
     EXPECT_FALSE(::IsWindow(firstWindow)) << "the empty box closed";
+}
+
+TEST_F(TabDockingBoxTest, ABoxDraggedByItsCaptionFloatsWithItsPanesAndDocksBack) {
+    auto [a, b, box] = BoxOfTwo();
+    ASSERT_NE(box, nullptr);
+    HWND boxWindow = box->m_hWnd;
+    const RECT docked = RectIn(boxWindow, Frame());
+    ASSERT_FALSE(box->Caption().Horizontal()) << "bottom slots stand windows side by side";
+    const POINT grab = ScreenAt(boxWindow, 8, 90);
+    ASSERT_EQ(::SendMessageA(boxWindow, WM_NCHITTEST, 0, MAKELPARAM(grab.x, grab.y)), HTCAPTION);
+    RECT frame = WindowOf(Frame());
+    const POINT empty{frame.right + 60, frame.top + 100};
+    PostMove(boxWindow, empty);
+    PostUp(boxWindow, empty);
+    ::SendMessageA(boxWindow, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(grab.x, grab.y));
+    PumpMessages();
+    EXPECT_FALSE(watchdog.Fired());
+    ASSERT_TRUE(::IsWindow(boxWindow));
+    EXPECT_TRUE(box->IsFloating());
+    EXPECT_TRUE(::IsWindowVisible(boxWindow));
+    EXPECT_NE(::GetWindowLongPtrA(boxWindow, GWL_STYLE) & WS_POPUP, 0);
+    EXPECT_EQ(box->PaneCount(), 2) << "the panes travel with the box";
+    EXPECT_EQ(a.Container(), boxWindow);
+    const RECT floating = WindowOf(boxWindow);
+    EXPECT_TRUE(::PtInRect(&floating, empty)) << "floats where it was let go";
+    EXPECT_GT(MdiRect().bottom, docked.top) << "its slot is gone";
+    // A double click on its caption docks it back where it was.
+    ::SendMessageA(boxWindow, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    PumpMessages();
+    EXPECT_FALSE(box->IsFloating());
+    EXPECT_EQ(RectIn(boxWindow, Frame()), docked);
 }
 
 }  // namespace

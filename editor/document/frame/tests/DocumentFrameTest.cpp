@@ -459,3 +459,17 @@ TEST_F(DocumentFrameTest, BinaryDocumentsShowTheHexView) {
 }
 
 }  // namespace
+
+// The typing aids sit behind the search commands in the view's hooks.
+TEST_F(DocumentFrameTest, TheTypingAidsTakeTheBraceCommands) {
+    m_folder.Write("b.txt", "f(a);");
+    CDocumentFrame* frame = Open(m_folder.File("b.txt").c_str());
+    ASSERT_TRUE(frame);
+    CEditorView& editor = *frame->GetEditor();
+    editor.Send(SCI_GOTOPOS, 1);
+    ::SendMessageA(*frame, WM_COMMAND, ID_SEARCH_MATCH_BRACE, 0);
+    EXPECT_EQ(4, editor.Send(SCI_GETCURRENTPOS));
+    ::SendMessageA(*frame, WM_COMMAND, ID_SEARCH_SELECT_BRACE, 0);
+    EXPECT_EQ(4, editor.Send(SCI_GETANCHOR));
+    EXPECT_EQ(1, editor.Send(SCI_GETCURRENTPOS));
+}

@@ -1,0 +1,35 @@
+// The commands that open the options dialog, and what its pages ask of the
+// main frame.
+#include "DocumentFrame.h"
+#include "Globals.h"
+#include "MainFrame.h"
+#include "OptionsPages.h"
+
+namespace {
+
+class CMainFrameOptionsHost : public IOptionsHost {
+public:
+    explicit CMainFrameOptionsHost(CMainFrame& frame) : m_frame(frame) {}
+
+    void SetRecentFileCount(int count) override { m_frame.SetRecentFileCount(count); }
+
+    void RestyleDocuments() override {
+        // A document shown in the hex view has no styles to renew.
+        for (HWND window : m_frame.DocumentWindows()) {
+            CDocumentFrame* document = CDocumentFrame::FromWindow(window);
+            if (document && document->GetEditor()) document->ReapplyLanguage();
+        }
+    }
+
+private:
+    CMainFrame& m_frame;
+};
+
+}  // namespace
+
+LRESULT CMainFrame::OnOptions(WORD, WORD id, HWND, bool&) {
+    if (!g_appSettings) return 0;
+    CMainFrameOptionsHost host(*this);
+    ShowOptions(id, *g_appSettings, host);
+    return 0;
+}

@@ -1,0 +1,54 @@
+#include "OptionsPages.h"
+
+#include "ColoursPage.h"
+#include "EditorPage.h"
+#include "GeneralPage.h"
+#include "OptionsDialog.h"
+#include "VariablesPage.h"
+#include "resource.h"
+
+namespace {
+
+template <class Page>
+std::unique_ptr<COptionsPage> MakePage(OptionsContext& context) {
+    return std::make_unique<Page>(context);
+}
+
+}  // namespace
+
+const std::vector<OptionsPageKind>& OptionsPageKinds() {
+    static const std::vector<OptionsPageKind> kinds = {
+        {ID_OPTIONS_GENERAL, MakePage<CGeneralPage>},
+        {0, MakePage<CEditorPage>},
+        {0, MakePage<CColoursPage>},
+        {0, MakePage<CVariablesPage>},
+    };
+    return kinds;
+}
+
+size_t InitialOptionsPage(const std::vector<OptionsPageKind>& kinds, UINT commandId) {
+    size_t general = 0;
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        if (kinds[i].openingCommand == commandId) return i;
+        if (kinds[i].openingCommand == ID_OPTIONS_GENERAL) general = i;
+    }
+    return general;
+}
+
+INT_PTR ShowOptions(UINT commandId, CAppSettings& settings, IOptionsHost& host) {
+    OptionsContext context{settings, host};
+    const std::vector<OptionsPageKind>& kinds = OptionsPageKinds();
+    std::vector<std::unique_ptr<COptionsPage>> pages;
+    std::vector<COptionsPage*> list;
+    for (const OptionsPageKind& kind : kinds) {
+        pages.push_back(kind.create(context));
+        list.push_back(pages.back().get());
+    }
+    COptionsDialog dialog(list, InitialOptionsPage(kinds, commandId));
+    context.EditorSettingsChanged = false;
+    const INT_PTR result = dialog.Run(::GetActiveWindow());
+    // Also after Cancel: an earlier Apply stored settings the documents
+    // should show.
+    if (context.EditorSettingsChanged) host.RestyleDocuments();
+    return result;
+}
