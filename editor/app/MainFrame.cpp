@@ -133,6 +133,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     CreateSymbolPane();
     CreateExplorerPane();
     CreateTemplatePane();
+    GroupLeftPanes();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);

@@ -279,6 +279,8 @@ private:
     void CreateFindResultsPanes();
     void CreateSymbolPane();
     void CreateExplorerPane();
+    // The template and explorer panes share the symbol pane's tab docking box.
+    void GroupLeftPanes();
     // The active document's symbols, once the start-up session is restored.
     void ShowActiveSymbols();
     void CreateTemplatePane();

@@ -54,6 +54,20 @@ void CMainFrame::RecolourPanes(const CAppSettings& settings) {
             ::RedrawWindow(pane->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void CMainFrame::GroupLeftPanes() {
+    CDockPaneBase* symbols = PaneOfCommand(ID_PANE_SYMBOLS);
+    if (!symbols) return;
+    LONG index = 1;
+    for (UINT id : {ID_PANE_TEMPLATES, ID_PANE_EXPLORER}) {
+        CDockPaneBase* pane = PaneOfCommand(id);
+        if (!pane) continue;
+        DockMessage onto(nullptr, symbols->m_hWnd, kDockAtPlacement);
+        onto.place.index = index++;
+        pane->DockAtPlacement(onto);
+    }
+    symbols->ShowInContainer();
+}
+
 void CMainFrame::UpdatePaneChecks() {
     for (UINT id = ID_PANE_EXPLORER; id <= ID_PANE_FIND_RESULTS2; ++id) m_updateUI.UISetCheck(id, IsPaneShown(id));
 }

@@ -1,5 +1,5 @@
-// The explorer pane in a real main frame: command 802 hides and shows it,
-// locating a document shows its folder with the file selected, a double
+// The explorer pane in a real main frame: it shares the symbol pane's tab
+// docking box, locating a document shows its folder with the file selected, a double
 // click opens a file as a document, and closing the frame stores the folder.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "SymbolPane.h"
 #include "TempFolder.h"
 #include "resource.h"
 
@@ -56,8 +57,7 @@ protected:
 TEST_F(FrameExplorerTest, LocatingADocumentShowsItsFileAndPane) {
     CDocumentFrame* document = m_frame->OpenDocument(m_files.File("b.txt").c_str(), kOpenAutomatic, false);
     ASSERT_TRUE(document);
-    m_frame->SendMessage(WM_COMMAND, ID_PANE_EXPLORER);  // hidden
-    PumpFrameMessages();
+    // Behind the symbol pane's tab at first.
     EXPECT_FALSE(Pane()->IsPaneVisible());
     ::SendMessageA(document->m_hWnd, WM_COMMAND, ID_TOOLS_LOCATE_FILE, 0);
     PumpFrameMessages();
@@ -79,4 +79,16 @@ TEST_F(FrameExplorerTest, ClosingTheFrameStoresTheFolder) {
     m_frame->SendMessage(WM_CLOSE);
     PumpFrameMessages();
     EXPECT_EQ(LongPath(m_files.Path()), LongPath(g_appSettings->ReadString("USER", "path", "")));
+}
+
+TEST_F(FrameExplorerTest, TheLeftPanesShareOneTabBoxAndCommand802BringsTheExplorerForward) {
+    CDockPaneBase* symbols = m_frame->GetSymbolPane();
+    ASSERT_TRUE(symbols);
+    const HWND box = symbols->Container();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box, Pane()->Container());
+    m_frame->SendMessage(WM_COMMAND, ID_PANE_EXPLORER);
+    PumpFrameMessages();
+    EXPECT_TRUE(Pane()->IsPaneVisible());
+    EXPECT_FALSE(symbols->IsPaneVisible());
 }
