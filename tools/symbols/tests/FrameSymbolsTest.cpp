@@ -165,8 +165,11 @@ TEST_F(FrameSymbolsTest, SavingRefreshesAndKeepsTheSelection) {
     tree->Tree().Select(Find(tree->Tree(), "main"));
     PumpFrameMessages();
     document->GetEditor()->Send(SCI_INSERTTEXT, 0, (sptr_t) "int added;\n");
+    document->GetEditor()->Send(SCI_GOTOLINE, 0);
     ASSERT_TRUE(document->Save());
     PumpFrameMessages();
+    // Reselecting during the refill is no choice of the user's: the caret stays.
+    EXPECT_EQ(1, CaretLine(document));
     const HTREEITEM selected = tree->Tree().Selection();
     ASSERT_TRUE(selected);
     EXPECT_EQ("main", tree->Tree().Text(selected));
