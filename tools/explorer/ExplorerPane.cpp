@@ -225,6 +225,11 @@ LRESULT CExplorerPane::OnGetMinMaxInfo(UINT, WPARAM, LPARAM lParam, bool&) {
 }
 
 LRESULT CExplorerPane::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
+    // A list still open owns its items' records.
+    if (m_pathCombo) {
+        m_currentList.reset();
+        ClearPathItems();
+    }
     ReleaseView();
     handled = false;
     return 0;
@@ -488,7 +493,7 @@ void CExplorerPane::AddPathItem(int index, LPCITEMIDLIST list, const std::string
 
 LRESULT CExplorerPane::OnPathDropDown(WORD, WORD, HWND, bool&) {
     if (!m_desktop || !m_desktopList) return 0;
-    ClearPathItems(nullptr);
+    ClearPathItems();
     AddPathItem(0, m_desktopList.get(), GetDisplayName(m_desktop.Get(), m_desktopList.get(), SHGDN_NORMAL), 0);
     ItemIdList drives = SpecialFolderList(CSIDL_DRIVES);
     // The desktop's file-system folders, and the computer's below its item.
@@ -580,7 +585,7 @@ LRESULT CExplorerPane::OnPathChosen(WORD, WORD, HWND, bool&) {
 }
 
 LRESULT CExplorerPane::OnPathCloseUp(WORD, WORD, HWND, bool&) {
-    ClearPathItems(nullptr);
+    ClearPathItems();
     if (m_chosenList) PostMessage(kBrowseChosenMessage);
     return 0;
 }
@@ -590,7 +595,7 @@ LRESULT CExplorerPane::OnBrowseChosen(UINT, WPARAM, LPARAM, bool&) {
     return 0;
 }
 
-void CExplorerPane::ClearPathItems(LPCITEMIDLIST) {
+void CExplorerPane::ClearPathItems() {
     const int count = (int)::SendMessageA(m_pathCombo, CB_GETCOUNT, 0, 0);
     for (int i = 0; i < count; ++i) {
         auto* record = (PathItem*)::SendMessageA(m_pathCombo, CB_GETITEMDATA, i, 0);

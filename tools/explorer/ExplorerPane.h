@@ -141,7 +141,8 @@ private:
     void ReleaseView();
     void ShowPathInCombo(LPCITEMIDLIST list);
     void AddPathItem(int index, LPCITEMIDLIST list, const std::string& text, int indent);
-    void ClearPathItems(LPCITEMIDLIST keep);
+    // Frees every item's record and empties the list; the edit part shows the current folder.
+    void ClearPathItems();
     void StepHistory(HistoryRing& from, HistoryRing& to);
     void ShowMenuUnder(int buttonId, HMENU menu);
     void ShowMessage(UINT textId, const char* argument, UINT flags);
