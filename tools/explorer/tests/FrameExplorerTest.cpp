@@ -15,6 +15,7 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "SymbolPane.h"
+#include "TemplatePane.h"
 #include "TempFolder.h"
 #include "resource.h"
 
@@ -87,6 +88,9 @@ TEST_F(FrameExplorerTest, TheLeftPanesShareOneTabBoxAndCommand802BringsTheExplor
     const HWND box = symbols->Container();
     ASSERT_TRUE(box);
     EXPECT_EQ(box, Pane()->Container());
+    EXPECT_TRUE(symbols->IsPaneVisible());  // in front at first
+    EXPECT_EQ(box, m_frame->GetTemplatePane()->Container());
+    EXPECT_FALSE(m_frame->GetTemplatePane()->IsPaneVisible());
     m_frame->SendMessage(WM_COMMAND, ID_PANE_EXPLORER);
     PumpFrameMessages();
     EXPECT_TRUE(Pane()->IsPaneVisible());
