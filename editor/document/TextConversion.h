@@ -9,5 +9,3 @@ std::string AnsiToUtf8(const std::string& text, unsigned codePage, bool* lost = 
 // *lost (when given) is set when some characters have no form in the page
 // and were written as its default character.
 std::string Utf8ToAnsi(const std::string& text, unsigned codePage, bool* lost = nullptr);
-// The UTF-16 form of text in a code page (for the calls that take wide text).
-std::wstring AnsiToWide(const std::string& text, unsigned codePage);

@@ -93,19 +93,16 @@ CExplorerPane::CExplorerPane(IExplorerPaneHost& host) : m_host(host) {
 
 CExplorerPane::~CExplorerPane() {
     ReleaseView();
-    if (m_images) ::ImageList_Destroy(m_images);
-    if (m_disabledImages) ::ImageList_Destroy(m_disabledImages);
-    if (m_icon) ::DestroyIcon(m_icon);
 }
 
 // ---- creation and layout ---------------------------------------------------------
 
 LRESULT CExplorerPane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     handled = false;
-    m_icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_EXPLORER_PANE),
-                                             IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-                                             ::GetSystemMetrics(SM_CYSMICON), 0));
-    if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    m_icon.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_EXPLORER_PANE),
+                                                 IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                 ::GetSystemMetrics(SM_CYSMICON), 0)));
+    if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon.get()));
 
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     m_pathCombo = ::CreateWindowExA(0, WC_COMBOBOXEXA, nullptr, kComboStyle, 0, 0, 100, 300, m_hWnd,
@@ -162,10 +159,10 @@ bool CExplorerPane::CreateToolbar() {
     ::SendMessageA(m_toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
     ::SendMessageA(m_toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
     ::SendMessageA(m_toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(16, 16));
-    m_images = LoadToolbarImages(IDB_EXPLORER_TOOLBAR);
-    m_disabledImages = LoadToolbarImages(IDB_EXPLORER_TOOLBAR_DISABLED);
-    ::SendMessageA(m_toolbar, TB_SETIMAGELIST, 0, (LPARAM)m_images);
-    ::SendMessageA(m_toolbar, TB_SETDISABLEDIMAGELIST, 0, (LPARAM)m_disabledImages);
+    m_images.reset(LoadToolbarImages(IDB_EXPLORER_TOOLBAR));
+    m_disabledImages.reset(LoadToolbarImages(IDB_EXPLORER_TOOLBAR_DISABLED));
+    ::SendMessageA(m_toolbar, TB_SETIMAGELIST, 0, (LPARAM)m_images.get());
+    ::SendMessageA(m_toolbar, TB_SETDISABLEDIMAGELIST, 0, (LPARAM)m_disabledImages.get());
     TBBUTTON buttons[std::size(kButtons)] = {};
     for (size_t i = 0; i < std::size(kButtons); ++i) {
         buttons[i].iBitmap = kButtons[i].image < 0 ? 0 : kButtons[i].image;
@@ -317,7 +314,7 @@ void CExplorerPane::ShowPathInCombo(LPCITEMIDLIST list) {
 bool CExplorerPane::BrowseToPath(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (path.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        ShowMessage(IDS_FOLDER_NOT_FOUND, path.c_str(), MB_ICONERROR);
+        TellUser(IDS_FOLDER_NOT_FOUND, path.c_str(), MB_ICONERROR);
         return false;
     }
     const std::string folder = NormalizeFolderPath(path);
@@ -660,7 +657,7 @@ bool CExplorerPane::MakeNewFolder() {
     char folder[MAX_PATH] = {};
     if (!m_currentList || !::SHGetPathFromIDListA(m_currentList.get(), folder) || !folder[0]) return false;
     const std::string base = std::string(folder) + (folder[std::strlen(folder) - 1] == '\\' ? "" : "\\") +
-                             LoadResourceText(IDS_EXPLORER_NEW_FOLDER);
+                             LoadText(IDS_EXPLORER_NEW_FOLDER);
     for (int n = 1; n < 1000; ++n) {
         const std::string path = n == 1 ? base : base + " (" + std::to_string(n) + ")";
         if (::CreateDirectoryA(path.c_str(), nullptr)) return true;
@@ -712,18 +709,17 @@ LRESULT CExplorerPane::OnViewMode(WORD, WORD id, HWND, bool&) {
     return 0;
 }
 
-void CExplorerPane::ShowMessage(UINT textId, const char* argument, UINT flags) {
-    const std::string text = argument ? FormatResourceText(textId, argument) : LoadResourceText(textId);
-    ShowMessageBox(m_hWnd, text.c_str(), LoadResourceText(IDS_PRODUCT_NAME).c_str(), MB_OK | flags);
+void CExplorerPane::TellUser(UINT textId, const char* argument, UINT flags) {
+    ::ShowMessage(m_hWnd, argument ? FormatText(textId, {argument}) : LoadText(textId), MB_OK | flags);
 }
 
 LRESULT CExplorerPane::OnAddFavorite(WORD, WORD, HWND, bool&) {
     const std::string name =
         m_currentList ? GetDisplayName(m_desktop.Get(), m_currentList.get(), SHGDN_FORPARSING) : std::string();
     switch (FavoriteStore::FromSettings().Add(name)) {
-    case FavoriteStore::AddResult::Invalid: ShowMessage(IDS_FAVORITE_INVALID, nullptr, MB_ICONERROR); break;
+    case FavoriteStore::AddResult::Invalid: TellUser(IDS_FAVORITE_INVALID, nullptr, MB_ICONERROR); break;
     case FavoriteStore::AddResult::Duplicate:
-        ShowMessage(IDS_FAVORITE_EXISTS, GetItemPath(m_currentList.get()).c_str(), MB_ICONWARNING);
+        TellUser(IDS_FAVORITE_EXISTS, GetItemPath(m_currentList.get()).c_str(), MB_ICONWARNING);
         break;
     default: break;
     }
@@ -766,7 +762,7 @@ LRESULT CExplorerPane::OnToolbarDropDown(int, NMHDR* header, bool& handled) {
         const UINT current = ViewMode();
         for (const auto& mode : kViewModes)
             ::AppendMenuA(menu, MF_STRING | (mode.mode == current ? MF_CHECKED : 0), mode.id,
-                          LoadResourceText(mode.text).c_str());
+                          LoadText(mode.text).c_str());
     } else if (button == ID_EXPLORER_FAVORITES) {
         const std::vector<std::string> favorites = FavoriteStore::FromSettings().List();
         for (size_t i = 0; i < favorites.size(); ++i) {
@@ -776,7 +772,7 @@ LRESULT CExplorerPane::OnToolbarDropDown(int, NMHDR* header, bool& handled) {
             ::AppendMenuA(menu, MF_STRING, ID_EXPLORER_FAVORITE_FIRST - 1 + i + 1, text);
         }
         if (!favorites.empty()) ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(menu, MF_STRING, ID_EXPLORER_ORGANIZE, LoadResourceText(IDS_ORGANIZE_FAVORITES).c_str());
+        ::AppendMenuA(menu, MF_STRING, ID_EXPLORER_ORGANIZE, LoadText(IDS_ORGANIZE_FAVORITES).c_str());
     }
     if (::GetMenuItemCount(menu) > 0) ShowMenuUnder(button, menu);
     ::DestroyMenu(menu);

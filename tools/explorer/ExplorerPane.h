@@ -16,6 +16,7 @@
 #include "ExplorerLogic.h"
 #include "HistoryRing.h"
 #include "ShellItems.h"
+#include "UniqueHandle.h"
 #include "resource.h"
 
 // What the pane asks of the main frame.
@@ -145,7 +146,8 @@ private:
     void ClearPathItems();
     void StepHistory(HistoryRing& from, HistoryRing& to);
     void ShowMenuUnder(int buttonId, HMENU menu);
-    void ShowMessage(UINT textId, const char* argument, UINT flags);
+    // A message box of string textId (with argument for its %s), product-captioned.
+    void TellUser(UINT textId, const char* argument, UINT flags);
     // The stored path parsed, the desktop directory mapped to the desktop;
     // the documents folder when it cannot be had.
     ItemIdList ParseStoredPath(const std::string& path) const;
@@ -164,9 +166,9 @@ private:
     int m_pathHeight = 0;
     HWND m_toolbar = nullptr;
     HWND m_filterCombo = nullptr;
-    HIMAGELIST m_images = nullptr;
-    HIMAGELIST m_disabledImages = nullptr;
-    HICON m_icon = nullptr;
+    UniqueImageList m_images;
+    UniqueImageList m_disabledImages;
+    UniqueIcon m_icon;
     std::string m_pattern;
     std::vector<FilterChoice> m_filterChoices;
     HistoryRing m_back, m_forward;

@@ -3,12 +3,12 @@
 #include <cwctype>
 #include <vector>
 
-#include <dovari_common/unique_handle.h>
+#include "UniqueHandle.h"
 #include "TagParser.h"
 
 namespace {
 
-using KernelHandle = dovari_common::UniqueHandle;
+using KernelHandle = UniqueHandle;
 
 constexpr DWORD kReadSize = 16384;
 constexpr DWORD kPollMs = 10;

@@ -38,9 +38,9 @@ LRESULT CGoToSymbolDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     RECT rect{};
     ::GetClientRect(m_list.Window(), &rect);
     const int width = rect.right;
-    m_list.AddColumn(0, LoadResourceText(IDS_COLUMN_SYMBOL).c_str(), width * 4 / 10);
-    m_list.AddColumn(1, LoadResourceText(IDS_COLUMN_CLASS).c_str(), width * 4 / 10);
-    m_list.AddColumn(2, LoadResourceText(IDS_COLUMN_LINE).c_str(), width * 2 / 10 - 2);
+    m_list.AddColumn(0, LoadText(IDS_COLUMN_SYMBOL).c_str(), width * 4 / 10);
+    m_list.AddColumn(1, LoadText(IDS_COLUMN_CLASS).c_str(), width * 4 / 10);
+    m_list.AddColumn(2, LoadText(IDS_COLUMN_LINE).c_str(), width * 2 / 10 - 2);
     if (g_smallImages) m_list.SetSmallImages(g_smallImages);
     int order[3] = {1, 0, 2};
     ::SendMessageA(m_list.Window(), LVM_SETCOLUMNORDERARRAY, 3, reinterpret_cast<LPARAM>(order));

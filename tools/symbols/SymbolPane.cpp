@@ -25,15 +25,13 @@ private:
 
 CSymbolPane::CSymbolPane(ISymbolPaneHost& host, CtagsProgram program) : m_host(host), m_program(std::move(program)) {}
 
-CSymbolPane::~CSymbolPane() {
-    if (m_icon) ::DestroyIcon(m_icon);
-}
+CSymbolPane::~CSymbolPane() = default;
 
 LRESULT CSymbolPane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
-    m_icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SYMBOL_PANE),
-                                             IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-                                             ::GetSystemMetrics(SM_CYSMICON), 0));
-    if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    m_icon.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SYMBOL_PANE),
+                                                 IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                 ::GetSystemMetrics(SM_CYSMICON), 0)));
+    if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon.get()));
     handled = false;
     return 0;
 }

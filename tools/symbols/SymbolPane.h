@@ -11,6 +11,7 @@
 #include "CtagsRunner.h"
 #include "DockPane.h"
 #include "SymbolTree.h"
+#include "UniqueHandle.h"
 #include "resource.h"
 
 class CDocumentFrame;
@@ -85,5 +86,5 @@ private:
     std::map<CDocumentFrame*, std::unique_ptr<CSymbolTree>> m_trees;
     CSymbolTree* m_current = nullptr;
     bool m_busy = false;
-    HICON m_icon = nullptr;
+    UniqueIcon m_icon;
 };
