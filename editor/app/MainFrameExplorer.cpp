@@ -2,17 +2,17 @@
 #include "MainFrameExplorer.h"
 
 #include "Globals.h"
+#include "ResourceText.h"
 #include "MainFrame.h"
 #include "resource.h"
 
 CExplorerParts::CExplorerParts(CMainFrame& frame) : m_frame(frame) {}
 
 bool CExplorerParts::CreatePane(HWND frame) {
-    char title[64] = {};
-    ::LoadStringA(g_instance, IDS_PANE_EXPLORER, title, sizeof(title));
+    const std::string title = LoadText(IDS_PANE_EXPLORER).substr(0, 63);
     m_pane = std::make_unique<CExplorerPane>(*this);
     const RECT rect{100, 100, 300, 500};
-    if (!m_pane->Create(frame, rect, title)) return false;
+    if (!m_pane->Create(frame, rect, title.c_str())) return false;
     DockMessage record(nullptr, nullptr, kDockAtPlacement);
     record.place = {kSideLeft, 0, 0.0f, 100, 100, 0};
     m_pane->DockAtPlacement(record);
