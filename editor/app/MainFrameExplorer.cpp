@@ -2,21 +2,15 @@
 #include "MainFrameExplorer.h"
 
 #include "Globals.h"
-#include "ResourceText.h"
 #include "MainFrame.h"
+#include "PaneCreation.h"
 #include "resource.h"
 
 CExplorerParts::CExplorerParts(CMainFrame& frame) : m_frame(frame) {}
 
 bool CExplorerParts::CreatePane(HWND frame) {
-    const std::string title = LoadText(IDS_PANE_EXPLORER).substr(0, 63);
     m_pane = std::make_unique<CExplorerPane>(*this);
-    const RECT rect{100, 100, 300, 500};
-    if (!m_pane->Create(frame, rect, title.c_str())) return false;
-    DockMessage record(nullptr, nullptr, kDockAtPlacement);
-    record.place = {kSideLeft, 0, 0.0f, 100, 100, 0};
-    m_pane->DockAtPlacement(record);
-    return true;
+    return CreateLeftPane(*m_pane, frame, IDS_PANE_EXPLORER, 0);
 }
 
 bool CExplorerParts::TranslateViewAccelerator(MSG* msg) const {

@@ -4,6 +4,8 @@
 
 #include "AppSettings.h"
 #include "DockPane.h"
+#include "PaneCreation.h"
+#include "ResourceText.h"
 #include "SymbolPane.h"
 
 namespace {
@@ -52,6 +54,16 @@ void CMainFrame::RecolourPanes(const CAppSettings& settings) {
     for (CDockPaneBase* pane : m_paneOfCommand)
         if (pane && pane->IsWindow())
             ::RedrawWindow(pane->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool CreateLeftPane(CDockPaneBase& pane, HWND frame, UINT titleId, LONG position) {
+    const std::string title = LoadText(titleId).substr(0, 63);
+    const RECT rect{100, 100, 300, 500};
+    if (!pane.Create(frame, rect, title.c_str())) return false;
+    DockMessage record(nullptr, nullptr, kDockAtPlacement);
+    record.place = {kSideLeft, position, 0.0f, 100, 100, 0};
+    pane.DockAtPlacement(record);
+    return true;
 }
 
 void CMainFrame::GroupLeftPanes() {

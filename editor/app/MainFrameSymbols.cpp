@@ -3,21 +3,15 @@
 
 #include "AppSettings.h"
 #include "Globals.h"
-#include "ResourceText.h"
 #include "MainFrame.h"
+#include "PaneCreation.h"
 #include "resource.h"
 
 CSymbolParts::CSymbolParts(CMainFrame& frame) : m_frame(frame) {}
 
 bool CSymbolParts::CreatePane(HWND frame) {
-    const std::string title = LoadText(IDS_PANE_SYMBOLS).substr(0, 63);
     m_pane = std::make_unique<CSymbolPane>(*this);
-    const RECT rect{100, 100, 300, 500};
-    if (!m_pane->Create(frame, rect, title.c_str())) return false;
-    DockMessage record(nullptr, nullptr, kDockAtPlacement);
-    record.place = {kSideLeft, 2, 0.0f, 100, 100, 0};
-    m_pane->DockAtPlacement(record);
-    return true;
+    return CreateLeftPane(*m_pane, frame, IDS_PANE_SYMBOLS, 2);
 }
 
 void CSymbolParts::DocumentChanged(CDocumentFrame& document, DocumentEvent event) {
