@@ -19,6 +19,7 @@
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
 #include "Window.h"
+#include "ToolEntry.h"
 #include "resource.h"
 
 struct PackBufFreer {
@@ -26,6 +27,10 @@ struct PackBufFreer {
 };
 
 class CAppSettings;
+class CConsolePane;
+struct ConsolePaneDeleter {
+    void operator()(CConsolePane* pane) const;
+};
 class CDocumentFrame;
 class CDockPaneBase;
 class CFindInFilesParts;
@@ -98,7 +103,7 @@ public:
     // The document windows in tab order.
     std::vector<HWND> DocumentWindows() const;
     void EnumDocuments(DocumentCallback callback, void* argument, void* result) const;
-    // Makes the pane of show command id (802-807) visible.
+    // Makes the pane of show command id (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2) visible.
     void ShowPane(UINT id);
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
@@ -116,6 +121,15 @@ public:
     bool IsStarting() const { return m_starting; }
     // Null before it exists, or without settings.
     CTemplatePane* GetTemplatePane() const;
+    // The command pane (command 805); null before it exists.
+    CConsolePane* ConsolePane() const;
+    // The user tools (MainFrameTools.cpp): the Tools menu's items 600 and
+    // on from the "TOOL" section, with their shortcuts added to the entries
+    // given (at most 80); the number of shortcuts added.
+    int BuildToolsMenu(std::vector<ACCEL>* accelerators);
+    // The items again, then the keyboard map with their shortcuts.
+    void RebuildToolsMenu();
+    void RunTool(UINT id);
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -197,7 +211,10 @@ public:
         TW_MESSAGE_HANDLER(WM_DROPFILES, OnDropFiles)
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
-        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_TEX, OnExport)
+        TW_COMMAND_ID_HANDLER(ID_EDIT_COPY_RTF, OnCopyAsRtf)
+        TW_COMMAND_ID_HANDLER(ID_TOOLS_FILE_PROPERTIES, OnFileStatistics)
+        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnTool)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
@@ -235,6 +252,11 @@ private:
 
     LRESULT OnFindReplace(WORD, WORD, HWND, bool&);
     LRESULT OnFindInFiles(WORD, WORD, HWND, bool&);
+    // Exports, copy as RTF and the file statistics of the active editor
+    // document (MainFrameExport.cpp).
+    LRESULT OnExport(WORD, WORD, HWND, bool&);
+    LRESULT OnCopyAsRtf(WORD, WORD, HWND, bool&);
+    LRESULT OnFileStatistics(WORD, WORD, HWND, bool&);
     LRESULT OnCloseOthers(WORD, WORD, HWND, bool&);
     LRESULT OnCloseAll(WORD, WORD, HWND, bool&);
     LRESULT OnOpenSessionFile(WORD, WORD, HWND, bool&);
@@ -284,6 +306,12 @@ private:
     // The active document's symbols, once the start-up session is restored.
     void ShowActiveSymbols();
     void CreateTemplatePane();
+    void CreateConsolePane();
+    // A keystroke for the command pane's view.
+    bool IsConsoleKey(const MSG& msg) const;
+    LRESULT OnTool(WORD, WORD, HWND, bool&);
+    void UpdateToolItems(HMENU popup, const std::string& documentPath);
+    void RunToolCommand(const std::string& text, const ToolEntry& tool, CDocumentFrame* document);
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
     // The pane of a show command, when it exists.
@@ -314,12 +342,14 @@ private:
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
     CRecentFiles m_recentFiles;
     CSearchButtonsGate m_searchGate;  // the open find, replace and find-in-files dialogs
-    // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
+    // Explorer, template, symbol, command, find results 1 and 2 (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
     std::unique_ptr<CSymbolParts, SymbolPartsDeleter> m_symbols;
     std::unique_ptr<CExplorerParts, ExplorerPartsDeleter> m_explorer;
     std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;
+    std::unique_ptr<CConsolePane, ConsolePaneDeleter> m_consolePane;
+    std::vector<ToolLine> m_tools;  // the Tools menu's items 600 and on, as built
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

@@ -2,6 +2,7 @@
 #include "MainFrameExplorer.h"
 
 #include "Globals.h"
+#include "EncodingCodes.h"
 #include "MainFrame.h"
 #include "PaneCreation.h"
 #include "resource.h"
@@ -20,7 +21,7 @@ bool CExplorerParts::TranslateViewAccelerator(MSG* msg) const {
     return m_pane->View()->TranslateAccelerator(msg) == S_OK;
 }
 
-void CExplorerParts::OpenDocument(const char* path) { m_frame.OpenDocument(path, kOpenAutomatic, true); }
+void CExplorerParts::OpenDocument(const char* path) { m_frame.OpenDocument(path, kEncodingDefault, true); }
 
 void CExplorerParts::OrganizeFavorites() { m_frame.PostMessage(WM_COMMAND, ID_OPTIONS_FAVORITES); }
 

@@ -68,6 +68,7 @@ SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt);
 class CDocumentFrame : public IFrameDocument, public CMsgWindow, public IViewHost, public IHexHost {
 public:
     static constexpr const char* kUntitled = "<new>";
+    static constexpr const char* kWindowClass = "TarnwickDocumentFrame";
 
     // Null path: an untitled document.
     CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary);
@@ -120,7 +121,7 @@ public:
     // IViewHost and IHexHost
     void UpdateStatusBar(const ViewStatusTexts& texts) override;
     void SetStatusMessage(const char* text) override { m_owner.SetStatusMessage(text); }
-    void SetTabState(int state) override;
+    void SetTabState(DocumentTabState state) override;
     void EnableToolbarButton(int id, bool enable) override;
     void CheckToolbarButton(int id, bool check) override;
     bool IsMenuBarVisible() const override;
@@ -157,7 +158,7 @@ public:
     TW_END_MSG_MAP()
 
 protected:
-    WindowClassInfo GetWindowClassInfo() const override { return {"TarnwickDocumentFrame"}; }
+    WindowClassInfo GetWindowClassInfo() const override { return {kWindowClass}; }
     void OnFinalMessage(HWND) override;
 
 private:
@@ -184,9 +185,10 @@ private:
 
     // Writes the view to path; shows the failure message when it fails.
     bool WriteTo(const char* path);
+    void ReportSaveFailure(const char* path);
     bool ReloadView();
     void SetViewReadOnly(bool readOnly);
-    int CurrentTabState() const;
+    DocumentTabState CurrentTabState() const;
     void SendToClient(UINT message, LPARAM lParam) const;
     void SyncToolbarChecks();
 

@@ -13,6 +13,7 @@
 #include "ExplorerPane.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
+#include "EncodingCodes.h"
 #include "MainFrame.h"
 #include "SymbolPane.h"
 #include "TemplatePane.h"
@@ -56,7 +57,7 @@ protected:
 }  // namespace
 
 TEST_F(FrameExplorerTest, LocatingADocumentShowsItsFileAndPane) {
-    CDocumentFrame* document = m_frame->OpenDocument(m_files.File("b.txt").c_str(), kOpenAutomatic, false);
+    CDocumentFrame* document = m_frame->OpenDocument(m_files.File("b.txt").c_str(), kEncodingDefault, false);
     ASSERT_TRUE(document);
     // Behind the symbol pane's tab at first.
     EXPECT_FALSE(Pane()->IsPaneVisible());

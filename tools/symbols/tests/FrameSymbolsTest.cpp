@@ -15,6 +15,7 @@
 #include "DocumentFrame.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
+#include "EncodingCodes.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
 #include "StatusBar.h"
@@ -56,7 +57,7 @@ protected:
     CSymbolPane* Pane() const { return m_frame->GetSymbolPane(); }
     CDocumentFrame* Open(const std::string& name, const std::string& text) {
         m_files.Write(name, text);
-        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kOpenAutomatic, false);
+        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         PumpFrameMessages();
         return document;
     }
