@@ -196,7 +196,7 @@ LRESULT CMainFrame::OnRebarHeightChange(int, NMHDR*, bool&) {
 LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     ShowWindow(SW_SHOW);
     // Every argument of our own command line, switches included, silently.
-    for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kOpenAutomatic, true);
+    for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kEncodingDefault, true);
     if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
     m_starting = false;
     return 0;
@@ -248,7 +248,7 @@ LRESULT CMainFrame::OnInstanceMessage(UINT, WPARAM wParam, LPARAM lParam, bool&)
         // Copied out first: the sender frees the block once we return.
         std::vector<std::string> files;
         if (g_instanceGuard) g_instanceGuard->ReadForwardedFiles(files, (size_t)lParam);
-        for (const std::string& file : files) OpenDocument(file.c_str(), kOpenAutomatic, true);
+        for (const std::string& file : files) OpenDocument(file.c_str(), kEncodingDefault, true);
         BringToFront();
         break;
     }

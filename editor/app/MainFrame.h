@@ -91,7 +91,7 @@ public:
     // The document windows in tab order.
     std::vector<HWND> DocumentWindows() const;
     void EnumDocuments(DocumentCallback callback, void* argument, void* result) const;
-    // Makes the pane of show command id (802-807) visible.
+    // Makes the pane of show command id (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2) visible.
     void ShowPane(UINT id);
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
@@ -313,7 +313,7 @@ private:
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
     CRecentFiles m_recentFiles;
     CSearchButtonsGate m_searchGate;  // the open find, replace and find-in-files dialogs
-    // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
+    // Explorer, template, symbol, command, find results 1 and 2 (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
     std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;

@@ -5,6 +5,7 @@
 #include "AppSettings.h"
 #include "ConsolePane.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "FindInFilesDialog.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -52,7 +53,7 @@ CFindResultsPane* CFindInFilesParts::ShowFindResultsPane(bool second) {
 }
 
 CEditorView* CFindInFilesParts::OpenResultFile(const char* path) {
-    CDocumentFrame* document = m_frame.OpenDocument(path, kOpenAutomatic, true);
+    CDocumentFrame* document = m_frame.OpenDocument(path, kEncodingDefault, true);
     return document ? document->GetEditor() : nullptr;
 }
 

@@ -70,3 +70,19 @@ std::string Utf8ToAnsi(const std::string& text, unsigned codePage, bool* lost) {
     if (lost) *lost = usedDefault != FALSE;
     return ansi;
 }
+
+std::string ConvertLineEnds(const std::string& text, int eolMode) {
+    const char* eol = eolMode == 1 ? "\r" : eolMode == 2 ? "\n" : "\r\n";
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += eol;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
