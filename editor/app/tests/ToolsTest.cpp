@@ -214,7 +214,7 @@ protected:
     }
     CDocumentFrame* Open(const std::string& name, const std::string& text) {
         m_files.Write(name, text);
-        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kOpenAutomatic, false);
+        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         PumpFrameMessages();
         return document;
     }
