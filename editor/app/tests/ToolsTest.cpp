@@ -287,6 +287,25 @@ TEST_F(ToolsFrameTest, AProcessRunsInItsFolderWithItsExpandedArguments) {
     EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
+TEST_F(ToolsFrameTest, AToolForNoDocumentRunsWithoutOneAndNeverAsksToSave) {
+    TempFolder work;
+    SetTools({"Free=\"" + ProbePath() + "\"?$(FILE)|" + work.Path() + "|?*.c|0"});
+    OpenToolsMenu();
+    EXPECT_TRUE(Enabled(ID_TOOL_FIRST));
+    Run(ID_TOOL_FIRST);
+    // No document: the file macros are empty, the patterns do not apply.
+    EXPECT_EQ(work.Path() + "\n", Probe(work.Path()));
+
+    CDocumentFrame* document = Open("m.txt", "text\n");
+    ASSERT_TRUE(document);
+    Modify(document);
+    Run(ID_TOOL_FIRST);
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    EXPECT_TRUE(document->IsModified()) << "not saved";
+    EXPECT_EQ(work.Path() + "\n" + m_files.File("m.txt") + "\n", Probe(work.Path()));
+    m_boxes.answer = IDNO;
+}
+
 TEST_F(ToolsFrameTest, ACommandLineOverSeveralBlocksRunsAsOneCommand) {
     TempFolder work;
     const std::string name = std::string(100, 'n') + ".txt";
