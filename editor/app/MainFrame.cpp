@@ -2,6 +2,8 @@
 // message filter and the idle handler.
 #include "MainFrame.h"
 
+#include "MenuState.h"
+
 #include <shellapi.h>
 
 #include <algorithm>
@@ -99,6 +101,8 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     m_menu = ::GetMenu(m_hWnd);
     ::SetMenu(m_hWnd, nullptr);
     for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
+    // The menus this frame does not update when they open (Help) too.
+    if (m_menu) DisablePendingCommands(m_menu);
     if (!CreateBars()) return -1;
     LoadKeymap();
     m_windowMenuOwnItems = m_menuPopups[MENU_POS_WINDOW] ? ::GetMenuItemCount(m_menuPopups[MENU_POS_WINDOW]) : 0;

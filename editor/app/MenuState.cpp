@@ -1,6 +1,7 @@
 #include "MenuState.h"
 
 #include "AppSettings.h"
+#include "PendingCommands.h"
 #include "resource.h"
 
 namespace {
@@ -123,4 +124,10 @@ void ApplyMenuState(int menuIndex, HMENU popup, const MenuContext& context) {
     case MENU_POS_WINDOW: WindowMenu(popup, f, context); break;
     default: break;
     }
+    DisablePendingCommands(popup);
+}
+
+void DisablePendingCommands(HMENU menu) {
+    // Items of submenus are found by command as well.
+    for (const CommandRange& range : kPendingCommands) EnableRange(menu, range.first, range.last, false);
 }

@@ -46,7 +46,9 @@ void CMainFrameDocumentOwner::ShowPane(UINT id) { m_frame.ShowPane(id); }
 void CMainFrameDocumentOwner::AddToRecent(const char* path) { m_frame.AddToRecent(path); }
 bool CMainFrameDocumentOwner::HandleEscape() { return m_frame.HandleEscape(); }
 void CMainFrameDocumentOwner::DocumentClosed() {
-    if (!m_frame.GetActiveMdiChild()) m_frame.UpdateStatusBar();
+    if (m_frame.GetActiveMdiChild()) return;
+    m_frame.UpdateStatusBar();
+    DisableDocumentButtons(m_frame.Toolbar());
 }
 
 // ---- opening --------------------------------------------------------------------

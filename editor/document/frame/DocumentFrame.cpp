@@ -22,9 +22,10 @@
 
 namespace {
 
-constexpr int kWrapButton = 306;
-constexpr int kLineEndsButton = 309;
-constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, 311, 312, 400, 401};
+constexpr int kWrapButton = ID_VIEW_WRAP;
+constexpr int kLineEndsButton = ID_VIEW_LINE_ENDS;
+constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_SEARCH_FIND,
+                                    ID_SEARCH_REPLACE};
 
 SaveAsPrompt g_saveAsPrompt = nullptr;
 
@@ -39,6 +40,13 @@ SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt) {
     SaveAsPrompt previous = g_saveAsPrompt;
     g_saveAsPrompt = prompt;
     return previous;
+}
+
+void DisableDocumentButtons(HWND toolbar) {
+    if (!toolbar) return;
+    for (int id : kDocumentButtons) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
+    for (int id : {kWrapButton, kLineEndsButton})
+        ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
 }
 
 // ---- life ---------------------------------------------------------------------

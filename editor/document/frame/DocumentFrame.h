@@ -44,6 +44,10 @@ public:
     virtual void DocumentClosed() = 0;
 };
 
+// When the last document has closed: the toolbar buttons that act on a
+// document (each frame enables them as it is made) are disabled.
+void DisableDocumentButtons(HWND toolbar);
+
 // The save dialog's answer.
 struct SaveAsChoice {
     std::string path;
