@@ -2,8 +2,6 @@
 // message filter and the idle handler.
 #include "MainFrame.h"
 
-#include "MenuState.h"
-
 #include <shellapi.h>
 
 #include <algorithm>
@@ -17,6 +15,7 @@
 #include "DocumentFrameOwner.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
+#include "MenuState.h"
 #include "MessageLoop.h"
 #include "ResourceText.h"
 #include "SizeText.h"
