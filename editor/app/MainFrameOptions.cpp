@@ -2,6 +2,7 @@
 // main frame.
 #include "DocumentFrame.h"
 #include "Globals.h"
+#include "Keymap.h"
 #include "MainFrame.h"
 #include "OptionsPages.h"
 
@@ -19,6 +20,19 @@ public:
             CDocumentFrame* document = CDocumentFrame::FromWindow(window);
             if (document && document->GetEditor()) document->ReapplyLanguage();
         }
+    }
+
+    HMENU MainMenu() const override { return m_frame.Menu(); }
+    std::vector<ACCEL> AcceleratorEntries() const override { return m_frame.KeymapEntries(); }
+    std::string KeymapPath() const override { return m_frame.KeymapPath(); }
+
+    void ReloadKeymap() override {
+        // The tools' shortcuts are not in the key file: they come again
+        // with the table's tool entries until the Tools menu rebuilds them.
+        std::vector<ACCEL> tools;
+        for (const ACCEL& entry : m_frame.KeymapEntries())
+            if (entry.cmd >= kFirstToolCommand && entry.cmd <= kLastToolCommand) tools.push_back(entry);
+        m_frame.LoadKeymap(tools);
     }
 
 private:

@@ -37,11 +37,11 @@ public:
     // The last load dropped the odd last byte of a UTF-16 file.
     bool DroppedOddByte() const { return m_droppedOddByte; }
 
-    // Commands 501-505: the text's bytes are taken in the new encoding.
+    // ID_DOC_ENC_ANSI to ID_DOC_ENC_UTF8_NOBOM: the text's bytes are taken in the new encoding.
     bool OnEncodingCommand(int command);
-    // Commands 506-508: the mode for new lines, and existing lines converted.
+    // ID_DOC_EOL_CRLF to ID_DOC_EOL_CR: the mode for new lines, and existing lines converted.
     bool OnConvertEols(int command);
-    // Command 500.
+    // ID_DOC_USE_TABS.
     void ToggleUseTabs();
     // Save As with a new encoding code (5 keeps it) and line ends (3 keeps
     // them). The converted text is written first; only a written file

@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int kWrapButton = ID_VIEW_WRAP;
-constexpr int kLineEndsButton = ID_VIEW_LINE_ENDS;
 constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_SEARCH_FIND,
                                     ID_SEARCH_REPLACE};
 
@@ -45,7 +43,7 @@ SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt) {
 void DisableDocumentButtons(HWND toolbar) {
     if (!toolbar) return;
     for (int id : kDocumentButtons) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
-    for (int id : {kWrapButton, kLineEndsButton})
+    for (int id : {ID_VIEW_WRAP, ID_VIEW_LINE_ENDS})
         ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
 }
 
@@ -55,8 +53,8 @@ CDocumentFrame::CDocumentFrame(IDocumentFrameOwner& owner, const char* path, boo
     : m_owner(owner), m_binary(binary) {
     SetPath(path ? path : kUntitled);
     for (int id : kDocumentButtons) EnableToolbarButton(id, true);
-    EnableToolbarButton(kWrapButton, !binary);
-    EnableToolbarButton(kLineEndsButton, !binary);
+    EnableToolbarButton(ID_VIEW_WRAP, !binary);
+    EnableToolbarButton(ID_VIEW_LINE_ENDS, !binary);
 }
 
 CDocumentFrame::~CDocumentFrame() = default;
@@ -162,7 +160,7 @@ bool CDocumentFrame::Load(const char* path, int openType) {
         m_viewReadOnly = true;
         SetViewReadOnly(true);
     }
-    SetTabState(m_fileReadOnly ? 2 : 0);
+    SetTabState(m_fileReadOnly ? kTabReadOnly : kTabNormal);
     m_owner.UpdateStatusBar();
     return loaded;
 }
@@ -287,7 +285,9 @@ void CDocumentFrame::SetViewReadOnly(bool readOnly) {
     if (m_editor) m_editor->Send(SCI_SETREADONLY, readOnly ? 1 : 0);
 }
 
-int CDocumentFrame::CurrentTabState() const { return m_viewReadOnly ? 2 : (IsModified() ? 1 : 0); }
+DocumentTabState CDocumentFrame::CurrentTabState() const {
+    return m_viewReadOnly ? kTabReadOnly : (IsModified() ? kTabModified : kTabNormal);
+}
 
 LRESULT CDocumentFrame::OnToggleReadOnly(WORD, WORD, HWND, bool&) {
     m_viewReadOnly = !m_viewReadOnly;
@@ -385,8 +385,8 @@ LRESULT CDocumentFrame::OnOtherCommand(UINT, WPARAM wParam, LPARAM lParam, bool&
 
 void CDocumentFrame::SyncToolbarChecks() {
     if (!m_editor) return;
-    CheckToolbarButton(kWrapButton, m_editor->HasOption(kViewWrap));
-    CheckToolbarButton(kLineEndsButton, m_editor->HasOption(kViewLineEnds));
+    CheckToolbarButton(ID_VIEW_WRAP, m_editor->HasOption(kViewWrap));
+    CheckToolbarButton(ID_VIEW_LINE_ENDS, m_editor->HasOption(kViewLineEnds));
 }
 
 LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled) {
@@ -394,8 +394,8 @@ LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled
     if (!lParam) return 0;
     if ((HWND)lParam == m_hWnd) {
         if (m_title[0]) m_owner.UpdateStatusBar();
-        EnableToolbarButton(kWrapButton, !m_binary);
-        EnableToolbarButton(kLineEndsButton, !m_binary);
+        EnableToolbarButton(ID_VIEW_WRAP, !m_binary);
+        EnableToolbarButton(ID_VIEW_LINE_ENDS, !m_binary);
         SyncToolbarChecks();
     }
     PostMessage(WM_DOC_CHECKFILE);
@@ -447,7 +447,7 @@ LRESULT CDocumentFrame::OnDocClose(UINT, WPARAM, LPARAM, bool& handled) {
 
 // ---- hosts ----------------------------------------------------------------------
 
-void CDocumentFrame::SetTabState(int state) { SendToClient(WM_MDI_TABSTATE, state); }
+void CDocumentFrame::SetTabState(DocumentTabState state) { SendToClient(WM_MDI_TABSTATE, state); }
 
 void CDocumentFrame::EnableToolbarButton(int id, bool enable) {
     if (HWND toolbar = m_owner.Toolbar()) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(enable, 0));
@@ -500,12 +500,7 @@ FrameDocumentState CDocumentFrame::Describe() const {
     state.hasSelection = view.Send(SCI_GETSELECTIONEMPTY) == 0;
     state.canUndo = view.Send(SCI_CANUNDO) != 0;
     state.canRedo = view.Send(SCI_CANREDO) != 0;
-    // View bits 0-5 back to EditorMask bits 10, 9, 11, 12, 13, 14.
-    static constexpr struct { uint32_t view, mask; } kBits[] = {
-        {kViewWrap, 1u << 10}, {kViewHighlight, 1u << 9}, {kViewLineNumbers, 1u << 11},
-        {kViewWhiteSpace, 1u << 12}, {kViewLineEnds, 1u << 13}, {kViewIndentGuides, 1u << 14}};
-    for (const auto& bit : kBits)
-        if (view.HasOption(bit.view)) state.displayBits |= bit.mask;
+    state.displayBits = EditorMaskFromViewOptions(view.Options());
     state.useTabs = view.Send(SCI_GETUSETABS) != 0;
     state.encoding = view.GetEncoding();
     state.lineEnds = (int)view.Send(SCI_GETEOLMODE);

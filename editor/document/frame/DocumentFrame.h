@@ -115,7 +115,7 @@ public:
     // IViewHost and IHexHost
     void UpdateStatusBar(const ViewStatusTexts& texts) override;
     void SetStatusMessage(const char* text) override { m_owner.SetStatusMessage(text); }
-    void SetTabState(int state) override;
+    void SetTabState(DocumentTabState state) override;
     void EnableToolbarButton(int id, bool enable) override;
     void CheckToolbarButton(int id, bool check) override;
     bool IsMenuBarVisible() const override;
@@ -181,7 +181,7 @@ private:
     void ReportSaveFailure(const char* path);
     bool ReloadView();
     void SetViewReadOnly(bool readOnly);
-    int CurrentTabState() const;
+    DocumentTabState CurrentTabState() const;
     void SendToClient(UINT message, LPARAM lParam) const;
     void SyncToolbarChecks();
 

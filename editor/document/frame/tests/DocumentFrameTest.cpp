@@ -12,6 +12,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "Globals.h"
 #include "MessageBoxRecorder.h"
 #include "ModifiedDocument.h"
@@ -142,7 +143,7 @@ protected:
 
     CDocumentFrame* Open(const char* path, bool binary = false) {
         CDocumentFrame* frame = CDocumentFrame::Create(m_owner, m_client, path, binary, false);
-        if (frame && path) frame->Load(path, 5);
+        if (frame && path) frame->Load(path, kEncodingDefault);
         return frame;
     }
 
