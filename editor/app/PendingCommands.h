@@ -14,7 +14,6 @@ struct CommandRange {
 inline constexpr CommandRange kPendingCommands[] = {
     {ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN},    // screen modes
     {ID_VIEW_FONT_SCHEME, ID_VIEW_FONT_SCHEME},   // the font-scheme drop-down
-    {ID_TOOL_FIRST, ID_TOOL_LAST},                // user tools
     {ID_LAYOUT_LOAD, ID_LAYOUT_SAVE},             // window layouts
     {ID_HELP_CHECK_UPDATE, ID_HELP_CHECK_UPDATE}, // the update check
     {ID_HELP_DONATE, ID_APP_ABOUT},               // donation page, about box
