@@ -16,6 +16,7 @@
 #include "MainFrameExplorer.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
+#include "MenuState.h"
 #include "MessageLoop.h"
 #include "ResourceText.h"
 #include "SizeText.h"
@@ -100,6 +101,8 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     m_menu = ::GetMenu(m_hWnd);
     ::SetMenu(m_hWnd, nullptr);
     for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
+    // The menus this frame does not update when they open (Help) too.
+    if (m_menu) DisablePendingCommands(m_menu);
     if (!CreateBars()) return -1;
     // The Tools menu's items, then the keyboard map with their shortcuts.
     RebuildToolsMenu();

@@ -275,6 +275,7 @@ private:
     // The Language menu (MainFrameLanguage.cpp).
     void FillLanguageMenu();
     LRESULT OnLanguage(WORD, WORD, HWND, bool&);
+    // Commands not built yet, shown disabled: each range is in kPendingCommands.
     LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
     // The options dialog on the page of the command (MainFrameOptions.cpp).
     LRESULT OnOptions(WORD, WORD, HWND, bool&);

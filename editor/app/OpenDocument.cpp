@@ -55,7 +55,9 @@ int CMainFrameDocumentOwner::PromptSymbolLine(CDocumentFrame& document, HWND own
 }
 void CMainFrameDocumentOwner::LocateFile(const char* path) { m_frame.LocateFile(path); }
 void CMainFrameDocumentOwner::DocumentClosed() {
-    if (!m_frame.GetActiveMdiChild()) m_frame.UpdateStatusBar();
+    if (m_frame.GetActiveMdiChild()) return;
+    m_frame.UpdateStatusBar();
+    DisableDocumentButtons(m_frame.Toolbar());
 }
 
 // ---- opening --------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "EncodingCodes.h"
 #include "AppSettings.h"
 #include "DocumentFrame.h"
 #include "EditorView.h"

@@ -40,6 +40,13 @@ SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt) {
     return previous;
 }
 
+void DisableDocumentButtons(HWND toolbar) {
+    if (!toolbar) return;
+    for (int id : kDocumentButtons) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
+    for (int id : {ID_VIEW_WRAP, ID_VIEW_LINE_ENDS})
+        ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
+}
+
 // ---- life ---------------------------------------------------------------------
 
 CDocumentFrame::CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary)

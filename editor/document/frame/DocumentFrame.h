@@ -54,6 +54,10 @@ public:
     virtual int PromptSymbolLine(CDocumentFrame&, HWND) { return -1; }
 };
 
+// When the last document has closed: the toolbar buttons that act on a
+// document (each frame enables them as it is made) are disabled.
+void DisableDocumentButtons(HWND toolbar);
+
 // The save dialog's answer.
 struct SaveAsChoice {
     std::string path;
