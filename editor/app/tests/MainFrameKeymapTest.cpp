@@ -11,6 +11,8 @@
 
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
+#include "IniKeys.h"
+#include "AppSettings.h"
 #include "Keymap.h"
 #include "TextConversion.h"
 #include "MainFrame.h"
@@ -174,6 +176,52 @@ TEST_F(MainFrameKeymapTest, AKeyAssignedOnTheKeysPageWorksAfterARestart) {
     EXPECT_EQ(Ansi("新建(&N)\tF8"), MenuText(ID_FILE_NEW));
     EXPECT_EQ(std::vector<WORD>{ID_FILE_NEW}, CommandsOfKey(VK_F8));
     EXPECT_EQ(std::vector<WORD>{ID_SEARCH_FIND_NEXT}, CommandsOfKey(VK_F3));
+}
+
+// A tool's key set on the keys page goes into its TOOL entry, not the
+// key file, and the rebuilt Tools menu and table carry it.
+TEST_F(MainFrameKeymapTest, AToolsKeyGoesToItsEntryAndWorksAtOnce) {
+    g_appSettings->WriteString(ini::kTool, "Build", "make?all||?*.c|0");
+    CreateFrame();
+    DriveNextDialog([](HWND dialog) {
+        HWND page = nullptr;
+        for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (::IsWindowVisible(child) && ::GetDlgItem(child, IDC_KEYS_TREE)) page = child;
+        ASSERT_TRUE(page);
+        HWND tree = ::GetDlgItem(page, IDC_KEYS_TREE);
+        // Walk every item for the tool's.
+        HTREEITEM found = nullptr;
+        std::vector<HTREEITEM> items{TreeView_GetRoot(tree)};
+        while (!items.empty() && !found) {
+            HTREEITEM item = items.back();
+            items.pop_back();
+            if (!item) continue;
+            char text[64] = {};
+            TVITEMA info{};
+            info.mask = TVIF_TEXT;
+            info.hItem = item;
+            info.pszText = text;
+            info.cchTextMax = sizeof(text);
+            ::SendMessageA(tree, TVM_GETITEMA, 0, (LPARAM)&info);
+            if (std::string(text) == "Build") found = item;
+            items.push_back(TreeView_GetNextSibling(tree, item));
+            items.push_back(TreeView_GetChild(tree, item));
+        }
+        ASSERT_TRUE(found);
+        TreeView_SelectItem(tree, found);
+        ::SendDlgItemMessageA(page, IDC_KEYS_HOTKEY, HKM_SETHOTKEY, VK_F7, 0);
+        ::SendDlgItemMessageA(page, IDC_KEYS_ADD, BM_CLICK, 0, 0);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_OPTIONS_KEYS, 0);
+    EXPECT_EQ("make?all||7733249?*.c|0", g_appSettings->ReadString(ini::kTool, "Build", ""));
+    EXPECT_EQ(std::vector<WORD>{ID_TOOL_FIRST}, CommandsOfKey(VK_F7));
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(ReadKeymapFile(KeyFile(), bytes));
+    std::vector<ACCEL> entries;
+    ASSERT_TRUE(ParseKeymap(bytes, entries));
+    for (const ACCEL& entry : entries) EXPECT_NE(ID_TOOL_FIRST, entry.cmd);
+    g_appSettings->ClearSection(ini::kTool);
 }
 
 TEST_F(MainFrameKeymapTest, UpdateMenuShortcutsCutsAtTheTabAndSkipsMissingItems) {
