@@ -214,7 +214,7 @@ protected:
     }
     CDocumentFrame* Open(const std::string& name, const std::string& text) {
         m_files.Write(name, text);
-        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kOpenAutomatic, false);
+        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         PumpFrameMessages();
         return document;
     }
@@ -283,6 +283,25 @@ TEST_F(ToolsFrameTest, AProcessRunsInItsFolderWithItsExpandedArguments) {
     Run(ID_TOOL_FIRST);
     EXPECT_EQ(work.Path() + "\nmain.cpp\ntwo words\n$FILE$\n", Probe(work.Path()));
     EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(ToolsFrameTest, AToolForNoDocumentRunsWithoutOneAndNeverAsksToSave) {
+    TempFolder work;
+    SetTools({"Free=\"" + ProbePath() + "\"?$(FILE)|" + work.Path() + "|?*.c|0"});
+    OpenToolsMenu();
+    EXPECT_TRUE(Enabled(ID_TOOL_FIRST));
+    Run(ID_TOOL_FIRST);
+    // No document: the file macros are empty, the patterns do not apply.
+    EXPECT_EQ(work.Path() + "\n", Probe(work.Path()));
+
+    CDocumentFrame* document = Open("m.txt", "text\n");
+    ASSERT_TRUE(document);
+    Modify(document);
+    Run(ID_TOOL_FIRST);
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    EXPECT_TRUE(document->IsModified()) << "not saved";
+    EXPECT_EQ(work.Path() + "\n" + m_files.File("m.txt") + "\n", Probe(work.Path()));
+    m_boxes.answer = IDNO;
 }
 
 TEST_F(ToolsFrameTest, ACommandLineOverSeveralBlocksRunsAsOneCommand) {
