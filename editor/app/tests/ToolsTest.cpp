@@ -13,6 +13,7 @@
 #include "AppSettings.h"
 #include "DocumentFrame.h"
 #include "EditorView.h"
+#include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
