@@ -28,6 +28,7 @@ public:
     // The Tools menu again, with the shortcuts the keys page wrote into the
     // tools' entries, and the table from the new key file.
     void ReloadKeymap() override { m_frame.RebuildToolsMenu(); }
+    void RebuildToolsMenu() override { m_frame.RebuildToolsMenu(); }
 
 private:
     CMainFrame& m_frame;
