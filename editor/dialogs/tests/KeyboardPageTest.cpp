@@ -189,6 +189,34 @@ TEST_F(KeyboardPageTest, ApplyWritesTheFileInTreeOrderAndTheToolsKeysToTheirEntr
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+// The keys page and the tools page in one session, applied twice, the
+// tool renamed in between: its key stays with it and no tool gets another's.
+TEST_F(KeyboardPageTest, AToolsKeySurvivesTheToolsPageAndASecondApply) {
+    settings.WriteString(ini::kTool, "Build", "make||?|0");
+    settings.WriteString(ini::kTool, "Run", "go||?|0");
+    Open([&](HWND dialog, HWND page) {
+        SelectCommand(page, "Build");
+        RemoveKey(page, 0);
+        AddKey(page, VK_F10, 0);
+        SelectPage(dialog, 6);  // the tools page
+        HWND tools = nullptr;
+        for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (::IsWindowVisible(child) && ::GetDlgItem(child, IDC_TOOLS_LIST)) tools = child;
+        ASSERT_TRUE(tools);
+        ::SetDlgItemTextA(tools, IDC_TOOLS_FOLDER, "C:\\w");
+        ::SetDlgItemTextA(tools, IDC_TOOLS_NAME, "Make");
+        ::SendMessageA(dialog, WM_COMMAND, IDC_OPTIONS_APPLY, 0);
+        // Run moves up to where Build was.
+        ListView_SetItemState(::GetDlgItem(tools, IDC_TOOLS_LIST), 1, LVIS_SELECTED, LVIS_SELECTED);
+        ::SendMessageA(tools, WM_COMMAND, ID_LIST_UP, 0);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ("make|C:\\w|7929857?|0", settings.ReadString(ini::kTool, "Make", ""));
+    EXPECT_EQ("go||?|0", settings.ReadString(ini::kTool, "Run", ""));
+    EXPECT_EQ("", settings.ReadString(ini::kTool, "Build", ""));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 TEST_F(KeyboardPageTest, AnEleventhKeyOrAKeyInUseIsRefusedWithAMessage) {
     host.table.clear();
     for (WORD i = 0; i < 10; ++i) host.table.push_back({FVIRTKEY | FCONTROL, WORD('0' + i), 104});
