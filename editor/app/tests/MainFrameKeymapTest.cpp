@@ -18,6 +18,7 @@
 #include "MainFrame.h"
 #include "MessagePump.h"
 #include "ModalDialogDriver.h"
+#include "OptionsTestSupport.h"
 #include "Window.h"
 #include "resource.h"
 
@@ -152,9 +153,7 @@ TEST_F(MainFrameKeymapTest, MenusShowTheLoadedShortcuts) {
 TEST_F(MainFrameKeymapTest, AKeyAssignedOnTheKeysPageWorksAfterARestart) {
     CreateFrame();
     DriveNextDialog([](HWND dialog) {
-        HWND page = nullptr;
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (::IsWindowVisible(child) && ::GetDlgItem(child, IDC_KEYS_TREE)) page = child;
+        HWND page = ShownPageWith(dialog, IDC_KEYS_TREE);
         ASSERT_TRUE(page);
         HWND tree = ::GetDlgItem(page, IDC_KEYS_TREE);
         // 文件 -> 新建: the first child of the first root.
@@ -184,29 +183,10 @@ TEST_F(MainFrameKeymapTest, AToolsKeyGoesToItsEntryAndWorksAtOnce) {
     g_appSettings->WriteString(ini::kTool, "Build", "make?all||?*.c|0");
     CreateFrame();
     DriveNextDialog([](HWND dialog) {
-        HWND page = nullptr;
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (::IsWindowVisible(child) && ::GetDlgItem(child, IDC_KEYS_TREE)) page = child;
+        HWND page = ShownPageWith(dialog, IDC_KEYS_TREE);
         ASSERT_TRUE(page);
         HWND tree = ::GetDlgItem(page, IDC_KEYS_TREE);
-        // Walk every item for the tool's.
-        HTREEITEM found = nullptr;
-        std::vector<HTREEITEM> items{TreeView_GetRoot(tree)};
-        while (!items.empty() && !found) {
-            HTREEITEM item = items.back();
-            items.pop_back();
-            if (!item) continue;
-            char text[64] = {};
-            TVITEMA info{};
-            info.mask = TVIF_TEXT;
-            info.hItem = item;
-            info.pszText = text;
-            info.cchTextMax = sizeof(text);
-            ::SendMessageA(tree, TVM_GETITEMA, 0, (LPARAM)&info);
-            if (std::string(text) == "Build") found = item;
-            items.push_back(TreeView_GetNextSibling(tree, item));
-            items.push_back(TreeView_GetChild(tree, item));
-        }
+        HTREEITEM found = FindTreeItem(tree, TreeView_GetRoot(tree), "Build");
         ASSERT_TRUE(found);
         TreeView_SelectItem(tree, found);
         ::SendDlgItemMessageA(page, IDC_KEYS_HOTKEY, HKM_SETHOTKEY, VK_F7, 0);

@@ -18,6 +18,7 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
+#include "OptionsTestSupport.h"
 #include "TempFolder.h"
 #include "ToolEntry.h"
 #include "resource.h"
@@ -283,9 +284,7 @@ TEST_F(ToolsFrameTest, AToolAddedOnTheToolsPageIsInTheMenuAndRuns) {
     TempFolder work;
     const std::string command = "\"" + ProbePath() + "\"";
     DriveNextDialog([&](HWND dialog) {
-        HWND page = nullptr;
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (::IsWindowVisible(child) && ::GetDlgItem(child, IDC_TOOLS_LIST)) page = child;
+        HWND page = ShownPageWith(dialog, IDC_TOOLS_LIST);
         ASSERT_TRUE(page);
         ::SendMessageA(page, WM_COMMAND, ID_LIST_NEW, 0);
         ::SetDlgItemTextA(page, IDC_TOOLS_NAME, "Probe");

@@ -39,34 +39,10 @@ public:
     int reloads = 0;
 };
 
-HWND ShownPage(HWND dialog) {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = {};
-        ::GetClassNameA(child, name, sizeof(name));
-        if (std::string(name) == "#32770" && ::IsWindowVisible(child)) return child;
-    }
-    return nullptr;
-}
-
-HTREEITEM FindItem(HWND tree, HTREEITEM item, const std::string& text) {
-    for (; item; item = TreeView_GetNextSibling(tree, item)) {
-        char buffer[128] = {};
-        TVITEMA info{};
-        info.mask = TVIF_TEXT;
-        info.hItem = item;
-        info.pszText = buffer;
-        info.cchTextMax = sizeof(buffer);
-        ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
-        if (text == buffer) return item;
-        if (HTREEITEM found = FindItem(tree, TreeView_GetChild(tree, item), text)) return found;
-    }
-    return nullptr;
-}
-
 // Selects the tree item as a click does.
 void SelectCommand(HWND page, const char* text) {
     HWND tree = ::GetDlgItem(page, IDC_KEYS_TREE);
-    HTREEITEM item = FindItem(tree, TreeView_GetRoot(tree), text);
+    HTREEITEM item = FindTreeItem(tree, TreeView_GetRoot(tree), text);
     ASSERT_NE(nullptr, item) << text;
     TreeView_SelectItem(tree, item);
 }
@@ -199,9 +175,7 @@ TEST_F(KeyboardPageTest, AToolsKeySurvivesTheToolsPageAndASecondApply) {
         RemoveKey(page, 0);
         AddKey(page, VK_F10, 0);
         SelectPage(dialog, 6);  // the tools page
-        HWND tools = nullptr;
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (::IsWindowVisible(child) && ::GetDlgItem(child, IDC_TOOLS_LIST)) tools = child;
+        HWND tools = ShownPageWith(dialog, IDC_TOOLS_LIST);
         ASSERT_TRUE(tools);
         ::SetDlgItemTextA(tools, IDC_TOOLS_FOLDER, "C:\\w");
         ::SetDlgItemTextA(tools, IDC_TOOLS_NAME, "Make");

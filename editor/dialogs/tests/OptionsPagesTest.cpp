@@ -19,16 +19,6 @@
 
 namespace {
 
-// The page shown in the dialog.
-HWND ShownPage(HWND dialog) {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = {};
-        ::GetClassNameA(child, name, sizeof(name));
-        if (std::string(name) == "#32770" && ::IsWindowVisible(child)) return child;
-    }
-    return nullptr;
-}
-
 bool Checked(HWND page, int id) { return ::IsDlgButtonChecked(page, id) == BST_CHECKED; }
 bool Enabled(HWND page, int id) { return ::IsWindowEnabled(::GetDlgItem(page, id)) != FALSE; }
 bool ApplyEnabled(HWND dialog) { return Enabled(dialog, IDC_OPTIONS_APPLY); }

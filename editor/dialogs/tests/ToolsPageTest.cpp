@@ -29,15 +29,6 @@ public:
     int rebuilds = 0;
 };
 
-HWND ShownPage(HWND dialog) {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = {};
-        ::GetClassNameA(child, name, sizeof(name));
-        if (std::string(name) == "#32770" && ::IsWindowVisible(child)) return child;
-    }
-    return nullptr;
-}
-
 std::string Text(HWND page, int id) {
     char text[1024] = {};
     ::GetDlgItemTextA(page, id, text, sizeof(text));
