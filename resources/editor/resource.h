@@ -373,6 +373,9 @@
 #define IDS_KEYS_TOO_MANY               41006   /* keys page */
 #define IDS_KEYS_IN_USE                 41007
 #define IDS_KEYS_SAVE_FAILED            41030   /* keys page: the key file not written */
+#define IDS_TOOL_NAME_INVALID           41031   /* tools page: what Apply refuses */
+#define IDS_TOOL_NAME_DUPLICATE         41032
+#define IDS_TOOL_SEPARATOR              41033
 #define IDS_PROGRAM_PATH_TOO_LONG       41008   /* start-up */
 #define IDS_BOOKMARK_REMOVE             41009   /* editor context menu */
 #define IDS_BOOKMARK_ADD                41010
@@ -443,6 +446,7 @@
 #define IDC_OPTIONS_LIST                1002
 #define IDD_OPTIONS_GENERAL             533
 #define IDD_OPTIONS_EDITOR              534
+#define IDD_OPTIONS_TOOLS               537
 #define IDD_OPTIONS_KEYS                538
 #define IDD_OPTIONS_FONTS               540
 #define IDD_OPTIONS_VARIABLES           539
@@ -496,6 +500,25 @@
 #define IDC_VARIABLES_COMPANY           1005
 #define IDC_VARIABLES_EMAIL             1006
 #define IDC_VARIABLES_HELP              1007
+
+/* tools page (537) */
+#define IDC_TOOLS_SAVE_FIRST            1007    /* flag bit 3 */
+#define IDC_TOOLS_RELOAD                1008    /* flag bit 4 */
+#define IDC_TOOLS_SHOW_CONSOLE          1002    /* flag bit 2 */
+#define IDC_TOOLS_PATTERNS_HINT         1005
+#define IDC_TOOLS_LIST                  1017
+#define IDC_TOOLS_NEEDS_DOCUMENT        1018    /* flag bit 1 */
+#define IDC_TOOLS_NAME                  1207
+#define IDC_TOOLS_PATTERNS              1208
+#define IDC_TOOLS_COMMAND               1209
+#define IDC_TOOLS_BROWSE_COMMAND        1210
+#define IDC_TOOLS_ARGUMENTS             1211
+#define IDC_TOOLS_INSERT                1212
+#define IDC_TOOLS_FOLDER                1213
+#define IDC_TOOLS_BROWSE_FOLDER         1214
+#define IDC_TOOLS_TOOLBAR               1215    /* hidden: where the list toolbar goes */
+#define IDC_TOOLS_TOOLBAR_BAR           1216
+#define IDC_TOOLS_IN_CONSOLE            1217    /* flag bit 0 */
 
 /* keys page (538) */
 #define IDC_KEYS_LIST_LABEL             1000

@@ -19,6 +19,8 @@
 #include "Globals.h"
 #include "EncodingCodes.h"
 #include "MainFrame.h"
+#include "ModalDialogDriver.h"
+#include "OptionsTestSupport.h"
 #include "TempFolder.h"
 #include "ToolEntry.h"
 #include "resource.h"
@@ -276,6 +278,31 @@ TEST_F(ToolsFrameTest, TheMenuListsTheToolsInOrderAboveASeparator) {
     SetTools(many);
     EXPECT_EQ(ownItems + 81, ::GetMenuItemCount(menu));
     EXPECT_EQ((int)ID_TOOL_LAST, (int)::GetMenuItemID(menu, 79));
+}
+
+// A tool made on the options dialog's tools page is in the Tools menu when
+// the dialog closes, and runs.
+TEST_F(ToolsFrameTest, AToolAddedOnTheToolsPageIsInTheMenuAndRuns) {
+    TempFolder work;
+    const std::string command = "\"" + ProbePath() + "\"";
+    DriveNextDialog([&](HWND dialog) {
+        HWND page = ShownPageWith(dialog, IDC_TOOLS_LIST);
+        ASSERT_TRUE(page);
+        ::SendMessageA(page, WM_COMMAND, ID_LIST_NEW, 0);
+        ::SetDlgItemTextA(page, IDC_TOOLS_NAME, "Probe");
+        ::SetDlgItemTextA(page, IDC_TOOLS_COMMAND, command.c_str());
+        ::SetDlgItemTextA(page, IDC_TOOLS_ARGUMENTS, "made");
+        ::SetDlgItemTextA(page, IDC_TOOLS_FOLDER, work.Path().c_str());
+        ::SendDlgItemMessageA(page, IDC_TOOLS_IN_CONSOLE, BM_CLICK, 0, 0);  // run as a process
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_OPTIONS_TOOLS, 0);
+    char text[64] = {};
+    ::GetMenuStringA(ToolsMenu(), ID_TOOL_FIRST, text, sizeof(text), MF_BYCOMMAND);
+    EXPECT_STREQ("Probe", text);
+    Run(ID_TOOL_FIRST);
+    EXPECT_EQ(work.Path() + "\nmade\n", Probe(work.Path()));
+    EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
 TEST_F(ToolsFrameTest, AProcessRunsInItsFolderWithItsExpandedArguments) {
