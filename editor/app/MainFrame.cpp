@@ -13,6 +13,7 @@
 #include "AutoHideManager.h"
 #include "Application.h"
 #include "DocumentFrameOwner.h"
+#include "MainFrameExplorer.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
 #include "MenuState.h"
@@ -135,7 +136,10 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     InitDocking(4, &m_mdiClient);
     CreateConsolePane();
     CreateFindResultsPanes();
+    CreateSymbolPane();
+    CreateExplorerPane();
     CreateTemplatePane();
+    GroupLeftPanes();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
@@ -202,6 +206,7 @@ LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kEncodingDefault, true);
     if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
     m_starting = false;
+    ShowActiveSymbols();
     return 0;
 }
 
@@ -210,6 +215,7 @@ LRESULT CMainFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     // processing destroys the frame.
     if (!SaveDefaultSession()) return 0;
     StopFindInFiles();
+    if (CExplorerPane* explorer = GetExplorerPane()) explorer->SaveState();
     handled = false;
     return 0;
 }
@@ -386,6 +392,7 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
         return TRUE;
     }
     if (m_mdiClient && ::TranslateMDISysAccel(m_mdiClient, msg)) return TRUE;
+    if (m_explorer && m_explorer->TranslateViewAccelerator(msg)) return TRUE;
     HWND active = GetActiveMdiChild();
     return active && ::SendMessageA(active, WM_FORWARDMSG, 0, (LPARAM)msg) != 0;
 }

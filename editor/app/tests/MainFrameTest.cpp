@@ -385,7 +385,7 @@ TEST_F(MainFrameTest, MenuItemsFollowTheActiveDocument) {
         {MENU_POS_LANGUAGE, 700, {0, 1, 1, 1, 1}, {0, 1, 0, 0, 0}},
         {MENU_POS_WINDOW, 800, {0, 1, 1, 1, 1}, {}},
         {MENU_POS_WINDOW, 809, {0, 1, 1, 1, 1}, {}},
-        {MENU_POS_WINDOW, 802, {1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}},
+        {MENU_POS_WINDOW, 802, {1, 1, 1, 1, 1}, {1, 1, 1, 1, 1}},  // the explorer pane is shown
     };
     CSpyDocument* document = nullptr;
     for (int state = kNone; state < kStateCount; ++state) {
