@@ -296,6 +296,10 @@
 #define ID_EXPLORER_FAVORITES           110     /* image 6 */
 #define ID_EXPLORER_ADD_FAVORITE        111     /* image 7 */
 #define ID_EXPLORER_ORGANIZE            112
+#define ID_EXPLORER_VIEW_ICONS          113     /* our own view-type menu: 113-116 */
+#define ID_EXPLORER_VIEW_SMALL_ICONS    114
+#define ID_EXPLORER_VIEW_LIST           115
+#define ID_EXPLORER_VIEW_DETAILS        116
 #define ID_EXPLORER_FAVORITE_FIRST      200     /* 200-299: favourite key id - 199 */
 #define ID_EXPLORER_FAVORITE_LAST       299
 #define ID_EXPLORER_BACK_FIRST          300     /* 300-349: back history slots */
@@ -380,6 +384,10 @@
 #define IDS_SESSION_SAVE_FAILED         41013   /* save workspace */
 #define IDS_LABEL_ENCODING              41014   /* open/save dialog labels */
 #define IDS_LABEL_LINE_END              41015
+#define IDS_EXPLORER_VIEW_ICONS         41040   /* explorer view-type menu, 113-116 */
+#define IDS_EXPLORER_VIEW_SMALL_ICONS   41041
+#define IDS_EXPLORER_VIEW_LIST          41042
+#define IDS_EXPLORER_VIEW_DETAILS       41043
 #define IDS_SAVE_ANSI_LOSSY             41016   /* Save As to ANSI */
 
 /* toolbar 1 tips use the command id as string id */
@@ -415,6 +423,10 @@
 #define IDC_FIF_PANE1                   1155
 #define IDC_FIF_PANE2                   1156
 
+/* ---- go-to-symbol dialog (531) */
+#define IDD_GOTO_SYMBOL                 531
+#define IDC_GOTO_SYMBOL_NAME            102
+#define IDC_GOTO_SYMBOL_LIST            103
 /* ---- file statistics dialog (532) */
 #define IDD_FILE_STATISTICS             532
 #define IDC_STATS_MD5                   1005

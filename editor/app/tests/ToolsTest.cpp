@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "EncodingCodes.h"
 #include "AppSettings.h"
 #include "DocumentFrame.h"
 #include "EditorView.h"
 #include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
+#include "EncodingCodes.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
 #include "OptionsTestSupport.h"
