@@ -1,7 +1,5 @@
 #include "FavoritesPage.h"
 
-#include <shlobj.h>
-
 #include <vector>
 
 #include "AppSettings.h"
@@ -127,14 +125,8 @@ LRESULT CFavoritesPage::OnMove(WORD, WORD id, HWND, bool&) {
 }
 
 LRESULT CFavoritesPage::OnBrowse(WORD, WORD, HWND, bool&) {
-    BROWSEINFOA browse{};
-    browse.hwndOwner = m_hWnd;
-    browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
-    if (!chosen) return 0;
-    char path[MAX_PATH] = {};
-    if (::SHGetPathFromIDListA(chosen, path)) ::SetDlgItemTextA(m_hWnd, IDC_FAVORITES_PATH, path);
-    ::CoTaskMemFree(chosen);
+    std::string path;
+    if (BrowseForFolder(m_hWnd, path)) ::SetDlgItemTextA(m_hWnd, IDC_FAVORITES_PATH, path.c_str());
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "ListPageControls.h"
 
+#include <shlobj.h>
+
 #include "resource.h"
 
 namespace {
@@ -57,4 +59,17 @@ void EnableListToolbar(HWND bar, int count, int limit, int selected) {
     ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_DELETE, selected >= 0);
     ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_UP, count >= 2 && selected > 0);
     ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_DOWN, selected >= 0 && count > 1 && selected < count - 1);
+}
+
+bool BrowseForFolder(HWND owner, std::string& path) {
+    BROWSEINFOA browse{};
+    browse.hwndOwner = owner;
+    browse.ulFlags = BIF_RETURNONLYFSDIRS;
+    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
+    if (!chosen) return false;
+    char text[MAX_PATH] = {};
+    const bool found = ::SHGetPathFromIDListA(chosen, text) != FALSE;
+    ::CoTaskMemFree(chosen);
+    if (found) path = text;
+    return found;
 }

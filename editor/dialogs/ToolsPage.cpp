@@ -1,7 +1,6 @@
 #include "ToolsPage.h"
 
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <cstring>
 
@@ -219,17 +218,11 @@ LRESULT CToolsPage::OnBrowseCommand(WORD, WORD, HWND button, bool&) {
 }
 
 LRESULT CToolsPage::OnBrowseFolder(WORD, WORD, HWND, bool&) {
-    BROWSEINFOA browse{};
-    browse.hwndOwner = m_hWnd;
-    browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
-    if (!chosen) return 0;
-    char path[MAX_PATH] = {};
-    if (::SHGetPathFromIDListA(chosen, path)) {
-        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_FOLDER, path);
+    std::string path;
+    if (BrowseForFolder(m_hWnd, path)) {
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_FOLDER, path.c_str());
         SetChanged();
     }
-    ::CoTaskMemFree(chosen);
     return 0;
 }
 
