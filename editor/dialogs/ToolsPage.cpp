@@ -248,7 +248,8 @@ bool CToolsPage::Refuse(const ToolCheck& check) {
     const UINT textId = check.problem == ToolProblem::BadName       ? IDS_TOOL_NAME_INVALID
                         : check.problem == ToolProblem::DuplicateName ? IDS_TOOL_NAME_DUPLICATE
                                                                       : IDS_TOOL_SEPARATOR;
-    ShowMessage(m_hWnd, FormatText(textId, {m_model.tools[check.tool].entry.name}), MB_OK | MB_ICONWARNING);
+    ShowMessage(m_hWnd, FormatText(textId, {m_model.tools[check.tool].entry.name.substr(0, 256)}),
+                MB_OK | MB_ICONWARNING);
     return true;
 }
 
