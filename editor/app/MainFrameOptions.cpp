@@ -21,6 +21,9 @@ public:
         }
     }
 
+    bool CanCheckForUpdate() const override { return true; }
+    void CheckForUpdate(bool force, bool silent) override { m_frame.CheckForUpdate(force, silent); }
+
 private:
     CMainFrame& m_frame;
 };
