@@ -100,7 +100,8 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     ::SetMenu(m_hWnd, nullptr);
     for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
     if (!CreateBars()) return -1;
-    LoadKeymap();
+    // The Tools menu's items, then the keyboard map with their shortcuts.
+    RebuildToolsMenu();
     m_windowMenuOwnItems = m_menuPopups[MENU_POS_WINDOW] ? ::GetMenuItemCount(m_menuPopups[MENU_POS_WINDOW]) : 0;
 
     const OSVERSIONINFOA& os = g_osVersion;
@@ -129,6 +130,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     // The bars come first: a pane pinned before them would have nowhere to go.
     SetAutoHideBars(std::make_unique<CAutoHideManager>());
     InitDocking(4, &m_mdiClient);
+    CreateConsolePane();
     CreateFindResultsPanes();
     CreateTemplatePane();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
@@ -195,7 +197,7 @@ LRESULT CMainFrame::OnRebarHeightChange(int, NMHDR*, bool&) {
 LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     ShowWindow(SW_SHOW);
     // Every argument of our own command line, switches included, silently.
-    for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kOpenAutomatic, true);
+    for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kEncodingDefault, true);
     if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
     m_starting = false;
     return 0;
@@ -247,7 +249,7 @@ LRESULT CMainFrame::OnInstanceMessage(UINT, WPARAM wParam, LPARAM lParam, bool&)
         // Copied out first: the sender frees the block once we return.
         std::vector<std::string> files;
         if (g_instanceGuard) g_instanceGuard->ReadForwardedFiles(files, (size_t)lParam);
-        for (const std::string& file : files) OpenDocument(file.c_str(), kOpenAutomatic, true);
+        for (const std::string& file : files) OpenDocument(file.c_str(), kEncodingDefault, true);
         BringToFront();
         break;
     }
@@ -375,6 +377,8 @@ void CMainFrame::ShowPopupMenu(HWND owner, UINT menuId, int x, int y) {
 BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
     // Alt, F10 and Alt+mnemonic open the menus before any shortcut is looked up.
     if (m_commandBar.PreTranslateMessage(msg)) return TRUE;
+    // The command pane takes every key, Ctrl+C included, as a console does.
+    if (IsConsoleKey(*msg)) return FALSE;
     if (m_accelerators && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST &&
         ::TranslateAcceleratorA(m_hWnd, m_accelerators, msg)) {
         return TRUE;

@@ -19,12 +19,17 @@
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
 #include "Window.h"
+#include "ToolEntry.h"
 #include "resource.h"
 
 struct PackBufFreer {
     void operator()(PackBuf* buf) const { ::PackBufFree(buf); }
 };
 
+class CConsolePane;
+struct ConsolePaneDeleter {
+    void operator()(CConsolePane* pane) const;
+};
 class CDocumentFrame;
 class CDockPaneBase;
 class CFindInFilesParts;
@@ -86,13 +91,22 @@ public:
     // The document windows in tab order.
     std::vector<HWND> DocumentWindows() const;
     void EnumDocuments(DocumentCallback callback, void* argument, void* result) const;
-    // Makes the pane of show command id (802-807) visible.
+    // Makes the pane of show command id (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2) visible.
     void ShowPane(UINT id);
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
     CFindInFilesRunner* FindInFilesRunner() const;
     // Null before it exists, or without settings.
     CTemplatePane* GetTemplatePane() const;
+    // The command pane (command 805); null before it exists.
+    CConsolePane* ConsolePane() const;
+    // The user tools (MainFrameTools.cpp): the Tools menu's items 600 and
+    // on from the "TOOL" section, with their shortcuts added to the entries
+    // given (at most 80); the number of shortcuts added.
+    int BuildToolsMenu(std::vector<ACCEL>* accelerators);
+    // The items again, then the keyboard map with their shortcuts.
+    void RebuildToolsMenu();
+    void RunTool(UINT id);
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -183,7 +197,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_TEX, OnExport)
         TW_COMMAND_ID_HANDLER(ID_EDIT_COPY_RTF, OnCopyAsRtf)
         TW_COMMAND_ID_HANDLER(ID_TOOLS_FILE_PROPERTIES, OnFileStatistics)
-        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnTool)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_LAYOUT_LAST, OnPendingCommand)
@@ -273,6 +287,12 @@ private:
     void AttachRecentFiles();
     void CreateFindResultsPanes();
     void CreateTemplatePane();
+    void CreateConsolePane();
+    // A keystroke for the command pane's view.
+    bool IsConsoleKey(const MSG& msg) const;
+    LRESULT OnTool(WORD, WORD, HWND, bool&);
+    void UpdateToolItems(HMENU popup, const std::string& documentPath);
+    void RunToolCommand(const std::string& text, const ToolEntry& tool, CDocumentFrame* document);
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
     // The pane of a show command, when it exists.
@@ -303,10 +323,12 @@ private:
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
     CRecentFiles m_recentFiles;
     CSearchButtonsGate m_searchGate;  // the open find, replace and find-in-files dialogs
-    // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
+    // Explorer, template, symbol, command, find results 1 and 2 (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
     std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;
+    std::unique_ptr<CConsolePane, ConsolePaneDeleter> m_consolePane;
+    std::vector<ToolLine> m_tools;  // the Tools menu's items 600 and on, as built
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

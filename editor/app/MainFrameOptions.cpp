@@ -2,6 +2,7 @@
 // main frame.
 #include "DocumentFrame.h"
 #include "Globals.h"
+#include "Keymap.h"
 #include "MainFrame.h"
 #include "OptionsPages.h"
 
@@ -23,6 +24,18 @@ public:
 
     bool CanCheckForUpdate() const override { return true; }
     void CheckForUpdate(bool force, bool silent) override { m_frame.CheckForUpdate(force, silent); }
+    HMENU MainMenu() const override { return m_frame.Menu(); }
+    std::vector<ACCEL> AcceleratorEntries() const override { return m_frame.KeymapEntries(); }
+    std::string KeymapPath() const override { return m_frame.KeymapPath(); }
+
+    void ReloadKeymap() override {
+        // The tools' shortcuts are not in the key file: they come again
+        // with the table's tool entries until the Tools menu rebuilds them.
+        std::vector<ACCEL> tools;
+        for (const ACCEL& entry : m_frame.KeymapEntries())
+            if (entry.cmd >= kFirstToolCommand && entry.cmd <= kLastToolCommand) tools.push_back(entry);
+        m_frame.LoadKeymap(tools);
+    }
 
 private:
     CMainFrame& m_frame;

@@ -1,4 +1,4 @@
-// The pane commands 802-807: showing, toggling, and their check marks, for
+// The pane commands ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2: showing, toggling, and their check marks, for
 // whichever of the six panes exist.
 #include "MainFrame.h"
 

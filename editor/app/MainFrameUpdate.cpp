@@ -28,7 +28,7 @@ void CMainFrame::LaunchUpdater(UINT id) {
     const std::string command = UpdaterCommandLine(g_appSettings->folder, LOWORD(id) == 0);
     // Not waited for: the updater asks the editor to close when it installs.
     // A failure to start is not reported.
-    dovari_common::StartProcess(command.c_str(), nullptr, false);
+    dovari_common::RunProcess(command.c_str(), nullptr, false);
 }
 
 LRESULT CMainFrame::OnCheckForUpdate(WORD, WORD id, HWND, bool&) {

@@ -10,6 +10,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrameOwner.h"
+#include "EncodingCodes.h"
 #include "FileFilter.h"
 #include "ResourceText.h"
 #include "UniqueHandle.h"
@@ -84,7 +85,7 @@ CDocumentFrame* CMainFrame::OpenDocument(const char* path, int openType, bool ad
         ::GetFileSizeEx(file.get(), &size);
         unsigned char head[kSniffLength] = {};
         DWORD read = 0;
-        if (openType == kOpenAutomatic && (uint64_t)size.QuadPart <= kLargestTextFile &&
+        if (openType == kEncodingDefault && (uint64_t)size.QuadPart <= kLargestTextFile &&
             !::ReadFile(file.get(), head, sizeof(head), &read, nullptr))
             return nullptr;
         choice = ChooseOpenView((uint64_t)size.QuadPart, head, read, openType);
@@ -150,7 +151,7 @@ LRESULT CMainFrame::OnDropFiles(UINT, WPARAM wParam, LPARAM, bool&) {
             if (!::DragQueryFileA(drop, i, path, sizeof(path))) continue;
             const DWORD attributes = ::GetFileAttributesA(path);
             if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) break;
-            OpenDocument(path, kOpenAutomatic, true);
+            OpenDocument(path, kEncodingDefault, true);
         }
     }
     ::DragFinish(drop);
@@ -211,7 +212,7 @@ void CMainFrame::OpenRecentFile(UINT id) {
         return;
     }
     // Success moves the entry to the top through AddToRecent.
-    if (!OpenDocument(path.c_str(), kOpenAutomatic, true)) {
+    if (!OpenDocument(path.c_str(), kEncodingDefault, true)) {
         m_recentFiles.RemoveNewest(index);
         RebuildRecentMenu();
     }

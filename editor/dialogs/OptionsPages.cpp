@@ -2,7 +2,9 @@
 
 #include "ColoursPage.h"
 #include "EditorPage.h"
+#include "FontPage.h"
 #include "GeneralPage.h"
+#include "KeyboardPage.h"
 #include "OptionsDialog.h"
 #include "UpdatePage.h"
 #include "VariablesPage.h"
@@ -21,7 +23,9 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
     static const std::vector<OptionsPageKind> kinds = {
         {ID_OPTIONS_GENERAL, MakePage<CGeneralPage>},
         {0, MakePage<CEditorPage>},
+        {ID_OPTIONS_FONTS, MakePage<CFontPage>},
         {0, MakePage<CColoursPage>},
+        {ID_OPTIONS_KEYS, MakePage<CKeyboardPage>},
         {0, MakePage<CVariablesPage>},
         {0, MakePage<CUpdatePage>},
     };

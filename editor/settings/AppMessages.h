@@ -19,7 +19,11 @@
 #define WM_MDI_MAXIMIZED 2036
 #define WM_MDI_RESTORED 2037
 #define WM_MDI_DOCFRAME 2042
-#define WM_MDI_TABSTATE 2043
+#define WM_MDI_TABSTATE 2043  // lParam: a DocumentTabState
 
-// Open types of CMainFrame::OpenDocument: the encoding codes, 5 automatic.
-enum OpenType { kOpenAutomatic = 5 };
+// A document tab's image: the document as it stands.
+enum DocumentTabState : int {
+    kTabNormal = 0,
+    kTabModified = 1,
+    kTabReadOnly = 2,
+};

@@ -368,6 +368,7 @@
 #define IDS_COLOR_MORE                  41005
 #define IDS_KEYS_TOO_MANY               41006   /* keys page */
 #define IDS_KEYS_IN_USE                 41007
+#define IDS_KEYS_SAVE_FAILED            41030   /* keys page: the key file not written */
 #define IDS_PROGRAM_PATH_TOO_LONG       41008   /* start-up */
 #define IDS_BOOKMARK_REMOVE             41009   /* editor context menu */
 #define IDS_BOOKMARK_ADD                41010
@@ -376,6 +377,7 @@
 #define IDS_SESSION_SAVE_FAILED         41013   /* save workspace */
 #define IDS_LABEL_ENCODING              41014   /* open/save dialog labels */
 #define IDS_LABEL_LINE_END              41015
+#define IDS_SAVE_ANSI_LOSSY             41016   /* Save As to ANSI */
 #define IDS_DONATE_PAGE                 41050   /* Help > Donate */
 
 /* toolbar 1 tips use the command id as string id */
@@ -430,6 +432,8 @@
 #define IDC_OPTIONS_LIST                1002
 #define IDD_OPTIONS_GENERAL             533
 #define IDD_OPTIONS_EDITOR              534
+#define IDD_OPTIONS_KEYS                538
+#define IDD_OPTIONS_FONTS               540
 #define IDD_OPTIONS_VARIABLES           539
 #define IDD_OPTIONS_COLOURS             541
 #define IDD_OPTIONS_UPDATE              542
@@ -481,6 +485,27 @@
 #define IDC_VARIABLES_COMPANY           1005
 #define IDC_VARIABLES_EMAIL             1006
 #define IDC_VARIABLES_HELP              1007
+
+/* keys page (538) */
+#define IDC_KEYS_LIST_LABEL             1000
+#define IDC_KEYS_HOTKEY_LABEL           1002
+#define IDC_KEYS_TREE                   1007
+#define IDC_KEYS_LIST                   1008
+#define IDC_KEYS_HOTKEY                 1009
+#define IDC_KEYS_ADD                    1010
+#define IDC_KEYS_REMOVE                 1011
+
+/* fonts page (540) */
+#define IDC_FONT_FACE                   1000
+#define IDC_FONT_SAMPLE                 1001
+#define IDC_FONT_VALUE                  1004
+#define IDC_FONT_BACK                   1195
+#define IDC_FONT_CATEGORY               1196
+#define IDC_FONT_SIZE                   1197
+#define IDC_FONT_FORE                   1199
+#define IDC_FONT_BOLD                   1203
+#define IDC_FONT_ITALICS                1204
+#define IDC_FONT_UNDERLINE              1205
 
 /* window colours page (541) */
 #define IDC_COLOURS_TEMPLATE_BACK       1003

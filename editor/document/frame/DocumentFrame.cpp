@@ -22,9 +22,8 @@
 
 namespace {
 
-constexpr int kWrapButton = 306;
-constexpr int kLineEndsButton = 309;
-constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, 311, 312, 400, 401};
+constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_SEARCH_FIND,
+                                    ID_SEARCH_REPLACE};
 
 SaveAsPrompt g_saveAsPrompt = nullptr;
 
@@ -47,8 +46,8 @@ CDocumentFrame::CDocumentFrame(IDocumentFrameOwner& owner, const char* path, boo
     : m_owner(owner), m_binary(binary) {
     SetPath(path ? path : kUntitled);
     for (int id : kDocumentButtons) EnableToolbarButton(id, true);
-    EnableToolbarButton(kWrapButton, !binary);
-    EnableToolbarButton(kLineEndsButton, !binary);
+    EnableToolbarButton(ID_VIEW_WRAP, !binary);
+    EnableToolbarButton(ID_VIEW_LINE_ENDS, !binary);
 }
 
 CDocumentFrame::~CDocumentFrame() = default;
@@ -154,7 +153,7 @@ bool CDocumentFrame::Load(const char* path, int openType) {
         m_viewReadOnly = true;
         SetViewReadOnly(true);
     }
-    SetTabState(m_fileReadOnly ? 2 : 0);
+    SetTabState(m_fileReadOnly ? kTabReadOnly : kTabNormal);
     m_owner.UpdateStatusBar();
     return loaded;
 }
@@ -163,10 +162,12 @@ bool CDocumentFrame::WriteTo(const char* path) {
     bool saved = false;
     if (m_hex) saved = m_hex->Save(path);
     else if (m_editor) saved = m_editor->SaveFile(path);
-    if (!saved) {
-        ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
-    }
+    if (!saved) ReportSaveFailure(path);
     return saved;
+}
+
+void CDocumentFrame::ReportSaveFailure(const char* path) {
+    ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
 }
 
 bool CDocumentFrame::Save() {
@@ -185,15 +186,24 @@ bool CDocumentFrame::SaveAs() {
     const char* initial = IsUntitled() ? "" : m_path;
     const bool chosen = g_saveAsPrompt ? g_saveAsPrompt(owner, initial, choice) : ShowSaveAsDialog(owner, initial, choice);
     if (!chosen || choice.path.empty()) return false;
+    // Nothing is adopted unless the file was written: a failed or cancelled
+    // Save As leaves text, encoding, path and modified state as they were.
     if (m_editor) {
-        if (choice.lineEnd != 3) {
-            m_editor->Send(SCI_SETEOLMODE, (uptr_t)choice.lineEnd);
-            m_editor->Send(SCI_CONVERTEOLS, (uptr_t)choice.lineEnd);
+        const std::string lossy = FormatText(IDS_SAVE_ANSI_LOSSY, {choice.path});
+        const auto confirmLoss = [this, &lossy] {
+            return ShowMessage(m_hWnd, lossy, MB_YESNO | MB_ICONWARNING) == IDYES;
+        };
+        using Result = CDocumentFile::SaveAsResult;
+        const Result result =
+            m_editor->File().SaveFileAs(choice.path.c_str(), choice.encoding, choice.lineEnd, confirmLoss);
+        if (result == Result::kCancelled) return false;
+        if (result == Result::kFailed) {
+            ReportSaveFailure(choice.path.c_str());
+            return false;
         }
-        if (choice.encoding != 5) m_editor->File().ConvertEncoding(choice.encoding);
+    } else if (!WriteTo(choice.path.c_str())) {
+        return false;
     }
-    // Nothing is adopted unless the file was written.
-    if (!WriteTo(choice.path.c_str())) return false;
     m_stamp = GetFileStamp(choice.path.c_str());
     SetDiskChanged(false);
     SetPath(choice.path.c_str());
@@ -268,7 +278,9 @@ void CDocumentFrame::SetViewReadOnly(bool readOnly) {
     if (m_editor) m_editor->Send(SCI_SETREADONLY, readOnly ? 1 : 0);
 }
 
-int CDocumentFrame::CurrentTabState() const { return m_viewReadOnly ? 2 : (IsModified() ? 1 : 0); }
+DocumentTabState CDocumentFrame::CurrentTabState() const {
+    return m_viewReadOnly ? kTabReadOnly : (IsModified() ? kTabModified : kTabNormal);
+}
 
 LRESULT CDocumentFrame::OnToggleReadOnly(WORD, WORD, HWND, bool&) {
     m_viewReadOnly = !m_viewReadOnly;
@@ -366,8 +378,8 @@ LRESULT CDocumentFrame::OnOtherCommand(UINT, WPARAM wParam, LPARAM lParam, bool&
 
 void CDocumentFrame::SyncToolbarChecks() {
     if (!m_editor) return;
-    CheckToolbarButton(kWrapButton, m_editor->HasOption(kViewWrap));
-    CheckToolbarButton(kLineEndsButton, m_editor->HasOption(kViewLineEnds));
+    CheckToolbarButton(ID_VIEW_WRAP, m_editor->HasOption(kViewWrap));
+    CheckToolbarButton(ID_VIEW_LINE_ENDS, m_editor->HasOption(kViewLineEnds));
 }
 
 LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled) {
@@ -375,8 +387,8 @@ LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled
     if (!lParam) return 0;
     if ((HWND)lParam == m_hWnd) {
         if (m_title[0]) m_owner.UpdateStatusBar();
-        EnableToolbarButton(kWrapButton, !m_binary);
-        EnableToolbarButton(kLineEndsButton, !m_binary);
+        EnableToolbarButton(ID_VIEW_WRAP, !m_binary);
+        EnableToolbarButton(ID_VIEW_LINE_ENDS, !m_binary);
         SyncToolbarChecks();
     }
     PostMessage(WM_DOC_CHECKFILE);
@@ -428,7 +440,7 @@ LRESULT CDocumentFrame::OnDocClose(UINT, WPARAM, LPARAM, bool& handled) {
 
 // ---- hosts ----------------------------------------------------------------------
 
-void CDocumentFrame::SetTabState(int state) { SendToClient(WM_MDI_TABSTATE, state); }
+void CDocumentFrame::SetTabState(DocumentTabState state) { SendToClient(WM_MDI_TABSTATE, state); }
 
 void CDocumentFrame::EnableToolbarButton(int id, bool enable) {
     if (HWND toolbar = m_owner.Toolbar()) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(enable, 0));
@@ -481,12 +493,7 @@ FrameDocumentState CDocumentFrame::Describe() const {
     state.hasSelection = view.Send(SCI_GETSELECTIONEMPTY) == 0;
     state.canUndo = view.Send(SCI_CANUNDO) != 0;
     state.canRedo = view.Send(SCI_CANREDO) != 0;
-    // View bits 0-5 back to EditorMask bits 10, 9, 11, 12, 13, 14.
-    static constexpr struct { uint32_t view, mask; } kBits[] = {
-        {kViewWrap, 1u << 10}, {kViewHighlight, 1u << 9}, {kViewLineNumbers, 1u << 11},
-        {kViewWhiteSpace, 1u << 12}, {kViewLineEnds, 1u << 13}, {kViewIndentGuides, 1u << 14}};
-    for (const auto& bit : kBits)
-        if (view.HasOption(bit.view)) state.displayBits |= bit.mask;
+    state.displayBits = EditorMaskFromViewOptions(view.Options());
     state.useTabs = view.Send(SCI_GETUSETABS) != 0;
     state.encoding = view.GetEncoding();
     state.lineEnds = (int)view.Send(SCI_GETEOLMODE);

@@ -111,7 +111,7 @@ public:
     // IViewHost and IHexHost
     void UpdateStatusBar(const ViewStatusTexts& texts) override;
     void SetStatusMessage(const char* text) override { m_owner.SetStatusMessage(text); }
-    void SetTabState(int state) override;
+    void SetTabState(DocumentTabState state) override;
     void EnableToolbarButton(int id, bool enable) override;
     void CheckToolbarButton(int id, bool check) override;
     bool IsMenuBarVisible() const override;
@@ -174,9 +174,10 @@ private:
 
     // Writes the view to path; shows the failure message when it fails.
     bool WriteTo(const char* path);
+    void ReportSaveFailure(const char* path);
     bool ReloadView();
     void SetViewReadOnly(bool readOnly);
-    int CurrentTabState() const;
+    DocumentTabState CurrentTabState() const;
     void SendToClient(UINT message, LPARAM lParam) const;
     void SyncToolbarChecks();
 
