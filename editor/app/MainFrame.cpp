@@ -13,8 +13,10 @@
 #include "AutoHideManager.h"
 #include "Application.h"
 #include "DocumentFrameOwner.h"
+#include "MainFrameExplorer.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
+#include "MenuState.h"
 #include "MessageLoop.h"
 #include "ResourceText.h"
 #include "SizeText.h"
@@ -99,6 +101,8 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     m_menu = ::GetMenu(m_hWnd);
     ::SetMenu(m_hWnd, nullptr);
     for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
+    // The menus this frame does not update when they open (Help) too.
+    if (m_menu) DisablePendingCommands(m_menu);
     if (!CreateBars()) return -1;
     // The Tools menu's items, then the keyboard map with their shortcuts.
     RebuildToolsMenu();
@@ -132,7 +136,10 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     InitDocking(4, &m_mdiClient);
     CreateConsolePane();
     CreateFindResultsPanes();
+    CreateSymbolPane();
+    CreateExplorerPane();
     CreateTemplatePane();
+    GroupLeftPanes();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
@@ -200,6 +207,7 @@ LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kEncodingDefault, true);
     if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
     m_starting = false;
+    ShowActiveSymbols();
     return 0;
 }
 
@@ -208,6 +216,7 @@ LRESULT CMainFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     // processing destroys the frame.
     if (!SaveDefaultSession()) return 0;
     StopFindInFiles();
+    if (CExplorerPane* explorer = GetExplorerPane()) explorer->SaveState();
     handled = false;
     return 0;
 }
@@ -384,6 +393,7 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
         return TRUE;
     }
     if (m_mdiClient && ::TranslateMDISysAccel(m_mdiClient, msg)) return TRUE;
+    if (m_explorer && m_explorer->TranslateViewAccelerator(msg)) return TRUE;
     HWND active = GetActiveMdiChild();
     return active && ::SendMessageA(active, WM_FORWARDMSG, 0, (LPARAM)msg) != 0;
 }

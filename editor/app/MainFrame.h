@@ -26,6 +26,7 @@ struct PackBufFreer {
     void operator()(PackBuf* buf) const { ::PackBufFree(buf); }
 };
 
+class CAppSettings;
 class CConsolePane;
 struct ConsolePaneDeleter {
     void operator()(CConsolePane* pane) const;
@@ -37,6 +38,17 @@ class CFindInFilesRunner;
 class CFindResultsPane;
 struct FindInFilesPartsDeleter {
     void operator()(CFindInFilesParts* parts) const;
+};
+class CExplorerParts;
+class CExplorerPane;
+struct ExplorerPartsDeleter {
+    void operator()(CExplorerParts* parts) const;
+};
+class CSymbolParts;
+enum class DocumentEvent;
+class CSymbolPane;
+struct SymbolPartsDeleter {
+    void operator()(CSymbolParts* parts) const;
 };
 class CMainFrameDocumentOwner;
 class CTemplatePane;
@@ -96,6 +108,17 @@ public:
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
     CFindInFilesRunner* FindInFilesRunner() const;
+    // Null before it exists (MainFrameSymbols.cpp, MainFrameExplorer.cpp).
+    CSymbolPane* GetSymbolPane() const;
+    CExplorerPane* GetExplorerPane() const;
+    // The explorer pane shows the file's folder with the file selected.
+    void LocateFile(const char* path);
+    // A document frame's load, save, activation or end, for the panes.
+    void DocumentChanged(CDocumentFrame& document, DocumentEvent event);
+    // The pane colours of the settings, after the colours page changed them.
+    void RecolourPanes(const CAppSettings& settings);
+    // True until the start-up session has been restored.
+    bool IsStarting() const { return m_starting; }
     // Null before it exists, or without settings.
     CTemplatePane* GetTemplatePane() const;
     // The command pane (command 805); null before it exists.
@@ -262,6 +285,7 @@ private:
     // The Language menu (MainFrameLanguage.cpp).
     void FillLanguageMenu();
     LRESULT OnLanguage(WORD, WORD, HWND, bool&);
+    // Commands not built yet, shown disabled: each range is in kPendingCommands.
     LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
     // The options dialog on the page of the command (MainFrameOptions.cpp).
     LRESULT OnOptions(WORD, WORD, HWND, bool&);
@@ -286,6 +310,12 @@ private:
     HMENU RecentFilesMenu() const;
     void AttachRecentFiles();
     void CreateFindResultsPanes();
+    void CreateSymbolPane();
+    void CreateExplorerPane();
+    // The template and explorer panes share the symbol pane's tab docking box.
+    void GroupLeftPanes();
+    // The active document's symbols, once the start-up session is restored.
+    void ShowActiveSymbols();
     void CreateTemplatePane();
     void CreateConsolePane();
     // A keystroke for the command pane's view.
@@ -326,6 +356,8 @@ private:
     // Explorer, template, symbol, command, find results 1 and 2 (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
+    std::unique_ptr<CSymbolParts, SymbolPartsDeleter> m_symbols;
+    std::unique_ptr<CExplorerParts, ExplorerPartsDeleter> m_explorer;
     std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;
     std::unique_ptr<CConsolePane, ConsolePaneDeleter> m_consolePane;
     std::vector<ToolLine> m_tools;  // the Tools menu's items 600 and on, as built

@@ -2,7 +2,6 @@
 // main frame.
 #include "DocumentFrame.h"
 #include "Globals.h"
-#include "Keymap.h"
 #include "MainFrame.h"
 #include "OptionsPages.h"
 
@@ -28,14 +27,10 @@ public:
     std::vector<ACCEL> AcceleratorEntries() const override { return m_frame.KeymapEntries(); }
     std::string KeymapPath() const override { return m_frame.KeymapPath(); }
 
-    void ReloadKeymap() override {
-        // The tools' shortcuts are not in the key file: they come again
-        // with the table's tool entries until the Tools menu rebuilds them.
-        std::vector<ACCEL> tools;
-        for (const ACCEL& entry : m_frame.KeymapEntries())
-            if (entry.cmd >= kFirstToolCommand && entry.cmd <= kLastToolCommand) tools.push_back(entry);
-        m_frame.LoadKeymap(tools);
-    }
+    // The Tools menu again, with the shortcuts the keys page wrote into the
+    // tools' entries, and the table from the new key file.
+    void ReloadKeymap() override { m_frame.RebuildToolsMenu(); }
+    void RebuildToolsMenu() override { m_frame.RebuildToolsMenu(); }
 
 private:
     CMainFrame& m_frame;

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "DisplayOptions.h"
+#include "PendingCommands.h"
 #include "resource.h"
 
 namespace {
@@ -121,4 +122,10 @@ void ApplyMenuState(int menuIndex, HMENU popup, const MenuContext& context) {
     case MENU_POS_WINDOW: WindowMenu(popup, f, context); break;
     default: break;
     }
+    DisablePendingCommands(popup);
+}
+
+void DisablePendingCommands(HMENU menu) {
+    // Items of submenus are found by command as well.
+    for (const CommandRange& range : kPendingCommands) EnableRange(menu, range.first, range.last, false);
 }

@@ -17,3 +17,7 @@ struct MenuContext {
 
 // menuIndex is the position of popup in the menu bar (0 File ... 7 Window).
 void ApplyMenuState(int menuIndex, HMENU popup, const MenuContext& context);
+
+// Grays the commands that are not built yet (PendingCommands.h) wherever
+// they stand in menu or its submenus.
+void DisablePendingCommands(HMENU menu);

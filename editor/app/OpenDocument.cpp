@@ -10,6 +10,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrameOwner.h"
+#include "GoToSymbolDialog.h"
 #include "EncodingCodes.h"
 #include "FileFilter.h"
 #include "ResourceText.h"
@@ -46,8 +47,17 @@ void CMainFrameDocumentOwner::SetStatusMessage(const char* text) { m_frame.SetSt
 void CMainFrameDocumentOwner::ShowPane(UINT id) { m_frame.ShowPane(id); }
 void CMainFrameDocumentOwner::AddToRecent(const char* path) { m_frame.AddToRecent(path); }
 bool CMainFrameDocumentOwner::HandleEscape() { return m_frame.HandleEscape(); }
+void CMainFrameDocumentOwner::DocumentChanged(CDocumentFrame& document, DocumentEvent event) {
+    m_frame.DocumentChanged(document, event);
+}
+int CMainFrameDocumentOwner::PromptSymbolLine(CDocumentFrame& document, HWND owner) {
+    return CGoToSymbolDialog::Prompt(owner, document, [this](const char* text) { m_frame.SetStatusMessage(text); });
+}
+void CMainFrameDocumentOwner::LocateFile(const char* path) { m_frame.LocateFile(path); }
 void CMainFrameDocumentOwner::DocumentClosed() {
-    if (!m_frame.GetActiveMdiChild()) m_frame.UpdateStatusBar();
+    if (m_frame.GetActiveMdiChild()) return;
+    m_frame.UpdateStatusBar();
+    DisableDocumentButtons(m_frame.Toolbar());
 }
 
 // ---- opening --------------------------------------------------------------------

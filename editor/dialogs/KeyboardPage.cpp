@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "IniKeys.h"
+#include "ToolEntry.h"
 #include "UiSeams.h"
 
 namespace {
@@ -129,9 +130,12 @@ void CKeyboardPage::Apply() {
     // the page opened; an entry that is gone or does not parse is left.
     for (const KeyRecord& record : m_tree.records) {
         if (record.toolName.empty()) continue;
+        ToolEntry entry;
         std::string value = m_context.settings.ReadString(ini::kTool, record.toolName.c_str(), "");
-        if (!value.empty() && ReplaceToolShortcuts(value, FormatToolShortcuts(record.keys)))
-            m_context.settings.WriteString(ini::kTool, record.toolName.c_str(), value.c_str());
+        if (value.empty() || !ParseToolEntry(entry, value, true)) continue;
+        entry.name = record.toolName;
+        entry.keys = FormatToolShortcuts(record.keys);
+        if (FormatToolValue(entry, value)) m_context.settings.WriteString(ini::kTool, record.toolName.c_str(), value.c_str());
     }
     const std::string path = m_context.host.KeymapPath();
     if (path.empty()) return;

@@ -165,16 +165,3 @@ std::string FormatToolShortcuts(const std::vector<KeyStroke>& keys) {
     }
     return list;
 }
-
-bool ReplaceToolShortcuts(std::string& value, const std::string& list) {
-    const char* text = value.c_str();
-    const char* commandEnd = FindFirstChar(text, '|');
-    if (!commandEnd) return false;
-    const char* folderEnd = FindFirstChar(commandEnd + 1, '|');
-    if (!folderEnd) return false;
-    const char* keysEnd = FindFirstChar(folderEnd + 1, '?');
-    if (!keysEnd || !FindFirstChar(keysEnd + 1, '|')) return false;
-    const size_t start = static_cast<size_t>(folderEnd + 1 - text);
-    value.replace(start, static_cast<size_t>(keysEnd - text) - start, list);
-    return true;
-}

@@ -70,6 +70,3 @@ std::vector<CommandKeys> KeymapCommands(const KeyTree& tree, const std::vector<A
 
 // A tool's shortcut list: each key as flags + 65536 x key, joined with ','.
 std::string FormatToolShortcuts(const std::vector<KeyStroke>& keys);
-// Puts list in place of the keys part of a "TOOL" value ("command|folder|
-// keys?patterns|flags"); false, and value as it was, when it does not parse.
-bool ReplaceToolShortcuts(std::string& value, const std::string& list);

@@ -37,6 +37,8 @@ public:
     virtual std::vector<ACCEL> AcceleratorEntries() const { return {}; }
     virtual std::string KeymapPath() const { return {}; }
     virtual void ReloadKeymap() {}
+    // The Tools menu and the tools' shortcuts again from the "TOOL" section.
+    virtual void RebuildToolsMenu() {}
 };
 
 // Lives while the dialog runs.

@@ -6,6 +6,7 @@
 #include "GeneralPage.h"
 #include "KeyboardPage.h"
 #include "OptionsDialog.h"
+#include "ToolsPage.h"
 #include "UpdatePage.h"
 #include "VariablesPage.h"
 #include "resource.h"
@@ -27,6 +28,7 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
         {0, MakePage<CColoursPage>},
         {ID_OPTIONS_KEYS, MakePage<CKeyboardPage>},
         {0, MakePage<CVariablesPage>},
+        {ID_OPTIONS_TOOLS, MakePage<CToolsPage>},
         {0, MakePage<CUpdatePage>},
     };
     return kinds;

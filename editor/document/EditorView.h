@@ -199,6 +199,7 @@ private:
     void SetClipboardWatch(bool on);
     void LeaveClipboardChain();
     void GoToLineDialog();
+    void GoToSymbolDialog();
 
     LRESULT OnContextMenuMessage(UINT, WPARAM, LPARAM, bool& handled);
     LRESULT OnCommandMessage(UINT, WPARAM, LPARAM, bool& handled);

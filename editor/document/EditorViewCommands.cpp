@@ -75,6 +75,7 @@ bool CEditorView::OnCommand(WORD id) {
     case ID_VIEW_FOLD_ALL: FoldAll(); return true;
     case ID_VIEW_UNFOLD_ALL: UnfoldAll(); return true;
     case ID_SEARCH_GOTO_LINE: GoToLineDialog(); return true;
+    case ID_SEARCH_GOTO_SYMBOL: GoToSymbolDialog(); return true;
     case ID_SEARCH_BOOKMARK: ToggleBookmark(); return true;
     case ID_SEARCH_NEXT_BOOKMARK: NextBookmark(); return true;
     case ID_SEARCH_PREV_BOOKMARK: PreviousBookmark(); return true;
@@ -192,6 +193,11 @@ void CEditorView::OnGoToLine(int line) {
     Send(SCI_ENSUREVISIBLEENFORCEPOLICY, line - 1);
     Send(SCI_LINESCROLL, 0, line - 3 - Send(SCI_GETFIRSTVISIBLELINE));
     ::SetFocus(m_window);
+}
+
+void CEditorView::GoToSymbolDialog() {
+    const int line = m_host.PromptSymbolLine(::GetActiveWindow());
+    if (line > 0) ::PostMessageA(m_window, WM_GOTOLINE, 0, line);
 }
 
 void CEditorView::GoToLineDialog() {

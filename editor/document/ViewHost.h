@@ -31,4 +31,6 @@ public:
     virtual HWND MenuOwner() const = 0;
     // The go-to-line dialog: the 1-based line typed, or -1 for Cancel.
     virtual int PromptLineNumber(HWND owner, int lineCount) = 0;
+    // The go-to-symbol dialog: the chosen symbol's line, or -1 for none.
+    virtual int PromptSymbolLine(HWND) { return -1; }
 };

@@ -18,6 +18,7 @@
 #include "IniKeys.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
+#include "OptionsTestSupport.h"
 #include "PropertySets.h"
 #include "ShippedFolder.h"
 #include "ViewFixture.h"
@@ -162,9 +163,7 @@ TEST_F(MainFrameLanguageTest, AFontChangeOnTheFontsPageRestylesTheOpenDocuments)
     ASSERT_EQ(10, view.Send(SCI_STYLEGETSIZE, STYLE_DEFAULT));
 
     DriveNextDialog([](HWND dialog) {
-        HWND page = nullptr;
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (::IsWindowVisible(child) && ::GetDlgItem(child, IDC_FONT_SIZE)) page = child;
+        HWND page = ShownPageWith(dialog, IDC_FONT_SIZE);
         ASSERT_TRUE(page);
         HWND sizes = ::GetDlgItem(page, IDC_FONT_SIZE);
         ::SetWindowTextA(sizes, "16");

@@ -24,6 +24,7 @@
 #include "SessionFile.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "PendingCommands.h"
 #include "MessageLoop.h"
 #include "ModalDialogDriver.h"
 #include "SizeText.h"
@@ -386,7 +387,7 @@ TEST_F(MainFrameTest, MenuItemsFollowTheActiveDocument) {
         {MENU_POS_LANGUAGE, 700, {0, 1, 1, 1, 1}, {0, 1, 0, 0, 0}},
         {MENU_POS_WINDOW, 800, {0, 1, 1, 1, 1}, {}},
         {MENU_POS_WINDOW, 809, {0, 1, 1, 1, 1}, {}},
-        {MENU_POS_WINDOW, 802, {1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}},
+        {MENU_POS_WINDOW, 802, {1, 1, 1, 1, 1}, {1, 1, 1, 1, 1}},  // the explorer pane is shown
     };
     CSpyDocument* document = nullptr;
     for (int state = kNone; state < kStateCount; ++state) {
@@ -740,6 +741,32 @@ TEST_F(MainFrameTest, KeysTheFrameDoesNotTranslateAreOfferedToTheActiveDocument)
     CSpyDocument& document = AddDocument("C:\\a.txt");
     EXPECT_TRUE(frame.PreTranslateMessage(&key));
     EXPECT_EQ(1, document.forwardCount);
+}
+
+// Commands whose handler does nothing yet are never offered: not in any
+// menu, whatever the document, and not on the toolbar.
+TEST_F(MainFrameTest, NoCommandWithoutItsWorkIsEnabled) {
+    const auto checkMenus = [&](const char* state) {
+        for (int index = MENU_POS_FILE; index <= MENU_POS_HELP; ++index) {
+            OpenMenu(index);
+            for (const CommandRange& range : kPendingCommands)
+                for (UINT id = range.first; id <= range.last; ++id) {
+                    const UINT flags = ::GetMenuState(Popup(index), id, MF_BYCOMMAND);
+                    if (flags != (UINT)-1) EXPECT_TRUE(flags & MF_GRAYED) << "id " << id << " " << state;
+                }
+        }
+    };
+    checkMenus("without a document");
+    AddDocument("C:\\a.txt");
+    checkMenus("with a document");
+    const HWND toolbar = frame.Toolbar();
+    const int count = static_cast<int>(::SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        ::SendMessageA(toolbar, TB_GETBUTTON, i, (LPARAM)&button);
+        if (button.idCommand && IsPendingCommand(button.idCommand))
+            EXPECT_FALSE(::SendMessageA(toolbar, TB_ISBUTTONENABLED, button.idCommand, 0)) << button.idCommand;
+    }
 }
 
 TEST_F(MainFrameTest, IdleStateReachesTheToolbar) {

@@ -116,6 +116,32 @@ TEST_F(OpenDocumentTest, BinaryContentOpensInTheHexView) {
     EXPECT_EQ(text->Describe().kind, DocumentKind::Editor);
 }
 
+TEST_F(OpenDocumentTest, TheDocumentButtonsAreDisabledWhenTheLastDocumentCloses) {
+    CMainFrame& frame = StartFrame();
+    m_files.Write("a.txt", "a");
+    m_files.Write("b.txt", "b");
+    const HWND toolbar = frame.Toolbar();
+    const UINT buttons[] = {ID_FILE_SAVE_ALL, ID_VIEW_WRAP,    ID_VIEW_LINE_ENDS, ID_VIEW_ZOOM_IN,
+                            ID_VIEW_ZOOM_OUT, ID_SEARCH_FIND, ID_SEARCH_REPLACE};
+    const auto enabled = [&](UINT id) { return ::SendMessageA(toolbar, TB_ISBUTTONENABLED, id, 0) != 0; };
+    CDocumentFrame* a = frame.OpenDocument(m_files.File("a.txt").c_str(), kEncodingDefault, false);
+    CDocumentFrame* b = frame.OpenDocument(m_files.File("b.txt").c_str(), kEncodingDefault, false);
+    ASSERT_TRUE(a && b);
+    Pump();
+    for (UINT id : buttons) EXPECT_TRUE(enabled(id)) << id;
+
+    ::SendMessageA(*b, WM_DOC_CLOSE, 0, 0);
+    ::SendMessageA(*b, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    for (UINT id : buttons) EXPECT_TRUE(enabled(id)) << "one document is left: " << id;
+
+    ::SendMessageA(*a, WM_DOC_CLOSE, 0, 0);
+    ::SendMessageA(*a, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    ASSERT_TRUE(frame.DocumentWindows().empty());
+    for (UINT id : buttons) EXPECT_FALSE(enabled(id)) << id;
+}
+
 TEST_F(OpenDocumentTest, TheRecentListFillsPersistsAndKeepsItsMaximum) {
     g_appSettings->WriteInt(ini::kEditor, ini::kMruSize, 2);
     CMainFrame& frame = StartFrame();

@@ -10,13 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "EncodingCodes.h"
 #include "AppSettings.h"
 #include "DocumentFrame.h"
 #include "EditorView.h"
 #include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
+#include "EncodingCodes.h"
 #include "MainFrame.h"
+#include "ModalDialogDriver.h"
+#include "OptionsTestSupport.h"
 #include "TempFolder.h"
 #include "ToolEntry.h"
 #include "resource.h"
@@ -276,6 +280,31 @@ TEST_F(ToolsFrameTest, TheMenuListsTheToolsInOrderAboveASeparator) {
     EXPECT_EQ((int)ID_TOOL_LAST, (int)::GetMenuItemID(menu, 79));
 }
 
+// A tool made on the options dialog's tools page is in the Tools menu when
+// the dialog closes, and runs.
+TEST_F(ToolsFrameTest, AToolAddedOnTheToolsPageIsInTheMenuAndRuns) {
+    TempFolder work;
+    const std::string command = "\"" + ProbePath() + "\"";
+    DriveNextDialog([&](HWND dialog) {
+        HWND page = ShownPageWith(dialog, IDC_TOOLS_LIST);
+        ASSERT_TRUE(page);
+        ::SendMessageA(page, WM_COMMAND, ID_LIST_NEW, 0);
+        ::SetDlgItemTextA(page, IDC_TOOLS_NAME, "Probe");
+        ::SetDlgItemTextA(page, IDC_TOOLS_COMMAND, command.c_str());
+        ::SetDlgItemTextA(page, IDC_TOOLS_ARGUMENTS, "made");
+        ::SetDlgItemTextA(page, IDC_TOOLS_FOLDER, work.Path().c_str());
+        ::SendDlgItemMessageA(page, IDC_TOOLS_IN_CONSOLE, BM_CLICK, 0, 0);  // run as a process
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_OPTIONS_TOOLS, 0);
+    char text[64] = {};
+    ::GetMenuStringA(ToolsMenu(), ID_TOOL_FIRST, text, sizeof(text), MF_BYCOMMAND);
+    EXPECT_STREQ("Probe", text);
+    Run(ID_TOOL_FIRST);
+    EXPECT_EQ(work.Path() + "\nmade\n", Probe(work.Path()));
+    EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
 TEST_F(ToolsFrameTest, AProcessRunsInItsFolderWithItsExpandedArguments) {
     TempFolder work;
     CDocumentFrame* document = Open("main.cpp", "int main;\n");
@@ -284,6 +313,25 @@ TEST_F(ToolsFrameTest, AProcessRunsInItsFolderWithItsExpandedArguments) {
     Run(ID_TOOL_FIRST);
     EXPECT_EQ(work.Path() + "\nmain.cpp\ntwo words\n$FILE$\n", Probe(work.Path()));
     EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(ToolsFrameTest, AToolForNoDocumentRunsWithoutOneAndNeverAsksToSave) {
+    TempFolder work;
+    SetTools({"Free=\"" + ProbePath() + "\"?$(FILE)|" + work.Path() + "|?*.c|0"});
+    OpenToolsMenu();
+    EXPECT_TRUE(Enabled(ID_TOOL_FIRST));
+    Run(ID_TOOL_FIRST);
+    // No document: the file macros are empty, the patterns do not apply.
+    EXPECT_EQ(work.Path() + "\n", Probe(work.Path()));
+
+    CDocumentFrame* document = Open("m.txt", "text\n");
+    ASSERT_TRUE(document);
+    Modify(document);
+    Run(ID_TOOL_FIRST);
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    EXPECT_TRUE(document->IsModified()) << "not saved";
+    EXPECT_EQ(work.Path() + "\n" + m_files.File("m.txt") + "\n", Probe(work.Path()));
+    m_boxes.answer = IDNO;
 }
 
 TEST_F(ToolsFrameTest, ACommandLineOverSeveralBlocksRunsAsOneCommand) {

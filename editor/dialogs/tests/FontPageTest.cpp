@@ -18,15 +18,6 @@
 
 namespace {
 
-HWND ShownPage(HWND dialog) {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = {};
-        ::GetClassNameA(child, name, sizeof(name));
-        if (std::string(name) == "#32770" && ::IsWindowVisible(child)) return child;
-    }
-    return nullptr;
-}
-
 std::string Text(HWND page, int id) {
     char text[256] = {};
     ::GetDlgItemTextA(page, id, text, sizeof(text));

@@ -39,34 +39,10 @@ public:
     int reloads = 0;
 };
 
-HWND ShownPage(HWND dialog) {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = {};
-        ::GetClassNameA(child, name, sizeof(name));
-        if (std::string(name) == "#32770" && ::IsWindowVisible(child)) return child;
-    }
-    return nullptr;
-}
-
-HTREEITEM FindItem(HWND tree, HTREEITEM item, const std::string& text) {
-    for (; item; item = TreeView_GetNextSibling(tree, item)) {
-        char buffer[128] = {};
-        TVITEMA info{};
-        info.mask = TVIF_TEXT;
-        info.hItem = item;
-        info.pszText = buffer;
-        info.cchTextMax = sizeof(buffer);
-        ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
-        if (text == buffer) return item;
-        if (HTREEITEM found = FindItem(tree, TreeView_GetChild(tree, item), text)) return found;
-    }
-    return nullptr;
-}
-
 // Selects the tree item as a click does.
 void SelectCommand(HWND page, const char* text) {
     HWND tree = ::GetDlgItem(page, IDC_KEYS_TREE);
-    HTREEITEM item = FindItem(tree, TreeView_GetRoot(tree), text);
+    HTREEITEM item = FindTreeItem(tree, TreeView_GetRoot(tree), text);
     ASSERT_NE(nullptr, item) << text;
     TreeView_SelectItem(tree, item);
 }
@@ -186,6 +162,32 @@ TEST_F(KeyboardPageTest, ApplyWritesTheFileInTreeOrderAndTheToolsKeysToTheirEntr
     EXPECT_EQ("make?all|C:\\src|7929857,7995401?*.c|1", settings.ReadString(ini::kTool, "Build", ""));
     // Apply and then OK, both with the page changed.
     EXPECT_EQ(2, host.reloads);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// The keys page and the tools page in one session, applied twice, the
+// tool renamed in between: its key stays with it and no tool gets another's.
+TEST_F(KeyboardPageTest, AToolsKeySurvivesTheToolsPageAndASecondApply) {
+    settings.WriteString(ini::kTool, "Build", "make||?|0");
+    settings.WriteString(ini::kTool, "Run", "go||?|0");
+    Open([&](HWND dialog, HWND page) {
+        SelectCommand(page, "Build");
+        RemoveKey(page, 0);
+        AddKey(page, VK_F10, 0);
+        SelectPage(dialog, 6);  // the tools page
+        HWND tools = ShownPageWith(dialog, IDC_TOOLS_LIST);
+        ASSERT_TRUE(tools);
+        ::SetDlgItemTextA(tools, IDC_TOOLS_FOLDER, "C:\\w");
+        ::SetDlgItemTextA(tools, IDC_TOOLS_NAME, "Make");
+        ::SendMessageA(dialog, WM_COMMAND, IDC_OPTIONS_APPLY, 0);
+        // Run moves up to where Build was.
+        ListView_SetItemState(::GetDlgItem(tools, IDC_TOOLS_LIST), 1, LVIS_SELECTED, LVIS_SELECTED);
+        ::SendMessageA(tools, WM_COMMAND, ID_LIST_UP, 0);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ("make|C:\\w|7929857?|0", settings.ReadString(ini::kTool, "Make", ""));
+    EXPECT_EQ("go||?|0", settings.ReadString(ini::kTool, "Run", ""));
+    EXPECT_EQ("", settings.ReadString(ini::kTool, "Build", ""));
     EXPECT_TRUE(boxes.boxes.empty());
 }
 

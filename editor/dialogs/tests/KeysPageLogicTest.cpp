@@ -143,26 +143,9 @@ TEST(KeysPageLogic, IdRanges) {
     for (UINT id : {99u, 701u, 781u, 826u, 0xE110u}) EXPECT_FALSE(IsKeyPageCommand(id)) << id;
 }
 
-TEST(KeysPageLogic, ToolShortcutListsGoInTheirPlace) {
+TEST(KeysPageLogic, ToolShortcutLists) {
     EXPECT_EQ("", FormatToolShortcuts({}));
     EXPECT_EQ("7864329,7798793", FormatToolShortcuts({{FVIRTKEY | FCONTROL, VK_F9}, {FVIRTKEY | FCONTROL, VK_F8}}));
-    const struct {
-        const char* value;
-        const char* list;
-        bool parsed;
-        const char* after;
-    } cases[] = {
-        {"prog?a?b|C:\\x|1?*.c|5", "9", true, "prog?a?b|C:\\x|9?*.c|5"},
-        {"prog||7864329,65?|0", "", true, "prog||?|0"},
-        {"prog|||0", "9", false, "prog|||0"},   // no '?' before the flags
-        {"prog?x|dir", "9", false, "prog?x|dir"},
-        {"prog|d|?", "9", false, "prog|d|?"},   // no flags part
-    };
-    for (const auto& c : cases) {
-        std::string value = c.value;
-        EXPECT_EQ(c.parsed, ReplaceToolShortcuts(value, c.list)) << c.value;
-        EXPECT_EQ(c.after, value) << c.value;
-    }
 }
 
 }  // namespace

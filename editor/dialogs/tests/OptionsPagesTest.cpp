@@ -19,16 +19,6 @@
 
 namespace {
 
-// The page shown in the dialog.
-HWND ShownPage(HWND dialog) {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = {};
-        ::GetClassNameA(child, name, sizeof(name));
-        if (std::string(name) == "#32770" && ::IsWindowVisible(child)) return child;
-    }
-    return nullptr;
-}
-
 bool Checked(HWND page, int id) { return ::IsDlgButtonChecked(page, id) == BST_CHECKED; }
 bool Enabled(HWND page, int id) { return ::IsWindowEnabled(::GetDlgItem(page, id)) != FALSE; }
 bool ApplyEnabled(HWND dialog) { return Enabled(dialog, IDC_OPTIONS_APPLY); }
@@ -88,7 +78,7 @@ TEST_F(OptionsPagesTest, EachCommandOpensItsPage) {
         const wchar_t* title;
     } cases[] = {
         {ID_OPTIONS_GENERAL, L"常规"},
-        {ID_OPTIONS_TOOLS, L"常规"},  // its page is still to come
+        {ID_OPTIONS_TOOLS, L"工具"},
         {ID_OPTIONS_KEYS, L"快捷键"},
         {ID_OPTIONS_FONTS, L"字体及颜色"},
         {ID_OPTIONS_LAST, L"常规"},   // any other command of the range
@@ -125,7 +115,7 @@ TEST_F(OptionsPagesTest, CancelWritesNothing) {
                        (LPARAM)::GetDlgItem(page, IDC_COLOURS_FIND1_BACK));
         SelectPage(dialog, 5);  // variables, after the keys page
         Type(ShownPage(dialog), IDC_VARIABLES_USER, "Ada");
-        SelectPage(dialog, 6);
+        SelectPage(dialog, 7);  // update, after the tools page
         Click(ShownPage(dialog), IDC_UPDATE_AT_START);
         End(dialog, IDCANCEL);
     });
@@ -138,7 +128,7 @@ TEST_F(OptionsPagesTest, CancelWritesNothing) {
 }
 
 TEST_F(OptionsPagesTest, TheListHoldsThePageTitlesInOrder) {
-    const wchar_t* titles[] = {L"常规", L"编辑", L"字体及颜色", L"窗口颜色", L"快捷键", L"变量", L"自动升级"};
+    const wchar_t* titles[] = {L"常规", L"编辑", L"字体及颜色", L"窗口颜色", L"快捷键", L"变量", L"工具", L"自动升级"};
     std::vector<std::string> listed;
     Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
         const int count = (int)::SendDlgItemMessageA(dialog, IDC_OPTIONS_LIST, LB_GETCOUNT, 0, 0);
@@ -510,7 +500,7 @@ TEST(VariablesPageHelp, ListsEveryMacroAsMacroTabArrowValue) {
 
 // ---- update page ----------------------------------------------------------------
 
-constexpr int kUpdateItem = 6;  // after the fonts and keys pages
+constexpr int kUpdateItem = 7;  // after the fonts, keys and tools pages
 
 TEST_F(OptionsPagesTest, UpdatePageStoresTheIntervalTheSettingsReadBack) {
     const struct {

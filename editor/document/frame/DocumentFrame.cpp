@@ -40,6 +40,13 @@ SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt) {
     return previous;
 }
 
+void DisableDocumentButtons(HWND toolbar) {
+    if (!toolbar) return;
+    for (int id : kDocumentButtons) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
+    for (int id : {ID_VIEW_WRAP, ID_VIEW_LINE_ENDS})
+        ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
+}
+
 // ---- life ---------------------------------------------------------------------
 
 CDocumentFrame::CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary)
@@ -101,6 +108,7 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
 
 void CDocumentFrame::OnFinalMessage(HWND) {
     IDocumentFrameOwner& owner = m_owner;
+    owner.DocumentChanged(*this, DocumentEvent::Destroyed);
     delete this;
     owner.DocumentClosed();
 }
@@ -146,6 +154,7 @@ bool CDocumentFrame::Load(const char* path, int openType) {
     } else if (m_editor) {
         loaded = m_editor->OpenFile(path, openType);
         SyncToolbarChecks();
+        if (loaded) m_owner.DocumentChanged(*this, DocumentEvent::Loaded);
     }
     const DWORD attributes = ::GetFileAttributesA(path);
     m_fileReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
@@ -177,6 +186,7 @@ bool CDocumentFrame::Save() {
     if (!WriteTo(m_path)) return false;
     m_stamp = GetFileStamp(m_path);
     SetDiskChanged(false);
+    if (m_editor) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
 }
 
@@ -210,6 +220,7 @@ bool CDocumentFrame::SaveAs() {
     if (m_editor) m_editor->ApplyLanguageForFile(m_path);
     UpdateTitle();
     m_owner.AddToRecent(m_path);
+    if (m_editor) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
 }
 
@@ -359,8 +370,7 @@ LRESULT CDocumentFrame::OnCopyPathPart(WORD, WORD id, HWND, bool&) {
 }
 
 LRESULT CDocumentFrame::OnLocateFile(WORD, WORD, HWND, bool&) {
-    // The explorer pane selects the file once it exists; showing it is ours.
-    if (!IsUntitled()) m_owner.ShowPane(ID_PANE_EXPLORER);
+    if (!IsUntitled()) m_owner.LocateFile(m_path);
     return 0;
 }
 
@@ -386,6 +396,7 @@ LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled
     handled = false;
     if (!lParam) return 0;
     if ((HWND)lParam == m_hWnd) {
+        m_owner.DocumentChanged(*this, DocumentEvent::Activated);
         if (m_title[0]) m_owner.UpdateStatusBar();
         EnableToolbarButton(ID_VIEW_WRAP, !m_binary);
         EnableToolbarButton(ID_VIEW_LINE_ENDS, !m_binary);
@@ -458,6 +469,8 @@ bool CDocumentFrame::IsToolbarVisible() const {
 }
 
 int CDocumentFrame::PromptLineNumber(HWND owner, int lineCount) { return CGoToLineDialog::Prompt(owner, lineCount); }
+
+int CDocumentFrame::PromptSymbolLine(HWND owner) { return m_owner.PromptSymbolLine(*this, owner); }
 
 void CDocumentFrame::UpdateStatusBar(const ViewStatusTexts& texts) {
     HWND bar = m_owner.StatusBar();
