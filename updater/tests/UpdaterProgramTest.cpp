@@ -105,6 +105,18 @@ std::wstring AnswerBox(DWORD process, int button = IDOK) {
     return text;
 }
 
+// Starts the offered update with OK in the update dialog (it belongs to
+// the temporary copy, another process) and answers the box that follows
+// with OK; gives that box's text.
+std::wstring AcceptTheUpdate() {
+    const HWND dialog = WaitForWindow(0, IsUpdateDialog);
+    if (!dialog) return L"(no update dialog)";
+    DWORD copy = 0;
+    ::GetWindowThreadProcessId(dialog, &copy);
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return AnswerBox(copy);
+}
+
 class Process {
 public:
     Process(const std::string& command, const std::string& folder) {
@@ -274,13 +286,7 @@ TEST_F(UpdaterProgram, AnUpdateClosesTheEditorReplacesTheFilesAndStartsTheMarked
     // Without switches: the first process holds Vantrel.exe while its copy
     // installs a package that carries a new one.
     Process updater = Run("");
-    // The dialog belongs to the temporary copy, another process.
-    const HWND dialog = WaitForWindow(0, IsUpdateDialog);
-    ASSERT_TRUE(dialog);
-    DWORD copy = 0;
-    ::GetWindowThreadProcessId(dialog, &copy);
-    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(AnswerBox(copy), L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。");
+    EXPECT_EQ(AcceptTheUpdate(), L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。");
     EXPECT_EQ(updater.Wait(90000), 0u);
     EXPECT_EQ(editor.Wait(5000), 0u) << "the editor was asked to close";
     for (int i = 0; i < 100 && !Exists(m_folder.File("marker.txt")); ++i) ::Sleep(50);
@@ -388,12 +394,7 @@ TEST_F(UpdaterProgram, TheRunningEditorIsClosedAndItsFilesReplaced) {
     ASSERT_NE(::SendMessageA(view, kGetModify, 0, 0), 0) << "the document has an unsaved change";
 
     Process updater = Run("");
-    const HWND dialog = WaitForWindow(0, IsUpdateDialog);
-    ASSERT_TRUE(dialog);
-    DWORD copy = 0;
-    ::GetWindowThreadProcessId(dialog, &copy);
-    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(AnswerBox(copy), L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。");
+    EXPECT_EQ(AcceptTheUpdate(), L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。");
 
     // The editor asks about its unsaved document, without a way to refuse.
     const HWND ask = WaitForProcessWindow(editor.Id(), "#32770", false);
