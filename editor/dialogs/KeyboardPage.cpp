@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "IniKeys.h"
+#include "ResourceText.h"
 #include "ToolEntry.h"
 #include "UiSeams.h"
 
@@ -72,16 +73,8 @@ void CKeyboardPage::ShowRecord(int record) {
 }
 
 void CKeyboardPage::Message(UINT textId, UINT icon, const char* argument, int number) {
-    HINSTANCE module = ::GetModuleHandleA(nullptr);
-    char caption[64] = "Tarnwick", format[256] = {}, text[512] = {};
-    ::LoadStringA(module, IDS_PRODUCT_NAME, caption, sizeof(caption));
-    ::LoadStringA(module, textId, format, sizeof(format));
-    if (argument) {
-        wsprintfA(text, format, argument);
-    } else {
-        wsprintfA(text, format, number);
-    }
-    ShowMessageBox(m_hWnd, text, caption, MB_OK | icon);
+    const std::string text = argument ? FormatText(textId, {argument}) : FormatText(textId, {std::to_string(number)});
+    ShowMessage(m_hWnd, text, MB_OK | icon);
 }
 
 LRESULT CKeyboardPage::OnAdd(WORD, WORD, HWND, bool&) {

@@ -7,6 +7,7 @@
 
 #include "AppSettings.h"
 #include "IniKeys.h"
+#include "ResourceText.h"
 #include "UiSeams.h"
 
 namespace {
@@ -300,12 +301,8 @@ bool CToolsPage::Refuse(const ToolCheck& check) {
     const UINT textId = check.problem == ToolProblem::BadName       ? IDS_TOOL_NAME_INVALID
                         : check.problem == ToolProblem::DuplicateName ? IDS_TOOL_NAME_DUPLICATE
                                                                       : IDS_TOOL_SEPARATOR;
-    HINSTANCE module = ::GetModuleHandleA(nullptr);
-    char caption[64] = "Tarnwick", format[256] = {}, text[768] = {};
-    ::LoadStringA(module, IDS_PRODUCT_NAME, caption, sizeof(caption));
-    ::LoadStringA(module, textId, format, sizeof(format));
-    wsprintfA(text, format, m_model.tools[check.tool].entry.name.substr(0, 256).c_str());
-    ShowMessageBox(m_hWnd, text, caption, MB_OK | MB_ICONWARNING);
+    ShowMessage(m_hWnd, FormatText(textId, {m_model.tools[check.tool].entry.name.substr(0, 256)}),
+                MB_OK | MB_ICONWARNING);
     return true;
 }
 
