@@ -148,6 +148,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     AttachRecentFiles();
     FillLanguageMenu();
     ::DragAcceptFiles(m_hWnd, TRUE);
+    if (mask & kMaskUpdateAtStart) CheckForUpdate(false, true);
     PostMessage(WM_RESTORESESSION);
     return 0;
 }

@@ -389,6 +389,7 @@
 #define IDS_EXPLORER_VIEW_LIST          41042
 #define IDS_EXPLORER_VIEW_DETAILS       41043
 #define IDS_SAVE_ANSI_LOSSY             41016   /* Save As to ANSI */
+#define IDS_DONATE_PAGE                 41050   /* Help > Donate */
 
 /* toolbar 1 tips use the command id as string id */
 
