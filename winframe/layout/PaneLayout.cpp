@@ -173,6 +173,9 @@ bool CPaneLayoutGroup::Restore(CLayoutStore& store, LayoutRatio x, LayoutRatio y
             if (flags & kPlaceActive) pins.active = item->Pane()->m_hWnd;
             continue;
         }
+        // A finished pin group goes to its bar before the next box docks, so
+        // that the box is laid out beside the bar as it was when stored.
+        FlushPins(pins);
         uint64_t identity = PaneBoxGroup(entry);
         if (!box.started || identity != box.identity) {
             FinishBox(box);

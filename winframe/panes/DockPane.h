@@ -91,6 +91,8 @@ private:
     void DragPane(POINT screenPress);
     void Drop(DockMessage& record);
 
+    HWND StableTarget(HWND target, class CTabDockingBox* box);
+
     DockMessage m_placement;
     UINT m_boxMessage;
 };

@@ -1,5 +1,6 @@
 // A pane's layout record: read from where the pane is, and applied back.
 #include "DockPane.h"
+#include "TabDockingBox.h"
 
 namespace {
 
@@ -11,6 +12,20 @@ RECT WindowRect(HWND window) {
 
 }  // namespace
 
+HWND CDockPaneBase::StableTarget(HWND target, CTabDockingBox* box) {
+    // Boxes and slot windows are made anew at every restore, so a record that
+    // named them would change at every save. The target is only a grouping
+    // key: a box is named by its first pane handle, a slot by the pane.
+    if (!target || target != m_container || IsAutoHidden()) return target;
+    if (!box) return m_hWnd;
+    HWND first = nullptr;
+    for (int i = 0; i < box->PaneCount(); ++i) {
+        HWND pane = box->PaneAt(i);
+        if (pane && (!first || HandleToULong(pane) < HandleToULong(first))) first = pane;
+    }
+    return first ? first : target;
+}
+
 bool CDockPaneBase::GetLayoutState(PaneLayoutRecord& record) {
     record.docked = m_container != nullptr;
     bool ok = true;
@@ -20,9 +35,14 @@ bool CDockPaneBase::GetLayoutState(PaneLayoutRecord& record) {
     } else {
         record.floatRect = IsPaneVisible() ? WindowRect(m_hWnd) : m_floatRect;
     }
-    record.visible = IsPaneOrBoxVisible();
-    if (!record.docked || !record.visible) record.placement = m_placement;
+    // The active pane of a hidden box keeps its own visible style: the box says.
+    CTabDockingBox* box = m_container ? CTabDockingBox::FromWindow(m_container) : nullptr;
+    record.visible = box ? (::GetWindowLongPtrA(m_container, GWL_STYLE) & WS_VISIBLE) != 0 : IsPaneOrBoxVisible();
+    // A pane in a hidden box comes back with the box: the box's answer holds
+    // the place it returns to and the pane's tab.
+    if (!record.docked || (!record.visible && !box)) record.placement = m_placement;
     record.placement.pane = m_hWnd;
+    record.placement.target = StableTarget(record.placement.target, box);
     return ok;
 }
 
