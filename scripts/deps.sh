@@ -58,6 +58,7 @@ PACKAGES=(
 	dpkg-dev
 	make
 	cmake
+	gcab       # writes the cabinets of the updater's tests
 	python3-pyftpdlib # and with it python3, whose sqlite3 makes template.mdb
 	imagemagick
 	# needed by the builds below

@@ -610,6 +610,23 @@ CURSORS = [
 ]
 
 
+# ---------------------------------------------------------------- updater
+
+def updater_panel():
+    """The picture on the left of the updater's dialog: a blue band that
+    lightens downwards, a package and the arrow that brings it."""
+    w, h = 164, 314
+    cv = Canvas(w, h)
+    for y in range(h):
+        f = y / float(h - 1)
+        c = tuple(int(a + (b - a) * f) for a, b in zip(DBLUE, LBLUE))
+        cv.rect(0, y, w, 1, c)
+    cv.box(42, 170, 80, 64, (196, 150, 90), (120, 80, 40), 2)
+    cv.rect(42, 194, 80, 6, (120, 80, 40))
+    cv.poly([(62, 60), (102, 60), (102, 110), (122, 110), (82, 150), (42, 110), (62, 110)], WHITE, DARK, 2.0)
+    return cv
+
+
 # ---------------------------------------------------------------- writers
 
 def bmp24(cv, mask):
@@ -700,6 +717,14 @@ def main():
         with open(os.path.join(out, name), 'wb') as f:
             f.write(data)
         print('%-22s %6d bytes' % (name, len(data)))
+    # The updater's own picture goes beside its resource script.
+    if len(sys.argv) <= 1:
+        updater = os.path.join(root, 'resources', 'updater', 'res')
+        os.makedirs(updater, exist_ok=True)
+        data = bmp24(updater_panel(), WHITE)
+        with open(os.path.join(updater, 'panel.bmp'), 'wb') as f:
+            f.write(data)
+        print('%-22s %6d bytes' % ('updater panel.bmp', len(data)))
 
 
 if __name__ == '__main__':

@@ -13,6 +13,8 @@
 #include "MessageLoop.h"
 #include "ProgramGlobals.h"
 #include "resource.h"
+#include "ResourceText.h"
+#include "UiSeams.h"
 
 namespace {
 
@@ -21,13 +23,7 @@ char** s_argv = nullptr;
 
 const char kInstanceName[] = "Tarnwick";
 
-void ReportFatal(UINT textId) {
-    char caption[64] = "Tarnwick";
-    char text[256] = {};
-    ::LoadStringA(g_instance, IDS_PRODUCT_NAME, caption, sizeof(caption));
-    ::LoadStringA(g_instance, textId, text, sizeof(text));
-    ::MessageBoxA(nullptr, text, caption, MB_OK | MB_ICONERROR);
-}
+void ReportFatal(UINT textId) { ShowMessage(nullptr, LoadText(textId), MB_OK | MB_ICONERROR); }
 
 }  // namespace
 

@@ -34,14 +34,13 @@ BOOL CALLBACK SendToEditorWindow(HWND hWnd, LPARAM param) {
 }  // namespace
 
 CInstanceGuard::CInstanceGuard(const char* name) {
-    m_mutex = ::CreateMutexA(nullptr, FALSE, name);
+    m_mutex.reset(::CreateMutexA(nullptr, FALSE, name));
     m_alreadyRunning = ::GetLastError() == ERROR_ALREADY_EXISTS;
     m_message = ::RegisterWindowMessageA(name);
 }
 
 void CInstanceGuard::Close() {
-    if (m_mutex) ::CloseHandle(m_mutex);
-    m_mutex = nullptr;
+    m_mutex.reset();
 }
 
 void CInstanceGuard::SendToRunningEditor(WPARAM command, LPARAM length) const {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "UniqueHandle.h"
+
 // wParam codes of the instance message.
 enum InstanceCommand : WPARAM {
     kInstanceActivate = 0,
@@ -39,7 +41,7 @@ private:
     // answers; the send waits, so the block outlives the receiver's read.
     void SendToRunningEditor(WPARAM command, LPARAM length) const;
 
-    HANDLE m_mutex = nullptr;
+    UniqueHandle m_mutex;
     bool m_alreadyRunning = false;
     UINT m_message = 0;
 };

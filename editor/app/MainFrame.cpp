@@ -16,6 +16,7 @@
 #include "Globals.h"
 #include "InstanceGuard.h"
 #include "MessageLoop.h"
+#include "ResourceText.h"
 #include "SizeText.h"
 #include "StatusBar.h"
 
@@ -65,10 +66,10 @@ WindowClassInfo CMainFrame::GetWindowClassInfo() const {
 }
 
 bool CMainFrame::CreateMainWindow() {
-    char title[64] = "Tarnwick";
-    ::LoadStringA(g_instance, IDS_PRODUCT_NAME, title, sizeof(title));
+    std::string title = LoadText(IDS_PRODUCT_NAME);
+    if (title.empty()) title = "Tarnwick";
     HMENU menu = ::LoadMenuA(g_instance, MAKEINTRESOURCEA(IDR_MENU_MAIN));
-    if (!Create(nullptr, nullptr, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, menu)) {
+    if (!Create(nullptr, nullptr, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, menu)) {
         if (menu && menu != m_menu) ::DestroyMenu(menu);
         return false;
     }

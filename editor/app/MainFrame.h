@@ -273,8 +273,8 @@ private:
     HWND m_toolbar = nullptr;
     HWND m_statusBar = nullptr;
     HWND m_mdiClient = nullptr;
-    ImageListHandle m_toolbarImages;
-    ImageListHandle m_toolbarDisabledImages;
+    UniqueImageList m_toolbarImages;
+    UniqueImageList m_toolbarDisabledImages;
     UINT m_instanceMessage = 0;
     HACCEL m_accelerators = nullptr;
     std::vector<ACCEL> m_keymapEntries;  // what m_accelerators was made from

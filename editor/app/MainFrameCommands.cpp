@@ -10,6 +10,7 @@
 #include "Globals.h"
 #include "MenuState.h"
 #include "PathString.h"
+#include "ResourceText.h"
 #include "UiSeams.h"
 
 namespace {
@@ -142,12 +143,11 @@ LRESULT CMainFrame::OnContextHelp(WORD, WORD, HWND, bool&) {
     if (state.kind != DocumentKind::Editor) return 0;
     std::string keyword = document->HelpKeyword();
     UINT codePage = state.encoding >= 1 && state.encoding <= 4 ? CP_UTF8 : CP_ACP;
-    std::wstring wide(keyword.size() + 1, L'\0');
-    wide.resize(::MultiByteToWideChar(codePage, 0, keyword.c_str(), (int)keyword.size(), wide.data(), (int)wide.size()));
+    std::wstring wide = ToWide(keyword, codePage);
     IUnknown* viewer = nullptr;
     if (FAILED(::CoCreateInstance(kHelpViewerClass, nullptr, CLSCTX_SERVER, kHelpViewerInterface, (void**)&viewer)) ||
         !viewer) {
-        ShowMessageBox(m_hWnd, "Cannot register vshelp.dll", "", MB_OK);
+        ShowMessage(m_hWnd, "Cannot register vshelp.dll", MB_OK, "");  // the empty caption is its own
         return 0;
     }
     // The viewer is not part of the editor: it is started, and what it
@@ -186,9 +186,8 @@ LRESULT CMainFrame::OnArrangeWindows(WORD, WORD id, HWND, bool&) {
 }
 
 LRESULT CMainFrame::OnOpenWebLink(WORD, WORD id, HWND, bool&) {
-    char link[260] = {};
-    UINT textId = id == ID_HELP_FEEDBACK ? IDS_FEEDBACK_MAIL : IDS_HOME_PAGE;
-    if (::LoadStringA(g_instance, textId, link, sizeof(link))) ShellOpen(m_hWnd, link, SW_SHOWNORMAL);
+    const std::string link = LoadText(id == ID_HELP_FEEDBACK ? IDS_FEEDBACK_MAIL : IDS_HOME_PAGE);
+    if (!link.empty()) ShellOpen(m_hWnd, link.c_str(), SW_SHOWNORMAL);
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "FindInFilesDialog.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "ResourceText.h"
 #include "UiSeams.h"
 
 CFindInFilesParts::CFindInFilesParts(CMainFrame& frame) : m_frame(frame), m_runner(SharedSearchOptions()) {}
@@ -18,13 +19,11 @@ bool CFindInFilesParts::CreatePanes(HWND frame) {
         LONG position;
     } panes[] = {{IDS_PANE_FIND_RESULTS1, 4}, {IDS_PANE_FIND_RESULTS2, 5}};
     for (int i = 0; i < 2; ++i) {
-        char title[64] = {};
-        ::LoadStringA(g_instance, panes[i].title, title, sizeof(title));
         const ResultPaneLook look =
             g_appSettings ? ResultPaneLookOf(*g_appSettings, i + 1, g_outputFont, g_screenDC) : ResultPaneLook{};
         m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, *this, look);
         const RECT rect{100, 100, 500, 300};
-        if (!m_panes[i]->Create(frame, rect, title)) return false;
+        if (!m_panes[i]->Create(frame, rect, LoadText(panes[i].title).c_str())) return false;
         DockMessage record(nullptr, nullptr, kDockAtPlacement);
         record.place = {kSideBottom, panes[i].position, 0.1f, 100, 100, 0};
         m_panes[i]->DockAtPlacement(record);
@@ -80,6 +79,6 @@ void CMainFrame::StopFindInFiles() {
 
 LRESULT CMainFrame::OnFindInFiles(WORD, WORD, HWND, bool&) {
     if (m_findInFiles)
-        CFindInFilesDialog::Open(m_hWnd, *m_findInFiles, *this, m_searchGate, SharedSearchOptions(), ShowMessageBox);
+        CFindInFilesDialog::Open(m_hWnd, *m_findInFiles, *this, m_searchGate, SharedSearchOptions());
     return 0;
 }

@@ -25,6 +25,6 @@ uint32_t CMainFrame::EditorMask() const { return g_appSettings ? g_appSettings->
 // Each command makes a new dialog, as many as the user asks for.
 LRESULT CMainFrame::OnFindReplace(WORD, WORD id, HWND, bool&) {
     const auto kind = id == ID_SEARCH_FIND ? CFindReplaceDialog::kFind : CFindReplaceDialog::kReplace;
-    CFindReplaceDialog::Open(kind, m_hWnd, *this, m_searchGate, SharedSearchOptions(), ShowMessageBox);
+    CFindReplaceDialog::Open(kind, m_hWnd, *this, m_searchGate, SharedSearchOptions());
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "ModifiedDocument.h"
+#include "ResourceText.h"
 #include "SaveModifiedDialog.h"
 #include "UiSeams.h"
 
@@ -141,11 +142,7 @@ LRESULT CMainFrame::OnSaveSessionAs(WORD, WORD, HWND, bool&) {
     std::strcpy(path, kSessionName);
     if (!AskSessionPath(m_hWnd, true, path)) return 0;
     if (!SaveSession(path)) {
-        char caption[64] = "Tarnwick", format[256] = {}, text[MAX_PATH + 256];
-        ::LoadStringA(g_instance, IDS_PRODUCT_NAME, caption, sizeof(caption));
-        ::LoadStringA(g_instance, IDS_SESSION_SAVE_FAILED, format, sizeof(format));
-        wsprintfA(text, format, path);
-        ShowMessageBox(m_hWnd, text, caption, MB_OK | MB_ICONERROR);
+        ShowMessage(m_hWnd, FormatText(IDS_SESSION_SAVE_FAILED, {path}), MB_OK | MB_ICONERROR);
     }
     return 0;
 }

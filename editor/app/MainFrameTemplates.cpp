@@ -9,6 +9,7 @@
 #include "DocumentMacros.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "ResourceText.h"
 #include "TemplatePane.h"
 
 namespace {
@@ -25,10 +26,8 @@ public:
 
     // Left side, position 1, as the layout store expects it.
     bool CreatePane(HWND frame) {
-        char title[64] = {};
-        ::LoadStringA(g_instance, IDS_PANE_TEMPLATES, title, sizeof(title));
         const RECT rect{100, 100, 300, 500};
-        if (!m_pane->Create(frame, rect, title)) return false;
+        if (!m_pane->Create(frame, rect, LoadText(IDS_PANE_TEMPLATES).c_str())) return false;
         DockMessage record(nullptr, nullptr, kDockAtPlacement);
         record.place = {kSideLeft, 1, 0.0f, 100, 100, 0};
         m_pane->DockAtPlacement(record);

@@ -11,7 +11,8 @@
 #include "AppSettings.h"
 #include "DocumentFrameOwner.h"
 #include "FileFilter.h"
-#include "FileHandle.h"
+#include "ResourceText.h"
+#include "UniqueHandle.h"
 #include "Globals.h"
 #include "IniKeys.h"
 #include "MainFrame.h"
@@ -29,13 +30,6 @@ std::string ShortPath(const char* path) {
 
 bool SamePath(const std::string& a, const std::string& b) {
     return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
-}
-
-std::string SystemErrorText(DWORD error) {
-    char text[512] = {};
-    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                     MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof(text), nullptr);
-    return text;
 }
 
 }  // namespace
@@ -77,26 +71,21 @@ CDocumentFrame* CMainFrame::OpenDocument(const char* path, int openType, bool ad
     }
     OpenChoice choice;
     {
-        CFileHandle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueHandle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) {
             const DWORD error = ::GetLastError();
             if (!m_starting) {
-                char format[256] = {};
-                ::LoadStringA(g_instance, IDS_OPEN_FILE_FAILED, format, sizeof(format));
-                const std::string reason = SystemErrorText(error);
-                std::string text(std::strlen(format) + std::strlen(path) + reason.size() + 1, '\0');
-                text.resize((size_t)std::max(0, std::snprintf(text.data(), text.size(), format, path, reason.c_str())));
-                ShowMessageBox(m_hWnd, text.c_str(), "Tarnwick", MB_ICONERROR);
+                ShowMessage(m_hWnd, FormatText(IDS_OPEN_FILE_FAILED, {path, SystemErrorText(error)}), MB_ICONERROR);
             }
             return nullptr;
         }
         LARGE_INTEGER size{};
-        ::GetFileSizeEx(file.Get(), &size);
+        ::GetFileSizeEx(file.get(), &size);
         unsigned char head[kSniffLength] = {};
         DWORD read = 0;
         if (openType == kOpenAutomatic && (uint64_t)size.QuadPart <= kLargestTextFile &&
-            !::ReadFile(file.Get(), head, sizeof(head), &read, nullptr))
+            !::ReadFile(file.get(), head, sizeof(head), &read, nullptr))
             return nullptr;
         choice = ChooseOpenView((uint64_t)size.QuadPart, head, read, openType);
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "UniqueHandle.h"
+
 namespace {
 
 bool SamePath(const std::string& a, const std::string& b) {
@@ -17,24 +19,6 @@ std::string DoubleAmpersands(const std::string& text) {
     }
     return out;
 }
-
-class RegistryKey {
-public:
-    explicit RegistryKey(HKEY root) {
-        if (::RegCreateKeyExA(root, CRecentFiles::kRegistryKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                              &m_key, nullptr) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~RegistryKey() {
-        if (m_key) ::RegCloseKey(m_key);
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    operator HKEY() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
 
 }  // namespace
 
@@ -73,28 +57,28 @@ void CRecentFiles::FillMenu(HMENU submenu, UINT firstId, const char* emptyText) 
 }
 
 bool CRecentFiles::Write(HKEY root) const {
-    RegistryKey key(root);
+    const UniqueKey key = CreateRegistryKey(root, CRecentFiles::kRegistryKey);
     if (!key) return false;
     const DWORD count = (DWORD)m_maxCount;
-    ::RegSetValueExA(key, "DocumentCount", 0, REG_DWORD, (const BYTE*)&count, sizeof(count));
+    ::RegSetValueExA(key.get(), "DocumentCount", 0, REG_DWORD, (const BYTE*)&count, sizeof(count));
     char name[32];
     for (int i = 0; i < kMaxCount; ++i) {
         std::snprintf(name, sizeof(name), "Document%i", i + 1);
         if (i < Count()) {
             const std::string entry = Newest(i);
-            ::RegSetValueExA(key, name, 0, REG_SZ, (const BYTE*)entry.c_str(), (DWORD)entry.size() + 1);
+            ::RegSetValueExA(key.get(), name, 0, REG_SZ, (const BYTE*)entry.c_str(), (DWORD)entry.size() + 1);
         } else {
-            ::RegDeleteValueA(key, name);
+            ::RegDeleteValueA(key.get(), name);
         }
     }
     return true;
 }
 
 bool CRecentFiles::Read(HKEY root) {
-    RegistryKey key(root);
+    const UniqueKey key = CreateRegistryKey(root, CRecentFiles::kRegistryKey);
     if (!key) return false;
     DWORD count = 0, size = sizeof(count), type = 0;
-    if (::RegQueryValueExA(key, "DocumentCount", nullptr, &type, (BYTE*)&count, &size) != ERROR_SUCCESS ||
+    if (::RegQueryValueExA(key.get(), "DocumentCount", nullptr, &type, (BYTE*)&count, &size) != ERROR_SUCCESS ||
         type != REG_DWORD)
         return false;
     m_maxCount = std::clamp((int)count, kMinCount, kMaxCount);
@@ -104,7 +88,7 @@ bool CRecentFiles::Read(HKEY root) {
         std::snprintf(name, sizeof(name), "Document%i", i);
         char value[MAX_PATH] = {};
         DWORD valueSize = sizeof(value) - 1;
-        if (::RegQueryValueExA(key, name, nullptr, &type, (BYTE*)value, &valueSize) == ERROR_SUCCESS &&
+        if (::RegQueryValueExA(key.get(), name, nullptr, &type, (BYTE*)value, &valueSize) == ERROR_SUCCESS &&
             type == REG_SZ && value[0])
             m_entries.push_back(value);
     }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "GdiHandles.h"
 #include "resource.h"
 
 namespace {
@@ -34,12 +35,12 @@ bool LoadToolbarTemplate(HINSTANCE instance, int resourceId, ToolbarTemplate& ou
     return ParseToolbarTemplate(data, ::SizeofResource(instance, info), out);
 }
 
-ImageListHandle CreateToolbarImageList(HINSTANCE instance, int bitmapId) {
-    HBITMAP bitmap = (HBITMAP)::LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-    if (!bitmap) return nullptr;
-    ImageListHandle list(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 1));
+UniqueImageList CreateToolbarImageList(HINSTANCE instance, int bitmapId) {
+    const CBitmapHandle bitmap(
+        (HBITMAP)::LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap) return {};
+    UniqueImageList list(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 1));
     if (list) ::ImageList_AddMasked(list.get(), bitmap, RGB(255, 0, 255));
-    ::DeleteObject(bitmap);
     return list;
 }
 

@@ -6,9 +6,9 @@
 #include <commctrl.h>
 
 #include <cstddef>
-#include <memory>
-#include <type_traits>
 #include <vector>
+
+#include "UniqueHandle.h"
 
 struct ToolbarTemplate {
     int width = 0;
@@ -20,13 +20,8 @@ struct ToolbarTemplate {
 bool ParseToolbarTemplate(const void* data, size_t size, ToolbarTemplate& out);
 bool LoadToolbarTemplate(HINSTANCE instance, int resourceId, ToolbarTemplate& out);
 
-struct ImageListDestroyer {
-    void operator()(HIMAGELIST list) const { ::ImageList_Destroy(list); }
-};
-using ImageListHandle = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDestroyer>;
-
 // 16x16, 32-bit colour with mask, magenta transparent; null without the bitmap.
-ImageListHandle CreateToolbarImageList(HINSTANCE instance, int bitmapId);
+UniqueImageList CreateToolbarImageList(HINSTANCE instance, int bitmapId);
 
 // Image i belongs to the i-th button; the font-scheme button is a whole drop-down.
 HWND CreateMainToolbar(HWND parent, int id, const ToolbarTemplate& tmpl, HIMAGELIST normal, HIMAGELIST disabled);

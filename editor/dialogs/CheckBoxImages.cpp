@@ -3,6 +3,8 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include "GdiHandles.h"
+
 namespace {
 
 CheckBoxStyle g_style = CheckBoxStyle::Automatic;
@@ -45,7 +47,7 @@ HIMAGELIST CreateCheckBoxImages(int cx, int cy) {
     HTHEME theme = nullptr;
     if (g_style != CheckBoxStyle::Classic && (g_style == CheckBoxStyle::Themed || ::IsThemeActive()))
         theme = ::OpenThemeData(nullptr, L"Button");
-    HDC screen = ::GetDC(nullptr);
+    const CClientDc screen(nullptr);
     const int themedStates[] = {CBS_UNCHECKEDNORMAL, CBS_CHECKEDNORMAL, CBS_MIXEDNORMAL};
     const UINT classicStates[] = {DFCS_BUTTONCHECK, DFCS_BUTTONCHECK | DFCS_CHECKED,
                                   DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE};
@@ -64,7 +66,6 @@ HIMAGELIST CreateCheckBoxImages(int cx, int cy) {
         ::ImageList_AddMasked(images, bitmap, RGB(255, 255, 255));
         ::DeleteObject(bitmap);
     }
-    ::ReleaseDC(nullptr, screen);
     if (theme) ::CloseThemeData(theme);
     return images;
 }

@@ -5,15 +5,10 @@
 
 #include "ColorPickerPopup.h"
 #include "GdiHandles.h"
+#include "ResourceText.h"
 #include "resource.h"
 
 namespace {
-
-std::string ResourceText(UINT id) {
-    char text[64] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof(text));
-    return text;
-}
 
 // The colour dialog's sixteen custom colours, kept for the session.
 COLORREF g_customColors[16] = {
@@ -25,8 +20,8 @@ COLORREF g_customColors[16] = {
 
 CColorPickerButton::CColorPickerButton()
     : automaticColor(::GetSysColor(COLOR_APPWORKSPACE)),
-      automaticText(ResourceText(IDS_COLOR_AUTOMATIC)),
-      moreText(ResourceText(IDS_COLOR_MORE)) {}
+      automaticText(LoadText(IDS_COLOR_AUTOMATIC)),
+      moreText(LoadText(IDS_COLOR_MORE)) {}
 
 CColorPickerButton::~CColorPickerButton() { CloseTheme(); }
 

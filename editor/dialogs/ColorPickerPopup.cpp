@@ -170,8 +170,15 @@ bool CColorPickerPopup::HandleLoopMessage(const MSG& msg) {
         case VK_DOWN: SelectItem(MoveCaret(m_caret, PickerMove::Down, m_items)); return false;
         default: return false;
         }
+    case WM_SYSKEYDOWN:
+        // Alt ends the pick, as it closes a menu: dispatched, Alt+F4 could
+        // close the dialog under the running popup.
+        m_outcome = {};
+        return true;
     case WM_KEYUP:
+    case WM_SYSKEYUP:
     case WM_CHAR:
+    case WM_SYSCHAR:
         return false;
     case WM_MOUSEMOVE:
         SelectItem(ItemAt(m_layout, PopupPoint(msg)));

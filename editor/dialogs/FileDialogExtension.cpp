@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Dialog.h"
+#include "ResourceText.h"
 
 namespace {
 
@@ -34,9 +35,9 @@ void CFileDialogExtension::Attach(OPENFILENAMEA& dialog) {
     CDialogTemplateBuilder builder(WS_CHILD | WS_CLIPSIBLINGS | DS_3DLOOK | DS_CONTROL, 0, 0, 0, 300, height, "");
     for (size_t i = 0; i < m_combos.size(); ++i) {
         const short y = (short)(4 + kRowHeight * (short)i);
-        char label[128] = {};
-        ::LoadStringA(ResourceModule(), m_combos[i].labelTextId, label, sizeof(label));
-        builder.AddItem(WS_CHILD | WS_VISIBLE, 0, 5, (short)(y + 2), 50, 10, m_combos[i].labelId, kStaticClass, label);
+        const std::string label = LoadText(m_combos[i].labelTextId);
+        builder.AddItem(WS_CHILD | WS_VISIBLE, 0, 5, (short)(y + 2), 50, 10, m_combos[i].labelId, kStaticClass,
+                        label.c_str());
         builder.AddItem(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 60, y, 150, 100,
                         m_combos[i].comboId, kComboClass, "");
     }
@@ -74,10 +75,8 @@ LRESULT CFileDialogExtension::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     for (const ComboSpec& spec : m_combos) {
         HWND combo = ::GetDlgItem(m_window, spec.comboId);
         for (const ComboChoice& choice : spec.choices) {
-            char text[128] = {};
-            if (choice.textId) ::LoadStringA(ResourceModule(), choice.textId, text, sizeof(text));
-            else lstrcpynA(text, choice.text, sizeof(text));
-            const LRESULT index = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)text);
+            const std::string text = choice.textId ? LoadText(choice.textId) : std::string(choice.text);
+            const LRESULT index = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)text.c_str());
             ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)index, choice.code);
         }
         ::SendMessageA(combo, CB_SETCURSEL, 0, 0);

@@ -5,26 +5,17 @@
 
 #include "CenterOnOwner.h"
 #include "EditorView.h"
+#include "ResourceText.h"
 #include "SearchHistory.h"
-
-namespace {
-
-std::string LoadText(UINT id) {
-    char buffer[256];
-    const int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-    return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
-}
-
-}  // namespace
+#include "UiSeams.h"
 
 CFindReplaceDialog::CFindReplaceDialog(Kind kind, ISearchHost& host, CSearchButtonsGate& gate,
-                                       SearchOptions& options, SearchMessageBox messageBox)
-    : CSearchDialog(host, gate), m_kind(kind), m_options(options),
-      m_messageBox(messageBox ? messageBox : ::MessageBoxA) {}
+                                       SearchOptions& options)
+    : CSearchDialog(host, gate), m_kind(kind), m_options(options) {}
 
 HWND CFindReplaceDialog::Open(Kind kind, HWND owner, ISearchHost& host, CSearchButtonsGate& gate,
-                              SearchOptions& options, SearchMessageBox messageBox) {
-    auto* dialog = new CFindReplaceDialog(kind, host, gate, options, messageBox);
+                              SearchOptions& options) {
+    auto* dialog = new CFindReplaceDialog(kind, host, gate, options);
     // The selection, or the word at the caret, is what to find.
     TakeFindTextFromEditor(host, options);
     return Show(dialog, owner, kind == kFind ? IDD_FIND : IDD_REPLACE);
@@ -82,15 +73,8 @@ void CFindReplaceDialog::ReadComboText(int id, char* buffer, size_t size) const 
 }
 
 void CFindReplaceDialog::Message(UINT id, const char* text, int number) const {
-    const std::string format = LoadText(id);
-    char message[600];
-    if (text)
-        ::wsprintfA(message, format.c_str(), text);
-    else
-        ::wsprintfA(message, format.c_str(), number);
-    std::string caption = LoadText(IDS_PRODUCT_NAME);
-    if (caption.empty()) caption = "Tarnwick";
-    m_messageBox(m_hWnd, message, caption.c_str(), MB_ICONINFORMATION);
+    const std::string message = text ? FormatText(id, {text}) : FormatText(id, {std::to_string(number)});
+    ShowMessage(m_hWnd, message, MB_ICONINFORMATION);
 }
 
 void CFindReplaceDialog::AddHistory(bool withReplace) {

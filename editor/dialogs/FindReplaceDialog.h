@@ -17,8 +17,7 @@ public:
 
     // Creates the window over owner and shows it; null on failure (and the
     // object is gone).
-    static HWND Open(Kind kind, HWND owner, ISearchHost& host, CSearchButtonsGate& gate, SearchOptions& options,
-                     SearchMessageBox messageBox);
+    static HWND Open(Kind kind, HWND owner, ISearchHost& host, CSearchButtonsGate& gate, SearchOptions& options);
 
     TW_BEGIN_MSG_MAP(CFindReplaceDialog)
         TW_MESSAGE_HANDLER(WM_INITDIALOG, OnInitDialog)
@@ -35,8 +34,7 @@ public:
     TW_END_MSG_MAP()
 
 private:
-    CFindReplaceDialog(Kind kind, ISearchHost& host, CSearchButtonsGate& gate, SearchOptions& options,
-                       SearchMessageBox messageBox);
+    CFindReplaceDialog(Kind kind, ISearchHost& host, CSearchButtonsGate& gate, SearchOptions& options);
 
     void ReadOptions() override;
     void CloseHistories() override;
@@ -56,7 +54,6 @@ private:
 
     Kind m_kind;
     SearchOptions& m_options;
-    SearchMessageBox m_messageBox;
     CMruStore m_findHistory;
     CMruStore m_replaceHistory;
 };

@@ -5,41 +5,36 @@
 #include <algorithm>
 #include <utility>
 
+#include "UniqueHandle.h"
+
 namespace {
 
 constexpr size_t kMaxEntry = 260;
 constexpr size_t kMaxSlots = 26;
 
-class CRegKey {
+// The store's key under HKEY_CURRENT_USER with its string values.
+class CMruKey {
 public:
-    explicit CRegKey(const std::string& subKey) {
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &m_key,
-                              nullptr) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~CRegKey() {
-        if (m_key) ::RegCloseKey(m_key);
-    }
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    HKEY Get() const { return m_key; }
+    explicit CMruKey(const std::string& subKey) : m_key(CreateRegistryKey(HKEY_CURRENT_USER, subKey.c_str())) {}
+    HKEY Get() const { return m_key.get(); }
 
     bool Read(const char* name, std::string& value) const {
         char buffer[kMaxEntry + 1] = {};
         DWORD size = sizeof(buffer) - 1, type = 0;
-        if (::RegQueryValueExA(m_key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        if (::RegQueryValueExA(m_key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
+                ERROR_SUCCESS ||
             type != REG_SZ)
             return false;
         value = buffer;
         return true;
     }
     void Write(const char* name, const std::string& value) const {
-        ::RegSetValueExA(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+        ::RegSetValueExA(m_key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                          static_cast<DWORD>(value.size() + 1));
     }
 
 private:
-    HKEY m_key = nullptr;
+    UniqueKey m_key;
 };
 
 bool SameText(const std::string& a, const std::string& b) { return ::lstrcmpiA(a.c_str(), b.c_str()) == 0; }
@@ -66,7 +61,7 @@ bool CMruStore::Open(const char* subKey, size_t maximum) {
     m_entries.clear();
     m_subKey = subKey;
     m_maximum = std::min(std::max<size_t>(maximum, 1), kMaxSlots);
-    const CRegKey key(m_subKey);
+    const CMruKey key(m_subKey);
     if (!key.Get()) return false;
     m_open = true;
     std::string order;
@@ -96,7 +91,7 @@ void CMruStore::Add(const std::string& text) {
 void CMruStore::Close() {
     if (!m_open) return;
     m_open = false;
-    const CRegKey key(m_subKey);
+    const CMruKey key(m_subKey);
     if (!key.Get()) return;
     std::string order;
     for (size_t i = 0; i < m_entries.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "EditorPage.h"
 #include "GeneralPage.h"
 #include "OptionsDialog.h"
+#include "UpdatePage.h"
 #include "VariablesPage.h"
 #include "resource.h"
 
@@ -22,6 +23,7 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
         {0, MakePage<CEditorPage>},
         {0, MakePage<CColoursPage>},
         {0, MakePage<CVariablesPage>},
+        {0, MakePage<CUpdatePage>},
     };
     return kinds;
 }

@@ -5,14 +5,9 @@
 #include "CheckBoxImages.h"
 #include "LastModifiedText.h"
 #include "resource.h"
+#include "ResourceText.h"
 
 namespace {
-
-std::wstring LoadText(UINT id) {
-    const wchar_t* text = nullptr;
-    int length = ::LoadStringW(::GetModuleHandleA(nullptr), id, (LPWSTR)&text, 0);
-    return length > 0 ? std::wstring(text, length) : std::wstring();
-}
 
 void CentreOver(HWND dialog, HWND parent) {
     RECT outer, inner;
@@ -40,19 +35,19 @@ CSaveModifiedDialog::~CSaveModifiedDialog() {
 INT_PTR CSaveModifiedDialog::Run(HWND parent) {
     if (!parent) parent = ::GetActiveWindow();
     CDialogTemplateBuilder builder(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN | DS_MODALFRAME,
-                                   WS_EX_CONTROLPARENT, 0, 0, 300, 150, LoadText(IDS_SAVEDLG_CAPTION).c_str(),
+                                   WS_EX_CONTROLPARENT, 0, 0, 300, 150, LoadWideText(IDS_SAVEDLG_CAPTION).c_str(),
                                    L"MS Shell Dlg", 8);
-    builder.AddItem(WS_VISIBLE, 0, 7, 7, 180, 8, 0xFFFF, 0x0082, LoadText(IDS_SAVEDLG_PROMPT).c_str());
+    builder.AddItem(WS_VISIBLE, 0, 7, 7, 180, 8, 0xFFFF, 0x0082, LoadWideText(IDS_SAVEDLG_PROMPT).c_str());
     builder.AddItem(WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_ALIGNLEFT | LVS_NOSORTHEADER |
                         LVS_SHAREIMAGELISTS,
                     0, 7, 20, 286, 102, kListId, 0, L"", WC_LISTVIEWW);
     short yesX = CancelShown() ? 133 : 188, noX = CancelShown() ? 188 : 243;
     DWORD cancelVisible = CancelShown() ? WS_VISIBLE : 0;
     builder.AddItem(WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, yesX, 129, 50, 14, IDYES, 0x0080,
-                    LoadText(IDS_SAVEDLG_YES).c_str());
-    builder.AddItem(WS_VISIBLE | WS_TABSTOP, 0, noX, 129, 50, 14, IDNO, 0x0080, LoadText(IDS_SAVEDLG_NO).c_str());
+                    LoadWideText(IDS_SAVEDLG_YES).c_str());
+    builder.AddItem(WS_VISIBLE | WS_TABSTOP, 0, noX, 129, 50, 14, IDNO, 0x0080, LoadWideText(IDS_SAVEDLG_NO).c_str());
     builder.AddItem(cancelVisible | WS_TABSTOP, 0, 243, 129, 50, 14, IDCANCEL, 0x0080,
-                    LoadText(IDS_SAVEDLG_CANCEL).c_str());
+                    LoadWideText(IDS_SAVEDLG_CANCEL).c_str());
     return DoModalIndirect(parent, builder.Get());
 }
 
@@ -62,12 +57,12 @@ LRESULT CSaveModifiedDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     m_list.SubclassWindow(list);
     ::SendMessageA(list, CCM_SETVERSION, 5, 0);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-    m_stateImages = CreateCheckBoxImages(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
-    ListView_SetImageList(list, m_stateImages, LVSIL_STATE);
+    m_stateImages.reset(CreateCheckBoxImages(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)));
+    ListView_SetImageList(list, m_stateImages.get(), LVSIL_STATE);
 
     const UINT headings[] = {IDS_SAVEDLG_FILE, IDS_SAVEDLG_PATH, IDS_SAVEDLG_MODIFIED};
     for (int i = 0; i < 3; ++i) {
-        std::wstring heading = LoadText(headings[i]);
+        std::wstring heading = LoadWideText(headings[i]);
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
         column.fmt = LVCFMT_LEFT;
@@ -170,8 +165,7 @@ LRESULT CSaveModifiedDialog::OnSize(UINT, WPARAM, LPARAM lParam, bool&) {
 LRESULT CSaveModifiedDialog::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
     // Rows release their items as the list goes; the shared image list is ours.
     if (m_list.m_hWnd) ListView_DeleteAllItems(m_list.m_hWnd);
-    if (m_stateImages) ::ImageList_Destroy(m_stateImages);
-    m_stateImages = nullptr;
+    m_stateImages.reset();
     handled = false;
     return 0;
 }

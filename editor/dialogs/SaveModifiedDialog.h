@@ -7,6 +7,7 @@
 
 #include "Dialog.h"
 #include "ModifiedDocument.h"
+#include "UniqueHandle.h"
 
 // How the dialog offers Cancel; the caller knows why.
 enum class SaveModifiedCancel {
@@ -73,7 +74,7 @@ private:
     CModifiedDocumentList* m_documents;
     SaveModifiedCancel m_cancel;
     CCheckList m_list{*this};
-    HIMAGELIST m_stateImages = nullptr;
+    UniqueImageList m_stateImages;
     bool m_hasPath = false;
     bool m_hasTime = false;
 };

@@ -45,11 +45,11 @@ bool CDocumentFile::OpenFile(const char* path, int code) {
 }
 
 bool CDocumentFile::LoadFile(const char* path, int code) {
-    CFileHandle file = OpenForRead(path, nullptr, true);
+    UniqueHandle file = OpenForRead(path, nullptr, true);
     if (!file) return false;
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart >= 0x40000000) size.QuadPart = 0;
-    CFileByteSource source(file.Get());
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart >= 0x40000000) size.QuadPart = 0;
+    CFileByteSource source(file.get());
     return Load(source, code, static_cast<size_t>(size.QuadPart));
 }
 

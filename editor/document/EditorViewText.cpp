@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "ClipboardText.h"
+#include "ResourceText.h"
 #include "WordCount.h"
 #include "resource.h"
 
@@ -89,12 +90,6 @@ void CEditorView::SetViewState(const ViewState& state) {
 }
 
 namespace {
-
-std::string LoadText(UINT id) {
-    char buffer[128];
-    const int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-    return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
-}
 
 void EnableItem(HMENU menu, UINT id, bool enable) {
     ::EnableMenuItem(menu, id, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));

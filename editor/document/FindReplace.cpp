@@ -5,6 +5,8 @@
 
 #include "EditorView.h"
 #include "FindReplaceEscapes.h"
+#include "ResourceText.h"
+#include "UiSeams.h"
 #include "resource.h"
 
 namespace {
@@ -54,67 +56,36 @@ private:
     sptr_t m_mask;
 };
 
-std::string LoadText(UINT id) {
-    char buffer[256];
-    const int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-    return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
-}
-
-std::wstring Widen(const std::string& text, unsigned codePage) {
-    if (text.empty()) return {};
-    const int n = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide, unsigned codePage) {
-    if (wide.empty()) return {};
-    const int n = ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                        nullptr, nullptr);
-    std::string text(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr,
-                          nullptr);
-    return text;
-}
 
 }  // namespace
 
-CViewSearch::CViewSearch(CEditorView& view, SearchMessageBox messageBox, unsigned ansiCodePage)
-    : m_view(view), m_messageBox(messageBox ? messageBox : ::MessageBoxA), m_ansiCodePage(ansiCodePage) {}
+CViewSearch::CViewSearch(CEditorView& view, unsigned ansiCodePage) : m_view(view), m_ansiCodePage(ansiCodePage) {}
 
 bool CViewSearch::IsUtf8() const { return m_view.Send(SCI_GETCODEPAGE) == SC_CP_UTF8; }
 
 // The conversion comes first, so that escapes stay raw bytes.
 std::string CViewSearch::SearchBytes(const char* text, uint32_t mask) const {
     std::string bytes(text);
-    if (IsUtf8()) bytes = Narrow(Widen(bytes, m_ansiCodePage), CP_UTF8);
+    if (IsUtf8()) bytes = ::ToAnsi(ToWide(bytes, m_ansiCodePage), CP_UTF8);
     return UnescapePattern(bytes, (mask & kSearchBackslash) != 0, (mask & kSearchRegex) != 0);
 }
 
 void CViewSearch::ToAnsi(const std::string& documentText, char* buffer, size_t size) const {
     if (size == 0) return;
-    std::wstring wide = Widen(documentText, IsUtf8() ? CP_UTF8 : m_ansiCodePage);
-    std::string text = Narrow(wide, m_ansiCodePage);
+    std::wstring wide = ToWide(documentText, IsUtf8() ? CP_UTF8 : m_ansiCodePage);
+    std::string text = ::ToAnsi(wide, m_ansiCodePage);
     // Drop whole characters until it fits.
     while (text.size() >= size && !wide.empty()) {
         wide.pop_back();
-        text = Narrow(wide, m_ansiCodePage);
+        text = ::ToAnsi(wide, m_ansiCodePage);
     }
     std::copy(text.begin(), text.end(), buffer);
     buffer[text.size()] = '\0';
 }
 
 void CViewSearch::Notify(UINT id, const char* argument, UINT flags) const {
-    const std::string format = LoadText(id);
-    std::vector<char> text(format.size() + (argument ? strlen(argument) : 0) + 1);
-    if (argument)
-        ::wsprintfA(text.data(), format.c_str(), argument);
-    else
-        ::lstrcpyA(text.data(), format.c_str());
-    std::string caption = LoadText(IDS_PRODUCT_NAME);
-    if (caption.empty()) caption = "Tarnwick";
-    m_messageBox(m_view.Window(), text.data(), caption.c_str(), flags);
+    const std::string text = argument ? FormatText(id, {argument}) : LoadText(id);
+    ShowMessage(m_view.Window(), text, flags);
 }
 
 int CViewSearch::Find(SearchOptions& options) {

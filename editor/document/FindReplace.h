@@ -22,13 +22,12 @@ constexpr uint32_t kScopeSelection = 1;
 constexpr uint32_t kScopeAllDocuments = 2;
 inline uint32_t ScopeOf(uint32_t mask) { return (mask & kSearchScopeMask) >> 8; }
 
-using SearchMessageBox = int (*)(HWND owner, const char* text, const char* caption, UINT flags);
 
 class CViewSearch {
 public:
-    // The texts in SearchOptions are in ansiCodePage; messages go through
-    // messageBox (the program's ShowMessageBox).
-    CViewSearch(CEditorView& view, SearchMessageBox messageBox, unsigned ansiCodePage = ::GetACP());
+    // The texts in SearchOptions are in ansiCodePage; notices are the
+    // editor's message boxes (ShowMessage).
+    explicit CViewSearch(CEditorView& view, unsigned ansiCodePage = ::GetACP());
 
     // -1 empty text, 0 not found, 1 found and selected, 2 back at the first
     // match of the run (string 40024 shown).
@@ -57,7 +56,6 @@ private:
     bool IsUtf8() const;
 
     CEditorView& m_view;
-    SearchMessageBox m_messageBox;
     unsigned m_ansiCodePage;
     int m_flags = 0;
     bool m_down = true;

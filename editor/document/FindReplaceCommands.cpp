@@ -3,9 +3,8 @@
 #include "EditorView.h"
 #include "resource.h"
 
-CSearchHooks::CSearchHooks(CEditorView& view, SearchOptions& options, SearchMessageBox messageBox,
-                           IViewHooks* next, unsigned ansiCodePage)
-    : m_search(view, messageBox, ansiCodePage), m_options(options), m_next(next) {}
+CSearchHooks::CSearchHooks(CEditorView& view, SearchOptions& options, IViewHooks* next, unsigned ansiCodePage)
+    : m_search(view, ansiCodePage), m_options(options), m_next(next) {}
 
 bool CSearchHooks::OnCommand(CEditorView& view, WORD id) {
     switch (id) {

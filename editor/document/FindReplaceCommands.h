@@ -8,8 +8,8 @@
 
 class CSearchHooks : public IViewHooks {
 public:
-    CSearchHooks(CEditorView& view, SearchOptions& options, SearchMessageBox messageBox,
-                 IViewHooks* next = nullptr, unsigned ansiCodePage = ::GetACP());
+    CSearchHooks(CEditorView& view, SearchOptions& options, IViewHooks* next = nullptr,
+                 unsigned ansiCodePage = ::GetACP());
 
     CViewSearch& Search() { return m_search; }
 

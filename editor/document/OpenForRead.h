@@ -5,12 +5,12 @@
 #include <string>
 
 #include "ByteStreams.h"
-#include "FileHandle.h"
+#include "UniqueHandle.h"
 
 // Opens path for reading, sharing read and write. On failure, unless
 // quiet (the session is being restored), shows string 40040 with the path
 // and the system's text for the error, owned by owner.
-CFileHandle OpenForRead(const char* path, HWND owner, bool quiet);
+UniqueHandle OpenForRead(const char* path, HWND owner, bool quiet);
 
 // String 40040's format filled in with the path and the system's text for
 // error.

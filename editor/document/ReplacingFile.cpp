@@ -21,7 +21,7 @@ bool CReplacingFile::Fail(DWORD error) {
 }
 
 void CReplacingFile::Discard() {
-    m_file.Close();
+    m_file.close();
     if (!m_temporary.empty()) ::DeleteFileA(m_temporary.c_str());
     m_temporary.clear();
 }
@@ -37,16 +37,17 @@ bool CReplacingFile::Open(const std::string& target) {
         // sharing (which the replace needs): refused before anything is
         // written, and without truncating. A replace that fails late can
         // leave a stray file of its own under Wine.
-        CFileHandle probe(::CreateFileA(target.c_str(), GENERIC_WRITE | DELETE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueHandle probe(::CreateFileA(target.c_str(), GENERIC_WRITE | DELETE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!probe) return Fail();
     }
 
     char name[MAX_PATH];
     if (!::GetTempFileNameA(FolderOf(target).c_str(), "tw", 0, name)) return Fail();
     m_temporary = name;
-    m_file = CFileHandle(::CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    m_file =
+        UniqueHandle(::CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!m_file) return Fail();
     return true;
 }
@@ -57,7 +58,7 @@ bool CReplacingFile::Write(const void* data, size_t length) {
     while (length > 0) {
         const DWORD step = length > 0x10000000 ? 0x10000000 : static_cast<DWORD>(length);
         DWORD written = 0;
-        if (!::WriteFile(m_file.Get(), bytes, step, &written, nullptr) || written == 0) return Fail();
+        if (!::WriteFile(m_file.get(), bytes, step, &written, nullptr) || written == 0) return Fail();
         bytes += written;
         length -= written;
     }
@@ -66,8 +67,8 @@ bool CReplacingFile::Write(const void* data, size_t length) {
 
 bool CReplacingFile::Commit() {
     if (m_failed || !m_file) return false;
-    if (!::FlushFileBuffers(m_file.Get())) return Fail();
-    if (!m_file.Close()) return Fail();
+    if (!::FlushFileBuffers(m_file.get())) return Fail();
+    if (!m_file.close()) return Fail();
 
     if (m_attributes == INVALID_FILE_ATTRIBUTES) {
         if (!::MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_WRITE_THROUGH)) return Fail();

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ByteStreams.h"
-#include "FileHandle.h"
+#include "UniqueHandle.h"
 
 class CReplacingFile : public IByteSink {
 public:
@@ -31,7 +31,7 @@ private:
 
     std::string m_target;
     std::string m_temporary;
-    CFileHandle m_file;
+    UniqueHandle m_file;
     DWORD m_attributes = INVALID_FILE_ATTRIBUTES;
     DWORD m_error = 0;
     bool m_failed = false;

@@ -10,19 +10,15 @@
 #include "Expansion.h"
 #include "FilePattern.h"
 #include "LogicalLine.h"
+#include "UniqueHandle.h"
 
 namespace {
 
 // A second guard behind the cycle check, against very deep import chains.
 constexpr size_t kMaxImportDepth = 32;
 
-struct StdioCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<FILE, StdioCloser>;
-
 bool ReadWholeFile(const std::string& path, std::string& text) {
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    UniqueFile file(std::fopen(path.c_str(), "rb"));
     if (!file) return false;
     char chunk[65536];
     size_t got;

@@ -7,6 +7,7 @@
 #include "AppSettings.h"
 #include "Globals.h"
 #include "resource.h"
+#include "ResourceText.h"
 
 std::string BuildFileFilter(const std::string& lines, const std::string& fallback) {
     std::string filter;
@@ -40,8 +41,5 @@ std::string LoadFileFilter() {
         while (length + 1 < section.size() && (section[length] || section[length + 1])) ++length;
         lines.assign(section.data(), length + 1);
     }
-    char fallback[256] = {};
-    ::LoadStringA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), IDS_FILTER_ALL_FILES, fallback,
-                  sizeof(fallback));
-    return BuildFileFilter(lines, fallback);
+    return BuildFileFilter(lines, LoadText(IDS_FILTER_ALL_FILES));
 }

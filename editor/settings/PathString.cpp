@@ -45,4 +45,4 @@ CPathString CPathString::Join(const std::string& directory, const std::string& n
     return CPathString(EndsWithBackslash(directory) ? directory + name : directory + "\\" + name);
 }
 
-FileStream CPathString::Open(const char* mode) const { return FileStream(std::fopen(m_text.c_str(), mode)); }
+UniqueFile CPathString::Open(const char* mode) const { return UniqueFile(std::fopen(m_text.c_str(), mode)); }

@@ -3,13 +3,9 @@
 // the folder, joining and opening. Searches for '\' step by character, so a
 // double-byte character whose trail byte is '\' never splits a path.
 #include <cstdio>
-#include <memory>
 #include <string>
 
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using FileStream = std::unique_ptr<FILE, FileCloser>;
+#include "UniqueHandle.h"
 
 class CPathString {
 public:
@@ -26,7 +22,7 @@ public:
     CPathString Directory() const;
     static CPathString Join(const std::string& directory, const std::string& name);
     // Null when the file cannot be opened in that mode ("rb", "wb", ...).
-    FileStream Open(const char* mode) const;
+    UniqueFile Open(const char* mode) const;
 
 private:
     std::string m_text;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "GdiHandles.h"
+
 namespace {
 
 const int kPositionEdge = 180;
@@ -31,14 +33,13 @@ HWND CreateFrameStatusBar(HWND parent, int id) {
 }
 
 void ComputeStatusEdges(HWND statusBar, int edges[kStatusPartCount]) {
-    HDC dc = ::GetDC(statusBar);
+    const CClientDc dc(statusBar);
     HFONT font = (HFONT)::SendMessageA(statusBar, WM_GETFONT, 0, 0);
     HGDIOBJ previous = font ? ::SelectObject(dc, font) : nullptr;
     edges[0] = kPositionEdge;
     for (int i = 0; i < 3; ++i) edges[i + 1] = edges[i] + TextWidth(dc, kWidestTexts[i]);
     edges[kStatusMessage] = -1;
     if (previous) ::SelectObject(dc, previous);
-    ::ReleaseDC(statusBar, dc);
 }
 
 void SetStatusText(HWND statusBar, int part, const char* text) {

@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include "ResourceText.h"
+#include "resource.h"
+
 namespace {
 
 MessageBoxHook s_messageBox = nullptr;
@@ -12,6 +15,13 @@ ShellOpenHook s_shellOpen = nullptr;
 int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT flags) {
     if (s_messageBox) return s_messageBox(owner, text, caption, flags);
     return ::MessageBoxA(owner, text, caption, flags);
+}
+
+int ShowMessage(HWND owner, const std::string& text, UINT flags, const char* caption) {
+    if (caption) return ShowMessageBox(owner, text.c_str(), caption, flags);
+    std::string product = LoadText(IDS_PRODUCT_NAME);
+    if (product.empty()) product = "Tarnwick";
+    return ShowMessageBox(owner, text.c_str(), product.c_str(), flags);
 }
 
 void ShellOpen(HWND owner, const char* target, int showCommand) {

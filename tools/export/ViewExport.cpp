@@ -11,8 +11,10 @@
 #include "HtmlExporter.h"
 #include "PdfExporter.h"
 #include "PropertySets.h"
+#include "ResourceText.h"
 #include "RtfExporter.h"
 #include "TexExporter.h"
+#include "UiSeams.h"
 
 namespace {
 
@@ -71,9 +73,8 @@ bool ExportView(CEditorView& view, const CPropertySets& store, ExportFormat form
     });
 }
 
-void ShowSaveError(HWND owner, const std::string& path, ExportMessageBox messageBox) {
-    const std::string text = "Could not save file \"" + path + "\".";
-    (messageBox ? messageBox : ::MessageBoxA)(owner, text.c_str(), "ERROR", MB_OK | MB_ICONWARNING);
+void ShowSaveError(HWND owner, const std::string& path) {
+    ShowMessage(owner, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONWARNING, "ERROR");
 }
 
 bool CopyAsRtf(CEditorView& view, const CPropertySets& store) {

@@ -11,8 +11,6 @@ class CPropertySets;
 
 enum class ExportFormat { Html, Rtf, Pdf, Tex };
 
-using ExportMessageBox = int (*)(HWND owner, const char* text, const char* caption, UINT flags);
-
 // The save dialog of the format (through the file-dialog runner of the
 // dialogs library, so that tests can answer it); false for Cancel.
 bool AskExportPath(HWND owner, ExportFormat format, std::string& path);
@@ -21,8 +19,9 @@ bool AskExportPath(HWND owner, ExportFormat format, std::string& path);
 // not be written (nothing is left at path then, and an old file stays).
 bool ExportView(CEditorView& view, const CPropertySets& store, ExportFormat format, const std::string& path);
 
-// "Could not save file \"%s\"." under the caption "ERROR".
-void ShowSaveError(HWND owner, const std::string& path, ExportMessageBox messageBox);
+// "Could not save file \"%s\"." under the caption "ERROR" (the program's
+// message box, ShowMessage).
+void ShowSaveError(HWND owner, const std::string& path);
 
 // The selection as RTF under the registered format "Rich Text Format"
 // (the bytes and a NUL), with the plain text beside it; built in memory.

@@ -9,18 +9,14 @@
 
 #include "FindInFilesRunner.h"
 #include "FindResultsPane.h"
+#include "ResourceText.h"
 #include "SearchDefaults.h"
 #include "SearchHistory.h"
+#include "UiSeams.h"
 
 namespace {
 
 constexpr uint32_t kDialogBits = kSearchMatchCase | kSearchWholeWord | kSearchSubfolders | kSearchSecondPane;
-
-std::string LoadText(UINT id) {
-    char buffer[512];
-    const int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-    return length > 0 ? std::string(buffer, static_cast<size_t>(length)) : std::string();
-}
 
 HWND ComboEdit(HWND combo) {
     COMBOBOXINFO info{};
@@ -51,13 +47,12 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
 }  // namespace
 
 CFindInFilesDialog::CFindInFilesDialog(IFindInFilesHost& host, ISearchHost& searchHost, CSearchButtonsGate& gate,
-                                       SearchOptions& options, SearchMessageBox messageBox)
-    : CSearchDialog(searchHost, gate), m_host(host), m_options(options),
-      m_messageBox(messageBox ? messageBox : ::MessageBoxA) {}
+                                       SearchOptions& options)
+    : CSearchDialog(searchHost, gate), m_host(host), m_options(options) {}
 
 HWND CFindInFilesDialog::Open(HWND owner, IFindInFilesHost& host, ISearchHost& searchHost, CSearchButtonsGate& gate,
-                              SearchOptions& options, SearchMessageBox messageBox) {
-    auto* dialog = new CFindInFilesDialog(host, searchHost, gate, options, messageBox);
+                              SearchOptions& options) {
+    auto* dialog = new CFindInFilesDialog(host, searchHost, gate, options);
     TakeFindTextFromEditor(searchHost, options);
     return Show(dialog, owner, IDD_FIND_IN_FILES);
 }
@@ -125,10 +120,7 @@ LRESULT CFindInFilesDialog::OnFind(WORD, WORD, HWND, bool&) {
     ReadOptions();
     if (!m_options.FindText[0]) {
         // Nothing to search for: said so, and the dialog stays.
-        char message[300];
-        ::wsprintfA(message, LoadText(IDS_STRING_NOT_FOUND).c_str(), "(empty)");
-        std::string caption = LoadText(IDS_PRODUCT_NAME);
-        m_messageBox(m_hWnd, message, caption.empty() ? "Tarnwick" : caption.c_str(), MB_ICONINFORMATION);
+        ShowMessage(m_hWnd, FormatText(IDS_STRING_NOT_FOUND, {"(empty)"}), MB_ICONINFORMATION);
         ::SetFocus(GetDlgItem(IDC_SEARCH_FIND_TEXT));
         return 0;
     }

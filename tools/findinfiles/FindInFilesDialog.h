@@ -18,7 +18,7 @@ public:
     // Takes the editor's selection or word as the find text, disables the
     // search buttons and shows the dialog over owner; null on failure.
     static HWND Open(HWND owner, IFindInFilesHost& host, ISearchHost& searchHost, CSearchButtonsGate& gate,
-                     SearchOptions& options, SearchMessageBox messageBox = nullptr);
+                     SearchOptions& options);
 
     TW_BEGIN_MSG_MAP(CFindInFilesDialog)
         TW_MESSAGE_HANDLER(WM_INITDIALOG, OnInitDialog)
@@ -30,7 +30,7 @@ public:
 
 private:
     CFindInFilesDialog(IFindInFilesHost& host, ISearchHost& searchHost, CSearchButtonsGate& gate,
-                       SearchOptions& options, SearchMessageBox messageBox);
+                       SearchOptions& options);
 
     void ReadOptions() override;
     void CloseHistories() override;
@@ -42,7 +42,6 @@ private:
 
     IFindInFilesHost& m_host;
     SearchOptions& m_options;
-    SearchMessageBox m_messageBox;
     CMruStore m_findHistory;
     CMruStore m_typesHistory;
     CMruStore m_folderHistory;

@@ -7,6 +7,7 @@
 
 #include "AppSettings.h"
 #include "EditorView.h"
+#include "GdiHandles.h"
 #include "ResultLine.h"
 #include "resource.h"
 
@@ -22,9 +23,7 @@ ResultPaneLook ResultPaneLookOf(const CAppSettings& settings, int index, HFONT f
 CFindResultsPane::CFindResultsPane(int index, IResultFileOpener& opener, const ResultPaneLook& look)
     : m_index(index), m_opener(opener), m_look(look) {}
 
-CFindResultsPane::~CFindResultsPane() {
-    if (m_icon) ::DestroyIcon(m_icon);
-}
+CFindResultsPane::~CFindResultsPane() = default;
 
 void CFindResultsPane::Clear() { ::SendMessageA(m_hWnd, kClearMessage, 0, 0); }
 
@@ -38,10 +37,10 @@ void CFindResultsPane::AddResultLine(const char* path, int line, const char* tex
 }
 
 LRESULT CFindResultsPane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
-    m_icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_FIND_RESULTS_PANE),
+    m_icon.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_FIND_RESULTS_PANE),
                                              IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-                                             ::GetSystemMetrics(SM_CYSMICON), 0));
-    if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+                                             ::GetSystemMetrics(SM_CYSMICON), 0)));
+    if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon.get()));
     RECT client{};
     GetClientRect(&client);
     m_list = ::CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", nullptr, 0x54310541, 0, 0, client.right, client.bottom,
@@ -108,11 +107,9 @@ int CFindResultsPane::MeasureText(const char* text) const {
         ::GetTextExtentPoint32A(m_look.measureDc, text, length, &size);
         return size.cx;
     }
-    const HDC dc = ::GetDC(m_list);
-    const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_list, WM_GETFONT, 0, 0)));
+    const CClientDc dc(m_list);
+    const CSelectObject selected(dc, reinterpret_cast<HFONT>(::SendMessageA(m_list, WM_GETFONT, 0, 0)));
     ::GetTextExtentPoint32A(dc, text, length, &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(m_list, dc);
     return size.cx;
 }
 

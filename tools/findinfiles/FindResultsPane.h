@@ -10,6 +10,7 @@
 #include "DockPane.h"
 #include "FindInFilesHost.h"
 #include "PaneResultSink.h"
+#include "UniqueHandle.h"
 
 class CAppSettings;
 
@@ -84,7 +85,7 @@ private:
     IResultFileOpener& m_opener;
     ResultPaneLook m_look;
     HWND m_list = nullptr;
-    HICON m_icon = nullptr;
+    UniqueIcon m_icon;
     int m_widest = 0;
     bool m_redrawPending = false;
 };

@@ -1,26 +1,20 @@
 #include "MappedFile.h"
 
+#include "UniqueHandle.h"
+
 MapResult MapFileReadOnly(const char* path, HANDLE& file, HANDLE& mapping, const void*& view) {
     file = mapping = nullptr;
     view = nullptr;
-    HANDLE opened = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return kMapCannotOpen;
-    HANDLE made = ::CreateFileMappingA(opened, nullptr, PAGE_READONLY, 0, 0, nullptr);
-    if (!made || ::GetLastError() == ERROR_ALREADY_EXISTS) {
-        if (made) ::CloseHandle(made);
-        ::CloseHandle(opened);
-        return kMapNoMapping;
-    }
-    const void* mapped = ::MapViewOfFile(made, FILE_MAP_READ, 0, 0, 0);
-    if (!mapped) {
-        ::CloseHandle(made);
-        ::CloseHandle(opened);
-        return kMapNoView;
-    }
-    file = opened;
-    mapping = made;
-    view = mapped;
+    UniqueHandle opened(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!opened) return kMapCannotOpen;
+    UniqueHandle made(::CreateFileMappingA(opened.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!made || ::GetLastError() == ERROR_ALREADY_EXISTS) return kMapNoMapping;
+    UniqueView mapped(::MapViewOfFile(made.get(), FILE_MAP_READ, 0, 0, 0));
+    if (!mapped) return kMapNoView;
+    file = opened.release();
+    mapping = made.release();
+    view = mapped.release();
     return kMapDone;
 }
 

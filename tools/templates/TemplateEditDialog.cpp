@@ -1,14 +1,9 @@
 #include "TemplateEditDialog.h"
 
+#include "ResourceText.h"
 #include "TemplateDatabase.h"
 #include "TemplateSql.h"
 #include "UiSeams.h"
-
-std::string TemplateResourceText(UINT id) {
-    char text[256] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof(text));
-    return text;
-}
 
 std::string CTemplateEditDialog::ItemText(int id) const {
     const HWND item = GetDlgItem(id);
@@ -22,7 +17,7 @@ LRESULT CTemplateEditDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     ::SendMessageA(GetDlgItem(IDC_TEMPLATE_NAME), EM_LIMITTEXT, CTemplateDatabase::kNameChars, 0);
     ::SendMessageA(GetDlgItem(IDC_TEMPLATE_CONTENT), EM_LIMITTEXT, CTemplateDatabase::kContentChars, 0);
     if (m_command == ID_TEMPLATE_ADD) {
-        ::SetWindowTextA(m_hWnd, TemplateResourceText(IDS_TEMPLATE_ADD_CAPTION).c_str());
+        ::SetWindowTextA(m_hWnd, LoadText(IDS_TEMPLATE_ADD_CAPTION).c_str());
         ::SetFocus(GetDlgItem(IDC_TEMPLATE_NAME));
         return FALSE;
     }
@@ -39,8 +34,7 @@ LRESULT CTemplateEditDialog::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
 LRESULT CTemplateEditDialog::OnOK(WORD, WORD, HWND, bool&) {
     const std::string name = ItemText(IDC_TEMPLATE_NAME);
     if (name.empty()) {
-        ShowMessageBox(m_hWnd, TemplateResourceText(IDS_TEMPLATE_NAME_EMPTY).c_str(), TemplateResourceText(IDS_PRODUCT_NAME).c_str(),
-                       MB_OK);
+        ShowMessage(m_hWnd, LoadText(IDS_TEMPLATE_NAME_EMPTY), MB_OK);
         return 0;
     }
     const std::string content = ItemText(IDC_TEMPLATE_CONTENT);

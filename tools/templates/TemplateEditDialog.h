@@ -8,9 +8,6 @@
 #include "Dialog.h"
 #include "resource.h"
 
-// A string of the program's string table.
-std::string TemplateResourceText(UINT id);
-
 class CTemplateEditDialog : public CMsgDialog {
 public:
     // command: ID_TEMPLATE_ADD or ID_TEMPLATE_EDIT; name: the template being

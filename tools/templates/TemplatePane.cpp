@@ -4,6 +4,8 @@
 
 #include "AppSettings.h"
 #include "EditorView.h"
+#include "GdiHandles.h"
+#include "ResourceText.h"
 #include "TemplateDatabase.h"
 #include "TemplateEditDialog.h"
 #include "TemplateSql.h"
@@ -21,12 +23,10 @@ std::string WindowText(HWND window) {
 }
 
 int FontHeight(HFONT font) {
-    const HDC dc = ::GetDC(nullptr);
-    const HGDIOBJ old = ::SelectObject(dc, font);
+    const CClientDc dc(nullptr);
+    const CSelectObject selected(dc, font);
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(nullptr, dc);
     return metrics.tmHeight;
 }
 
@@ -190,12 +190,7 @@ LRESULT CTemplatePane::OnDelete(WORD, WORD, HWND, bool&) {
     const std::string table = CurrentTable();
     const std::string name = NameAt(SelectedIndex());
     if (table.empty() || name.empty()) return 0;
-    const std::string format = TemplateResourceText(IDS_TEMPLATE_DELETE_ASK);
-    std::string question(format.size() + name.size() + 1, '\0');
-    question.resize(static_cast<size_t>(
-        std::snprintf(question.data(), question.size(), format.c_str(), name.c_str())));
-    if (ShowMessageBox(m_hWnd, question.c_str(), TemplateResourceText(IDS_PRODUCT_NAME).c_str(),
-                       MB_ICONQUESTION | MB_YESNO) != IDYES)
+    if (ShowMessage(m_hWnd, FormatText(IDS_TEMPLATE_DELETE_ASK, {name}), MB_ICONQUESTION | MB_YESNO) != IDYES)
         return 0;
     ExecuteTemplateSql(m_path, template_sql::DeleteTemplate(table, name));
     FillNames(table);

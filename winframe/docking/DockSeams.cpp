@@ -1,5 +1,6 @@
 #include "DockSeams.h"
 
+#include "GdiHandles.h"
 #include "PackageWindowFrame.h"
 
 namespace {
@@ -7,7 +8,7 @@ namespace {
 BOOL PlatformDragDetect(HWND window, POINT point) { return ::DragDetect(window, point); }
 
 void PlatformGhostBar(const RECT& r) {
-    HDC dc = ::GetDC(nullptr);
+    const CClientDc dc(nullptr);
     if (!dc) return;
     if (HBRUSH brush = CreateHalftoneBrush()) {
         HGDIOBJ old = ::SelectObject(dc, brush);
@@ -15,7 +16,6 @@ void PlatformGhostBar(const RECT& r) {
         ::SelectObject(dc, old);
         ::DeleteObject(brush);
     }
-    ::ReleaseDC(nullptr, dc);
 }
 
 constexpr DockSeams kPlatform{PlatformDragDetect, PlatformGhostBar, CPackageWindowFrame::Create};

@@ -1,6 +1,7 @@
 #include "DockSiteFrame.h"
 
 #include "DockingMetrics.h"
+#include "GdiHandles.h"
 
 CDockSiteFrame::CDockSiteFrame() = default;
 CDockSiteFrame::~CDockSiteFrame() = default;
@@ -36,10 +37,7 @@ void CDockSiteFrame::UpdateLayout() {
     RECT r = DockingRect();
     if (m_autoHide) r = m_autoHide->Place(r);
     m_outer.SetRect(r);
-    if (HDC dc = ::GetDC(m_hWnd)) {
-        DrawBars(dc);
-        ::ReleaseDC(m_hWnd, dc);
-    }
+    if (const CClientDc dc(m_hWnd); dc) DrawBars(dc);
 }
 
 void CDockSiteFrame::DrawBars(HDC dc) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "GdiHandles.h"
+
 namespace {
 
 const int kMargin = 2;
@@ -174,9 +176,8 @@ void CMdiCommandBar::DrawControls(HDC dc) const {
 LRESULT CMdiCommandBar::OnPaint(UINT, WPARAM, LPARAM, bool&) {
     const LRESULT result = DefWindowProc();
     if (m_controlsShown) {
-        HDC dc = ::GetDC(m_hWnd);
+        const CClientDc dc(m_hWnd);
         DrawControls(dc);
-        ::ReleaseDC(m_hWnd, dc);
     }
     return result;
 }

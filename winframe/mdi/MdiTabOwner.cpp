@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "GdiHandles.h"
 #include "MdiMessages.h"
 
 namespace {
@@ -43,12 +44,10 @@ void CMdiTabOwner::UpdateTabHeight() {
     ::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof(font), &font, 0);
     int h = -font.lfHeight;
     if (m_strip.IsWindow() && m_strip.GetFont()) {
-        HDC dc = ::GetDC(m_strip);
-        HGDIOBJ old = ::SelectObject(dc, m_strip.GetFont());
+        const CClientDc dc(m_strip);
+        const CSelectObject selected(dc, m_strip.GetFont());
         TEXTMETRICA tm{};
         if (::GetTextMetricsA(dc, &tm)) h = tm.tmAscent;
-        ::SelectObject(dc, old);
-        ::ReleaseDC(m_strip, dc);
     }
     SetTabHeight(MdiTabHeightForFont(h));
 }

@@ -7,6 +7,7 @@
 #include "AutoHideLayout.h"
 #include "BarTracker.h"
 #include "DockingMetrics.h"
+#include "GdiHandles.h"
 #include "OwnCaption.h"
 
 void CAutoHideManager::FillClient() {
@@ -44,11 +45,10 @@ LRESULT CAutoHideManager::OnNcCalcSize(UINT, WPARAM, LPARAM l, bool&) {
 LRESULT CAutoHideManager::OnNcPaint(UINT, WPARAM, LPARAM, bool&) {
     PaintCaption(m_caption, m_hWnd);
     if (::IsRectEmpty(&m_edge)) return 0;
-    if (HDC dc = ::GetWindowDC(m_hWnd)) {
+    if (const CWindowDc dc(m_hWnd); dc) {
         RECT edge = m_edge;
         ::FillRect(dc, &edge, ::GetSysColorBrush(COLOR_BTNFACE));
         ::DrawEdge(dc, &edge, BDR_RAISEDINNER, m_edgeHorizontal ? BF_TOP | BF_BOTTOM : BF_LEFT | BF_RIGHT);
-        ::ReleaseDC(m_hWnd, dc);
     }
     return 0;
 }

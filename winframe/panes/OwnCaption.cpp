@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "GdiHandles.h"
 #include "PaneLoops.h"
 
 namespace {
@@ -32,13 +33,12 @@ int CaptionHitAt(const CPaneCaption& caption, HWND window, LPARAM screen) {
 
 void PaintCaption(const CPaneCaption& caption, HWND window) {
     if (!HasCaptionStyle(window)) return;
-    HDC dc = ::GetWindowDC(window);
+    const CWindowDc dc(window);
     if (!dc) return;
     int length = ::GetWindowTextLengthA(window);
     std::string text(length + 1, '\0');
     text.resize(::GetWindowTextA(window, text.data(), length + 1));
     caption.Paint(dc, text);
-    ::ReleaseDC(window, dc);
 }
 
 bool PressCaptionButton(CPaneCaption& caption, HWND window, int hit) {

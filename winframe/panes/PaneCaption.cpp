@@ -1,6 +1,7 @@
 #include "PaneCaption.h"
 
 #include "DockingMetrics.h"
+#include "GdiHandles.h"
 #include "TextEllipsis.h"
 
 namespace {
@@ -76,14 +77,13 @@ bool CPaneCaption::SetHorizontal(bool horizontal) {
 
 void CPaneCaption::MeasureHeight() {
     m_height = kFallbackCaptionHeight;
-    HDC dc = ::GetDC(nullptr);
+    const CClientDc dc(nullptr);
     if (!dc) return;
     if (HGDIOBJ old = ::SelectObject(dc, CaptionFont(m_horizontal))) {
         TEXTMETRICA tm{};
         if (::GetTextMetricsA(dc, &tm)) m_height = tm.tmHeight + 10;
         ::SelectObject(dc, old);
     }
-    ::ReleaseDC(nullptr, dc);
 }
 
 RECT CPaneCaption::Layout(const RECT& window, bool hasCaption) {
@@ -172,8 +172,5 @@ void CPaneCaption::SetPressed(HWND window, CCaptionButton& button, bool pressed)
 }
 
 void CPaneCaption::DrawButton(HWND window, const CCaptionButton& button) const {
-    if (HDC dc = ::GetWindowDC(window)) {
-        button.Draw(dc);
-        ::ReleaseDC(window, dc);
-    }
+    if (const CWindowDc dc(window); dc) button.Draw(dc);
 }

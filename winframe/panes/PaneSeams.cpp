@@ -1,12 +1,13 @@
 #include "PaneSeams.h"
 
 #include "DockSeams.h"
+#include "GdiHandles.h"
 #include "TabDockingBox.h"
 
 namespace {
 
 void PlatformGhostFrame(const RECT& r) {
-    HDC dc = ::GetDC(nullptr);
+    const CClientDc dc(nullptr);
     if (!dc) return;
     if (HBRUSH brush = CreateHalftoneBrush()) {
         HGDIOBJ old = ::SelectObject(dc, brush);
@@ -14,7 +15,6 @@ void PlatformGhostFrame(const RECT& r) {
         ::SelectObject(dc, old);
         ::DeleteObject(brush);
     }
-    ::ReleaseDC(nullptr, dc);
 }
 
 constexpr PaneSeams kPlatform{PlatformGhostFrame, CTabDockingBox::Make};

@@ -145,7 +145,7 @@ bool CTabDockingBox::AddPane(HWND pane, int index) {
     if (index < 0 || index > PaneCount()) index = PaneCount();
     AdoptPane(pane, m_hWnd, DockEnteredNotice(0));
     int image = -1;
-    if (HICON icon = SmallIconOf(pane); icon && m_images) image = ::ImageList_ReplaceIcon(m_images, -1, icon);
+    if (HICON icon = SmallIconOf(pane); icon && m_images) image = ::ImageList_ReplaceIcon(m_images.get(), -1, icon);
     // The strip selects the new tab, which makes the pane the active one.
     return m_tabs.InsertItem(index, TextOf(pane).c_str(), image, (LPARAM)pane) != -1;
 }
@@ -267,8 +267,8 @@ LRESULT CTabDockingBox::ShowPaneTab(HWND pane) {
 LRESULT CTabDockingBox::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     const RECT none{0, 0, 0, 0};
     m_tabs.Create(m_hWnd, &none, nullptr, CFlyingTabCtrl::kCreateStyle);
-    m_images = ::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 5);
-    if (m_images) m_tabs.SetImageList(m_images);
+    m_images.reset(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 5));
+    if (m_images) m_tabs.SetImageList(m_images.get());
     handled = false;
     return 0;
 }
@@ -276,8 +276,7 @@ LRESULT CTabDockingBox::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
 LRESULT CTabDockingBox::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
     if (m_images) {
         m_tabs.SetImageList(nullptr);
-        ::ImageList_Destroy(m_images);
-        m_images = nullptr;
+        m_images.reset();
     }
     handled = false;
     return 0;

@@ -11,6 +11,7 @@
 
 #include "DockWindowBase.h"
 #include "FlyingTabCtrl.h"
+#include "UniqueHandle.h"
 
 // WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU |
 // WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, hidden.
@@ -104,7 +105,7 @@ private:
     bool OverBox(POINT& screen) const;
 
     DockMessage m_placement;
-    HIMAGELIST m_images = nullptr;
+    UniqueImageList m_images;
     CFlyingTabCtrl m_tabs;
     HWND m_active = nullptr;
     // Drag tracking: the selection before a placeholder went in, the tab the

@@ -63,7 +63,7 @@ LRESULT CTabDockingBox::HitTest(DockMessage& record) {
         m_selectionBefore = selected;
         int image = -1;
         if (HICON icon = (HICON)::SendMessageA(dragged, WM_GETICON, ICON_SMALL, 0); icon && m_images)
-            image = ::ImageList_ReplaceIcon(m_images, -1, icon);
+            image = ::ImageList_ReplaceIcon(m_images.get(), -1, icon);
         char text[256] = {};
         ::GetWindowTextA(dragged, text, sizeof(text));
         m_placeholder = m_tabs.InsertItem(index, text, image, 0);

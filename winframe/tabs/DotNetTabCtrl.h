@@ -3,29 +3,14 @@
 // close button, drag reordering, a bold selected tab and its own 13x13
 // image list. The tabbed MDI owner decides its height and visibility.
 #include "TabStripImpl.h"
-
-class CImageListHandle {
-public:
-    CImageListHandle() = default;
-    CImageListHandle(const CImageListHandle&) = delete;
-    CImageListHandle& operator=(const CImageListHandle&) = delete;
-    ~CImageListHandle() { Reset(); }
-    void Reset(HIMAGELIST list = nullptr) {
-        if (m_list) ::ImageList_Destroy(m_list);
-        m_list = list;
-    }
-    HIMAGELIST Get() const { return m_list; }
-
-private:
-    HIMAGELIST m_list = nullptr;
-};
+#include "UniqueHandle.h"
 
 class CDotNetTabCtrl : public CTabStripImpl {
 public:
     static constexpr DWORD kWindowStyle = 0x56000000;
     static constexpr DWORD kInitialStripStyle = 0x6409;
 
-    HIMAGELIST GetOwnImageList() const { return m_images.Get(); }
+    HIMAGELIST GetOwnImageList() const { return m_images.get(); }
 
     // State the owner keeps with the strip.
     int imageWidth = 13;
@@ -45,5 +30,5 @@ protected:
 private:
     LRESULT OnCreate(UINT msg, WPARAM w, LPARAM l, bool& handled);
 
-    CImageListHandle m_images;
+    UniqueImageList m_images;
 };

@@ -1,6 +1,6 @@
 #include "dovari_common/path_probe.h"
 
-#include "dovari_common/unique_handle.h"
+#include "UniqueHandle.h"
 
 namespace dovari_common {
 

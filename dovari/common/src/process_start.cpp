@@ -1,6 +1,6 @@
 #include "dovari_common/process_start.h"
 
-#include "dovari_common/unique_handle.h"
+#include "UniqueHandle.h"
 
 #include <cstring>
 #include <vector>

@@ -1,5 +1,7 @@
 #include "dovari_common/window_centre.h"
 
+#include "GdiHandles.h"
+
 namespace dovari_common {
 
 namespace {
@@ -15,10 +17,9 @@ BOOL CentreOnScreen(HWND window)
 {
     int screenWidth = 0;
     int screenHeight = 0;
-    if (HDC screen = GetDC(nullptr)) {
+    if (const CClientDc screen(nullptr); screen) {
         screenWidth = GetDeviceCaps(screen, HORZRES);
         screenHeight = GetDeviceCaps(screen, VERTRES);
-        ReleaseDC(nullptr, screen);
     }
     RECT r{};
     GetWindowRect(window, &r);

@@ -16,6 +16,7 @@
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "ResourceText.h"
 #include "ScratchRegistry.h"
 #include "UiSeams.h"
 #include "resource.h"
@@ -95,10 +96,9 @@ protected:
         return ::SendMessageA(m_frame->Toolbar(), TB_ISBUTTONENABLED, id, 0) != 0;
     }
     std::string NotFound(const char* text) const {
-        char format[256] = {};
-        ::LoadStringA(g_instance, IDS_STRING_NOT_FOUND, format, sizeof(format));
+        const std::string format = LoadText(IDS_STRING_NOT_FOUND);
         char message[512];
-        snprintf(message, sizeof(message), format, text);
+        snprintf(message, sizeof(message), format.c_str(), text);
         return message;
     }
 

@@ -1,6 +1,7 @@
 // The Language menu of a real main frame over the shipped language folder:
-// its items, choosing the active document's language, and the language a
-// document gets when it is opened, made or saved under another name.
+// its items, choosing the active document's language, the language a
+// document gets when it is opened, made or saved under another name, and
+// the restyling of the documents after the options dialog.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -14,6 +15,7 @@
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "ModalDialogDriver.h"
 #include "PropertySets.h"
 #include "ShippedFolder.h"
 #include "ViewFixture.h"
@@ -116,6 +118,37 @@ TEST_F(MainFrameLanguageTest, ANewDocumentIsStyledAsTheFirstLanguage) {
     EXPECT_EQ(0, editor.LanguageIndex());
     // The default font scheme reached the default style.
     EXPECT_EQ(0xCFE8CC, editor.Send(SCI_STYLEGETBACK, STYLE_DEFAULT));
+}
+
+// The options dialog opened by the frame's command: a colour picked on the
+// editor page reaches every open document when OK ends the dialog.
+TEST_F(MainFrameLanguageTest, OptionsOkRestylesTheOpenDocuments) {
+    g_appSettings->EditorMask = kMaskHighlightLine;
+    g_appSettings->HighLightColor = 0x123456;
+    CEditorView& first = Open("a.txt", "one\r\n");
+    CEditorView& second = Open("b.cpp", "int x;\r\n");
+    ASSERT_EQ(0x123456, first.Send(SCI_GETCARETLINEBACK));
+
+    DriveNextDialog([](HWND dialog) {
+        HWND list = ::GetDlgItem(dialog, IDC_OPTIONS_LIST);
+        ::SendMessageA(list, LB_SETCURSEL, 1, 0);  // the editor page
+        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_OPTIONS_LIST, LBN_SELCHANGE), (LPARAM)list);
+        HWND page = nullptr;
+        for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (::IsWindowVisible(child) && ::GetDlgItem(child, IDC_EDITOR_LINE_COLOR)) page = child;
+        ASSERT_TRUE(page);
+        // The popup's loop reads the keys posted ahead: automatic -> cell 0 -> cell 1.
+        for (WPARAM key : {VK_RIGHT, VK_RIGHT, VK_RETURN}) ::PostMessageA(page, WM_KEYDOWN, key, 1);
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_EDITOR_LINE_COLOR, BN_CLICKED),
+                       (LPARAM)::GetDlgItem(page, IDC_EDITOR_LINE_COLOR));
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_OPTIONS_GENERAL, 0);
+
+    EXPECT_EQ(0x002AA5u, g_appSettings->HighLightColor);
+    EXPECT_EQ(0x002AA5, first.Send(SCI_GETCARETLINEBACK));
+    EXPECT_EQ(0x002AA5, second.Send(SCI_GETCARETLINEBACK));
+    g_appSettings->HighLightColor = 0xFFFFFF;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "FrameTestEnvironment.h"
 #include "DockTestSupport.h"
 #include "EncodingFileDialog.h"
+#include "GdiHandles.h"
 #include "ModifiedDocument.h"
 #include "SessionFile.h"
 #include "Globals.h"
@@ -429,12 +430,10 @@ TEST_F(MainFrameTest, MenusOfOthersAreLeftAlone) {
 // ---- status bar -------------------------------------------------------------------
 
 int MeasuredWidth(HWND bar, const char* text) {
-    HDC dc = ::GetDC(bar);
-    HGDIOBJ previous = ::SelectObject(dc, (HFONT)::SendMessageA(bar, WM_GETFONT, 0, 0));
+    const CClientDc dc(bar);
+    const CSelectObject selected(dc, (HFONT)::SendMessageA(bar, WM_GETFONT, 0, 0));
     SIZE size{};
     ::GetTextExtentPoint32A(dc, text, (int)std::strlen(text), &size);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(bar, dc);
     return size.cx + 9;
 }
 

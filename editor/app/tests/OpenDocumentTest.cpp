@@ -20,6 +20,7 @@
 #include "IniKeys.h"
 #include "MainFrame.h"
 #include "MessageLoop.h"
+#include "ResourceText.h"
 #include "TempFolder.h"
 #include "UiSeams.h"
 #include "resource.h"
@@ -62,10 +63,9 @@ protected:
         m_frame.reset();
     }
     std::string Text(UINT id, const std::string& first, const std::string& second) {
-        char format[256] = {};
-        ::LoadStringA(g_instance, id, format, sizeof(format));
+        const std::string format = LoadText(id);
         char text[1024];
-        snprintf(text, sizeof(text), format, first.c_str(), second.c_str());
+        snprintf(text, sizeof(text), format.c_str(), first.c_str(), second.c_str());
         return text;
     }
 

@@ -70,11 +70,11 @@ TEST(PathString, OpensForReadingAndWriting) {
     TempFolder folder;
     CPathString path(folder.File("f.txt"));
     {
-        FileStream out = path.Open("wb");
+        UniqueFile out = path.Open("wb");
         ASSERT_TRUE(out);
         std::fputs("abc", out.get());
     }
-    FileStream in = path.Open("rb");
+    UniqueFile in = path.Open("rb");
     ASSERT_TRUE(in);
     char text[8] = {};
     EXPECT_EQ(3u, std::fread(text, 1, sizeof(text), in.get()));

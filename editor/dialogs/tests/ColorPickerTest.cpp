@@ -271,16 +271,22 @@ TEST_F(ColorPickerButtonTest, TheMouseChoosesOrAbandons) {
     const struct {
         const char* name;
         UINT message;
-        int item;      // where the message is aimed; kItemNone: outside the popup
+        int item;  // where the message is aimed; kItemNone: outside the popup
         bool chosen;
     } cases[] = {
         {"release over a cell", WM_LBUTTONUP, 20, true},
         {"right press over a cell", WM_RBUTTONDOWN, 21, false},
         {"press outside", WM_LBUTTONDOWN, kItemNone, false},
+        {"Alt pressed over a cell", WM_SYSKEYDOWN, 22, false},
     };
     for (const auto& c : cases) {
         const COLORREF before = picker.color;
         Pick([&](HWND popup, const PopupLayout& layout) {
+            if (c.message == WM_SYSKEYDOWN) {
+                ::PostMessageA(popup, WM_MOUSEMOVE, 0, CellCentre(layout, c.item));
+                ::PostMessageA(popup, WM_SYSKEYDOWN, VK_MENU, 0x20000001);
+                return;
+            }
             ::PostMessageA(popup, c.message, 0, c.item == kItemNone ? MAKELPARAM(-20, -20) : CellCentre(layout, c.item));
         });
         EXPECT_EQ(c.chosen ? kColorChosen : kColorAbandoned, parent.Codes().back()) << c.name;

@@ -7,31 +7,31 @@
 
 #include "FindReplaceDialog.h"
 #include "MessageBoxRecorder.h"
+#include "ResourceText.h"
 #include "ScratchRegistry.h"
 #include "SearchHistory.h"
+#include "UiSeams.h"
 #include "ViewFixture.h"
 
 namespace {
 
-// The dialogs' message boxes, recorded and answered with OK.
-MessageBoxRecorder g_boxes;
+// The program's message boxes, recorded and answered with OK.
+MessageBoxRecorder g_boxes{SetMessageBoxHook};
 
 std::string Format(UINT id, const char* text) {
-    char format[256], out[512];
-    ::LoadStringA(::GetModuleHandleA(nullptr), id, format, sizeof(format));
-    ::wsprintfA(out, format, text);
+    char out[512];
+    ::wsprintfA(out, LoadText(id).c_str(), text);
     return out;
 }
 
 std::string FormatCount(int count) {
-    char format[256], out[512];
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_REPLACED_COUNT, format, sizeof(format));
-    ::wsprintfA(out, format, count);
+    char out[512];
+    ::wsprintfA(out, LoadText(IDS_REPLACED_COUNT).c_str(), count);
     return out;
 }
 
 struct Document {
-    Document() : search(*w.view, MessageBoxRecorder::Record) {}
+    Document() : search(*w.view) {}
     ViewWindow w;
     CViewSearch search;
 };
@@ -61,7 +61,7 @@ class SearchDialogs : public ::testing::Test {
 protected:
     void SetUp() override { g_boxes.Clear(); }
     HWND Open(CFindReplaceDialog::Kind kind) {
-        return CFindReplaceDialog::Open(kind, nullptr, host, gate, options, MessageBoxRecorder::Record);
+        return CFindReplaceDialog::Open(kind, nullptr, host, gate, options);
     }
     static void Click(HWND dialog, int id) { ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
     static void Check(HWND dialog, int id, bool on) {
@@ -263,7 +263,7 @@ TEST_F(SearchDialogs, ButtonsComeBackWhenTheLastDialogCloses) {
 TEST_F(SearchDialogs, DestroyedWithItsOwnerItStillSavesTheHistory) {
     const HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     const HWND dialog =
-        CFindReplaceDialog::Open(CFindReplaceDialog::kFind, owner, host, gate, options, MessageBoxRecorder::Record);
+        CFindReplaceDialog::Open(CFindReplaceDialog::kFind, owner, host, gate, options);
     ::SetDlgItemTextA(dialog, IDC_SEARCH_FIND_TEXT, "kept");
     Click(dialog, IDOK);
     ::DestroyWindow(owner);

@@ -53,6 +53,25 @@ protected:
         return ShowOptions(command, settings, host);
     }
     std::string Ini(const char* section, const char* key) const { return settings.ReadString(section, key, "(none)"); }
+    // Every "SECTION/key" of the ini file, in file order.
+    std::vector<std::string> IniKeys() const {
+        std::vector<std::string> keys;
+        std::string section;
+        const std::string file = folder.Read(ini::kFileName);
+        size_t at = 0;
+        while (at < file.size()) {
+            size_t end = file.find('\n', at);
+            if (end == std::string::npos) end = file.size();
+            std::string line = file.substr(at, end - at);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (!line.empty() && line[0] == '[')
+                section = line.substr(1, line.find(']') - 1);
+            else if (line.find('=') != std::string::npos)
+                keys.push_back(section + "/" + line.substr(0, line.find('=')));
+            at = end + 1;
+        }
+        return keys;
+    }
     void Press(HWND dialog, int id) { ::SendMessageA(dialog, WM_COMMAND, id, 0); }
     void End(HWND dialog, int id) { ::PostMessageA(dialog, WM_COMMAND, id, 0); }
 
@@ -69,7 +88,8 @@ TEST_F(OptionsPagesTest, EachCommandOpensItsPage) {
         const wchar_t* title;
     } cases[] = {
         {ID_OPTIONS_GENERAL, L"常规"},
-        {ID_OPTIONS_LAST, L"常规"},  // any other command of the range
+        {ID_OPTIONS_TOOLS, L"常规"},  // its page is still to come
+        {ID_OPTIONS_LAST, L"常规"},   // any other command of the range
     };
     for (const auto& c : cases) {
         std::string selected, caption;
@@ -83,6 +103,48 @@ TEST_F(OptionsPagesTest, EachCommandOpensItsPage) {
         EXPECT_EQ(Ansi(c.title), selected) << c.command;
         EXPECT_EQ(Ansi(c.title), caption) << c.command;
     }
+}
+
+// Every page changed, then Cancel: nothing reaches the settings or the ini.
+TEST_F(OptionsPagesTest, CancelWritesNothing) {
+    settings.EditorMask = kMaskHighlightLine | kMaskShowEdge;
+    const uint32_t mask = settings.EditorMask;
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND page) {
+        Click(page, IDC_GENERAL_MULTI_INSTANCE);
+        Type(page, IDC_GENERAL_MRU_SIZE, "5");
+        SelectPage(dialog, 1);
+        Type(ShownPage(dialog), IDC_EDITOR_TAB_SIZE, "9");
+        Click(ShownPage(dialog), IDC_EDITOR_WRAP);
+        SelectPage(dialog, 2);
+        page = ShownPage(dialog);
+        ::PostMessageA(page, WM_KEYDOWN, VK_RIGHT, 1);
+        ::PostMessageA(page, WM_KEYDOWN, VK_RETURN, 1);
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOURS_FIND1_BACK, BN_CLICKED),
+                       (LPARAM)::GetDlgItem(page, IDC_COLOURS_FIND1_BACK));
+        SelectPage(dialog, 3);
+        Type(ShownPage(dialog), IDC_VARIABLES_USER, "Ada");
+        SelectPage(dialog, 4);
+        Click(ShownPage(dialog), IDC_UPDATE_AT_START);
+        End(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(IniKeys().empty());
+    EXPECT_EQ(mask, settings.EditorMask);
+    EXPECT_EQ(4, settings.TabSize);
+    EXPECT_EQ(0xFFFFFFu, settings.Find1Back);
+    EXPECT_TRUE(host.recentCounts.empty());
+    EXPECT_EQ(0, host.restyles);
+}
+
+TEST_F(OptionsPagesTest, TheListHoldsThePageTitlesInOrder) {
+    const wchar_t* titles[] = {L"常规", L"编辑", L"窗口颜色", L"变量", L"自动升级"};
+    std::vector<std::string> listed;
+    Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+        const int count = (int)::SendDlgItemMessageA(dialog, IDC_OPTIONS_LIST, LB_GETCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i) listed.push_back(ListText(dialog, i));
+        End(dialog, IDCANCEL);
+    });
+    ASSERT_EQ(std::size(titles), listed.size());
+    for (size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(Ansi(titles[i]), listed[i]) << i;
 }
 
 // ---- general page -----------------------------------------------------------
@@ -202,6 +264,10 @@ TEST_F(OptionsPagesTest, EditorPageStoresWidthsWithinTheLoadersRanges) {
         const int fields[] = {settings.TabSize, settings.IndentSize, settings.LineTransparent, settings.LineEdgePos};
         for (int i = 0; i < 4; ++i) EXPECT_EQ(fields[i], values[i]) << c.key << " " << c.typed;
     }
+    // Exactly the page's own keys.
+    EXPECT_EQ((std::vector<std::string>{"EDITOR/HighLightColor", "EDITOR/LineEdgeColor", "EDITOR/TabSize",
+                                        "EDITOR/IndentSize", "EDITOR/LineTransparent", "EDITOR/LineEdgePos"}),
+              IniKeys());
     // The colour keys are written with the values they had: their buttons
     // were left automatic.
     EXPECT_EQ(std::to_string(settings.HighLightColor), Ini(ini::kEditor, ini::kHighLightColor));
@@ -438,6 +504,60 @@ TEST(VariablesPageHelp, ListsEveryMacroAsMacroTabArrowValue) {
         EXPECT_NE(std::string::npos, help.find(line)) << line;
     EXPECT_EQ(0u, help.find("File Macro Variables:"));
     EXPECT_EQ(std::string::npos, help.find('\n', help.find("TXT")));
+}
+
+// ---- update page ----------------------------------------------------------------
+
+constexpr int kUpdateItem = 4;
+
+TEST_F(OptionsPagesTest, UpdatePageStoresTheIntervalTheSettingsReadBack) {
+    const struct {
+        const char* typed;
+        int stored;
+    } cases[] = {{"0", 3}, {"45", 3}, {"30", 30}, {"1", 1}, {"x", 3}, {"-2", 3}};
+    for (const auto& c : cases) {
+        settings.EditorMask = 0;
+        Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+            SelectPage(dialog, kUpdateItem);
+            HWND page = ShownPage(dialog);
+            Click(page, IDC_UPDATE_AT_START);
+            Type(page, IDC_UPDATE_INTERVAL, c.typed);
+            End(dialog, IDOK);
+        });
+        EXPECT_EQ(std::to_string(c.stored), Ini(ini::kUpdate, ini::kUpdateInterval)) << c.typed;
+        EXPECT_EQ(c.stored, settings.UpdateInterval) << c.typed;
+        EXPECT_EQ((uint32_t)kMaskUpdateAtStart, settings.EditorMask) << c.typed;
+        EXPECT_EQ(c.stored, CAppSettings(folder.Path().c_str()).UpdateInterval) << c.typed;
+    }
+    EXPECT_EQ((std::vector<std::string>{"UPDATE/UpdateInterval"}), IniKeys());
+}
+
+TEST_F(OptionsPagesTest, UpdatePageEnablingAndCheckNow) {
+    const int intervalControls[] = {IDC_UPDATE_INTERVAL, IDC_UPDATE_SPIN, IDC_UPDATE_LABEL_BEFORE,
+                                    IDC_UPDATE_LABEL_AFTER};
+    for (bool offered : {false, true}) {
+        host.updateCheckOffered = offered;
+        host.updateChecks.clear();
+        settings.EditorMask = 0;
+        bool disabledAtFirst = true, enabledAfterClick = true, checkEnabled = !offered, applyEnabled = true;
+        Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
+            SelectPage(dialog, kUpdateItem);
+            HWND page = ShownPage(dialog);
+            for (int id : intervalControls) disabledAtFirst = disabledAtFirst && !Enabled(page, id);
+            checkEnabled = Enabled(page, IDC_UPDATE_CHECK_NOW);
+            if (offered) Click(page, IDC_UPDATE_CHECK_NOW);
+            applyEnabled = ApplyEnabled(dialog);
+            Click(page, IDC_UPDATE_AT_START);
+            for (int id : intervalControls) enabledAfterClick = enabledAfterClick && Enabled(page, id);
+            End(dialog, IDCANCEL);
+        });
+        EXPECT_TRUE(disabledAtFirst);
+        EXPECT_TRUE(enabledAfterClick);
+        EXPECT_EQ(offered, checkEnabled);
+        // "Check now" is no change of the page.
+        EXPECT_FALSE(applyEnabled);
+        if (offered) EXPECT_EQ((std::vector<std::pair<bool, bool>>{{true, false}}), host.updateChecks);
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "HexView.h"
 #include "ModifiedDocument.h"
 #include "ProgramLanguageSource.h"
+#include "ResourceText.h"
 #include "SizeText.h"
 #include "StatusBar.h"
 #include "UiSeams.h"
@@ -27,19 +28,6 @@ constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, 311, 312, 400, 401};
 
 SaveAsPrompt g_saveAsPrompt = nullptr;
 
-std::string LoadText(UINT id) {
-    char text[512] = {};
-    ::LoadStringA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), id, text, sizeof(text));
-    return text;
-}
-
-std::string FormatText(UINT id, const char* argument) {
-    const std::string format = LoadText(id);
-    std::string out(format.size() + std::strlen(argument) + 1, '\0');
-    const int n = std::snprintf(out.data(), out.size(), format.c_str(), argument);
-    out.resize(n > 0 ? (size_t)n : 0);
-    return out;
-}
 
 uint32_t EditorMask() { return g_appSettings ? g_appSettings->EditorMask : 0; }
 
@@ -97,8 +85,7 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
             char languageFolder[MAX_PATH] = {};
             if (g_appSettings) g_appSettings->GetFolder(languageFolder, kFolderLanguage);
             m_typingAids = std::make_unique<CTypingAids>(languageFolder);
-            m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions(), ShowMessageBox,
-                                                           m_typingAids.get());
+            m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions(), m_typingAids.get());
             m_editor->SetHooks(m_searchHooks.get());
             ::SetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE,
                                 ::GetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
@@ -177,9 +164,7 @@ bool CDocumentFrame::WriteTo(const char* path) {
     if (m_hex) saved = m_hex->Save(path);
     else if (m_editor) saved = m_editor->SaveFile(path);
     if (!saved) {
-        char text[MAX_PATH + 64];
-        std::snprintf(text, sizeof(text), "Could not save file \"%s\".", path);
-        ShowMessageBox(m_hWnd, text, "ERROR", MB_OK | MB_ICONERROR);
+        ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
     }
     return saved;
 }
@@ -244,8 +229,8 @@ void CDocumentFrame::SetDiskChanged(bool changed) {
 
 bool CDocumentFrame::QuerySave() {
     if (!IsModified()) return true;
-    const std::string text = FormatText(IDS_SAVE_CHANGES, m_title);
-    switch (ShowMessageBox(m_hWnd, text.c_str(), "Tarnwick", MB_YESNOCANCEL | MB_ICONWARNING)) {
+    const std::string text = FormatText(IDS_SAVE_CHANGES, {m_title});
+    switch (ShowMessage(m_hWnd, text, MB_YESNOCANCEL | MB_ICONWARNING)) {
     case IDYES: return Save();
     case IDNO: return true;
     default: return false;
@@ -259,8 +244,8 @@ bool CDocumentFrame::CheckFile(bool quiet) {
     if (quiet) return true;
     if (FileExists(m_path)) {
         m_checking = true;
-        const std::string text = FormatText(IDS_FILE_CHANGED_RELOAD, m_path);
-        const int answer = ShowMessageBox(m_hWnd, text.c_str(), "Tarnwick", MB_YESNO | MB_ICONQUESTION);
+        const std::string text = FormatText(IDS_FILE_CHANGED_RELOAD, {m_path});
+        const int answer = ShowMessage(m_hWnd, text, MB_YESNO | MB_ICONQUESTION);
         m_checking = false;
         if (answer == IDYES && ReloadView()) {
             m_stamp = GetFileStamp(m_path);
@@ -271,7 +256,7 @@ bool CDocumentFrame::CheckFile(bool quiet) {
             SetDiskChanged(true);
         }
     } else {
-        m_owner.SetStatusMessage(FormatText(IDS_FILE_VANISHED, m_path).c_str());
+        m_owner.SetStatusMessage(FormatText(IDS_FILE_VANISHED, {m_path}).c_str());
         SetDiskChanged(true);
     }
     return true;
@@ -317,8 +302,7 @@ LRESULT CDocumentFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
 LRESULT CDocumentFrame::OnToolTipText(int, NMHDR* header, bool&) {
     auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(header);
     if (tip->pszText && tip->cchTextMax > 0)
-        ::LoadStringA(g_instance ? g_instance : ::GetModuleHandleA(nullptr), (UINT)tip->iItem, tip->pszText,
-                      tip->cchTextMax);
+        ::lstrcpynA(tip->pszText, LoadText((UINT)tip->iItem).c_str(), tip->cchTextMax);
     return 0;
 }
 

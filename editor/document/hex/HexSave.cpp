@@ -4,28 +4,9 @@
 
 #include <algorithm>
 
+#include "UniqueHandle.h"
+
 namespace {
-
-class WriteHandle {
-public:
-    explicit WriteHandle(const std::string& path)
-        : m_handle(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~WriteHandle() { Close(); }
-    WriteHandle(const WriteHandle&) = delete;
-    WriteHandle& operator=(const WriteHandle&) = delete;
-    bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-    bool Close() {
-        if (!Valid()) return false;
-        bool closed = ::CloseHandle(m_handle) != 0;
-        m_handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE m_handle;
-};
 
 bool WriteAll(HANDLE file, uint64_t offset, const std::vector<uint8_t>& bytes) {
     LARGE_INTEGER position;
@@ -42,16 +23,17 @@ bool WriteAll(HANDLE file, uint64_t offset, const std::vector<uint8_t>& bytes) {
 }
 
 bool PatchInPlace(const std::string& path, uint64_t size, const ByteOverlay& edits) {
-    WriteHandle file(path);
+    UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER actual;
-    if (!file.Valid() || !::GetFileSizeEx(file.Get(), &actual) || (uint64_t)actual.QuadPart != size) return false;
+    if (!file || !::GetFileSizeEx(file.get(), &actual) || (uint64_t)actual.QuadPart != size) return false;
     for (const auto& run : edits.Runs()) {
         // Edits never lie past the size, but the file must not grow if one did.
         if (run.offset + run.bytes.size() > size) return false;
-        if (!WriteAll(file.Get(), run.offset, run.bytes)) return false;
+        if (!WriteAll(file.get(), run.offset, run.bytes)) return false;
     }
-    if (!::FlushFileBuffers(file.Get())) return false;
-    return file.Close();
+    if (!::FlushFileBuffers(file.get())) return false;
+    return file.close();
 }
 
 std::string FullPath(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "GdiHandles.h"
 #include "HexSave.h"
 
 CHexView::CHexView(IHexHost& owner)
@@ -35,12 +36,10 @@ void CHexView::SetStyle(HFONT font, COLORREF background) {
 }
 
 void CHexView::MeasureFont() {
-    HDC dc = ::GetDC(m_hWnd);
-    HGDIOBJ old = ::SelectObject(dc, m_font);
+    const CClientDc dc(m_hWnd);
+    const CSelectObject selected(dc, m_font);
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(m_hWnd, dc);
     hexgeo::Geometry geometry;
     geometry.charWidth = metrics.tmAveCharWidth;
     geometry.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;

@@ -4,7 +4,7 @@
 #include "ComponentWindow.h"
 #include "DocumentFile.h"
 #include "EncodingCodes.h"
-#include "FileHandle.h"
+#include "UniqueHandle.h"
 #include "Hex.h"
 #include "LargeText.h"
 #include "MemoryStreams.h"
@@ -184,7 +184,7 @@ TEST_F(DocumentTest, FailedSaveKeepsTheFileAndTheModifiedState) {
     const std::string readOnly = folder.File("ro.txt");
     const std::string locked = folder.File("locked.txt");
     ASSERT_TRUE(::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
-    CFileHandle lock(::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle lock(::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
 
     view.SetText("edited text");
@@ -195,7 +195,7 @@ TEST_F(DocumentTest, FailedSaveKeepsTheFileAndTheModifiedState) {
         EXPECT_FALSE(file.SaveFile(locked.c_str()));
         EXPECT_EQ(1, view.Send(SCI_GETMODIFY));
     }
-    lock.Close();
+    lock.close();
     EXPECT_EQ("on disk", folder.Read("ro.txt"));
     EXPECT_EQ("on disk", folder.Read("locked.txt"));
 }

@@ -5,6 +5,7 @@
 
 #include "AppMessages.h"
 #include "Hex.h"
+#include "ResourceText.h"
 #include "TempFolder.h"
 #include "ViewFixture.h"
 #include "WordCount.h"
@@ -358,11 +359,6 @@ TEST(EditorViewContextMenu, FollowsSelectionBookmarkAndUndo) {
         ::GetMenuStringA(menu.Popup(), id, buffer, sizeof(buffer), MF_BYCOMMAND);
         return std::string(buffer);
     };
-    auto loaded = [](UINT id) {
-        char buffer[64] = {};
-        ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-        return std::string(buffer);
-    };
     {
         CContextMenu menu = w.view->PrepareContextMenu(inside);
         ASSERT_NE(nullptr, menu.Popup());
@@ -371,7 +367,7 @@ TEST(EditorViewContextMenu, FollowsSelectionBookmarkAndUndo) {
         EXPECT_FALSE(state(menu, ID_EDIT_COPY) & MF_GRAYED);
         EXPECT_TRUE(state(menu, ID_EDIT_UNDO) & MF_GRAYED);
         EXPECT_TRUE(state(menu, ID_EDIT_REDO) & MF_GRAYED);
-        EXPECT_EQ(loaded(IDS_BOOKMARK_ADD), text(menu, ID_SEARCH_BOOKMARK));
+        EXPECT_EQ(LoadText(IDS_BOOKMARK_ADD), text(menu, ID_SEARCH_BOOKMARK));
         EXPECT_EQ(-1, ::GetMenuState(menu.Popup(), ID_VIEW_MENUBAR, MF_BYCOMMAND));
     }
 
@@ -387,10 +383,10 @@ TEST(EditorViewContextMenu, FollowsSelectionBookmarkAndUndo) {
     EXPECT_EQ(20, w.Send(SCI_GETANCHOR));
     EXPECT_TRUE(state(menu, ID_EDIT_COPY) & MF_GRAYED);
     EXPECT_FALSE(state(menu, ID_EDIT_UNDO) & MF_GRAYED);
-    EXPECT_EQ(loaded(IDS_BOOKMARK_REMOVE), text(menu, ID_SEARCH_BOOKMARK));
-    EXPECT_NE(loaded(IDS_BOOKMARK_ADD), loaded(IDS_BOOKMARK_REMOVE));
+    EXPECT_EQ(LoadText(IDS_BOOKMARK_REMOVE), text(menu, ID_SEARCH_BOOKMARK));
+    EXPECT_NE(LoadText(IDS_BOOKMARK_ADD), LoadText(IDS_BOOKMARK_REMOVE));
     EXPECT_EQ(-1, ::GetMenuState(menu.Popup(), ID_VIEW_MENUBAR, MF_BYCOMMAND));
-    EXPECT_EQ(loaded(IDS_SHOW_TOOLBAR), text(menu, ID_VIEW_TOOLBAR));
+    EXPECT_EQ(LoadText(IDS_SHOW_TOOLBAR), text(menu, ID_VIEW_TOOLBAR));
 }
 
 }  // namespace

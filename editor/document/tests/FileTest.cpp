@@ -5,6 +5,7 @@
 
 #include "OpenForRead.h"
 #include "ReplacingFile.h"
+#include "ResourceText.h"
 #include "TempFolder.h"
 #include "TextStreams.h"
 #include "resource.h"
@@ -53,12 +54,12 @@ TEST(ReplacingFile, ReadOnlyOrLockedTargetFailsAndStaysAsItWas) {
     const std::string readOnly = folder.File("ro.txt");
     const std::string locked = folder.File("locked.txt");
     ASSERT_TRUE(::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
-    CFileHandle lock(::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle lock(::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
 
     EXPECT_FALSE(SaveTo(readOnly, "lost"));
     EXPECT_FALSE(SaveTo(locked, "lost"));
-    lock.Close();
+    lock.close();
     EXPECT_EQ("keep me", folder.Read("ro.txt"));
     EXPECT_EQ("keep me too", folder.Read("locked.txt"));
     EXPECT_EQ(2, CountFiles(folder));
@@ -68,19 +69,20 @@ TEST(ReplacingFile, TargetOpenElsewhereWithoutDeleteSharingIsRefused) {
     TempFolder folder;
     folder.Write("open.txt", "old");
     const std::string path = folder.File("open.txt");
-    CFileHandle reader(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                     OPEN_EXISTING, 0, nullptr));
+    UniqueHandle reader(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(reader);
     EXPECT_FALSE(SaveTo(path, "new contents"));
-    reader.Close();
+    reader.close();
     EXPECT_EQ("old", folder.Read("open.txt"));
     EXPECT_EQ(1, CountFiles(folder));
 
     // Shared for deleting too, it is replaced.
-    CFileHandle sharing(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle sharing(::CreateFileA(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
     EXPECT_TRUE(SaveTo(path, "new contents"));
-    sharing.Close();
+    sharing.close();
     EXPECT_EQ("new contents", folder.Read("open.txt"));
     EXPECT_EQ(1, CountFiles(folder));
 }
@@ -105,11 +107,11 @@ TEST(ReplacingFile, MissingFolderFails) {
 TEST(OpenForRead, OpensSharedAndReadsInBlocks) {
     TempFolder folder;
     folder.Write("u.txt", std::string("\xFF\xFE" "a\0\n\0", 6));
-    CFileHandle file = OpenForRead(folder.File("u.txt").c_str(), nullptr, true);
+    UniqueHandle file = OpenForRead(folder.File("u.txt").c_str(), nullptr, true);
     ASSERT_TRUE(file);
     // Someone else may still write the file while it is open.
-    CFileHandle writer(::CreateFileA(folder.File("u.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                     nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle writer(::CreateFileA(folder.File("u.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_TRUE(writer);
 
     struct : ITextTarget {
@@ -117,7 +119,7 @@ TEST(OpenForRead, OpensSharedAndReadsInBlocks) {
         void Append(const char* data, size_t length) override { text.append(data, length); }
         std::string text;
     } target;
-    CFileByteSource source(file.Get());
+    CFileByteSource source(file.get());
     ReadSummary summary;
     ASSERT_TRUE(ReadText(source, 5, target, &summary));
     EXPECT_EQ(2, summary.encoding);
@@ -175,12 +177,12 @@ TEST(OpenForRead, MissingFileShowsTheFailureBox) {
     TempFolder folder;
     const std::string path = folder.File("missing.txt");
     BoxCatcher catcher;
-    CFileHandle file = OpenForRead(path.c_str(), nullptr, false);
+    UniqueHandle file = OpenForRead(path.c_str(), nullptr, false);
     EXPECT_FALSE(file);
 
-    char format[256];
-    ASSERT_GT(::LoadStringA(::GetModuleHandleA(nullptr), IDS_OPEN_FILE_FAILED, format, sizeof(format)), 0);
-    EXPECT_EQ("Tarnwick|" + OpenFailureText(format, path.c_str(), ERROR_FILE_NOT_FOUND), BoxCatcher::Text());
+    const std::string format = LoadText(IDS_OPEN_FILE_FAILED);
+    ASSERT_FALSE(format.empty());
+    EXPECT_EQ("Tarnwick|" + OpenFailureText(format.c_str(), path.c_str(), ERROR_FILE_NOT_FOUND), BoxCatcher::Text());
 }
 
 TEST(OpenForRead, FailureTextNamesPathAndSystemReason) {

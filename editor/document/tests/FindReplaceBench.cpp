@@ -8,13 +8,14 @@
 
 #include "BenchClock.h"
 #include "FindReplace.h"
+#include "MessageBoxRecorder.h"
+#include "UiSeams.h"
 #include "ViewFixture.h"
 
 namespace {
 
 constexpr size_t kDefaultSize = 50 * 1000 * 1000;
 
-int Quiet(HWND, const char*, const char*, UINT) { return IDOK; }
 
 }  // namespace
 
@@ -27,7 +28,8 @@ int main(int argc, char** argv) {
     while (text.size() < kTextSize) text += line;
 
     ViewWindow w;
-    CViewSearch search(*w.view, Quiet);
+    const MessageBoxRecorder quiet(SetMessageBoxHook);  // notices answered, not shown
+    CViewSearch search(*w.view);
     const struct {
         const char* name;
         uint32_t mask;

@@ -6,34 +6,23 @@
 #include <vector>
 
 #include "FindReplaceCommands.h"
+#include "MessageBoxRecorder.h"
+#include "ResourceText.h"
+#include "UiSeams.h"
 #include "ViewFixture.h"
 #include "resource.h"
 
 namespace {
 
-struct Notice {
-    std::string text;
-    UINT flags;
-};
-std::vector<Notice> g_notices;
-
-int RecordNotice(HWND, const char* text, const char*, UINT flags) {
-    g_notices.push_back({text, flags});
-    return IDOK;
-}
-
-std::string LoadString(UINT id) {
-    char buffer[256];
-    ::LoadStringA(::GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-    return buffer;
-}
+// The view's notices: the program's message boxes, recorded.
+MessageBoxRecorder g_notices{SetMessageBoxHook};
 
 // A view with the search hooks on it; the texts are ANSI in codePage.
 class SearchView {
 public:
     explicit SearchView(unsigned codePage = 936, bool utf8 = false)
-        : hooks(*w.view, options, RecordNotice, nullptr, codePage) {
-        g_notices.clear();
+        : hooks(*w.view, options, nullptr, codePage) {
+        g_notices.Clear();
         w.view->SetHooks(&hooks);
         if (utf8) w.view->Component().SetCodePage(SC_CP_UTF8);
     }
@@ -96,15 +85,15 @@ TEST(ViewFind, ARunComesBackToItsFirstMatchOnce) {
     EXPECT_TRUE(s.options.SearchMask & kSearchReplacePending);
     EXPECT_EQ(1, s.Search().Find(s.options));
     EXPECT_EQ(std::make_pair(6, 8), s.Selection());
-    EXPECT_TRUE(g_notices.empty());
+    EXPECT_TRUE(g_notices.boxes.empty());
     EXPECT_EQ(2, s.Search().Find(s.options));
     EXPECT_EQ(std::make_pair(6, 8), s.Selection());
-    ASSERT_EQ(1u, g_notices.size());
-    EXPECT_EQ(LoadString(IDS_FIND_WRAPPED), g_notices[0].text);
-    EXPECT_EQ(UINT(MB_ICONINFORMATION), g_notices[0].flags);
+    ASSERT_EQ(1u, g_notices.boxes.size());
+    EXPECT_EQ(LoadText(IDS_FIND_WRAPPED), g_notices.boxes[0].text);
+    EXPECT_EQ(UINT(MB_ICONINFORMATION), g_notices.boxes[0].flags);
     EXPECT_EQ(1, s.Search().Find(s.options));
     EXPECT_EQ(std::make_pair(0, 2), s.Selection());
-    EXPECT_EQ(1u, g_notices.size());
+    EXPECT_EQ(1u, g_notices.boxes.size());
 }
 
 TEST(ViewFind, UpwardWrapsAndFailuresReport) {
@@ -121,16 +110,16 @@ TEST(ViewFind, UpwardWrapsAndFailuresReport) {
 
     s.Set("abc", kDown, "zz");
     s.w.Command(ID_SEARCH_FIND_NEXT);
-    ASSERT_EQ(1u, g_notices.size());
+    ASSERT_EQ(1u, g_notices.boxes.size());
     char expected[300];
-    wsprintfA(expected, LoadString(IDS_STRING_NOT_FOUND).c_str(), "zz");
-    EXPECT_EQ(expected, g_notices[0].text);
-    EXPECT_EQ(UINT(MB_OK), g_notices[0].flags);
+    wsprintfA(expected, LoadText(IDS_STRING_NOT_FOUND).c_str(), "zz");
+    EXPECT_EQ(expected, g_notices.boxes[0].text);
+    EXPECT_EQ(UINT(MB_OK), g_notices.boxes[0].flags);
 
-    g_notices.clear();
+    g_notices.Clear();
     s.Set("abc", kDown | kSearchBackslash, "");
     EXPECT_EQ(-1, s.Search().Find(s.options));
-    EXPECT_TRUE(g_notices.empty());
+    EXPECT_TRUE(g_notices.boxes.empty());
 }
 
 TEST(ViewFind, PreviousFlipsTheDirectionForOneFind) {
@@ -297,7 +286,7 @@ TEST(ViewUtf8, WordAtTheCaretIsStoredAsAnsi) {
     EXPECT_EQ(std::make_pair(9, 15), s.Selection());
     s.w.Command(ID_SEARCH_PREV_WORD);
     EXPECT_EQ(std::make_pair(0, 6), s.Selection());
-    EXPECT_TRUE(g_notices.empty());
+    EXPECT_TRUE(g_notices.boxes.empty());
 }
 
 TEST(ViewUtf8, LongWordsAreCutAtACharacter) {

@@ -12,7 +12,7 @@
 #include "ComponentWindow.h"
 #include "DocumentFile.h"
 #include "EncodingCodes.h"
-#include "FileHandle.h"
+#include "UniqueHandle.h"
 #include "MemoryStreams.h"
 
 namespace {
@@ -33,16 +33,16 @@ double Median(F run) {
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-    CFileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD written = 0;
-    ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 void ReadAll(const std::string& path) {
-    CFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     std::vector<char> block(kFileBlockSize);
     DWORD read = 0;
-    while (::ReadFile(file.Get(), block.data(), static_cast<DWORD>(block.size()), &read, nullptr) && read > 0) {
+    while (::ReadFile(file.get(), block.data(), static_cast<DWORD>(block.size()), &read, nullptr) && read > 0) {
     }
 }
 

@@ -19,6 +19,7 @@
 #include "SearchHistory.h"
 #include "SearchFixtures.h"
 #include "TempFolder.h"
+#include "UiSeams.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
 
 void Pump() { PumpFrameMessages(); }
 
-// The dialog's message boxes, recorded and answered with OK.
-MessageBoxRecorder g_boxes;
+// The program's message boxes, recorded and answered with OK.
+MessageBoxRecorder g_boxes{SetMessageBoxHook};
 
 struct NoOpener : IResultFileOpener {
     CEditorView* OpenResultFile(const char*) override { return nullptr; }
@@ -71,7 +72,7 @@ protected:
 
     void OpenDialog() {
         m_dialog =
-            CFindInFilesDialog::Open(m_owner, *this, m_searchHost, m_gate, m_options, MessageBoxRecorder::Record);
+            CFindInFilesDialog::Open(m_owner, *this, m_searchHost, m_gate, m_options);
         ASSERT_TRUE(m_dialog);
         Pump();
     }

@@ -18,6 +18,7 @@
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "ResourceText.h"
 #include "ScratchRegistry.h"
 #include "SearchFixtures.h"
 #include "TempFolder.h"
@@ -113,10 +114,9 @@ protected:
         return m_files.File(name) + "(" + std::to_string(line) + "): " + text;
     }
     std::string Summary(const std::string& text, int hits, int files) const {
-        char format[256] = {};
-        ::LoadStringA(g_instance, IDS_FIND_IN_FILES_DONE, format, sizeof(format));
+        const std::string format = LoadText(IDS_FIND_IN_FILES_DONE);
         char summary[512];
-        snprintf(summary, sizeof(summary), format, text.c_str(), hits, files, 0.0);
+        snprintf(summary, sizeof(summary), format.c_str(), text.c_str(), hits, files, 0.0);
         return std::string(summary).substr(0, std::string(summary).find("0.000"));
     }
 

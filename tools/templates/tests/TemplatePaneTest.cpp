@@ -15,6 +15,7 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
+#include "ResourceText.h"
 #include "TemplatePane.h"
 #include "MessageBoxRecorder.h"
 #include "UiSeams.h"
@@ -30,12 +31,6 @@ FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
 using Texts = std::vector<std::string>;
 
 void Pump() { PumpFrameMessages(); }
-
-std::string LoadText(UINT id) {
-    char text[256] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof(text));
-    return text;
-}
 
 std::string ItemText(HWND dialog, int id) {
     char text[2048] = {};

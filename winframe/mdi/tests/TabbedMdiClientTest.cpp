@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "GdiHandles.h"
 #include "MdiTestFrame.h"
 
 namespace {
@@ -16,12 +17,10 @@ protected:
 
     CDotNetTabCtrl& Strip() { return frame.Owner().Strip(); }
     int StripFontAscent() {
-        HDC dc = ::GetDC(Strip());
-        HGDIOBJ old = ::SelectObject(dc, Strip().GetFont());
+        const CClientDc dc(Strip());
+        const CSelectObject selected(dc, Strip().GetFont());
         TEXTMETRICA tm{};
         ::GetTextMetricsA(dc, &tm);
-        ::SelectObject(dc, old);
-        ::ReleaseDC(Strip(), dc);
         return tm.tmAscent;
     }
     std::string TabText(int i) { return Strip().GetItem(i)->text; }

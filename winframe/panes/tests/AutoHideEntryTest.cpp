@@ -1,5 +1,6 @@
 // Pinned panes as auto-hide bar entries, made through the frame's code 12
 // into the stand-in bars: re-parenting, groups, placement and removal.
+#include "GdiHandles.h"
 #include "PaneTestSupport.h"
 
 namespace {
@@ -72,14 +73,12 @@ TEST_F(AutoHideEntryTest, PinningAGroupMakesOneEntryLedByTheRecordsPane) {
         EXPECT_EQ(::GetParent(p->m_hWnd), m_bars->manager);
         EXPECT_TRUE(p->Caption().Horizontal()) << "the left bar sends v = 0";
     }
-    HDC dc = ::GetDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, CDockingMetrics::Get().GuiFont());
+    const CClientDc dc(nullptr);
+    const CSelectObject selected(dc, CDockingMetrics::Get().GuiFont());
     SIZE label{};
     ::GetTextExtentPoint32A(dc, "Explorer", 8, &label);
     int cx = ::GetSystemMetrics(SM_CXSMICON);
     EXPECT_EQ(group->Measure(dc), label.cx + cx + 9 + 2 * (cx + 6));
-    ::SelectObject(dc, old);
-    ::ReleaseDC(nullptr, dc);
 }
 
 TEST_F(AutoHideEntryTest, PlacementOfPinnedPanes) {

@@ -11,6 +11,7 @@
 
 #include "DotNetTabCtrl.h"
 #include "FlyingTabCtrl.h"
+#include "GdiHandles.h"
 #include "TabTestParent.h"
 
 namespace {
@@ -279,7 +280,7 @@ TEST_F(DocumentPaint, BandsAndFrameLinesFollowTheEdgeTheTabsStandOn) {
 
 TEST_F(FlyingPaint, NarrowTabsShowTheirImageButNoLabel) {
     HIMAGELIST images = ::ImageList_Create(13, 13, ILC_COLOR32, 1, 1);
-    HDC screen = ::GetDC(nullptr);
+    const CClientDc screen(nullptr);
     HDC mem = ::CreateCompatibleDC(screen);
     HBITMAP red = ::CreateCompatibleBitmap(screen, 13, 13);
     HGDIOBJ old = ::SelectObject(mem, red);
@@ -289,7 +290,6 @@ TEST_F(FlyingPaint, NarrowTabsShowTheirImageButNoLabel) {
     ::DeleteObject(brush);
     ::SelectObject(mem, old);
     ::DeleteDC(mem);
-    ::ReleaseDC(nullptr, screen);
     ASSERT_EQ(0, ::ImageList_Add(images, red, nullptr));
     ::DeleteObject(red);
 

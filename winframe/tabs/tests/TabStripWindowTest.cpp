@@ -10,6 +10,7 @@
 
 #include "DotNetTabCtrl.h"
 #include "FlyingTabCtrl.h"
+#include "GdiHandles.h"
 #include "TabTestParent.h"
 
 namespace {
@@ -204,7 +205,7 @@ TEST_F(DocumentStrip, TabsAreMeasuredWithTheFontAndHitTested) {
     CreateStrip(TSS_TABSATTOP);
     AddTabs({"alpha.cpp", "b", "gamma"});
     strip.SetCurSel(1, false);
-    HDC dc = ::GetDC(strip);
+    const CClientDc dc(strip);
     struct { int index; HFONT font; } tabs[] = {{0, strip.GetFont()}, {1, strip.GetSelectedFont()}, {2, strip.GetFont()}};
     int left = 5;
     for (auto& t : tabs) {
@@ -222,7 +223,6 @@ TEST_F(DocumentStrip, TabsAreMeasuredWithTheFontAndHitTested) {
         EXPECT_EQ(t.index, strip.HitTest(Centre(r), &flags));
         EXPECT_EQ(TSHT_ONITEM, flags);
     }
-    ::ReleaseDC(strip, dc);
     UINT flags = 0;
     EXPECT_EQ(-1, strip.HitTest(POINT{left + 10, 10}, &flags));
     EXPECT_EQ(TSHT_NOWHERE, flags);
@@ -498,12 +498,10 @@ BOOL NeverDrag(HWND, POINT) { return FALSE; }
 TEST_F(FlyingStrip, HeightFollowsTheFontAscent) {
     CreateStrip(CFlyingTabCtrl::kCreateStyle & 0xFFFF);
     auto expected = [&](HFONT f) {
-        HDC dc = ::GetDC(strip);
-        HGDIOBJ old = ::SelectObject(dc, f);
+        const CClientDc dc(strip);
+        const CSelectObject selected(dc, f);
         TEXTMETRICA tm{};
         ::GetTextMetricsA(dc, &tm);
-        ::SelectObject(dc, old);
-        ::ReleaseDC(strip, dc);
         return tabs::FlyingStripHeight(tm.tmAscent);
     };
     EXPECT_EQ(expected(font), strip.GetHeight());

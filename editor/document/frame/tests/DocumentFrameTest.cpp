@@ -15,6 +15,7 @@
 #include "Globals.h"
 #include "MessageBoxRecorder.h"
 #include "ModifiedDocument.h"
+#include "ResourceText.h"
 #include "TempFolder.h"
 #include "UiSeams.h"
 #include "resource.h"
@@ -101,10 +102,9 @@ void Touch(const std::string& path, int minutes) {
 }
 
 std::string Format(UINT id, const std::string& argument) {
-    char format[256] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), id, format, sizeof(format));
+    const std::string format = LoadText(id);
     char text[1024];
-    snprintf(text, sizeof(text), format, argument.c_str());
+    snprintf(text, sizeof(text), format.c_str(), argument.c_str());
     return text;
 }
 
@@ -442,9 +442,7 @@ TEST_F(DocumentFrameTest, DescribeFillsTheItemOnlyWhenModified) {
     Type(*untitled, "x");
     CModifiedDocument* other = CModifiedDocument::Create(nullptr, "", 0);
     EXPECT_EQ(::SendMessageA(*untitled, WM_DOC_DESCRIBE, 0, (LPARAM)other), 1);
-    char untitledText[64] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_UNTITLED, untitledText, sizeof(untitledText));
-    EXPECT_EQ(other->FullPath(), untitledText);
+    EXPECT_EQ(other->FullPath(), LoadText(IDS_UNTITLED));
     other->Release();
 }
 

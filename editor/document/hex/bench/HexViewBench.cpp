@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "GdiHandles.h"
 #include "HexView.h"
 #include "TempFolder.h"
 
@@ -77,10 +78,9 @@ int main() {
     LARGE_INTEGER atEnd = Now();
 
     view.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_TOP, 0));
-    HDC screen = ::GetDC(nullptr);
+    const CClientDc screen(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, rc.right, rc.bottom);
-    ::ReleaseDC(nullptr, screen);
     HGDIOBJ old = ::SelectObject(memory, bitmap);
     LARGE_INTEGER pagingStart = Now();
     for (int i = 0; i < pages; ++i) {

@@ -357,10 +357,9 @@ protected:
     int CountInFirstRow(COLORREF colour) {
         RECT client;
         view.GetClientRect(&client);
-        HDC screen = ::GetDC(nullptr);
+        const CClientDc screen(nullptr);
         HDC memory = ::CreateCompatibleDC(screen);
         CBitmapHandle bitmap(::CreateCompatibleBitmap(screen, client.right, client.bottom));
-        ::ReleaseDC(nullptr, screen);
         int count = 0;
         {
             CSelectObject selected(memory, bitmap);

@@ -72,18 +72,26 @@ private:
     int m_saved;
 };
 
-// A window's client DC for the scope.
-class CClientDc {
+// A borrowed DC for the scope: a window's client area (GetDC; null for the
+// screen) or its whole window with the frame (GetWindowDC).
+template <HDC (*Borrow)(HWND)>
+class CBorrowedDc {
 public:
-    explicit CClientDc(HWND hWnd) : m_hWnd(hWnd), m_dc(::GetDC(hWnd)) {}
-    CClientDc(const CClientDc&) = delete;
-    CClientDc& operator=(const CClientDc&) = delete;
-    ~CClientDc() {
+    explicit CBorrowedDc(HWND hWnd) : m_hWnd(hWnd), m_dc(Borrow(hWnd)) {}
+    CBorrowedDc(const CBorrowedDc&) = delete;
+    CBorrowedDc& operator=(const CBorrowedDc&) = delete;
+    ~CBorrowedDc() {
         if (m_dc) ::ReleaseDC(m_hWnd, m_dc);
     }
     operator HDC() const { return m_dc; }
+    explicit operator bool() const { return m_dc != nullptr; }
 
 private:
     HWND m_hWnd;
     HDC m_dc;
 };
+
+inline HDC BorrowClientDc(HWND hWnd) { return ::GetDC(hWnd); }
+inline HDC BorrowWindowDc(HWND hWnd) { return ::GetWindowDC(hWnd); }
+using CClientDc = CBorrowedDc<BorrowClientDc>;
+using CWindowDc = CBorrowedDc<BorrowWindowDc>;

@@ -1,0 +1,115 @@
+#include "UpdaterQuery.h"
+
+#include <windows.h>
+#include <iphlpapi.h>
+#include <wininet.h>
+#include <cpuid.h>
+
+#include <vector>
+
+#include "UpdateDialog.h"
+#include "UpdaterText.h"
+#include "resource.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr char kAgent[] = "Vantrel";
+constexpr DWORD kReplyLimit = 512;
+
+// An internet handle closed with its own function.
+struct InternetHandle {
+    HINTERNET value = nullptr;
+    explicit InternetHandle(HINTERNET h) : value(h) {}
+    ~InternetHandle() {
+        if (value) ::InternetCloseHandle(value);
+    }
+    InternetHandle(const InternetHandle&) = delete;
+    InternetHandle& operator=(const InternetHandle&) = delete;
+};
+
+}  // namespace
+
+std::string ReadAdapterAddress() {
+    ULONG size = 0;
+    if (::GetAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size == 0) return "";
+    std::vector<unsigned char> buffer(size, 0);
+    auto* list = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
+    if (::GetAdaptersInfo(list, &size) != ERROR_SUCCESS) return "";
+    std::vector<AdapterRecord> adapters;
+    for (IP_ADAPTER_INFO* a = list; a; a = a->Next) {
+        AdapterRecord record;
+        record.description = a->Description;
+        record.addressLength = a->AddressLength;
+        const unsigned copy = a->AddressLength < MAX_ADAPTER_ADDRESS_LENGTH ? a->AddressLength : MAX_ADAPTER_ADDRESS_LENGTH;
+        record.address.assign(a->Address, a->Address + copy);
+        adapters.push_back(record);
+    }
+    return AdapterText(adapters);
+}
+
+std::string ReadProcessorId() {
+    // Leaf 0 cannot fault on this architecture, so no exception guard.
+    unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+    __cpuid(0, eax, ebx, ecx, edx);
+    return ProcessorText(eax, ebx, ecx, edx);
+}
+
+FetchResult FetchReply(const std::string& host, const std::string& path, std::string& reply) {
+    reply.clear();
+    const std::string url = "http://" + host + path;
+    if (!::InternetCheckConnectionA(url.c_str(), FLAG_ICC_FORCE_CONNECTION, 0)) return FetchResult::kOffline;
+    InternetHandle internet(::InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    if (!internet.value) return FetchResult::kFailed;
+    InternetHandle connection(::InternetConnectA(internet.value, host.c_str(), INTERNET_DEFAULT_HTTP_PORT, "anonymous",
+                                                 nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+    if (!connection.value) return FetchResult::kFailed;
+    const char* accept[] = {"*/*", nullptr};
+    InternetHandle request(::HttpOpenRequestA(connection.value, "GET", path.c_str(), "HTTP/1.0", nullptr, accept,
+                                              INTERNET_FLAG_RELOAD, 0));
+    if (!request.value) return FetchResult::kFailed;
+    if (!::HttpSendRequestA(request.value, nullptr, 0, nullptr, 0)) return FetchResult::kFailed;
+    // An error page is no reply.
+    DWORD status = 0, statusSize = sizeof status;
+    if (!::HttpQueryInfoA(request.value, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &statusSize, nullptr) ||
+        status != 200)
+        return FetchResult::kFailed;
+    // One read may bring only part of the reply: read until the limit or its end.
+    char buffer[kReplyLimit + 1];
+    DWORD total = 0;
+    while (total < kReplyLimit) {
+        DWORD got = 0;
+        if (!::InternetReadFile(request.value, buffer + total, kReplyLimit - total, &got) || got == 0) break;
+        total += got;
+    }
+    reply.assign(buffer, total);
+    return FetchResult::kReply;
+}
+
+void QueryLatestVersion(UpdaterContext& context, const std::string& host) {
+    const std::string path = RequestPath(context.productId, ReadAdapterAddress(), ReadProcessorId());
+    std::string text;
+    switch (FetchReply(host, path, text)) {
+        case FetchResult::kOffline:
+            ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_OFFLINE, MB_OK | MB_ICONERROR);
+            return;
+        case FetchResult::kFailed:
+            return;
+        case FetchResult::kReply:
+            break;
+    }
+    if (!SplitReply(text, context.reply)) {
+        ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_NONE, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    if (!ReadPackageVersion(context.reply.packageName, context.package)) return;
+    if (!IsNewerVersion(context.package, context.installed)) {
+        if (!context.switches.silent) ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_NONE, MB_OK);
+        return;
+    }
+    context.mirrors = SplitMirrors(context.reply.mirrorLine);
+    ShowUpdateDialog(context);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,319 @@
+// The updater as a program: started in a program folder of its own beside
+// a fake editor, against the loopback update server. Its message boxes and
+// its dialog are found on the desktop, read and answered as a person would.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CabinetExtract.h"
+#include "TempFolder.h"
+#include "resource.h"
+
+namespace {
+
+const wchar_t kCaption[] = L"软件升级";
+
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string ProgramFolderOfTest() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.rfind('\\'));
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::wstring Wide(const std::string& utf8) {
+    std::wstring out(utf8.size(), L'\0');
+    out.resize(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), out.data(), (int)out.size()));
+    return out;
+}
+
+// Asked of the window itself: for another process's control the system's
+// own text query answers only the text it was created with.
+std::wstring WindowTextW(HWND window) {
+    wchar_t text[1024] = {};
+    ::SendMessageW(window, WM_GETTEXT, 1024, (LPARAM)text);
+    return text;
+}
+
+// The first top-level window of the process (any process for 0) that
+// passes the test, waited for.
+HWND WaitForWindow(DWORD process, const std::function<bool(HWND)>& test, DWORD timeoutMs = 20000) {
+    struct Search {
+        DWORD process;
+        const std::function<bool(HWND)>* test;
+        HWND found = nullptr;
+    } search{process, &test};
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs) {
+        ::EnumWindows(
+            [](HWND window, LPARAM p) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(p);
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(window, &owner);
+                if ((s.process && owner != s.process) || !::IsWindowVisible(window)) return TRUE;
+                char cls[32] = {};
+                ::GetClassNameA(window, cls, sizeof cls);
+                if (std::string(cls) != "#32770" || WindowTextW(window) != kCaption) return TRUE;
+                if (!(*s.test)(window)) return TRUE;
+                s.found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+// A message box's text; its dialog has no mirror combo box.
+bool IsBox(HWND window) { return ::GetDlgItem(window, IDC_UPDATE_MIRRORS) == nullptr; }
+bool IsUpdateDialog(HWND window) { return ::GetDlgItem(window, IDC_UPDATE_MIRRORS) != nullptr; }
+
+std::wstring BoxText(HWND box) {
+    wchar_t text[1024] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return text;
+}
+
+// Waits for a box, answers it with the button and gives its text.
+std::wstring AnswerBox(DWORD process, int button = IDOK) {
+    const HWND box = WaitForWindow(process, IsBox);
+    if (!box) return L"(no box)";
+    const std::wstring text = BoxText(box);
+    ::PostMessageA(box, WM_COMMAND, button, 0);
+    return text;
+}
+
+class Process {
+public:
+    Process(const std::string& command, const std::string& folder) {
+        STARTUPINFOA si{sizeof si};
+        std::vector<char> line(command.begin(), command.end());
+        line.push_back('\0');
+        if (::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &m_info))
+            ::CloseHandle(m_info.hThread);
+    }
+    ~Process() {
+        if (!m_info.hProcess) return;
+        if (::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(m_info.hProcess, 99);
+        ::CloseHandle(m_info.hProcess);
+    }
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    bool Started() const { return m_info.hProcess != nullptr; }
+    DWORD Id() const { return m_info.dwProcessId; }
+    // The exit code, or STILL_ACTIVE when it did not end in time.
+    DWORD Wait(DWORD timeoutMs = 30000) {
+        if (::WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
+        DWORD code = STILL_ACTIVE;
+        ::GetExitCodeProcess(m_info.hProcess, &code);
+        return code;
+    }
+
+private:
+    PROCESS_INFORMATION m_info{};
+};
+
+class UpdaterProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_serverRoot = Env("UPDATER_SERVER_ROOT");
+        m_serverLog = Env("UPDATER_SERVER_LOG");
+        ASSERT_FALSE(m_serverRoot.empty());
+        const std::string bin = ProgramFolderOfTest();
+        ASSERT_TRUE(::CopyFileA((bin + "\\vantrel_loopback.exe").c_str(), Updater().c_str(), FALSE));
+        ASSERT_TRUE(::CopyFileA((bin + "\\updater_fake_editor.exe").c_str(), m_folder.File("fake_editor.exe").c_str(), FALSE));
+        WriteIni("FileName=fake_editor.exe\r\nID=7\r\n");
+        ::DeleteFileA((m_serverRoot + "\\status.txt").c_str());
+    }
+
+    std::string Updater() const { return m_folder.File("Vantrel.exe"); }
+    void WriteIni(const std::string& keys) const { m_folder.Write("vantrel.ini", "[UPDATE]\r\n" + keys); }
+    void Reply(const std::string& text) const { std::ofstream(m_serverRoot + "\\reply.txt", std::ios::binary) << text; }
+    std::vector<std::string> QueryLines() const {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadAll(m_serverLog));
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("GET /version.asp", 0) == 0) lines.push_back(line);
+        return lines;
+    }
+    Process Run(const std::string& switches) const {
+        return Process("\"" + Updater() + "\"" + (switches.empty() ? "" : " " + switches), m_folder.Path());
+    }
+
+    TempFolder m_folder;
+    std::string m_serverRoot, m_serverLog;
+};
+
+TEST_F(UpdaterProgram, IniFaultsAreNamedInOneBox) {
+    WriteIni("ID=7\r\n");
+    {
+        Process updater = Run("/X");
+        EXPECT_EQ(AnswerBox(updater.Id()), L"无效的vantrel.ini，没有找到字段:FileName。");
+        EXPECT_EQ(updater.Wait(), 0u);
+    }
+    WriteIni("FileName=fake_editor.exe\r\nID=0\r\n");
+    {
+        Process updater = Run("/X");
+        EXPECT_EQ(AnswerBox(updater.Id()), L"无效的vantrel.ini，没有找到字段:ID。");
+        EXPECT_EQ(updater.Wait(), 0u);
+    }
+    WriteIni("FileName=missing.exe\r\nID=7\r\n");
+    {
+        Process updater = Run("/X");
+        const std::wstring expected = L"无效的vantrel.ini，没有找到字段:" + Wide(m_folder.File("missing.exe")) + L"。";
+        EXPECT_EQ(AnswerBox(updater.Id()), expected);
+        EXPECT_EQ(updater.Wait(), 1u) << "an unreadable installed version";
+    }
+}
+
+TEST_F(UpdaterProgram, TheQueryReachesTheServerEachTimeAndAnOlderPackageIsQuietWhenSilent) {
+    Reply("tarnwick_1.2.3.cab\nhttp://127.0.0.1/\n");
+    const size_t before = QueryLines().size();
+    for (int run = 0; run < 2; ++run) {
+        Process updater = Run("/X /S");
+        EXPECT_EQ(updater.Wait(), 0u) << "silent: nothing to answer";
+    }
+    const std::vector<std::string> lines = QueryLines();
+    ASSERT_EQ(lines.size(), before + 2) << "no cached answer";
+    const std::regex query(R"(GET /version\.asp\?id=7&mac=[0-9A-F]*&cpuid=[0-9A-F]{32} HTTP/1\.0)");
+    EXPECT_TRUE(std::regex_match(lines.back(), query)) << lines.back();
+
+    Process loud = Run("/X");
+    EXPECT_EQ(AnswerBox(loud.Id()), L"没有可用的升级包。");
+    EXPECT_EQ(loud.Wait(), 0u);
+}
+
+TEST_F(UpdaterProgram, AnErrorPageOrAReplyWithoutLineFeed) {
+    std::ofstream(m_serverRoot + "\\status.txt") << "404";
+    {
+        Process updater = Run("/X");
+        EXPECT_EQ(updater.Wait(), 0u) << "an error status ends the query without a box";
+    }
+    ::DeleteFileA((m_serverRoot + "\\status.txt").c_str());
+    Reply("tarnwick_9.0.0.cab");
+    Process updater = Run("/X /S");
+    EXPECT_EQ(AnswerBox(updater.Id()), L"没有可用的升级包。") << "shown even when silent";
+    EXPECT_EQ(updater.Wait(), 0u);
+}
+
+TEST_F(UpdaterProgram, WithoutSwitchesItRunsAndRemovesATemporaryCopy) {
+    Reply("tarnwick_1.0.0.cab\nhttp://127.0.0.1/\n");
+    const size_t before = QueryLines().size();
+    Process updater = Run("/S");
+    EXPECT_EQ(updater.Wait(), 0u);
+    EXPECT_EQ(QueryLines().size(), before + 1) << "the copy asked the server";
+    EXPECT_FALSE(Exists(m_folder.File("vantrel.tmp")));
+}
+
+TEST_F(UpdaterProgram, AFailedDownloadOffersAnotherMirrorOnlyWhenThereIsOne) {
+    struct Case {
+        const char* mirrors;
+        const wchar_t* box;
+        bool okAgain;
+    } cases[] = {
+        {"http://127.0.0.1:1/|http://127.0.0.1:2/", L"无法下载升级文件，请从其他下载地址下载升级包。", true},
+        {"http://127.0.0.1:1/", L"无法下载升级文件，请稍候再试。", false},
+    };
+    for (const Case& c : cases) {
+        Reply(std::string("tarnwick_9.0.0.cab\r\n") + c.mirrors + "\r\nnew things\r\n");
+        Process updater = Run("/X");
+        const HWND dialog = WaitForWindow(updater.Id(), IsUpdateDialog);
+        ASSERT_TRUE(dialog);
+        const HWND combo = ::GetDlgItem(dialog, IDC_UPDATE_MIRRORS);
+        EXPECT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), std::string(c.mirrors).find('|') != std::string::npos ? 2 : 1);
+        EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
+        EXPECT_EQ(WindowTextW(::GetDlgItem(dialog, IDC_UPDATE_NEW_VERSION)), L"9.0.0");
+        EXPECT_EQ(WindowTextW(::GetDlgItem(dialog, IDC_UPDATE_OLD_VERSION)), L"1.2.3");
+        EXPECT_NE(WindowTextW(::GetDlgItem(dialog, IDC_UPDATE_LOG)).find(L"new things"), std::wstring::npos);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(AnswerBox(updater.Id()), c.box) << c.mirrors;
+        ::Sleep(200);
+        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(dialog, IDOK)) != FALSE, c.okAgain) << c.mirrors;
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(dialog, IDC_UPDATE_PROGRESS)));
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(AnswerBox(updater.Id(), IDYES), L"升级还没有完成，确定要取消吗?");
+        EXPECT_EQ(updater.Wait(), 0u);
+    }
+}
+
+TEST_F(UpdaterProgram, AnUpdateClosesTheEditorReplacesTheFilesAndStartsTheMarkedProgram) {
+    ASSERT_TRUE(::CopyFileA((Env("UPDATER_FIXTURES") + "\\install.cab").c_str(),
+                            (m_serverRoot + "\\tarnwick_9.0.0.cab").c_str(), FALSE));
+    Process editor("\"" + m_folder.File("fake_editor.exe") + "\"", m_folder.Path());
+    for (int i = 0; i < 100 && !Exists(m_folder.File("started.txt")); ++i) ::Sleep(50);
+    ASSERT_TRUE(Exists(m_folder.File("started.txt")));
+    m_folder.Write("sub\\dir\\a.txt", "old");
+
+    Reply("tarnwick_9.0.0.cab\nhttp://127.0.0.1/\n");
+    // Without switches: the first process holds Vantrel.exe while its copy
+    // installs a package that carries a new one.
+    Process updater = Run("");
+    // The dialog belongs to the temporary copy, another process.
+    const HWND dialog = WaitForWindow(0, IsUpdateDialog);
+    ASSERT_TRUE(dialog);
+    DWORD copy = 0;
+    ::GetWindowThreadProcessId(dialog, &copy);
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(AnswerBox(copy), L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。");
+    EXPECT_EQ(updater.Wait(90000), 0u);
+    EXPECT_EQ(editor.Wait(5000), 0u) << "the editor was asked to close";
+    for (int i = 0; i < 100 && !Exists(m_folder.File("marker.txt")); ++i) ::Sleep(50);
+    EXPECT_EQ(ReadAll(m_folder.File("marker.txt")), "after the editor") << "unpacked only once the editor had gone";
+    EXPECT_EQ(ReadAll(m_folder.File("sub\\dir\\a.txt")), "new a");
+    EXPECT_EQ(ReadAll(m_folder.File("Vantrel.exe")), "new updater") << "the running updater was replaced";
+    EXPECT_TRUE(Exists(m_folder.File("update\\tarnwick_9.0.0.cab")));
+    EXPECT_FALSE(Exists(m_folder.File("second.txt.ran")));
+}
+
+// Run alone, before the loopback server starts.
+TEST_F(UpdaterProgram, NoServerMeansNoNetwork) {
+    Reply("tarnwick_9.0.0.cab\nhttp://127.0.0.1/\n");
+    Process updater = Run("/X /S");
+    EXPECT_EQ(AnswerBox(updater.Id()), L"无法连接到网络，请确认网络连接正常。");
+    EXPECT_EQ(updater.Wait(), 0u);
+}
+
+TEST(UpdaterExtract, EntriesStayInsideTheFolderAndFailuresAreReported) {
+    TempFolder parent;
+    const std::string folder = parent.File("program");
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    std::ofstream(folder + "\\ok.txt") << "old";
+    const vantrel::ExtractResult result = vantrel::ExtractPackage(Env("UPDATER_FIXTURES") + "\\escape.cab", folder);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(ReadAll(folder + "\\ok.txt"), "new ok") << "an existing file is replaced";
+    EXPECT_FALSE(Exists(parent.File("evil.txt"))) << "no entry lands outside the folder";
+    EXPECT_EQ(result.runPath, folder + "\\first.txt") << "the first of two marked entries";
+
+    // A folder in the way of an entry cannot be written over.
+    const std::string blocked = parent.File("blocked");
+    ::CreateDirectoryA(blocked.c_str(), nullptr);
+    ::CreateDirectoryA((blocked + "\\ok.txt").c_str(), nullptr);
+    const vantrel::ExtractResult failed = vantrel::ExtractPackage(Env("UPDATER_FIXTURES") + "\\escape.cab", blocked);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_NE(failed.error, 0u);
+    EXPECT_NE(failed.failedFile.find("ok.txt"), std::string::npos) << failed.failedFile;
+}
+
+}  // namespace
