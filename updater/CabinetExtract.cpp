@@ -9,7 +9,7 @@
 
 #include "UpdaterLogic.h"
 #include "dovari_common/folder_chain.h"
-#include "dovari_common/unique_handle.h"
+#include "UniqueHandle.h"
 
 namespace vantrel {
 
@@ -28,7 +28,7 @@ struct ExtractState {
 void SetAsideIfBusy(const std::string& target, ExtractState& state) {
     const DWORD attributes = ::GetFileAttributesA(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-    dovari_common::UniqueHandle file(::CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle file(::CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (file) return;
     const std::string aside = target + ".old";
     ::DeleteFileA(aside.c_str());

@@ -34,6 +34,10 @@ struct FindInFilesPartsDeleter {
     void operator()(CFindInFilesParts* parts) const;
 };
 class CMainFrameDocumentOwner;
+class CMainFrameLayout;
+struct CMainFrameLayoutDeleter {
+    void operator()(CMainFrameLayout* layout) const;
+};
 class CTemplatePane;
 class CTemplateParts;
 struct TemplatePartsDeleter {
@@ -117,6 +121,23 @@ public:
     std::string DefaultSessionPath() const;
     // Escape in a document: leaves a screen mode when one is on; true when it did.
     bool HandleEscape();
+    // Window layouts (MainFrameLayout.cpp): "default.ui" restored (or made)
+    // at start and written at close; the "\ui" folder's files in the Window
+    // menu's layouts submenu.
+    void RestoreLayout();
+    void SaveLayout();
+    void RestoreLayoutFile(const std::string& path);
+    void BuildLayoutMenu();
+    std::string DefaultLayoutPath() const;
+    const CMainFrameLayout* Layout() const { return m_layout.get(); }
+    // Screen modes (MainFrameScreenModes.cpp): the hidden title bar (command
+    // ID_VIEW_HIDE_TITLE) and the document area over the whole screen
+    // (ID_VIEW_FULL_SCREEN); both left before the layout is saved.
+    void ToggleFullScreen();
+    void ToggleDocumentFullScreen();
+    void LeaveScreenModes();
+    bool IsTitleBarHidden() const { return m_hideTitleBar; }
+    bool IsDocumentFullScreen() const;
     // Tracks the first submenu of a menu resource at a screen point.
     static void ShowPopupMenu(HWND owner, UINT menuId, int x, int y);
 
@@ -172,11 +193,12 @@ public:
         TW_COMMAND_ID_HANDLER(ID_FILE_SAVE_ALL, OnSaveAll)
         TW_COMMAND_RANGE_HANDLER(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, OnRecentFile)
         TW_MESSAGE_HANDLER(WM_DROPFILES, OnDropFiles)
-        TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnScreenMode)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
-        TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnLayoutFile)
+        TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_FIRST, ID_LAYOUT_LAST, OnLayoutFromMenu)
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_LAYOUT_LAST, OnPendingCommand)
@@ -184,6 +206,7 @@ public:
         TW_MESSAGE_HANDLER(WM_RESTORESESSION, OnRestoreSession)
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
         TW_NOTIFY_CODE_HANDLER(RBN_HEIGHTCHANGE, OnRebarHeightChange)
+        TW_MESSAGE_HANDLER(WM_ENDSESSION, OnEndSession)
         TW_MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
         TW_CHAIN_MSG_MAP_MEMBER(m_updateUI)
         TW_CHAIN_MSG_MAP(CDockSiteFrame)
@@ -209,6 +232,10 @@ private:
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnRebarHeightChange(int, NMHDR*, bool&);
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnEndSession(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnLayoutFile(WORD, WORD, HWND, bool&);
+    LRESULT OnLayoutFromMenu(WORD, WORD, HWND, bool&);
+    LRESULT OnScreenMode(WORD, WORD, HWND, bool&);
 
     LRESULT OnFindReplace(WORD, WORD, HWND, bool&);
     LRESULT OnFindInFiles(WORD, WORD, HWND, bool&);
@@ -283,6 +310,7 @@ private:
     bool m_isXpOrLater = false;
     std::unique_ptr<PackBuf, PackBufFreer> m_packBuf;
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
+    std::unique_ptr<CMainFrameLayout, CMainFrameLayoutDeleter> m_layout;
     CRecentFiles m_recentFiles;
     CSearchButtonsGate m_searchGate;  // the open find, replace and find-in-files dialogs
     // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).

@@ -376,6 +376,7 @@
 #define IDS_SESSION_SAVE_FAILED         41013   /* save workspace */
 #define IDS_LABEL_ENCODING              41014   /* open/save dialog labels */
 #define IDS_LABEL_LINE_END              41015
+#define IDS_LAYOUT_SAVE_FAILED          41016   /* save layout file */
 
 /* toolbar 1 tips use the command id as string id */
 

@@ -20,7 +20,7 @@ uint32_t StoredHandle(HWND window) { return HandleToULong(window); }
 
 bool CPaneLayoutItem::CaptureAndHide() {
     m_captured = PaneLayoutRecord{};
-    if (!m_pane->GetLayoutState(m_captured)) {
+    if (!m_pane || !m_pane->GetLayoutState(m_captured)) {
         m_captured.placement.pane = nullptr;
         return false;
     }
@@ -28,9 +28,10 @@ bool CPaneLayoutItem::CaptureAndHide() {
     return true;
 }
 
-bool CPaneLayoutItem::GetPaneState(PaneLayoutRecord& record) { return m_pane->GetLayoutState(record); }
+bool CPaneLayoutItem::GetPaneState(PaneLayoutRecord& record) { return m_pane && m_pane->GetLayoutState(record); }
 
 bool CPaneLayoutItem::ApplyPaneState(PaneLayoutRecord& record, LayoutRatio x, LayoutRatio y) {
+    if (!m_pane) return false;
     DockPlacementForm& place = record.placement.place;
     if (record.docked && !(place.flags & kPlaceFloating)) {
         bool leftRight = (place.flags & kPlaceLeftRight) != 0;
@@ -57,7 +58,7 @@ bool CPaneLayoutItem::Restore(CLayoutStore& store, LayoutRatio x, LayoutRatio y)
 }
 
 bool CPaneLayoutItem::RestoreDefault() {
-    if (m_captured.placement.pane) {
+    if (m_pane && m_captured.placement.pane) {
         PaneLayoutRecord record = m_captured;
         m_pane->SetLayoutState(record);
     }
@@ -138,6 +139,7 @@ bool CPaneLayoutGroup::Restore(CLayoutStore& store, LayoutRatio x, LayoutRatio y
     std::vector<QueuedPaneRecord> queue;
     for (auto& [id, child] : m_children) {
         auto* item = static_cast<CPaneLayoutItem*>(child.get());
+        if (!item->Pane()) continue;
         PaneRecordBytes bytes{};
         if (!store.ReadExact(LayoutChildKey(id).c_str(), bytes.data(), bytes.size())) {
             item->RestoreDefault();

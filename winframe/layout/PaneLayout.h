@@ -12,6 +12,8 @@
 
 class CDockPaneBase;
 
+// A pane item without a pane keeps its id for a pane still to come: it
+// stores and restores nothing.
 class CPaneLayoutItem : public CLayoutItem {
 public:
     explicit CPaneLayoutItem(CDockPaneBase* pane) : m_pane(pane) {}
