@@ -13,6 +13,7 @@
 #include "AutoHideManager.h"
 #include "Application.h"
 #include "DocumentFrameOwner.h"
+#include "FontSchemes.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
 #include "MessageLoop.h"
@@ -109,6 +110,8 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
     if (!CreateBars()) return -1;
     LoadKeymap();
+    if (g_appSettings) m_fontScheme = CFontSchemes(*g_appSettings).Chosen();
+    LoadStyleFont(m_fontScheme);
     m_windowMenuOwnItems = m_menuPopups[MENU_POS_WINDOW] ? ::GetMenuItemCount(m_menuPopups[MENU_POS_WINDOW]) : 0;
 
     const OSVERSIONINFOA& os = g_osVersion;

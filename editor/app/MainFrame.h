@@ -13,6 +13,7 @@
 #include "FrameDocument.h"
 #include "MessageLoop.h"
 #include "RecentFiles.h"
+#include "SchemeFont.h"
 #include "SearchHost.h"
 #include "TabbedMdiClient.h"
 #include "TabbedMdiCommandBar.h"
@@ -138,6 +139,12 @@ public:
     void LeaveScreenModes();
     bool IsTitleBarHidden() const { return m_hideTitleBar; }
     bool IsDocumentFullScreen() const;
+    // Font schemes (MainFrameFontSchemes.cpp): the scheme's font for the
+    // hex views; every open document restyled from the chosen scheme.
+    void LoadStyleFont(int index);
+    void RestyleDocuments();
+    const SchemeFont& StyleFont() const { return m_schemeFont; }
+    int FontScheme() const { return m_fontScheme; }
     // Tracks the first submenu of a menu resource at a screen point.
     static void ShowPopupMenu(HWND owner, UINT menuId, int x, int y);
 
@@ -201,11 +208,12 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_FIRST, ID_LAYOUT_LAST, OnLayoutFromMenu)
         TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_LAYOUT_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_FONT_SCHEME_LAST, OnFontScheme)
         TW_MESSAGE_HANDLER(WM_COMMAND, OnForwardCommand)
         TW_MESSAGE_HANDLER(WM_RESTORESESSION, OnRestoreSession)
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
         TW_NOTIFY_CODE_HANDLER(RBN_HEIGHTCHANGE, OnRebarHeightChange)
+        TW_NOTIFY_CODE_HANDLER(TBN_DROPDOWN, OnToolbarDropDown)
         TW_MESSAGE_HANDLER(WM_ENDSESSION, OnEndSession)
         TW_MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
         TW_CHAIN_MSG_MAP_MEMBER(m_updateUI)
@@ -236,6 +244,8 @@ private:
     LRESULT OnLayoutFile(WORD, WORD, HWND, bool&);
     LRESULT OnLayoutFromMenu(WORD, WORD, HWND, bool&);
     LRESULT OnScreenMode(WORD, WORD, HWND, bool&);
+    LRESULT OnToolbarDropDown(int, NMHDR*, bool&);
+    LRESULT OnFontScheme(WORD, WORD, HWND, bool&);
 
     LRESULT OnFindReplace(WORD, WORD, HWND, bool&);
     LRESULT OnFindInFiles(WORD, WORD, HWND, bool&);
@@ -311,6 +321,8 @@ private:
     std::unique_ptr<PackBuf, PackBufFreer> m_packBuf;
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
     std::unique_ptr<CMainFrameLayout, CMainFrameLayoutDeleter> m_layout;
+    SchemeFont m_schemeFont;
+    int m_fontScheme = 1;  // "FONT"/"CurSel"
     CRecentFiles m_recentFiles;
     CSearchButtonsGate m_searchGate;  // the open find, replace and find-in-files dialogs
     // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).

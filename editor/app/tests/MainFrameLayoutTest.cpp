@@ -9,7 +9,10 @@
 
 #include "AppSettings.h"
 #include "DockPane.h"
+#include "DocumentFrame.h"
+#include "EditorView.h"
 #include "EncodingFileDialog.h"
+#include "FontSchemes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -68,6 +71,32 @@ BOOL ChoosePath(OPENFILENAMEA* dialog) {
     return TRUE;
 }
 
+// The frame with the items of the popup menus it tracks noted (id, text,
+// checked), each menu closed at once.
+class CMenuRecordingFrame : public CMainFrame {
+public:
+    struct Item {
+        UINT id;
+        std::string text;
+        bool checked;
+    };
+    std::vector<std::vector<Item>> trackedMenus;
+    bool ProcessWindowMessage(HWND hWnd, UINT msg, WPARAM w, LPARAM l, LRESULT& result, DWORD mapId) override {
+        if (msg == WM_ENTERIDLE && w == MSGF_MENU) ::EndMenu();
+        if (msg == WM_INITMENUPOPUP && !HIWORD(l) && (HMENU)w != ::GetSubMenu(Menu(), LOWORD(l))) {
+            std::vector<Item> items;
+            for (int i = 0; i < ::GetMenuItemCount((HMENU)w); ++i) {
+                char text[128] = {};
+                ::GetMenuStringA((HMENU)w, i, text, sizeof text, MF_BYPOSITION);
+                UINT state = ::GetMenuState((HMENU)w, i, MF_BYPOSITION);
+                items.push_back({::GetMenuItemID((HMENU)w, i), text, (state & MF_CHECKED) != 0});
+            }
+            trackedMenus.push_back(items);
+        }
+        return CMainFrame::ProcessWindowMessage(hWnd, msg, w, l, result, mapId);
+    }
+};
+
 class MainFrameLayoutTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -92,7 +121,7 @@ protected:
         ::SystemParametersInfoA(SPI_SETWORKAREA, 0, &workArea, 0);
     }
     void Start() {
-        frame = std::make_unique<CMainFrame>();
+        frame = std::make_unique<CMenuRecordingFrame>();
         ASSERT_TRUE(frame->CreateMainWindow());
         g_mainFrame = frame.get();
         PumpFrameMessages();  // the posted start-up restores the layout
@@ -116,7 +145,7 @@ protected:
 
     RECT workArea{};
     RecordedMessageBoxes boxes;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<CMenuRecordingFrame> frame;
 };
 
 TEST_F(MainFrameLayoutTest, TheFirstStartWritesDefaultUiAndTheNextRestoresIt) {
@@ -249,6 +278,65 @@ TEST_F(MainFrameLayoutTest, ClosingInAScreenModeRestoresTheWorkAreaBeforeTheLayo
     if (taskbar) EXPECT_TRUE(::IsWindowVisible(taskbar));
     Start();
     EXPECT_EQ(NormalRect(), placed);  // the placement from before the mode
+}
+
+}  // namespace
+
+namespace {
+
+class FontSchemeTest : public MainFrameLayoutTest {
+protected:
+    void TearDown() override {
+        MainFrameLayoutTest::TearDown();
+        for (int i = 1; i <= CFontSchemes::kCount; ++i) Schemes().SetText(i, "");
+        Schemes().SetChosen(1);
+    }
+    static CFontSchemes Schemes() { return CFontSchemes(*g_appSettings); }
+    void DropDown() {
+        NMTOOLBARA drop{};
+        drop.hdr.hwndFrom = frame->Toolbar();
+        drop.hdr.idFrom = (UINT_PTR)::GetDlgCtrlID(frame->Toolbar());
+        drop.hdr.code = TBN_DROPDOWN;
+        drop.iItem = ID_VIEW_FONT_SCHEME;
+        frame->SendMessage(WM_NOTIFY, drop.hdr.idFrom, (LPARAM)&drop);
+        PumpFrameMessages();
+    }
+};
+
+TEST_F(FontSchemeTest, TheDropDownListsSchemesUpToTheFirstEmptyOneAndChecksTheChosen) {
+    Schemes().SetText(1, "font:Courier New,size:12");
+    Schemes().SetText(2, "font:Fixedsys");
+    Schemes().SetText(4, "font:Arial,size:9");
+    Schemes().SetChosen(2);
+    Start();
+    DropDown();
+    ASSERT_EQ(frame->trackedMenus.size(), 1u);
+    const auto& items = frame->trackedMenus[0];
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0].id, (UINT)ID_FONT_SCHEME_FIRST);
+    EXPECT_EQ(items[0].text, "&1 Courier New, 12");
+    EXPECT_FALSE(items[0].checked);
+    EXPECT_EQ(items[1].text, "&2 Fixedsys");
+    EXPECT_TRUE(items[1].checked);
+    EXPECT_EQ(items[2].id, 0u);  // separator
+    EXPECT_EQ(items[3].id, (UINT)ID_OPTIONS_FONTS);
+}
+
+TEST_F(FontSchemeTest, ChoosingASchemeRestylesEveryOpenDocument) {
+    Schemes().SetText(1, "font:Courier New,size:12");
+    Schemes().SetText(2, "font:Courier New,size:14,back:#102030");
+    Start();
+    CDocumentFrame* documents[] = {frame->CreateDocumentFrame(nullptr, false), frame->CreateDocumentFrame(nullptr, false)};
+    PumpFrameMessages();
+    for (CDocumentFrame* document : documents) ASSERT_TRUE(document && document->GetEditor());
+    Command(ID_FONT_SCHEME_FIRST + 1);
+    EXPECT_EQ(Schemes().Chosen(), 2);
+    EXPECT_EQ(frame->FontScheme(), 2);
+    EXPECT_EQ(frame->StyleFont().back, RGB(0x10, 0x20, 0x30));
+    for (CDocumentFrame* document : documents) {
+        EXPECT_EQ(document->GetEditor()->Send(SCI_STYLEGETBACK, STYLE_DEFAULT), (sptr_t)RGB(0x10, 0x20, 0x30));
+        EXPECT_EQ(document->GetEditor()->Send(SCI_STYLEGETSIZE, STYLE_DEFAULT), 14);
+    }
 }
 
 }  // namespace
