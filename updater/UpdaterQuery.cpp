@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "UpdateDialog.h"
+#include "UniqueHandle.h"
 #include "UpdaterText.h"
 #include "resource.h"
 
@@ -18,16 +19,14 @@ namespace {
 constexpr char kAgent[] = "Vantrel";
 constexpr DWORD kReplyLimit = 512;
 
-// An internet handle closed with its own function.
-struct InternetHandle {
-    HINTERNET value = nullptr;
-    explicit InternetHandle(HINTERNET h) : value(h) {}
-    ~InternetHandle() {
-        if (value) ::InternetCloseHandle(value);
-    }
-    InternetHandle(const InternetHandle&) = delete;
-    InternetHandle& operator=(const InternetHandle&) = delete;
+// Internet handles close with their own function.
+struct InternetHandleTraits {
+    using Value = HINTERNET;
+    static Value invalid() { return nullptr; }
+    static bool valid(Value h) { return h != nullptr; }
+    static void close(Value h) { ::InternetCloseHandle(h); }
 };
+using InternetHandle = Unique<InternetHandleTraits>;
 
 }  // namespace
 
@@ -61,18 +60,18 @@ FetchResult FetchReply(const std::string& host, const std::string& path, std::st
     const std::string url = "http://" + host + path;
     if (!::InternetCheckConnectionA(url.c_str(), FLAG_ICC_FORCE_CONNECTION, 0)) return FetchResult::kOffline;
     InternetHandle internet(::InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!internet.value) return FetchResult::kFailed;
-    InternetHandle connection(::InternetConnectA(internet.value, host.c_str(), INTERNET_DEFAULT_HTTP_PORT, "anonymous",
+    if (!internet) return FetchResult::kFailed;
+    InternetHandle connection(::InternetConnectA(internet.get(), host.c_str(), INTERNET_DEFAULT_HTTP_PORT, "anonymous",
                                                  nullptr, INTERNET_SERVICE_HTTP, 0, 0));
-    if (!connection.value) return FetchResult::kFailed;
+    if (!connection) return FetchResult::kFailed;
     const char* accept[] = {"*/*", nullptr};
-    InternetHandle request(::HttpOpenRequestA(connection.value, "GET", path.c_str(), "HTTP/1.0", nullptr, accept,
+    InternetHandle request(::HttpOpenRequestA(connection.get(), "GET", path.c_str(), "HTTP/1.0", nullptr, accept,
                                               INTERNET_FLAG_RELOAD, 0));
-    if (!request.value) return FetchResult::kFailed;
-    if (!::HttpSendRequestA(request.value, nullptr, 0, nullptr, 0)) return FetchResult::kFailed;
+    if (!request) return FetchResult::kFailed;
+    if (!::HttpSendRequestA(request.get(), nullptr, 0, nullptr, 0)) return FetchResult::kFailed;
     // An error page is no reply.
     DWORD status = 0, statusSize = sizeof status;
-    if (!::HttpQueryInfoA(request.value, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &statusSize, nullptr) ||
+    if (!::HttpQueryInfoA(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &statusSize, nullptr) ||
         status != 200)
         return FetchResult::kFailed;
     // One read may bring only part of the reply: read until the limit or its end.
@@ -80,7 +79,7 @@ FetchResult FetchReply(const std::string& host, const std::string& path, std::st
     DWORD total = 0;
     while (total < kReplyLimit) {
         DWORD got = 0;
-        if (!::InternetReadFile(request.value, buffer + total, kReplyLimit - total, &got) || got == 0) break;
+        if (!::InternetReadFile(request.get(), buffer + total, kReplyLimit - total, &got) || got == 0) break;
         total += got;
     }
     reply.assign(buffer, total);

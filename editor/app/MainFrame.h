@@ -202,6 +202,9 @@ public:
         TW_MESSAGE_HANDLER(WM_DROPFILES, OnDropFiles)
         TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnScreenMode)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
+        TW_COMMAND_RANGE_HANDLER(ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_TEX, OnExport)
+        TW_COMMAND_ID_HANDLER(ID_EDIT_COPY_RTF, OnCopyAsRtf)
+        TW_COMMAND_ID_HANDLER(ID_TOOLS_FILE_PROPERTIES, OnFileStatistics)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnLayoutFile)
@@ -249,6 +252,11 @@ private:
 
     LRESULT OnFindReplace(WORD, WORD, HWND, bool&);
     LRESULT OnFindInFiles(WORD, WORD, HWND, bool&);
+    // Exports, copy as RTF and the file statistics of the active editor
+    // document (MainFrameExport.cpp).
+    LRESULT OnExport(WORD, WORD, HWND, bool&);
+    LRESULT OnCopyAsRtf(WORD, WORD, HWND, bool&);
+    LRESULT OnFileStatistics(WORD, WORD, HWND, bool&);
     LRESULT OnCloseOthers(WORD, WORD, HWND, bool&);
     LRESULT OnCloseAll(WORD, WORD, HWND, bool&);
     LRESULT OnOpenSessionFile(WORD, WORD, HWND, bool&);

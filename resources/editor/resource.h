@@ -411,6 +411,17 @@
 #define IDC_FIF_PANE1                   1155
 #define IDC_FIF_PANE2                   1156
 
+/* ---- file statistics dialog (532) */
+#define IDD_FILE_STATISTICS             532
+#define IDC_STATS_MD5                   1005
+#define IDC_STATS_SHA1                  1006
+#define IDC_STATS_CRC32                 1007
+#define IDC_STATS_SIZE                  1008
+#define IDC_STATS_CHARACTERS            1086
+#define IDC_STATS_WORDS                 1087
+#define IDC_STATS_PATH                  1088
+#define IDC_STATS_LINES                 1217
+
 /* ---- options dialog (530) and its pages */
 #define IDD_OPTIONS                     530
 #define IDC_OPTIONS_PAGE_AREA           529     /* hidden: the rectangle every page fills */

@@ -4,6 +4,7 @@
 // language, its encoding code and the output path (for titles).
 #include <string>
 
+#include "EncodingCodes.h"
 #include "PropertyMap.h"
 #include "StyleSpec.h"
 #include "StyledText.h"
@@ -14,13 +15,10 @@ struct ExportDocument {
     const StyledText& text;
     const PropertyMap& properties;  // the store's main set
     std::string lexer;              // "" for a language without one
-    int encoding = 0;               // encoding codes 0-4
+    int encoding = 0;               // encoding codes 0-4; 1-4 hold the text as UTF-8
     std::string path;               // the file being written, in the ANSI code page
     unsigned ansiCodePage = 1252;   // the code page of an ANSI document and of the path
 };
-
-// Codes 1-4 hold the text as UTF-8; code 0 holds the file's ANSI bytes.
-inline bool HoldsUtf8(int encoding) { return encoding >= 1 && encoding <= 4; }
 
 // "style.*.n" parsed, then "style.<lexer>.n" over it, both expanded.
 CStyleSpec ExportStyle(const PropertyMap& properties, const std::string& lexer, int style);

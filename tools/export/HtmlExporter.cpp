@@ -125,11 +125,11 @@ void CHtmlExporter::WriteHead(ExportWriter& out, const bool*) {
     out.Write("<head>\n<title>");
     std::string title = ExportTitle(m_document.path, m_options.fullPathTitle);
     // The path is in the ANSI code page; the page says UTF-8 for Unicode documents.
-    if (HoldsUtf8(m_document.encoding)) title = AnsiToUtf8(title, m_document.ansiCodePage);
+    if (IsUnicodeEncoding(m_document.encoding)) title = AnsiToUtf8(title, m_document.ansiCodePage);
     WriteXmlEscaped(out, title);
     out.Write("</title>\n");
     out.Write("<meta name=\"Generator\" content=\"Tarnwick\" />\n");
-    if (HoldsUtf8(m_document.encoding)) {
+    if (IsUnicodeEncoding(m_document.encoding)) {
         out.Write("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n");
     } else if (HasBytesAbove127(m_document.text) || HasBytesAbove127(title)) {
         // Without it a reader guesses the page of the ANSI bytes.
@@ -271,6 +271,16 @@ void CHtmlExporter::WriteBody(ExportWriter& out, const bool* used) {
             for (size_t k = i; k < end; ++k) out.Write(k == i && !atLineStart ? " " : "&nbsp;");
             column += static_cast<int>(end - i);
             i = end - 1;
+        } else if (static_cast<unsigned char>(c) >= 0x80 && IsUnicodeEncoding(m_document.encoding)) {
+            // A byte that is not part of a UTF-8 character would make the
+            // whole file unreadable as XML.
+            size_t next = i;
+            NextCodePoint(text, next);
+            const bool valid = next - i > 1;
+            for (size_t k = i; valid && k < next; ++k) out.Put(text.CharAt(k));
+            if (!valid) out.Put('?');
+            i = next - 1;
+            ++column;
         } else {
             const char one[1] = {c};
             WriteXmlEscaped(out, std::string_view(one, 1));

@@ -35,12 +35,9 @@ void ReadNumbers(const std::string& text, int* values, int count) {
 }
 
 std::string ColourText(const std::string& fore) {
-    std::string text;
-    for (int k = 0; k < 3; ++k) {
-        const size_t at = 1 + 2 * static_cast<size_t>(k);
-        text += PdfColourComponent(fore.size() > at + 1 ? ParseHexByte(fore[at], fore[at + 1]) : 0);
-    }
-    return text;
+    const COLORREF value = ColourFromString(fore);
+    return PdfColourComponent(GetRValue(value)) + PdfColourComponent(GetGValue(value)) +
+           PdfColourComponent(GetBValue(value));
 }
 
 // One character of the text as a byte of WinAnsiEncoding ('?' when it has
@@ -48,13 +45,13 @@ std::string ColourText(const std::string& fore) {
 char WinAnsiCharacter(const ExportDocument& document, size_t& i) {
     const StyledText& text = document.text;
     const unsigned char byte = static_cast<unsigned char>(text.CharAt(i));
-    if (byte < 0x80 || (!HoldsUtf8(document.encoding) && document.ansiCodePage == 1252)) {
+    if (byte < 0x80 || (!IsUnicodeEncoding(document.encoding) && document.ansiCodePage == 1252)) {
         ++i;
         return static_cast<char>(byte);
     }
     wchar_t wide[2] = {};
     int units = 0;
-    if (HoldsUtf8(document.encoding)) {
+    if (IsUnicodeEncoding(document.encoding)) {
         const unsigned code = NextCodePoint(text, i);
         if (code <= 0xFFFF) wide[units++] = static_cast<wchar_t>(code);
     } else {

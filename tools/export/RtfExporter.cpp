@@ -96,7 +96,7 @@ bool CRtfExporter::Write(IByteSink& sink) {
     if (face.empty()) face = (defaultStyle.mask & CStyleSpec::kFace) && !defaultStyle.face.empty() ? defaultStyle.face : "Courier New";
 
     bool ansiBytes = false;
-    if (!HoldsUtf8(m_document.encoding)) {
+    if (!IsUnicodeEncoding(m_document.encoding)) {
         for (size_t i = m_start; i < m_end && !ansiBytes; ++i) ansiBytes = static_cast<unsigned char>(text.CharAt(i)) > 127;
     }
 
@@ -113,8 +113,8 @@ bool CRtfExporter::Write(IByteSink& sink) {
     for (int style = 0; style <= kDefaultStyle; ++style) styles[style] = StyleWords(out, style, defaultStyle);
     out.Write("}{\\colortbl");
     for (const std::string& colour : m_colours) {
-        const auto pair = [&](size_t at) { return colour.size() > at + 1 ? ParseHexByte(colour[at], colour[at + 1]) : 0; };
-        out.Printf("\\red%d\\green%d\\blue%d;", pair(1), pair(3), pair(5));
+        const COLORREF value = ColourFromString(colour);
+        out.Printf("\\red%d\\green%d\\blue%d;", GetRValue(value), GetGValue(value), GetBValue(value));
     }
     out.Printf("}\n\\f0\\fs%d\\cf0 ", m_halfPoints);
 
@@ -176,7 +176,7 @@ void CRtfExporter::WriteCharacter(ExportWriter& out, size_t& i, int& column) {
         ++i;
         return;
     }
-    if (HoldsUtf8(m_document.encoding)) {
+    if (IsUnicodeEncoding(m_document.encoding)) {
         WriteCodePoint(out, NextCodePoint(text, i), "?");
         return;
     }

@@ -9,9 +9,10 @@ namespace {
 constexpr int kLinesPerParagraph = 1000;
 
 std::string TexColour(const std::string& colour) {
-    const auto pair = [&](size_t at) { return colour.size() > at + 1 ? ParseHexByte(colour[at], colour[at + 1]) : 0; };
+    const COLORREF value = ColourFromString(colour);
     char text[48];
-    std::snprintf(text, sizeof text, "%.1f, %.1f, %.1f", pair(1) / 256.0, pair(3) / 256.0, pair(5) / 256.0);
+    std::snprintf(text, sizeof text, "%.1f, %.1f, %.1f", GetRValue(value) / 256.0, GetGValue(value) / 256.0,
+                  GetBValue(value) / 256.0);
     return text;
 }
 

@@ -58,6 +58,7 @@ SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt);
 class CDocumentFrame : public IFrameDocument, public CMsgWindow, public IViewHost, public IHexHost {
 public:
     static constexpr const char* kUntitled = "<new>";
+    static constexpr const char* kWindowClass = "TarnwickDocumentFrame";
 
     // Null path: an untitled document.
     CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary);
@@ -146,7 +147,7 @@ public:
     TW_END_MSG_MAP()
 
 protected:
-    WindowClassInfo GetWindowClassInfo() const override { return {"TarnwickDocumentFrame"}; }
+    WindowClassInfo GetWindowClassInfo() const override { return {kWindowClass}; }
     void OnFinalMessage(HWND) override;
 
 private:

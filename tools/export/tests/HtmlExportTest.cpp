@@ -141,6 +141,34 @@ TEST(HtmlExport, FoldRegionsBalance) {
     EXPECT_EQ(CountOf(open, "<span"), CountOf(open, "</span>"));
 }
 
+TEST(HtmlExport, Utf8TextStaysReadable) {
+    ExportFixture f;
+    f.encoding = 4;
+    // A Chinese character, then a stray continuation byte and a cut-off lead byte.
+    f.text = MemoryStyledText("\xE4\xB8\xAD\x80x\xE4", 1);
+    EXPECT_EQ(BodyOf(Html(f)), "\xE4\xB8\xAD?x?");
+}
+
+TEST(HtmlExport, AFailedExportLeavesNoFile) {
+    TempFolder folder;
+    folder.Write("old.html", "old");
+    for (const char* name : {"old.html", "new.html"}) {
+        EXPECT_FALSE(WriteExportFile(folder.File(name), ExportFileMode::Text, [](IByteSink& sink) {
+            sink.Write("partial\n", 8);
+            return false;
+        }));
+    }
+    EXPECT_EQ(folder.Read("old.html"), "old");
+    EXPECT_EQ(::GetFileAttributesA(folder.File("new.html").c_str()), INVALID_FILE_ATTRIBUTES);
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA(folder.File("*").c_str(), &data);
+    int files = 0;
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(find, &data))
+        files += !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    ::FindClose(find);
+    EXPECT_EQ(files, 1);  // no half-written file beside it either
+}
+
 TEST(HtmlExport, EmptyDocument) {
     ExportFixture f;
     f.text = MemoryStyledText("");
