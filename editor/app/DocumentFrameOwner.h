@@ -17,6 +17,7 @@ public:
     void AddToRecent(const char* path) override;
     bool HandleEscape() override;
     void DocumentClosed() override;
+    HFONT HexViewFont(COLORREF& background) const override;
 
 private:
     CMainFrame& m_frame;

@@ -45,6 +45,11 @@ void CMainFrameDocumentOwner::SetStatusMessage(const char* text) { m_frame.SetSt
 void CMainFrameDocumentOwner::ShowPane(UINT id) { m_frame.ShowPane(id); }
 void CMainFrameDocumentOwner::AddToRecent(const char* path) { m_frame.AddToRecent(path); }
 bool CMainFrameDocumentOwner::HandleEscape() { return m_frame.HandleEscape(); }
+
+HFONT CMainFrameDocumentOwner::HexViewFont(COLORREF& background) const {
+    background = m_frame.StyleFont().back;
+    return m_frame.StyleFont().font;
+}
 void CMainFrameDocumentOwner::DocumentClosed() {
     if (!m_frame.GetActiveMdiChild()) m_frame.UpdateStatusBar();
 }

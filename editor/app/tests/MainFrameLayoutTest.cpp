@@ -13,6 +13,7 @@
 #include "EditorView.h"
 #include "EncodingFileDialog.h"
 #include "FontSchemes.h"
+#include "HexView.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -337,6 +338,20 @@ TEST_F(FontSchemeTest, ChoosingASchemeRestylesEveryOpenDocument) {
         EXPECT_EQ(document->GetEditor()->Send(SCI_STYLEGETBACK, STYLE_DEFAULT), (sptr_t)RGB(0x10, 0x20, 0x30));
         EXPECT_EQ(document->GetEditor()->Send(SCI_STYLEGETSIZE, STYLE_DEFAULT), 14);
     }
+}
+
+TEST_F(FontSchemeTest, HexViewsTakeTheSchemesFontOpenedAndSwitched) {
+    Schemes().SetText(1, "font:Courier New,size:12,back:#405060");
+    Schemes().SetText(2, "font:Courier New,size:14,back:#102030");
+    Start();
+    CDocumentFrame* hex = frame->CreateDocumentFrame(nullptr, true);
+    PumpFrameMessages();
+    ASSERT_TRUE(hex && hex->GetHexView());
+    EXPECT_EQ(hex->GetHexView()->Font(), frame->StyleFont().font);
+    EXPECT_EQ(hex->GetHexView()->Background(), RGB(0x40, 0x50, 0x60));
+    Command(ID_FONT_SCHEME_FIRST + 1);
+    EXPECT_EQ(hex->GetHexView()->Font(), frame->StyleFont().font);
+    EXPECT_EQ(hex->GetHexView()->Background(), RGB(0x10, 0x20, 0x30));
 }
 
 }  // namespace

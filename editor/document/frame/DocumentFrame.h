@@ -42,6 +42,12 @@ public:
     virtual bool HandleEscape() = 0;
     // After a document window is gone.
     virtual void DocumentClosed() = 0;
+    // The font (not owned) and background of a hex view: the chosen font
+    // scheme's. Null keeps the output font on the window colour.
+    virtual HFONT HexViewFont(COLORREF& background) const {
+        (void)background;
+        return nullptr;
+    }
 };
 
 // The save dialog's answer.
