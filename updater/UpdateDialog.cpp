@@ -141,7 +141,7 @@ DWORD WINAPI InstallWorker(void* parameter) {
     if (!InstallDownloadedPackage(dialog, context, cabinet)) return 0;
     if (context.runPath.empty()) return 0;
     const std::string command = "\"" + context.runPath + "\"";
-    if (dovari_common::StartProcess(command.c_str(), nullptr, false)) {
+    if (dovari_common::RunProcess(command.c_str(), nullptr, false)) {
         ::PostMessageA(dialog, WM_UPDATE_DONE, 0, 0);
         return 0;
     }

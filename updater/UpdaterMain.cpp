@@ -49,7 +49,7 @@ int RunFromTemporaryCopy(UpdaterContext& context) {
     // Quoted: in a folder with blanks the system would try each prefix.
     std::string command = "\"" + temporary + "\" /X";
     if (context.switches.silent) command += " /S";
-    const bool ran = dovari_common::StartProcess(command.c_str(), nullptr, true);
+    const bool ran = dovari_common::RunProcess(command.c_str(), nullptr, true);
     if (!ran) ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_START_FAILED, MB_OK | MB_ICONERROR, command.c_str());
     ::DeleteFileA(temporary.c_str());
     return ran ? kExitDone : kExitFailed;

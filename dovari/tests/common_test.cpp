@@ -32,35 +32,79 @@ TEST(CentredOrigin, StandsThirtyPixelsAboveTheCentre)
     }
 }
 
-TEST(StartProcess, WaitsForTheChildInTheGivenFolder)
+TEST(RunProcess, WaitsForTheChildInTheGivenFolder)
 {
     TempFolder tmp;
     std::string command = Quoted(ProgramPath()) + " --touch marker.txt";
-    EXPECT_TRUE(dovari_common::StartProcess(command.c_str(), tmp.Path().c_str(), true));
+    EXPECT_TRUE(dovari_common::RunProcess(command.c_str(), tmp.Path().c_str(), true));
     // The child sleeps before it writes: the file is there only if we waited.
     EXPECT_TRUE(IsFile(tmp.File("marker.txt")));
 }
 
-TEST(StartProcess, WithoutAFolderTheChildSharesOurs)
+TEST(RunProcess, WithoutAFolderTheChildSharesOurs)
 {
     TempFolder tmp;
     CurrentFolder here(tmp.Path());
     std::string command = Quoted(ProgramPath()) + " --touch here.txt";
-    EXPECT_TRUE(dovari_common::StartProcess(command.c_str(), nullptr, true));
+    EXPECT_TRUE(dovari_common::RunProcess(command.c_str(), nullptr, true));
     EXPECT_TRUE(IsFile(tmp.File("here.txt")));
 }
 
-TEST(StartProcess, AMissingProgramAnswersZero)
+TEST(RunProcess, AMissingProgramAnswersZero)
 {
     TempFolder tmp;
-    EXPECT_FALSE(dovari_common::StartProcess(Quoted(tmp.File("none.exe")).c_str(), nullptr, true));
-    EXPECT_FALSE(dovari_common::StartProcess(nullptr, nullptr, false));
+    EXPECT_FALSE(dovari_common::RunProcess(Quoted(tmp.File("none.exe")).c_str(), nullptr, true));
+    EXPECT_FALSE(dovari_common::RunProcess(nullptr, nullptr, false));
+}
+
+// Answers WM_APP by making the file its window text names.
+LRESULT CALLBACK MakeFileOnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_APP)
+        return DefWindowProcA(window, message, wParam, lParam);
+    char path[MAX_PATH] = {};
+    GetWindowTextA(window, path, MAX_PATH);
+    WriteFile(path, "sent");
+    return 1;
+}
+
+TEST(RunProcess, WhileItWaitsSentMessagesAreAnswered)
+{
+    TempFolder tmp;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = MakeFileOnMessage;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "RunProcessWaitTest";
+    RegisterClassA(&wc);
+    const std::string signal = tmp.File("signal.txt");
+    HWND window = CreateWindowA(wc.lpszClassName, signal.c_str(), 0, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
+                                nullptr);
+    ASSERT_TRUE(window);
+    // Another thread sends while we wait; the child ends only once the
+    // message was answered (or after 20 seconds without it).
+    HANDLE sender = CreateThread(nullptr, 0, [](void* target) -> DWORD {
+        Sleep(100);
+        return (DWORD)SendMessageA((HWND)target, WM_APP, 0, 0);
+    }, window, 0, nullptr);
+    std::string command = Quoted(ProgramPath()) + " --wait-for " + Quoted(signal) + " " + Quoted(tmp.File("seen.txt"));
+    EXPECT_TRUE(dovari_common::RunProcess(command.c_str(), nullptr, true));
+    EXPECT_TRUE(IsFile(tmp.File("seen.txt"))) << "the child saw the answer to the message sent meanwhile";
+    WaitForSingleObject(sender, INFINITE);
+    CloseHandle(sender);
+    DestroyWindow(window);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], "--wait-for") == 0) {
+        for (int i = 0; i < 400 && !IsFile(argv[2]); ++i)
+            Sleep(50);
+        if (IsFile(argv[2]))
+            WriteFile(argv[3], "seen");
+        return 0;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--touch") == 0) {
         Sleep(300);
         WriteFile(argv[2], "started");

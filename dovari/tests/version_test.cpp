@@ -73,7 +73,7 @@ TEST(Banner, NamesTheProgramWithTheDefaultVersion)
     HANDLE saved = GetStdHandle(STD_OUTPUT_HANDLE);
     SetStdHandle(STD_OUTPUT_HANDLE, out);
     std::string command = Quoted(ProgramPath()) + " --print-banner";
-    BOOL started = dovari_common::StartProcess(command.c_str(), nullptr, true);
+    BOOL started = dovari_common::RunProcess(command.c_str(), nullptr, true);
     SetStdHandle(STD_OUTPUT_HANDLE, saved);
     CloseHandle(out);
     ASSERT_TRUE(started);

@@ -17,6 +17,9 @@ public:
     void AddToRecent(const char* path) override;
     bool HandleEscape() override;
     void DocumentClosed() override;
+    void DocumentChanged(CDocumentFrame& document, DocumentEvent event) override;
+    int PromptSymbolLine(CDocumentFrame& document, HWND owner) override;
+    void LocateFile(const char* path) override;
     HFONT HexViewFont(COLORREF& background) const override;
 
 private:

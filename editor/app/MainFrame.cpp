@@ -13,9 +13,11 @@
 #include "AutoHideManager.h"
 #include "Application.h"
 #include "DocumentFrameOwner.h"
+#include "MainFrameExplorer.h"
 #include "FontSchemes.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
+#include "MenuState.h"
 #include "MessageLoop.h"
 #include "ResourceText.h"
 #include "SizeText.h"
@@ -108,8 +110,11 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     m_menu = ::GetMenu(m_hWnd);
     ::SetMenu(m_hWnd, nullptr);
     for (int i = 0; i <= MENU_POS_WINDOW; ++i) m_menuPopups[i] = m_menu ? ::GetSubMenu(m_menu, i) : nullptr;
+    // The menus this frame does not update when they open (Help) too.
+    if (m_menu) DisablePendingCommands(m_menu);
     if (!CreateBars()) return -1;
-    LoadKeymap();
+    // The Tools menu's items, then the keyboard map with their shortcuts.
+    RebuildToolsMenu();
     if (g_appSettings) m_fontScheme = CFontSchemes(*g_appSettings).Chosen();
     LoadStyleFont(m_fontScheme);
     m_windowMenuOwnItems = m_menuPopups[MENU_POS_WINDOW] ? ::GetMenuItemCount(m_menuPopups[MENU_POS_WINDOW]) : 0;
@@ -140,8 +145,12 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     // The bars come first: a pane pinned before them would have nowhere to go.
     SetAutoHideBars(std::make_unique<CAutoHideManager>());
     InitDocking(4, &m_mdiClient);
+    CreateConsolePane();
     CreateFindResultsPanes();
+    CreateSymbolPane();
+    CreateExplorerPane();
     CreateTemplatePane();
+    GroupLeftPanes();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->AddMessageFilter(this);
         loop->AddIdleHandler(this);
@@ -207,9 +216,10 @@ LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     // The layout shows the frame.
     RestoreLayout();
     // Every argument of our own command line, switches included, silently.
-    for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kOpenAutomatic, true);
+    for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kEncodingDefault, true);
     if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
     m_starting = false;
+    ShowActiveSymbols();
     return 0;
 }
 
@@ -218,6 +228,7 @@ LRESULT CMainFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     // processing destroys the frame.
     if (!SaveDefaultSession()) return 0;
     StopFindInFiles();
+    if (CExplorerPane* explorer = GetExplorerPane()) explorer->SaveState();
     // The work area and the taskbar come back before the layout is written.
     LeaveScreenModes();
     SaveLayout();
@@ -264,7 +275,7 @@ LRESULT CMainFrame::OnInstanceMessage(UINT, WPARAM wParam, LPARAM lParam, bool&)
         // Copied out first: the sender frees the block once we return.
         std::vector<std::string> files;
         if (g_instanceGuard) g_instanceGuard->ReadForwardedFiles(files, (size_t)lParam);
-        for (const std::string& file : files) OpenDocument(file.c_str(), kOpenAutomatic, true);
+        for (const std::string& file : files) OpenDocument(file.c_str(), kEncodingDefault, true);
         BringToFront();
         break;
     }
@@ -393,11 +404,14 @@ void CMainFrame::ShowPopupMenu(HWND owner, UINT menuId, int x, int y) {
 BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
     // Alt, F10 and Alt+mnemonic open the menus before any shortcut is looked up.
     if (m_commandBar.PreTranslateMessage(msg)) return TRUE;
+    // The command pane takes every key, Ctrl+C included, as a console does.
+    if (IsConsoleKey(*msg)) return FALSE;
     if (m_accelerators && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST &&
         ::TranslateAcceleratorA(m_hWnd, m_accelerators, msg)) {
         return TRUE;
     }
     if (m_mdiClient && ::TranslateMDISysAccel(m_mdiClient, msg)) return TRUE;
+    if (m_explorer && m_explorer->TranslateViewAccelerator(msg)) return TRUE;
     HWND active = GetActiveMdiChild();
     return active && ::SendMessageA(active, WM_FORWARDMSG, 0, (LPARAM)msg) != 0;
 }

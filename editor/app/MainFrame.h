@@ -20,12 +20,18 @@
 #include "ToolbarBuilder.h"
 #include "UpdateUI.h"
 #include "Window.h"
+#include "ToolEntry.h"
 #include "resource.h"
 
 struct PackBufFreer {
     void operator()(PackBuf* buf) const { ::PackBufFree(buf); }
 };
 
+class CAppSettings;
+class CConsolePane;
+struct ConsolePaneDeleter {
+    void operator()(CConsolePane* pane) const;
+};
 class CDocumentFrame;
 class CDockPaneBase;
 class CFindInFilesParts;
@@ -33,6 +39,17 @@ class CFindInFilesRunner;
 class CFindResultsPane;
 struct FindInFilesPartsDeleter {
     void operator()(CFindInFilesParts* parts) const;
+};
+class CExplorerParts;
+class CExplorerPane;
+struct ExplorerPartsDeleter {
+    void operator()(CExplorerParts* parts) const;
+};
+class CSymbolParts;
+enum class DocumentEvent;
+class CSymbolPane;
+struct SymbolPartsDeleter {
+    void operator()(CSymbolParts* parts) const;
 };
 class CMainFrameDocumentOwner;
 class CMainFrameLayout;
@@ -91,13 +108,33 @@ public:
     // The document windows in tab order.
     std::vector<HWND> DocumentWindows() const;
     void EnumDocuments(DocumentCallback callback, void* argument, void* result) const;
-    // Makes the pane of show command id (802-807) visible.
+    // Makes the pane of show command id (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2) visible.
     void ShowPane(UINT id);
     // Find-results pane 2 when second is set, else pane 1; null before they exist.
     CFindResultsPane* GetFindResultsPane(bool second) const;
     CFindInFilesRunner* FindInFilesRunner() const;
+    // Null before it exists (MainFrameSymbols.cpp, MainFrameExplorer.cpp).
+    CSymbolPane* GetSymbolPane() const;
+    CExplorerPane* GetExplorerPane() const;
+    // The explorer pane shows the file's folder with the file selected.
+    void LocateFile(const char* path);
+    // A document frame's load, save, activation or end, for the panes.
+    void DocumentChanged(CDocumentFrame& document, DocumentEvent event);
+    // The pane colours of the settings, after the colours page changed them.
+    void RecolourPanes(const CAppSettings& settings);
+    // True until the start-up session has been restored.
+    bool IsStarting() const { return m_starting; }
     // Null before it exists, or without settings.
     CTemplatePane* GetTemplatePane() const;
+    // The command pane (command 805); null before it exists.
+    CConsolePane* ConsolePane() const;
+    // The user tools (MainFrameTools.cpp): the Tools menu's items 600 and
+    // on from the "TOOL" section, with their shortcuts added to the entries
+    // given (at most 80); the number of shortcuts added.
+    int BuildToolsMenu(std::vector<ACCEL>* accelerators);
+    // The items again, then the keyboard map with their shortcuts.
+    void RebuildToolsMenu();
+    void RunTool(UINT id);
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
@@ -205,7 +242,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_TEX, OnExport)
         TW_COMMAND_ID_HANDLER(ID_EDIT_COPY_RTF, OnCopyAsRtf)
         TW_COMMAND_ID_HANDLER(ID_TOOLS_FILE_PROPERTIES, OnFileStatistics)
-        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnTool)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnLayoutFile)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_FIRST, ID_LAYOUT_LAST, OnLayoutFromMenu)
@@ -275,6 +312,7 @@ private:
     // The Language menu (MainFrameLanguage.cpp).
     void FillLanguageMenu();
     LRESULT OnLanguage(WORD, WORD, HWND, bool&);
+    // Commands not built yet, shown disabled: each range is in kPendingCommands.
     LRESULT OnPendingCommand(WORD, WORD, HWND, bool&) { return 0; }
     // The options dialog on the page of the command (MainFrameOptions.cpp).
     LRESULT OnOptions(WORD, WORD, HWND, bool&);
@@ -299,7 +337,19 @@ private:
     HMENU RecentFilesMenu() const;
     void AttachRecentFiles();
     void CreateFindResultsPanes();
+    void CreateSymbolPane();
+    void CreateExplorerPane();
+    // The template and explorer panes share the symbol pane's tab docking box.
+    void GroupLeftPanes();
+    // The active document's symbols, once the start-up session is restored.
+    void ShowActiveSymbols();
     void CreateTemplatePane();
+    void CreateConsolePane();
+    // A keystroke for the command pane's view.
+    bool IsConsoleKey(const MSG& msg) const;
+    LRESULT OnTool(WORD, WORD, HWND, bool&);
+    void UpdateToolItems(HMENU popup, const std::string& documentPath);
+    void RunToolCommand(const std::string& text, const ToolEntry& tool, CDocumentFrame* document);
     // Stops every running search and waits for it; before the panes go.
     void StopFindInFiles();
     // The pane of a show command, when it exists.
@@ -333,10 +383,14 @@ private:
     int m_fontScheme = 1;  // "FONT"/"CurSel"
     CRecentFiles m_recentFiles;
     CSearchButtonsGate m_searchGate;  // the open find, replace and find-in-files dialogs
-    // Explorer, template, symbol, command, find results 1 and 2 (commands 802-807).
+    // Explorer, template, symbol, command, find results 1 and 2 (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2).
     CDockPaneBase* m_paneOfCommand[6] = {};
     std::unique_ptr<CFindInFilesParts, FindInFilesPartsDeleter> m_findInFiles;
+    std::unique_ptr<CSymbolParts, SymbolPartsDeleter> m_symbols;
+    std::unique_ptr<CExplorerParts, ExplorerPartsDeleter> m_explorer;
     std::unique_ptr<CTemplateParts, TemplatePartsDeleter> m_templates;
+    std::unique_ptr<CConsolePane, ConsolePaneDeleter> m_consolePane;
+    std::vector<ToolLine> m_tools;  // the Tools menu's items 600 and on, as built
     HKEY m_recentRoot = HKEY_CURRENT_USER;
     HMENU m_recentMenu = nullptr;
     std::string m_recentEmptyText = "(empty)";

@@ -52,6 +52,7 @@ LRESULT CMainFrame::OnInitMenuPopup(UINT, WPARAM wParam, LPARAM lParam, bool& ha
     context.statusBarVisible = IsStatusBarVisible();
     for (int i = 0; i < 6; ++i) context.paneVisible[i] = IsPaneShown(ID_PANE_EXPLORER + i);
     ApplyMenuState(index, popup, context);
+    if (index == MENU_POS_TOOLS) UpdateToolItems(popup, context.document ? state.path : std::string());
     if (index == MENU_POS_WINDOW) RebuildWindowList(popup);
     return 0;
 }

@@ -3,7 +3,9 @@
 #include "MainFrameFindInFiles.h"
 
 #include "AppSettings.h"
+#include "ConsolePane.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "FindInFilesDialog.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -12,7 +14,7 @@
 
 CFindInFilesParts::CFindInFilesParts(CMainFrame& frame) : m_frame(frame), m_runner(SharedSearchOptions()) {}
 
-bool CFindInFilesParts::CreatePanes(HWND frame) {
+bool CFindInFilesParts::CreatePanes(HWND frame, HWND commandPane) {
     // Bottom side, positions 4 and 5, as the layout store expects them.
     const struct {
         UINT title;
@@ -28,11 +30,14 @@ bool CFindInFilesParts::CreatePanes(HWND frame) {
         record.place = {kSideBottom, panes[i].position, 0.1f, 100, 100, 0};
         m_panes[i]->DockAtPlacement(record);
     }
-    // The second goes onto the first, so that both share one tab docking
-    // box; the first is the tab shown.
-    DockMessage onto(nullptr, m_panes[0]->m_hWnd, kDockAtPlacement);
-    onto.place.index = 1;
-    m_panes[1]->DockAtPlacement(onto);
+    // The second goes onto the first (both onto the command pane when there
+    // is one), so that they share one tab docking box; the first results
+    // pane is the tab shown.
+    for (int i = commandPane ? 0 : 1; i < 2; ++i) {
+        DockMessage onto(nullptr, commandPane ? commandPane : m_panes[0]->m_hWnd, kDockAtPlacement);
+        onto.place.index = commandPane ? i + 1 : 1;
+        m_panes[i]->DockAtPlacement(onto);
+    }
     m_panes[0]->ShowInContainer();
     return true;
 }
@@ -48,7 +53,7 @@ CFindResultsPane* CFindInFilesParts::ShowFindResultsPane(bool second) {
 }
 
 CEditorView* CFindInFilesParts::OpenResultFile(const char* path) {
-    CDocumentFrame* document = m_frame.OpenDocument(path, kOpenAutomatic, true);
+    CDocumentFrame* document = m_frame.OpenDocument(path, kEncodingDefault, true);
     return document ? document->GetEditor() : nullptr;
 }
 
@@ -60,7 +65,7 @@ void FindInFilesPartsDeleter::operator()(CFindInFilesParts* parts) const { delet
 
 void CMainFrame::CreateFindResultsPanes() {
     m_findInFiles.reset(new CFindInFilesParts(*this));
-    m_findInFiles->CreatePanes(m_hWnd);
+    m_findInFiles->CreatePanes(m_hWnd, m_consolePane ? m_consolePane->m_hWnd : nullptr);
     m_paneOfCommand[ID_PANE_FIND_RESULTS1 - ID_PANE_EXPLORER] = m_findInFiles->Pane(false);
     m_paneOfCommand[ID_PANE_FIND_RESULTS2 - ID_PANE_EXPLORER] = m_findInFiles->Pane(true);
 }

@@ -16,7 +16,8 @@ public:
 
     // Makes both panes and docks them at the bottom; false when a window
     // could not be made.
-    bool CreatePanes(HWND frame);
+    // With a command pane, both become tabs of its box after it.
+    bool CreatePanes(HWND frame, HWND commandPane = nullptr);
     CFindResultsPane* Pane(bool second) const { return m_panes[second ? 1 : 0].get(); }
 
     // IFindInFilesHost

@@ -15,6 +15,15 @@ public:
 
     void RestyleDocuments() override { m_frame.RestyleDocuments(); }
 
+    HMENU MainMenu() const override { return m_frame.Menu(); }
+    std::vector<ACCEL> AcceleratorEntries() const override { return m_frame.KeymapEntries(); }
+    std::string KeymapPath() const override { return m_frame.KeymapPath(); }
+
+    // The Tools menu again, with the shortcuts the keys page wrote into the
+    // tools' entries, and the table from the new key file.
+    void ReloadKeymap() override { m_frame.RebuildToolsMenu(); }
+    void RebuildToolsMenu() override { m_frame.RebuildToolsMenu(); }
+
 private:
     CMainFrame& m_frame;
 };

@@ -1,8 +1,12 @@
-// The pane commands 802-807: showing, toggling, and their check marks, for
+// The pane commands ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2: showing, toggling, and their check marks, for
 // whichever of the six panes exist.
 #include "MainFrame.h"
 
+#include "AppSettings.h"
 #include "DockPane.h"
+#include "PaneCreation.h"
+#include "ResourceText.h"
+#include "SymbolPane.h"
 
 namespace {
 
@@ -42,6 +46,38 @@ LRESULT CMainFrame::OnTogglePane(WORD, WORD id, HWND, bool&) {
     pane->Hide();
     ::SetFocus(parent && ::IsWindow(parent) ? parent : m_hWnd);
     return 0;
+}
+
+void CMainFrame::RecolourPanes(const CAppSettings& settings) {
+    if (CSymbolPane* symbols = GetSymbolPane()) symbols->Recolour(settings.SymbolFore, settings.SymbolBack);
+    // The lists of the other panes take their colours when they paint.
+    for (CDockPaneBase* pane : m_paneOfCommand)
+        if (pane && pane->IsWindow())
+            ::RedrawWindow(pane->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool CreateLeftPane(CDockPaneBase& pane, HWND frame, UINT titleId, LONG position) {
+    const std::string title = LoadText(titleId).substr(0, 63);
+    const RECT rect{100, 100, 300, 500};
+    if (!pane.Create(frame, rect, title.c_str())) return false;
+    DockMessage record(nullptr, nullptr, kDockAtPlacement);
+    record.place = {kSideLeft, position, 0.0f, 100, 100, 0};
+    pane.DockAtPlacement(record);
+    return true;
+}
+
+void CMainFrame::GroupLeftPanes() {
+    CDockPaneBase* symbols = PaneOfCommand(ID_PANE_SYMBOLS);
+    if (!symbols) return;
+    LONG index = 1;
+    for (UINT id : {ID_PANE_TEMPLATES, ID_PANE_EXPLORER}) {
+        CDockPaneBase* pane = PaneOfCommand(id);
+        if (!pane) continue;
+        DockMessage onto(nullptr, symbols->m_hWnd, kDockAtPlacement);
+        onto.place.index = index++;
+        pane->DockAtPlacement(onto);
+    }
+    symbols->ShowInContainer();
 }
 
 void CMainFrame::UpdatePaneChecks() {

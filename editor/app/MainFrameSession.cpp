@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "AppSettings.h"
+#include "EncodingCodes.h"
 #include "Globals.h"
 #include "MainFrame.h"
 #include "ModifiedDocument.h"
@@ -110,7 +111,7 @@ void CMainFrame::LoadSession(const std::string& path) {
     for (size_t i = 0; i < session.files.size(); ++i) {
         const SessionEntry& entry = session.files[i];
         // Missing or unreadable files are skipped; the rest still open.
-        if (entry.path.empty() || !OpenDocument(entry.path.c_str(), kOpenAutomatic, false)) continue;
+        if (entry.path.empty() || !OpenDocument(entry.path.c_str(), kEncodingDefault, false)) continue;
         HWND window = GetActiveMdiChild();
         if (IFrameDocument* document = FrameDocumentOf(window)) document->RestoreSession(entry);
         if ((int)i == session.index) remembered = window;

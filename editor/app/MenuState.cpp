@@ -1,6 +1,8 @@
 #include "MenuState.h"
 
 #include "AppSettings.h"
+#include "DisplayOptions.h"
+#include "PendingCommands.h"
 #include "resource.h"
 
 namespace {
@@ -47,11 +49,8 @@ void ViewMenu(HMENU menu, const Facts& f, const FrameDocumentState* d, const Men
     Check(menu, ID_VIEW_MENUBAR, c.menuBarVisible);
     Check(menu, ID_VIEW_TOOLBAR, c.toolbarVisible);
     Check(menu, ID_VIEW_STATUS_BAR, c.statusBarVisible);
-    const struct { UINT id; uint32_t bit; } displays[] = {
-        {ID_VIEW_HIGHLIGHT, kMaskSyntaxHighlight}, {ID_VIEW_WRAP, kMaskWrap},
-        {ID_VIEW_LINE_NUMBERS, kMaskLineNumbers},  {ID_VIEW_WHITESPACE, kMaskWhiteSpace},
-        {ID_VIEW_LINE_ENDS, kMaskLineEnds},        {ID_VIEW_INDENT_GUIDES, kMaskIndentGuides}};
-    for (const auto& display : displays) Check(menu, display.id, f.editor && (d->displayBits & display.bit));
+    for (const DisplayOption& option : kDisplayOptions)
+        Check(menu, option.command, f.editor && (d->displayBits & option.maskBit));
 }
 
 void SearchMenu(HMENU menu, const Facts& f) {
@@ -123,4 +122,10 @@ void ApplyMenuState(int menuIndex, HMENU popup, const MenuContext& context) {
     case MENU_POS_WINDOW: WindowMenu(popup, f, context); break;
     default: break;
     }
+    DisablePendingCommands(popup);
+}
+
+void DisablePendingCommands(HMENU menu) {
+    // Items of submenus are found by command as well.
+    for (const CommandRange& range : kPendingCommands) EnableRange(menu, range.first, range.last, false);
 }

@@ -16,9 +16,9 @@ bool HasNulPair(const unsigned char* head, size_t length) {
 }  // namespace
 
 OpenChoice ChooseOpenView(uint64_t size, const unsigned char* head, size_t headLength, int openType) {
-    if (size > kLargestTextFile || openType == kOpenBinary) return {true, 0};
+    if (size > kLargestTextFile || openType == kEncodingBinary) return {true, kEncodingAnsi};
     OpenChoice choice{false, openType};
-    if (openType == 5 && head && headLength >= kSniffLength && !StartsWithByteOrderMark(head, headLength))
+    if (openType == kEncodingDefault && head && headLength >= kSniffLength && !StartsWithByteOrderMark(head, headLength))
         choice.binary = HasNulPair(head, kSniffLength);
     return choice;
 }

@@ -10,6 +10,8 @@
 
 #include "AppSettings.h"
 #include "DocumentFrameOwner.h"
+#include "GoToSymbolDialog.h"
+#include "EncodingCodes.h"
 #include "FileFilter.h"
 #include "ResourceText.h"
 #include "UniqueHandle.h"
@@ -45,13 +47,22 @@ void CMainFrameDocumentOwner::SetStatusMessage(const char* text) { m_frame.SetSt
 void CMainFrameDocumentOwner::ShowPane(UINT id) { m_frame.ShowPane(id); }
 void CMainFrameDocumentOwner::AddToRecent(const char* path) { m_frame.AddToRecent(path); }
 bool CMainFrameDocumentOwner::HandleEscape() { return m_frame.HandleEscape(); }
+void CMainFrameDocumentOwner::DocumentChanged(CDocumentFrame& document, DocumentEvent event) {
+    m_frame.DocumentChanged(document, event);
+}
+int CMainFrameDocumentOwner::PromptSymbolLine(CDocumentFrame& document, HWND owner) {
+    return CGoToSymbolDialog::Prompt(owner, document, [this](const char* text) { m_frame.SetStatusMessage(text); });
+}
+void CMainFrameDocumentOwner::LocateFile(const char* path) { m_frame.LocateFile(path); }
 
 HFONT CMainFrameDocumentOwner::HexViewFont(COLORREF& background) const {
     background = m_frame.StyleFont().back;
     return m_frame.StyleFont().font;
 }
 void CMainFrameDocumentOwner::DocumentClosed() {
-    if (!m_frame.GetActiveMdiChild()) m_frame.UpdateStatusBar();
+    if (m_frame.GetActiveMdiChild()) return;
+    m_frame.UpdateStatusBar();
+    DisableDocumentButtons(m_frame.Toolbar());
 }
 
 // ---- opening --------------------------------------------------------------------
@@ -89,7 +100,7 @@ CDocumentFrame* CMainFrame::OpenDocument(const char* path, int openType, bool ad
         ::GetFileSizeEx(file.get(), &size);
         unsigned char head[kSniffLength] = {};
         DWORD read = 0;
-        if (openType == kOpenAutomatic && (uint64_t)size.QuadPart <= kLargestTextFile &&
+        if (openType == kEncodingDefault && (uint64_t)size.QuadPart <= kLargestTextFile &&
             !::ReadFile(file.get(), head, sizeof(head), &read, nullptr))
             return nullptr;
         choice = ChooseOpenView((uint64_t)size.QuadPart, head, read, openType);
@@ -155,7 +166,7 @@ LRESULT CMainFrame::OnDropFiles(UINT, WPARAM wParam, LPARAM, bool&) {
             if (!::DragQueryFileA(drop, i, path, sizeof(path))) continue;
             const DWORD attributes = ::GetFileAttributesA(path);
             if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) break;
-            OpenDocument(path, kOpenAutomatic, true);
+            OpenDocument(path, kEncodingDefault, true);
         }
     }
     ::DragFinish(drop);
@@ -216,7 +227,7 @@ void CMainFrame::OpenRecentFile(UINT id) {
         return;
     }
     // Success moves the entry to the top through AddToRecent.
-    if (!OpenDocument(path.c_str(), kOpenAutomatic, true)) {
+    if (!OpenDocument(path.c_str(), kEncodingDefault, true)) {
         m_recentFiles.RemoveNewest(index);
         RebuildRecentMenu();
     }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "GdiHandles.h"
+#include "PendingCommands.h"
 #include "resource.h"
 
 namespace {
@@ -61,7 +62,7 @@ HWND CreateMainToolbar(HWND parent, int id, const ToolbarTemplate& tmpl, HIMAGEL
         } else {
             button.iBitmap = image++;
             button.idCommand = item;
-            button.fsState = TBSTATE_ENABLED;
+            button.fsState = IsPendingCommand(item) ? 0 : TBSTATE_ENABLED;
             button.fsStyle = BTNS_BUTTON | (item == ID_VIEW_FONT_SCHEME ? BTNS_WHOLEDROPDOWN : 0);
             button.iString = -1;
         }

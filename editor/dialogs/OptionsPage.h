@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ColorPickerButton.h"
 #include "Dialog.h"
@@ -30,6 +31,14 @@ public:
     // Whether an update check can run; its button stays disabled until then.
     virtual bool CanCheckForUpdate() const { return false; }
     virtual void CheckForUpdate(bool /*force*/, bool /*silent*/) {}
+    // The keys page's view of the main frame: its menu and accelerator
+    // table, the key file's path, and the reload after the file was written.
+    virtual HMENU MainMenu() const { return nullptr; }
+    virtual std::vector<ACCEL> AcceleratorEntries() const { return {}; }
+    virtual std::string KeymapPath() const { return {}; }
+    virtual void ReloadKeymap() {}
+    // The Tools menu and the tools' shortcuts again from the "TOOL" section.
+    virtual void RebuildToolsMenu() {}
 };
 
 // Lives while the dialog runs.

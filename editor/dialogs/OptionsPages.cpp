@@ -2,8 +2,11 @@
 
 #include "ColoursPage.h"
 #include "EditorPage.h"
+#include "FontPage.h"
 #include "GeneralPage.h"
+#include "KeyboardPage.h"
 #include "OptionsDialog.h"
+#include "ToolsPage.h"
 #include "UpdatePage.h"
 #include "VariablesPage.h"
 #include "resource.h"
@@ -21,8 +24,11 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
     static const std::vector<OptionsPageKind> kinds = {
         {ID_OPTIONS_GENERAL, MakePage<CGeneralPage>},
         {0, MakePage<CEditorPage>},
+        {ID_OPTIONS_FONTS, MakePage<CFontPage>},
         {0, MakePage<CColoursPage>},
+        {ID_OPTIONS_KEYS, MakePage<CKeyboardPage>},
         {0, MakePage<CVariablesPage>},
+        {ID_OPTIONS_TOOLS, MakePage<CToolsPage>},
         {0, MakePage<CUpdatePage>},
     };
     return kinds;

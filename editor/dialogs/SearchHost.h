@@ -16,7 +16,7 @@ public:
     virtual CViewSearch* ActiveSearch() = 0;
     // Every open editor document, in tab order.
     virtual void ForEachSearch(const std::function<void(CViewSearch&)>& call) = 0;
-    // Toolbar buttons 400, 401 and 406.
+    // Toolbar buttons ID_SEARCH_FIND, ID_SEARCH_REPLACE and ID_SEARCH_FIND_IN_FILES.
     virtual void EnableSearchButtons(bool enable) = 0;
     virtual uint32_t EditorMask() const = 0;
 };

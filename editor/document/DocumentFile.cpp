@@ -1,6 +1,7 @@
 #include "DocumentFile.h"
 
 #include "EncodingCodes.h"
+#include "LoadingHold.h"
 #include "OpenForRead.h"
 #include "ReplacingFile.h"
 #include "TextConversion.h"
@@ -58,30 +59,36 @@ bool CDocumentFile::Load(IByteSource& source, int code, size_t sizeHint) {
     const int oldEncoding = m_encoding;
     const int oldCodePage = c.CodePage();
     const bool hadText = c.Length() > 0;
+    const bool wasModified = c.Send(SCI_GETMODIFY) != 0;
     // A read-only document refuses the new text.
     const bool readOnly = c.Send(SCI_GETREADONLY) != 0;
     if (readOnly) c.Send(SCI_SETREADONLY, 0);
 
-    // Collected, so that a failed read can be taken back.
-    c.Send(SCI_SETUNDOCOLLECTION, 1);
-    c.Send(SCI_BEGINUNDOACTION);
-    c.Send(SCI_CLEARALL);
-    CComponentTextTarget target(*this, sizeHint);
-    ReadSummary summary;
-    const bool ok = ReadText(source, code, target, &summary);
-    c.Send(SCI_SETSEL, 0, 0);
-    c.Send(SCI_ENDUNDOACTION);
+    bool ok = false;
+    {
+        // Collected (unless there is nothing to go back to), so that a
+        // failed read can be taken back.
+        const CLoadingHold hold(c);
+        c.Send(SCI_BEGINUNDOACTION);
+        c.Send(SCI_CLEARALL);
+        CComponentTextTarget target(*this, sizeHint);
+        ReadSummary summary;
+        ok = ReadText(source, code, target, &summary);
+        c.Send(SCI_SETSEL, 0, 0);
+        c.Send(SCI_ENDUNDOACTION);
 
-    if (ok) {
-        c.Send(SCI_SETEOLMODE, static_cast<uptr_t>(summary.eolMode));
-        c.Send(SCI_SETSAVEPOINT);
-        m_droppedOddByte = summary.droppedOddByte;
-    } else {
-        // Undo only what this load did, not the edit before it.
-        if (hadText || target.Appended()) c.Send(SCI_UNDO);
-        m_encoding = oldEncoding;
-        c.SetCodePage(oldCodePage);
+        if (ok) {
+            c.Send(SCI_SETEOLMODE, static_cast<uptr_t>(summary.eolMode));
+            m_droppedOddByte = summary.droppedOddByte;
+        } else {
+            // Undo only what this load did, not the edit before it.
+            if (hold.Uncollected()) c.Send(SCI_CLEARALL);
+            else if (hadText || target.Appended()) c.Send(SCI_UNDO);
+            m_encoding = oldEncoding;
+            c.SetCodePage(oldCodePage);
+        }
     }
+    if (ok || !wasModified) c.Send(SCI_SETSAVEPOINT);
     if (readOnly) c.Send(SCI_SETREADONLY, 1);
     return ok;
 }
@@ -103,10 +110,9 @@ bool CDocumentFile::Reload(const char* path) {
 
 bool CDocumentFile::SaveFile(const char* path) {
     CReplacingFile out;
-    const auto fetch = [this](size_t position, size_t length, char* buffer) {
-        m_component.GetTextRange(position, position + length, buffer);
-    };
-    if (!out.Open(path) || !WriteText(m_component.Length(), fetch, m_encoding, out) || !out.Commit()) {
+    // The component's own text, made contiguous, is written without a copy.
+    const char* text = reinterpret_cast<const char*>(m_component.Send(SCI_GETCHARACTERPOINTER));
+    if (!out.Open(path) || !WriteText(text, m_component.Length(), m_encoding, out) || !out.Commit()) {
         m_saveError = out.LastError();
         return false;
     }

@@ -3,6 +3,8 @@
 // loading and saving its text through the editing component.
 #include <windows.h>
 
+#include <functional>
+
 #include "ByteStreams.h"
 #include "EditingComponent.h"
 
@@ -35,12 +37,20 @@ public:
     // The last load dropped the odd last byte of a UTF-16 file.
     bool DroppedOddByte() const { return m_droppedOddByte; }
 
-    // Commands 501-505: the text's bytes are taken in the new encoding.
+    // ID_DOC_ENC_ANSI to ID_DOC_ENC_UTF8_NOBOM: the text's bytes are taken in the new encoding.
     bool OnEncodingCommand(int command);
-    // Commands 506-508: the mode for new lines, and existing lines converted.
+    // ID_DOC_EOL_CRLF to ID_DOC_EOL_CR: the mode for new lines, and existing lines converted.
     bool OnConvertEols(int command);
-    // Command 500.
+    // ID_DOC_USE_TABS.
     void ToggleUseTabs();
+    // Save As with a new encoding code (5 keeps it) and line ends (3 keeps
+    // them). The converted text is written first; only a written file
+    // changes the document (its text, code and save point), so a failed or
+    // cancelled save leaves it exactly as it was. confirmLoss is asked when
+    // characters have no form in the ANSI page; false cancels the save.
+    enum class SaveAsResult { kSaved, kCancelled, kFailed };
+    SaveAsResult SaveFileAs(const char* path, int code, int lineEnd, const std::function<bool()>& confirmLoss);
+
     // For Save As: between code 0 and codes 1-4 the text is converted (one
     // undo action) and *lost tells whether characters had no ANSI form;
     // otherwise only the code changes.

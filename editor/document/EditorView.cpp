@@ -17,17 +17,6 @@ CEditorView* ViewOf(HWND window) { return static_cast<CEditorView*>(::GetPropW(w
 
 }  // namespace
 
-uint32_t ViewOptionsFromEditorMask(uint32_t mask) {
-    uint32_t options = 0;
-    if (mask & kMaskWrap) options |= kViewWrap;
-    if (mask & kMaskSyntaxHighlight) options |= kViewHighlight;
-    if (mask & kMaskLineNumbers) options |= kViewLineNumbers;
-    if (mask & kMaskWhiteSpace) options |= kViewWhiteSpace;
-    if (mask & kMaskLineEnds) options |= kViewLineEnds;
-    if (mask & kMaskIndentGuides) options |= kViewIndentGuides;
-    return options;
-}
-
 CEditorView::CEditorView(IViewHost& host, uint32_t editorMask, unsigned ansiCodePage)
     : m_host(host), m_file(m_component, ansiCodePage), m_options(ViewOptionsFromEditorMask(editorMask)) {
     for (int id : {ID_FILE_SAVE_ALL, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_VIEW_WRAP, ID_VIEW_LINE_ENDS,
@@ -161,13 +150,13 @@ bool CEditorView::OnNotify(const NMHDR* header) {
     case SCN_SAVEPOINTLEFT:
         if (!HasOption(kViewModified)) {
             SetOption(kViewModified, true);
-            m_host.SetTabState(1);
+            m_host.SetTabState(kTabModified);
         }
         break;
     case SCN_SAVEPOINTREACHED:
         if (HasOption(kViewModified)) {
             SetOption(kViewModified, false);
-            m_host.SetTabState(0);
+            m_host.SetTabState(kTabNormal);
         }
         break;
     case SCN_UPDATEUI:

@@ -12,26 +12,13 @@
 #include "AppMessages.h"
 #include "DocumentFile.h"
 #include "EditingComponent.h"
+#include "DisplayOptions.h"
 #include "LanguageSource.h"
 #include "MessageMap.h"
 #include "TypingSettings.h"
 #include "ViewHooks.h"
 #include "ViewHost.h"
 #include "resource.h"
-
-// Option bits.
-enum ViewOptionBits : uint32_t {
-    kViewWrap = 0x1,
-    kViewHighlight = 0x2,
-    kViewLineNumbers = 0x4,
-    kViewWhiteSpace = 0x8,
-    kViewLineEnds = 0x10,
-    kViewIndentGuides = 0x20,
-    kViewModified = 0x40,
-};
-
-// Bits 0-5 from the EditorMask bits 10, 9, 11, 12, 13 and 14.
-uint32_t ViewOptionsFromEditorMask(uint32_t editorMask);
 
 constexpr int kBookmarkMarker = 1;
 constexpr int kBookmarkMargin = 1;
@@ -110,7 +97,7 @@ public:
     void ApplyLanguageForFile(const char* path);
     // The Language menu: restyles the whole text as language index.
     void SetLanguage(int index);
-    // Command 305 after the option bit flipped.
+    // ID_VIEW_HIGHLIGHT after the option bit flipped.
     void SetHighlighting(bool on);
     void ApplyStyles(const std::string& lexer);
     // The current language's styles again, after fonts or colours changed.
@@ -204,7 +191,7 @@ private:
     void ApplyDisplayProperties(const LanguageDisplaySettings& settings);
     void ReadTypingSettings(const std::string& fileName);
     void ShowAllLines();
-    void ToggleOption(WORD id);
+    void ToggleOption(const DisplayOption& option);
 
     void MoveLine(bool up);
     void StripTrailingBlanks();
@@ -212,6 +199,7 @@ private:
     void SetClipboardWatch(bool on);
     void LeaveClipboardChain();
     void GoToLineDialog();
+    void GoToSymbolDialog();
 
     LRESULT OnContextMenuMessage(UINT, WPARAM, LPARAM, bool& handled);
     LRESULT OnCommandMessage(UINT, WPARAM, LPARAM, bool& handled);

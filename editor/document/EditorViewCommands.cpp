@@ -53,6 +53,10 @@ bool CEditorView::OnCommand(WORD id) {
             return true;
         }
     }
+    if (const DisplayOption* option = DisplayOptionOfCommand(id)) {
+        ToggleOption(*option);
+        return true;
+    }
     switch (id) {
     case ID_EDIT_LINE_UP: MoveLine(true); return true;
     case ID_EDIT_LINE_DOWN: MoveLine(false); return true;
@@ -66,17 +70,12 @@ bool CEditorView::OnCommand(WORD id) {
         return true;
     case ID_EDIT_SWAP_CLIPBOARD: SwapWithClipboard(); return true;
     case ID_EDIT_STRIP_TRAILING: StripTrailingBlanks(); return true;
-    case ID_VIEW_HIGHLIGHT:
-    case ID_VIEW_WRAP:
-    case ID_VIEW_LINE_NUMBERS:
-    case ID_VIEW_WHITESPACE:
-    case ID_VIEW_LINE_ENDS:
-    case ID_VIEW_INDENT_GUIDES: ToggleOption(id); return true;
     case ID_VIEW_ZOOM_RESET: Send(SCI_SETZOOM, static_cast<uptr_t>(m_initialZoom)); return true;
     case ID_VIEW_FOLD_TOGGLE: ToggleFoldAtCaret(); return true;
     case ID_VIEW_FOLD_ALL: FoldAll(); return true;
     case ID_VIEW_UNFOLD_ALL: UnfoldAll(); return true;
     case ID_SEARCH_GOTO_LINE: GoToLineDialog(); return true;
+    case ID_SEARCH_GOTO_SYMBOL: GoToSymbolDialog(); return true;
     case ID_SEARCH_BOOKMARK: ToggleBookmark(); return true;
     case ID_SEARCH_NEXT_BOOKMARK: NextBookmark(); return true;
     case ID_SEARCH_PREV_BOOKMARK: PreviousBookmark(); return true;
@@ -106,35 +105,26 @@ bool CEditorView::OnCommand(WORD id) {
     return m_hooks && m_hooks->OnCommand(*this, id);
 }
 
-void CEditorView::ToggleOption(WORD id) {
-    switch (id) {
-    case ID_VIEW_HIGHLIGHT:
-        SetOption(kViewHighlight, !HasOption(kViewHighlight));
-        SetHighlighting(HasOption(kViewHighlight));
-        if (m_hooks) m_hooks->SetHighlighting(*this, HasOption(kViewHighlight));
+void CEditorView::ToggleOption(const DisplayOption& option) {
+    const uint32_t bit = option.viewBit;
+    SetOption(bit, !HasOption(bit));
+    const bool on = HasOption(bit);
+    switch (bit) {
+    case kViewHighlight:
+        SetHighlighting(on);
+        if (m_hooks) m_hooks->SetHighlighting(*this, on);
         break;
-    case ID_VIEW_WRAP:
-        SetOption(kViewWrap, !HasOption(kViewWrap));
-        m_host.CheckToolbarButton(ID_VIEW_WRAP, HasOption(kViewWrap));
-        Send(SCI_SETWRAPMODE, HasOption(kViewWrap) ? SC_WRAP_WORD : SC_WRAP_NONE);
+    case kViewWrap:
+        m_host.CheckToolbarButton(option.command, on);
+        Send(SCI_SETWRAPMODE, on ? SC_WRAP_WORD : SC_WRAP_NONE);
         break;
-    case ID_VIEW_LINE_NUMBERS:
-        SetOption(kViewLineNumbers, !HasOption(kViewLineNumbers));
-        ShowLineNumbers(HasOption(kViewLineNumbers));
+    case kViewLineNumbers: ShowLineNumbers(on); break;
+    case kViewWhiteSpace: Send(SCI_SETVIEWWS, on ? SCWS_VISIBLEALWAYS : SCWS_INVISIBLE); break;
+    case kViewLineEnds:
+        m_host.CheckToolbarButton(option.command, on);
+        Send(SCI_SETVIEWEOL, on);
         break;
-    case ID_VIEW_WHITESPACE:
-        SetOption(kViewWhiteSpace, !HasOption(kViewWhiteSpace));
-        Send(SCI_SETVIEWWS, HasOption(kViewWhiteSpace) ? SCWS_VISIBLEALWAYS : SCWS_INVISIBLE);
-        break;
-    case ID_VIEW_LINE_ENDS:
-        SetOption(kViewLineEnds, !HasOption(kViewLineEnds));
-        m_host.CheckToolbarButton(ID_VIEW_LINE_ENDS, HasOption(kViewLineEnds));
-        Send(SCI_SETVIEWEOL, HasOption(kViewLineEnds));
-        break;
-    case ID_VIEW_INDENT_GUIDES:
-        SetOption(kViewIndentGuides, !HasOption(kViewIndentGuides));
-        Send(SCI_SETINDENTATIONGUIDES, HasOption(kViewIndentGuides) ? SC_IV_REAL : SC_IV_NONE);
-        break;
+    case kViewIndentGuides: Send(SCI_SETINDENTATIONGUIDES, on ? SC_IV_REAL : SC_IV_NONE); break;
     default: break;
     }
 }
@@ -203,6 +193,11 @@ void CEditorView::OnGoToLine(int line) {
     Send(SCI_ENSUREVISIBLEENFORCEPOLICY, line - 1);
     Send(SCI_LINESCROLL, 0, line - 3 - Send(SCI_GETFIRSTVISIBLELINE));
     ::SetFocus(m_window);
+}
+
+void CEditorView::GoToSymbolDialog() {
+    const int line = m_host.PromptSymbolLine(::GetActiveWindow());
+    if (line > 0) ::PostMessageA(m_window, WM_GOTOLINE, 0, line);
 }
 
 void CEditorView::GoToLineDialog() {

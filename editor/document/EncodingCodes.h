@@ -36,7 +36,7 @@ int ComponentCodePageForAnsi(unsigned ansiCodePage);
 // The component code page for an encoding code under the given ANSI page.
 int ComponentCodePage(int code, unsigned ansiCodePage);
 
-// Commands 506-508 select CRLF, LF and CR; -1 for other commands.
+// ID_DOC_EOL_CRLF to ID_DOC_EOL_CR select CRLF, LF and CR; -1 for other commands.
 int EolModeForCommand(int command);
-// Commands 501-505 select codes 0-4; -1 for other commands.
+// ID_DOC_ENC_ANSI to ID_DOC_ENC_UTF8_NOBOM select codes 0-4; -1 for other commands.
 int EncodingForCommand(int command);

@@ -57,6 +57,47 @@ private:
 };
 
 
+// Replace All of a plain (not regular-expression) pattern, whose matches are
+// never empty. Replacing match by match keeps two undo records per match,
+// several times the document's size for a dense pattern; instead the text
+// of about a megabyte of matches at a time is built apart and replaced in
+// one piece, so that the undo history holds the old and the new text once.
+// found: the first match, in [.., rangeEnd); rangeEnd follows the edits.
+// Answers the count and sets *last to the end of the last replacement.
+int ReplacePlainMatches(const CEditorView& view, const std::string& pattern, const std::string& replacement,
+                        sptr_t found, sptr_t& rangeEnd, sptr_t* last) {
+    constexpr size_t kPiece = 1 << 20;
+    int count = 0;
+    std::string piece;
+    while (found >= 0) {
+        const sptr_t pieceStart = found;
+        sptr_t copied = found;  // the piece holds the text up to here
+        piece.clear();
+        while (found >= 0 && piece.size() < kPiece) {
+            const sptr_t matchEnd = view.Send(SCI_GETTARGETEND);
+            if (found > copied) {
+                const auto* text = reinterpret_cast<const char*>(
+                    view.Send(SCI_GETRANGEPOINTER, static_cast<uptr_t>(copied), found - copied));
+                piece.append(text, static_cast<size_t>(found - copied));
+            }
+            piece += replacement;
+            ++count;
+            copied = matchEnd;
+            found = copied < rangeEnd ? SearchIn(view, copied, rangeEnd, pattern) : -1;
+        }
+        view.Send(SCI_SETTARGETRANGE, static_cast<uptr_t>(pieceStart), copied);
+        view.Send(SCI_REPLACETARGET, piece.size(), reinterpret_cast<sptr_t>(piece.data()));
+        const sptr_t delta = static_cast<sptr_t>(piece.size()) - (copied - pieceStart);
+        rangeEnd += delta;
+        *last = pieceStart + static_cast<sptr_t>(piece.size());
+        // The search went on in the text not yet replaced: move it along.
+        if (found >= 0) {
+            found = *last < rangeEnd ? SearchIn(view, found + delta, rangeEnd, pattern) : -1;
+        }
+    }
+    return count;
+}
+
 }  // namespace
 
 CViewSearch::CViewSearch(CEditorView& view, unsigned ansiCodePage) : m_view(view), m_ansiCodePage(ansiCodePage) {}
@@ -198,7 +239,8 @@ int CViewSearch::ReplaceAll(const SearchOptions& options) {
     sptr_t last = rangeStart;
     const CQuietChanges quiet(m_view);
     m_view.Send(SCI_BEGINUNDOACTION);
-    while (found >= 0) {
+    if (!regex) count = ReplacePlainMatches(m_view, pattern, replacement, found, rangeEnd, &last);
+    while (regex && found >= 0) {
         const sptr_t matchStart = m_view.Send(SCI_GETTARGETSTART);
         const sptr_t matchLength = m_view.Send(SCI_GETTARGETEND) - matchStart;
         const sptr_t written = Replace(m_view, regex, replacement);

@@ -30,7 +30,7 @@ public:
     explicit CViewSearch(CEditorView& view, unsigned ansiCodePage = ::GetACP());
 
     // -1 empty text, 0 not found, 1 found and selected, 2 back at the first
-    // match of the run (string 40024 shown).
+    // match of the run (IDS_FIND_WRAPPED shown).
     int Find(SearchOptions& options);
     // Replaces the selection when it still is a match, then finds; false
     // when that find found nothing.

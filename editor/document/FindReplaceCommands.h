@@ -1,7 +1,8 @@
 #pragma once
-// The search commands of an editor view (402-405 find next and previous,
-// of the text or of the word at the caret; 220 and 221 leading tabs to
-// spaces and back), plugged in through the view's hooks. Hooks of another
+// The search commands of an editor view (ID_SEARCH_FIND_NEXT to
+// ID_SEARCH_PREV_WORD: find next and previous, of the text or of the word at
+// the caret; ID_EDIT_TABS_TO_SPACES and ID_EDIT_SPACES_TO_TABS: leading tabs
+// to spaces and back), plugged in through the view's hooks. Hooks of another
 // kind (language styling) are passed on to next.
 #include "FindReplace.h"
 #include "ViewHooks.h"
@@ -21,7 +22,7 @@ public:
     void OnFoldMarginClick(CEditorView& view, const SCNotification& n) override;
 
 private:
-    // 402-405: the find, with bit 3 flipped for up; not found shows 40026.
+    // The finds: bit 3 flipped for up; not found shows IDS_STRING_NOT_FOUND.
     void FindNext(bool flip);
     void FindWord(bool flip);
     void OpenFindDialog() const;

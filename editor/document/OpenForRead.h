@@ -8,11 +8,11 @@
 #include "UniqueHandle.h"
 
 // Opens path for reading, sharing read and write. On failure, unless
-// quiet (the session is being restored), shows string 40040 with the path
+// quiet (the session is being restored), shows IDS_OPEN_FILE_FAILED with the path
 // and the system's text for the error, owned by owner.
 UniqueHandle OpenForRead(const char* path, HWND owner, bool quiet);
 
-// String 40040's format filled in with the path and the system's text for
+// IDS_OPEN_FILE_FAILED's format filled in with the path and the system's text for
 // error.
 std::string OpenFailureText(const char* format, const char* path, DWORD error);
 

@@ -25,6 +25,15 @@ std::wstring Utf8ToWide(const std::string& text) {
 
 }  // namespace
 
+std::wstring AnsiToWide(const std::string& text, unsigned codePage) {
+    if (text.empty()) return std::wstring();
+    const int length = static_cast<int>(text.size());
+    const int units = ::MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(units > 0 ? units : 0), L'\0');
+    if (units > 0) ::MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), units);
+    return wide;
+}
+
 std::string AnsiToUtf8(const std::string& text, unsigned codePage, bool* lost) {
     if (lost) *lost = false;
     if (text.empty()) return std::string();
@@ -60,4 +69,20 @@ std::string Utf8ToAnsi(const std::string& text, unsigned codePage, bool* lost) {
                           &usedDefault);
     if (lost) *lost = usedDefault != FALSE;
     return ansi;
+}
+
+std::string ConvertLineEnds(const std::string& text, int eolMode) {
+    const char* eol = eolMode == 1 ? "\r" : eolMode == 2 ? "\n" : "\r\n";
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += eol;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }

@@ -6,6 +6,13 @@
 
 // *lost (when given) is set when some bytes formed no character of the page.
 std::string AnsiToUtf8(const std::string& text, unsigned codePage, bool* lost = nullptr);
+// UTF-16 of ANSI text in a code page; bytes that form no character become U+FFFD.
+std::wstring AnsiToWide(const std::string& text, unsigned codePage);
 // *lost (when given) is set when some characters have no form in the page
 // and were written as its default character.
 std::string Utf8ToAnsi(const std::string& text, unsigned codePage, bool* lost = nullptr);
+
+// Every line end (CRLF, a lone CR, a lone LF) in the component's
+// end-of-line mode eolMode (0 CRLF, 1 CR, 2 LF), as its line-end
+// conversion makes them.
+std::string ConvertLineEnds(const std::string& text, int eolMode);

@@ -60,17 +60,19 @@ bool ReadText(IByteSource& source, int openCode, ITextTarget& target, ReadSummar
     return true;
 }
 
-bool WriteText(size_t length, const TextFetcher& fetch, int code, IByteSink& sink) {
+bool WriteText(const char* text, size_t length, int code, IByteSink& sink) {
+    // Text that goes out as it stands is written a few megabytes at a time:
+    // fewer, larger writes are what make a save fast.
+    constexpr size_t kPassThroughBlock = 4 * 1024 * 1024;
     CUnicodeFileWriter writer;
     writer.SetEncoding(code == kEncodingUtf8NoBom ? kEncodingUtf8 : code);
     writer.SetWriteBom(code != kEncodingUtf8NoBom);
     writer.Open(&sink);
-    // One byte more: the component ends what it copies with a NUL.
-    std::vector<char> chunk((length < kFileBlockSize ? length : kFileBlockSize) + 1);
-    for (size_t position = 0; position < length; position += kFileBlockSize) {
-        const size_t n = length - position < kFileBlockSize ? length - position : kFileBlockSize;
-        fetch(position, n, chunk.data());
-        if (!writer.Write(chunk.data(), n)) return false;
+    const bool utf16 = code == kEncodingUtf16Be || code == kEncodingUtf16Le;
+    const size_t block = utf16 ? kFileBlockSize : kPassThroughBlock;
+    for (size_t position = 0; position < length; position += block) {
+        const size_t n = length - position < block ? length - position : block;
+        if (!writer.Write(text + position, n)) return false;
     }
     return writer.Close();
 }

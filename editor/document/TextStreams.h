@@ -2,7 +2,6 @@
 // Loading and saving a document's text apart from the editing component:
 // bytes in, detected codes and UTF-8 (or ANSI) text out, and back.
 #include <cstddef>
-#include <functional>
 
 #include "ByteStreams.h"
 
@@ -25,10 +24,7 @@ struct ReadSummary {
 // on the first block's text, after conversion. False on a read error.
 bool ReadText(IByteSource& source, int openCode, ITextTarget& target, ReadSummary* summary);
 
-// Copies length bytes of text starting at position into buffer, which has
-// room for one byte more.
-using TextFetcher = std::function<void(size_t position, size_t length, char* buffer)>;
-
-// Writes length bytes of text, fetched in blocks, in encoding code 0-4.
-// False unless every byte reached the sink.
-bool WriteText(size_t length, const TextFetcher& fetch, int code, IByteSink& sink);
+// Writes length bytes of text in encoding code 0-4, straight from text:
+// large blocks for codes 0, 3 and 4, chunks of kFileBlockSize converted into
+// one reused buffer for UTF-16. False unless every byte reached the sink.
+bool WriteText(const char* text, size_t length, int code, IByteSink& sink);

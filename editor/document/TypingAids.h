@@ -19,8 +19,9 @@ public:
     // trailing '\').
     explicit CTypingAids(std::string languageFolder, IViewHooks* next = nullptr);
 
-    // Commands 230-232 (call tip, api list, word list), 410 and 411 (go to
-    // and select to the matching brace).
+    // ID_EDIT_CALLTIP to ID_EDIT_COMPLETE_WORD (call tip, api list, word
+    // list), ID_SEARCH_MATCH_BRACE and ID_SEARCH_SELECT_BRACE (go to and
+    // select to the matching brace).
     bool OnCommand(CEditorView& view, WORD id) override;
     void SetHighlighting(CEditorView& view, bool on) override;
     void OnCharAdded(CEditorView& view, int ch) override;

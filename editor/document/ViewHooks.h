@@ -13,7 +13,7 @@ public:
     virtual ~IViewHooks() = default;
     // A command the view itself does not carry out; true when handled.
     virtual bool OnCommand(CEditorView&, WORD /*id*/) { return false; }
-    // Command 305: the lexer on or off.
+    // ID_VIEW_HIGHLIGHT: the lexer on or off.
     virtual void SetHighlighting(CEditorView&, bool /*on*/) {}
     // SCN_CHARADDED; ch is a code point in UTF-8 mode, lead << 8 | trail for
     // a double-byte character.

@@ -21,8 +21,8 @@ public:
     virtual void UpdateStatusBar(const ViewStatusTexts& texts) = 0;
     // Part 4; null for none.
     virtual void SetStatusMessage(const char* text) = 0;
-    // 0 normal, 1 modified.
-    virtual void SetTabState(int state) = 0;
+    // kTabNormal or kTabModified.
+    virtual void SetTabState(DocumentTabState state) = 0;
     virtual void EnableToolbarButton(int id, bool enable) = 0;
     virtual void CheckToolbarButton(int id, bool check) = 0;
     virtual bool IsMenuBarVisible() const = 0;
@@ -31,4 +31,6 @@ public:
     virtual HWND MenuOwner() const = 0;
     // The go-to-line dialog: the 1-based line typed, or -1 for Cancel.
     virtual int PromptLineNumber(HWND owner, int lineCount) = 0;
+    // The go-to-symbol dialog: the chosen symbol's line, or -1 for none.
+    virtual int PromptSymbolLine(HWND) { return -1; }
 };

@@ -12,14 +12,12 @@
 #define WM_DOC_DESCRIBE 2040
 #define WM_DOC_CLOSE 2041
 
-// Document windows to the tabbed MDI client; wParam is the document window.
-#define WM_MDI_TABTEXT 2033
-#define WM_MDI_TABTOOLTIP 2034
-#define WM_MDI_ACTIVATED 2035
-#define WM_MDI_MAXIMIZED 2036
-#define WM_MDI_RESTORED 2037
-#define WM_MDI_DOCFRAME 2042
-#define WM_MDI_TABSTATE 2043
+// Document windows to the tabbed MDI client (WM_MDI_*) are the framework's.
+#include "MdiMessages.h"
 
-// Open types of CMainFrame::OpenDocument: the encoding codes, 5 automatic.
-enum OpenType { kOpenAutomatic = 5 };
+// A document tab's image (WM_MDI_TABSTATE): the document as it stands.
+enum DocumentTabState : int {
+    kTabNormal = 0,
+    kTabModified = 1,
+    kTabReadOnly = 2,
+};

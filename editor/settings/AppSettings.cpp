@@ -155,6 +155,16 @@ bool CAppSettings::ReadSection(const char* section, char* buffer, DWORD size) co
     return got > 0;
 }
 
+std::string CAppSettings::ReadWholeSection(const char* section) const {
+    // The platform answers size - 2 when the lines did not fit.
+    std::vector<char> buffer(4096);
+    for (;;) {
+        DWORD got = ::GetPrivateProfileSectionA(section, buffer.data(), (DWORD)buffer.size(), iniPath);
+        if (got < buffer.size() - 2 || buffer.size() >= (1u << 24)) return std::string(buffer.data(), got);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 void CAppSettings::ClearSection(const char* section) const {
     ::WritePrivateProfileStringA(section, nullptr, nullptr, iniPath);
 }

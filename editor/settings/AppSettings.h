@@ -93,6 +93,8 @@ public:
     // The section's lines, each NUL-terminated, then an empty line; true when
     // anything was read.
     bool ReadSection(const char* section, char* buffer, DWORD size) const;
+    // The section's lines whole, however long, each NUL-terminated.
+    std::string ReadWholeSection(const char* section) const;
     void ClearSection(const char* section) const;
 
     int32_t folderLength = 0;

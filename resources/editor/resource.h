@@ -296,6 +296,10 @@
 #define ID_EXPLORER_FAVORITES           110     /* image 6 */
 #define ID_EXPLORER_ADD_FAVORITE        111     /* image 7 */
 #define ID_EXPLORER_ORGANIZE            112
+#define ID_EXPLORER_VIEW_ICONS          113     /* our own view-type menu: 113-116 */
+#define ID_EXPLORER_VIEW_SMALL_ICONS    114
+#define ID_EXPLORER_VIEW_LIST           115
+#define ID_EXPLORER_VIEW_DETAILS        116
 #define ID_EXPLORER_FAVORITE_FIRST      200     /* 200-299: favourite key id - 199 */
 #define ID_EXPLORER_FAVORITE_LAST       299
 #define ID_EXPLORER_BACK_FIRST          300     /* 300-349: back history slots */
@@ -368,6 +372,10 @@
 #define IDS_COLOR_MORE                  41005
 #define IDS_KEYS_TOO_MANY               41006   /* keys page */
 #define IDS_KEYS_IN_USE                 41007
+#define IDS_KEYS_SAVE_FAILED            41030   /* keys page: the key file not written */
+#define IDS_TOOL_NAME_INVALID           41031   /* tools page: what Apply refuses */
+#define IDS_TOOL_NAME_DUPLICATE         41032
+#define IDS_TOOL_SEPARATOR              41033
 #define IDS_PROGRAM_PATH_TOO_LONG       41008   /* start-up */
 #define IDS_BOOKMARK_REMOVE             41009   /* editor context menu */
 #define IDS_BOOKMARK_ADD                41010
@@ -376,7 +384,12 @@
 #define IDS_SESSION_SAVE_FAILED         41013   /* save workspace */
 #define IDS_LABEL_ENCODING              41014   /* open/save dialog labels */
 #define IDS_LABEL_LINE_END              41015
-#define IDS_LAYOUT_SAVE_FAILED          41016   /* save layout file */
+#define IDS_EXPLORER_VIEW_ICONS         41040   /* explorer view-type menu, 113-116 */
+#define IDS_EXPLORER_VIEW_SMALL_ICONS   41041
+#define IDS_EXPLORER_VIEW_LIST          41042
+#define IDS_EXPLORER_VIEW_DETAILS       41043
+#define IDS_SAVE_ANSI_LOSSY             41016   /* Save As to ANSI */
+#define IDS_LAYOUT_SAVE_FAILED          41017   /* save layout file */
 
 /* toolbar 1 tips use the command id as string id */
 
@@ -411,6 +424,10 @@
 #define IDC_FIF_PANE1                   1155
 #define IDC_FIF_PANE2                   1156
 
+/* ---- go-to-symbol dialog (531) */
+#define IDD_GOTO_SYMBOL                 531
+#define IDC_GOTO_SYMBOL_NAME            102
+#define IDC_GOTO_SYMBOL_LIST            103
 /* ---- file statistics dialog (532) */
 #define IDD_FILE_STATISTICS             532
 #define IDC_STATS_MD5                   1005
@@ -430,6 +447,9 @@
 #define IDC_OPTIONS_LIST                1002
 #define IDD_OPTIONS_GENERAL             533
 #define IDD_OPTIONS_EDITOR              534
+#define IDD_OPTIONS_TOOLS               537
+#define IDD_OPTIONS_KEYS                538
+#define IDD_OPTIONS_FONTS               540
 #define IDD_OPTIONS_VARIABLES           539
 #define IDD_OPTIONS_COLOURS             541
 #define IDD_OPTIONS_UPDATE              542
@@ -481,6 +501,46 @@
 #define IDC_VARIABLES_COMPANY           1005
 #define IDC_VARIABLES_EMAIL             1006
 #define IDC_VARIABLES_HELP              1007
+
+/* tools page (537) */
+#define IDC_TOOLS_SAVE_FIRST            1007    /* flag bit 3 */
+#define IDC_TOOLS_RELOAD                1008    /* flag bit 4 */
+#define IDC_TOOLS_SHOW_CONSOLE          1002    /* flag bit 2 */
+#define IDC_TOOLS_PATTERNS_HINT         1005
+#define IDC_TOOLS_LIST                  1017
+#define IDC_TOOLS_NEEDS_DOCUMENT        1018    /* flag bit 1 */
+#define IDC_TOOLS_NAME                  1207
+#define IDC_TOOLS_PATTERNS              1208
+#define IDC_TOOLS_COMMAND               1209
+#define IDC_TOOLS_BROWSE_COMMAND        1210
+#define IDC_TOOLS_ARGUMENTS             1211
+#define IDC_TOOLS_INSERT                1212
+#define IDC_TOOLS_FOLDER                1213
+#define IDC_TOOLS_BROWSE_FOLDER         1214
+#define IDC_TOOLS_TOOLBAR               1215    /* hidden: where the list toolbar goes */
+#define IDC_TOOLS_TOOLBAR_BAR           1216
+#define IDC_TOOLS_IN_CONSOLE            1217    /* flag bit 0 */
+
+/* keys page (538) */
+#define IDC_KEYS_LIST_LABEL             1000
+#define IDC_KEYS_HOTKEY_LABEL           1002
+#define IDC_KEYS_TREE                   1007
+#define IDC_KEYS_LIST                   1008
+#define IDC_KEYS_HOTKEY                 1009
+#define IDC_KEYS_ADD                    1010
+#define IDC_KEYS_REMOVE                 1011
+
+/* fonts page (540) */
+#define IDC_FONT_FACE                   1000
+#define IDC_FONT_SAMPLE                 1001
+#define IDC_FONT_VALUE                  1004
+#define IDC_FONT_BACK                   1195
+#define IDC_FONT_CATEGORY               1196
+#define IDC_FONT_SIZE                   1197
+#define IDC_FONT_FORE                   1199
+#define IDC_FONT_BOLD                   1203
+#define IDC_FONT_ITALICS                1204
+#define IDC_FONT_UNDERLINE              1205
 
 /* window colours page (541) */
 #define IDC_COLOURS_TEMPLATE_BACK       1003

@@ -4,7 +4,7 @@
 
 #include <dovari.h>
 
-#include "MappedFile.h"
+#include "SearchFileReader.h"
 
 std::string SkipLeadingBlanks(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
@@ -15,14 +15,14 @@ int SearchFileCallback(const WIN32_FIND_DATAA* data, const char* path, void* sta
     auto& search = *static_cast<FileSearch*>(state);
     if (search.stop && search.stop->load(std::memory_order_relaxed)) return 0;
     if (data->nFileSizeHigh != 0 || data->nFileSizeLow > kLargestSearchedFile || data->nFileSizeLow == 0) return 1;
-    const CMappedFile file(path);
-    if (file.Result() != kMapDone) {
+    const FileReadResult read = search.reader.Read(path, kLargestSearchedFile);
+    if (read != kReadDone) {
         char line[MAX_PATH + 64];
-        snprintf(line, sizeof(line), "Cannot open file: %s error:%d", path, static_cast<int>(file.Result()));
+        snprintf(line, sizeof(line), "Cannot open file: %s error:%d", path, static_cast<int>(read));
         search.buffer.sink->AddText(line);
         return 1;
     }
-    if (SearchBuffer(search.buffer, file.Bytes(), path, file.Size())) ++search.files;
+    if (SearchBuffer(search.buffer, search.reader.Bytes(), path, search.reader.Size())) ++search.files;
     return 1;
 }
 

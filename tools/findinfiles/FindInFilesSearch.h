@@ -1,5 +1,5 @@
 #pragma once
-// One find-in-files search: walks a folder, maps each file that qualifies
+// One find-in-files search: walks a folder, reads each file that qualifies
 // and scans it. The search works on its own copy of the request, so the
 // dialogs may change the settings while it runs.
 #include <windows.h>
@@ -10,6 +10,7 @@
 
 #include "ResultSink.h"
 #include "SearchBuffer.h"
+#include "SearchFileReader.h"
 
 struct FindInFilesRequest {
     std::string findText;
@@ -27,6 +28,7 @@ struct FindInFilesCounts {
 // The state a search hands to the folder walk's callback.
 struct FileSearch {
     BufferSearch buffer;
+    CSearchFileReader reader;  // one buffer for every file
     int files = 0;
     const std::atomic<bool>* stop = nullptr;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Messages between document windows, the tabbed MDI client and the tab
-// owner. Same numbers as the editor's own list, so either header may come
-// first (identical redefinitions are allowed).
+// owner; the editor's documents send them too (its AppMessages.h includes
+// this header).
 #include <windows.h>
 
 // Document windows to the MDI client; wParam is the document window.

@@ -7,7 +7,7 @@
 
 namespace dovari_common {
 
-BOOL StartProcess(const char* commandLine, const char* folder, bool wait)
+BOOL RunProcess(const char* commandLine, const char* folder, bool wait)
 {
     if (commandLine == nullptr)
         return FALSE;
@@ -29,8 +29,18 @@ BOOL StartProcess(const char* commandLine, const char* folder, bool wait)
         return FALSE;
     UniqueHandle process(pi.hProcess);
     UniqueHandle thread(pi.hThread);
-    if (wait)
-        WaitForSingleObject(process.get(), INFINITE);
+    if (!wait)
+        return started;
+    // A program that never ends (any windowed one) must not freeze the
+    // caller's windows: they still answer sent messages and repaint.
+    HANDLE waitFor = process.get();
+    while (MsgWaitForMultipleObjects(1, &waitFor, FALSE, INFINITE, QS_SENDMESSAGE | QS_PAINT) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        // Sent messages are delivered by the peek itself; paint is dispatched.
+        while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT))
+            DispatchMessageA(&msg);
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
     return started;
 }
 

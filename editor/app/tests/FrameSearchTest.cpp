@@ -13,6 +13,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -74,7 +75,7 @@ protected:
 
     CDocumentFrame* Open(const char* name, const std::string& text) {
         m_files.Write(name, text);
-        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kOpenAutomatic, false);
+        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         Pump();
         return document;
     }

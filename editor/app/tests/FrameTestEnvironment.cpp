@@ -33,3 +33,20 @@ void FrameTestEnvironment::TearDown() {
     registry.reset();
     ::OleUninitialize();
 }
+
+void RealFrameTest::SetUp() {
+    m_frame = std::make_unique<CMainFrame>();
+    ASSERT_TRUE(m_frame->CreateMainWindow());
+    g_mainFrame = m_frame.get();
+    PumpFrameMessages();
+}
+
+void RealFrameTest::TearDown() {
+    if (m_frame && m_frame->IsWindow()) {
+        m_frame->CloseAllDocuments(true);
+        m_frame->DestroyWindow();
+    }
+    PumpFrameMessages();
+    g_mainFrame = nullptr;
+    m_frame.reset();
+}

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "MainFrame.h"
 #include "MessageBoxRecorder.h"
 #include "MessageLoop.h"
 #include "MessagePump.h"
@@ -35,4 +36,14 @@ inline void PumpFrameMessages() { PumpMessages(3, 10); }
 // The program's message boxes answered with OK while it lives, recorded.
 struct RecordedMessageBoxes : MessageBoxRecorder {
     RecordedMessageBoxes() : MessageBoxRecorder(SetMessageBoxHook) {}
+};
+
+// A real main frame for each test (g_mainFrame points at it while it
+// lives), its documents closed and its window destroyed after the test.
+class RealFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::unique_ptr<CMainFrame> m_frame;
 };

@@ -3,6 +3,7 @@
 // commands its keys send, and the shortcut texts of the menus.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -10,10 +11,14 @@
 
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
+#include "IniKeys.h"
+#include "AppSettings.h"
 #include "Keymap.h"
 #include "TextConversion.h"
 #include "MainFrame.h"
 #include "MessagePump.h"
+#include "ModalDialogDriver.h"
+#include "OptionsTestSupport.h"
 #include "Window.h"
 #include "resource.h"
 
@@ -140,6 +145,63 @@ TEST_F(MainFrameKeymapTest, MenusShowTheLoadedShortcuts) {
     // A built-in shortcut that the file does not have is no longer shown.
     EXPECT_EQ(Ansi("打开(&O)..."), MenuText(ID_FILE_OPEN));
     EXPECT_EQ(Ansi("恢复上次存盘状态(&R)"), MenuText(ID_FILE_RELOAD));
+}
+
+// The keys page of the frame's own options dialog: a key given to a
+// command shows in the menu at once and works after a restart, and the
+// built-in keys of other commands stay.
+TEST_F(MainFrameKeymapTest, AKeyAssignedOnTheKeysPageWorksAfterARestart) {
+    CreateFrame();
+    DriveNextDialog([](HWND dialog) {
+        HWND page = ShownPageWith(dialog, IDC_KEYS_TREE);
+        ASSERT_TRUE(page);
+        HWND tree = ::GetDlgItem(page, IDC_KEYS_TREE);
+        // 文件 -> 新建: the first child of the first root.
+        ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
+                       ::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD,
+                                      ::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+        ::SendDlgItemMessageA(page, IDC_KEYS_HOTKEY, HKM_SETHOTKEY, VK_F8, 0);
+        ::SendDlgItemMessageA(page, IDC_KEYS_ADD, BM_CLICK, 0, 0);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_OPTIONS_KEYS, 0);
+    EXPECT_EQ(Ansi("新建(&N)\tF8"), MenuText(ID_FILE_NEW));
+    EXPECT_EQ(std::vector<WORD>{ID_FILE_NEW}, CommandsOfKey(VK_F8));
+
+    m_frame->DestroyWindow();
+    PumpMessagesFor(30);
+    m_frame.reset();
+    CreateFrame();
+    EXPECT_EQ(Ansi("新建(&N)\tF8"), MenuText(ID_FILE_NEW));
+    EXPECT_EQ(std::vector<WORD>{ID_FILE_NEW}, CommandsOfKey(VK_F8));
+    EXPECT_EQ(std::vector<WORD>{ID_SEARCH_FIND_NEXT}, CommandsOfKey(VK_F3));
+}
+
+// A tool's key set on the keys page goes into its TOOL entry, not the
+// key file, and the rebuilt Tools menu and table carry it.
+TEST_F(MainFrameKeymapTest, AToolsKeyGoesToItsEntryAndWorksAtOnce) {
+    g_appSettings->WriteString(ini::kTool, "Build", "make?all||?*.c|0");
+    CreateFrame();
+    DriveNextDialog([](HWND dialog) {
+        HWND page = ShownPageWith(dialog, IDC_KEYS_TREE);
+        ASSERT_TRUE(page);
+        HWND tree = ::GetDlgItem(page, IDC_KEYS_TREE);
+        HTREEITEM found = FindTreeItem(tree, TreeView_GetRoot(tree), "Build");
+        ASSERT_TRUE(found);
+        TreeView_SelectItem(tree, found);
+        ::SendDlgItemMessageA(page, IDC_KEYS_HOTKEY, HKM_SETHOTKEY, VK_F7, 0);
+        ::SendDlgItemMessageA(page, IDC_KEYS_ADD, BM_CLICK, 0, 0);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_OPTIONS_KEYS, 0);
+    EXPECT_EQ("make?all||7733249?*.c|0", g_appSettings->ReadString(ini::kTool, "Build", ""));
+    EXPECT_EQ(std::vector<WORD>{ID_TOOL_FIRST}, CommandsOfKey(VK_F7));
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(ReadKeymapFile(KeyFile(), bytes));
+    std::vector<ACCEL> entries;
+    ASSERT_TRUE(ParseKeymap(bytes, entries));
+    for (const ACCEL& entry : entries) EXPECT_NE(ID_TOOL_FIRST, entry.cmd);
+    g_appSettings->ClearSection(ini::kTool);
 }
 
 TEST_F(MainFrameKeymapTest, UpdateMenuShortcutsCutsAtTheTabAndSkipsMissingItems) {

@@ -12,10 +12,13 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
+#include "IniKeys.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
+#include "OptionsTestSupport.h"
 #include "PropertySets.h"
 #include "ShippedFolder.h"
 #include "ViewFixture.h"
@@ -60,7 +63,7 @@ protected:
     }
     CEditorView& Open(const char* name, const char* text) {
         m_files.Write(name, text);
-        EXPECT_TRUE(m_frame->OpenDocument(m_files.File(name).c_str(), 5, false));
+        EXPECT_TRUE(m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false));
         return ActiveEditor();
     }
     static int Index(const char* file) { return g_propertySets->LexerForFile(file); }
@@ -149,6 +152,31 @@ TEST_F(MainFrameLanguageTest, OptionsOkRestylesTheOpenDocuments) {
     EXPECT_EQ(0x002AA5, first.Send(SCI_GETCARETLINEBACK));
     EXPECT_EQ(0x002AA5, second.Send(SCI_GETCARETLINEBACK));
     g_appSettings->HighLightColor = 0xFFFFFF;
+}
+
+// A size typed on the fonts page reaches the open document's styles,
+// read back from the editing component.
+TEST_F(MainFrameLanguageTest, AFontChangeOnTheFontsPageRestylesTheOpenDocuments) {
+    g_appSettings->WriteString(ini::kFont, "1", "font:fixedsys,size:10");
+    g_appSettings->WriteInt(ini::kFont, ini::kFontCurSel, 1);
+    CEditorView& view = Open("c.txt", "one\r\n");
+    ASSERT_EQ(10, view.Send(SCI_STYLEGETSIZE, STYLE_DEFAULT));
+
+    DriveNextDialog([](HWND dialog) {
+        HWND page = ShownPageWith(dialog, IDC_FONT_SIZE);
+        ASSERT_TRUE(page);
+        HWND sizes = ::GetDlgItem(page, IDC_FONT_SIZE);
+        ::SetWindowTextA(sizes, "16");
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FONT_SIZE, CBN_EDITCHANGE), (LPARAM)sizes);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_OPTIONS_FONTS, 0);
+
+    // The face is the listed one's name when the prefix lists it.
+    EXPECT_STRCASEEQ("font:fixedsys,size:16", g_appSettings->ReadString(ini::kFont, "1", "").c_str());
+    EXPECT_EQ(16, view.Send(SCI_STYLEGETSIZE, STYLE_DEFAULT));
+    EXPECT_EQ(16, view.Send(SCI_STYLEGETSIZE, 0));
+    g_appSettings->ClearSection(ini::kFont);
 }
 
 }  // namespace

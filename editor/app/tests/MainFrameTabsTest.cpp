@@ -13,6 +13,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
 #include "MainFrame.h"
@@ -75,7 +76,7 @@ protected:
     }
     HWND Open(const char* name) {
         files.Write(name, "text");
-        CDocumentFrame* document = frame.OpenDocument(files.File(name).c_str(), kOpenAutomatic, false);
+        CDocumentFrame* document = frame.OpenDocument(files.File(name).c_str(), kEncodingDefault, false);
         EXPECT_TRUE(document) << name;
         Run();
         return document ? document->m_hWnd : nullptr;

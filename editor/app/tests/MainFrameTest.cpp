@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "AppSettings.h"
+#include "ConsolePane.h"
 #include "AutoHideManager.h"
 #include "FrameTestEnvironment.h"
 #include "DockTestSupport.h"
@@ -23,6 +24,7 @@
 #include "SessionFile.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "PendingCommands.h"
 #include "MessageLoop.h"
 #include "ModalDialogDriver.h"
 #include "SizeText.h"
@@ -383,7 +385,7 @@ TEST_F(MainFrameTest, MenuItemsFollowTheActiveDocument) {
         {MENU_POS_LANGUAGE, 700, {0, 1, 1, 1, 1}, {0, 1, 0, 0, 0}},
         {MENU_POS_WINDOW, 800, {0, 1, 1, 1, 1}, {}},
         {MENU_POS_WINDOW, 809, {0, 1, 1, 1, 1}, {}},
-        {MENU_POS_WINDOW, 802, {1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}},
+        {MENU_POS_WINDOW, 802, {1, 1, 1, 1, 1}, {1, 1, 1, 1, 1}},  // the explorer pane is shown
     };
     CSpyDocument* document = nullptr;
     for (int state = kNone; state < kStateCount; ++state) {
@@ -737,6 +739,32 @@ TEST_F(MainFrameTest, KeysTheFrameDoesNotTranslateAreOfferedToTheActiveDocument)
     EXPECT_EQ(1, document.forwardCount);
 }
 
+// Commands whose handler does nothing yet are never offered: not in any
+// menu, whatever the document, and not on the toolbar.
+TEST_F(MainFrameTest, NoCommandWithoutItsWorkIsEnabled) {
+    const auto checkMenus = [&](const char* state) {
+        for (int index = MENU_POS_FILE; index <= MENU_POS_HELP; ++index) {
+            OpenMenu(index);
+            for (const CommandRange& range : kPendingCommands)
+                for (UINT id = range.first; id <= range.last; ++id) {
+                    const UINT flags = ::GetMenuState(Popup(index), id, MF_BYCOMMAND);
+                    if (flags != (UINT)-1) EXPECT_TRUE(flags & MF_GRAYED) << "id " << id << " " << state;
+                }
+        }
+    };
+    checkMenus("without a document");
+    AddDocument("C:\\a.txt");
+    checkMenus("with a document");
+    const HWND toolbar = frame.Toolbar();
+    const int count = static_cast<int>(::SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        ::SendMessageA(toolbar, TB_GETBUTTON, i, (LPARAM)&button);
+        if (button.idCommand && IsPendingCommand(button.idCommand))
+            EXPECT_FALSE(::SendMessageA(toolbar, TB_ISBUTTONENABLED, button.idCommand, 0)) << button.idCommand;
+    }
+}
+
 TEST_F(MainFrameTest, IdleStateReachesTheToolbar) {
     CSpyDocument& document = AddDocument("C:\\a.txt");
     HWND toolbar = frame.Toolbar();
@@ -772,7 +800,10 @@ TEST_F(MainFrameTest, EnumDocumentsWalksInTabOrderAndStops) {
 
 TEST_F(MainFrameTest, DockedPanesShareTheRoomBetweenTheBars) {
     // Without the panes the frame docks at start.
-    for (UINT id : {ID_PANE_FIND_RESULTS1, ID_PANE_FIND_RESULTS2}) frame.SendMessage(WM_COMMAND, id);
+    for (CDockPaneBase* pane : {static_cast<CDockPaneBase*>(frame.ConsolePane()),
+                                static_cast<CDockPaneBase*>(frame.GetFindResultsPane(false)),
+                                static_cast<CDockPaneBase*>(frame.GetFindResultsPane(true))})
+        pane->Hide();
     Pump();
     RECT rebar = RectIn(frame.Rebar(), frame.m_hWnd), status = RectIn(frame.StatusBar(), frame.m_hWnd);
     RECT mdi = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
@@ -819,12 +850,14 @@ protected:
     }
 };
 
-TEST_F(FrameDockingTest, TheFindResultsPanesAreTwoTabsOfOneBoxAtTheBottom) {
+TEST_F(FrameDockingTest, TheCommandAndFindResultsPanesAreTabsOfOneBoxAtTheBottom) {
     CTabDockingBox* box = Box();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(ResultsPane(true).Container(), box->m_hWnd);
-    ASSERT_EQ(box->PaneCount(), 2);
-    EXPECT_EQ(box->PaneAt(0), ResultsPane(false).m_hWnd);
+    ASSERT_EQ(box->PaneCount(), 3);
+    EXPECT_EQ(box->PaneAt(0), frame.ConsolePane()->m_hWnd);
+    EXPECT_EQ(box->PaneAt(1), ResultsPane(false).m_hWnd);
+    EXPECT_EQ(box->PaneAt(2), ResultsPane(true).m_hWnd);
     EXPECT_EQ(box->ActivePane(), ResultsPane(false).m_hWnd) << "the first results pane shows";
     RECT boxRect = RectIn(box->m_hWnd, frame.m_hWnd), mdi = RectIn(frame.MdiClientWindow(), frame.m_hWnd);
     RECT status = RectIn(frame.StatusBar(), frame.m_hWnd);
@@ -848,16 +881,17 @@ TEST_F(FrameDockingTest, PinningTheBoxMakesOneGroupThatSlidesOutAndUnpinsBack) {
     CAutoHideManager* bars = Bars();
     ASSERT_NE(bars, nullptr) << "the frame installs its bars";
     const RECT before = RectIn(box->m_hWnd, frame.m_hWnd);
-    HWND first = ResultsPane(false).m_hWnd, second = ResultsPane(true).m_hWnd;
+    // The command pane is the box's first tab, the results panes follow.
+    HWND first = frame.ConsolePane()->m_hWnd, second = ResultsPane(false).m_hWnd, third = ResultsPane(true).m_hWnd;
 
     PressButton(box->m_hWnd, kHitPin, Centre(box->m_hWnd, box->Caption().pin.rect));
     ASSERT_EQ(bars->Bar(kSideBottom).entries.size(), 1u);
     auto* group = dynamic_cast<CGroupAutoHideEntry*>(bars->Bar(kSideBottom).entries[0].get());
     ASSERT_NE(group, nullptr);
-    EXPECT_EQ(group->Entries().size(), 2u);
+    EXPECT_EQ(group->Entries().size(), 3u);
     EXPECT_TRUE(ResultsPane(false).IsAutoHidden());
     EXPECT_TRUE(ResultsPane(true).IsAutoHidden());
-    EXPECT_EQ(bars->ShownPane(), first) << "a pinned box shows its pane at once";
+    EXPECT_EQ(bars->ShownPane(), second) << "a pinned box shows its active pane at once";
     ASSERT_TRUE(bars->HidePane(false));
 
     // Hovering the tab slides it out; mouse and focus away slide it back.
@@ -892,6 +926,7 @@ TEST_F(FrameDockingTest, PinningTheBoxMakesOneGroupThatSlidesOutAndUnpinsBack) {
     EXPECT_EQ(CTabDockingBox::FromWindow(ResultsPane(true).Container()), back);
     EXPECT_EQ(back->PaneAt(0), first);
     EXPECT_EQ(back->PaneAt(1), second);
+    EXPECT_EQ(back->PaneAt(2), third);
     RECT now = RectIn(back->m_hWnd, frame.m_hWnd);
     EXPECT_EQ(now.bottom, before.bottom);
     EXPECT_EQ(now.left, before.left);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "AppSettings.h"
+#include "EncodingCodes.h"
 #include "FrameTestEnvironment.h"
 #include "DocumentFrame.h"
 #include "EncodingFileDialog.h"
@@ -79,24 +80,24 @@ TEST_F(OpenDocumentTest, AnOpenFileIsActivatedUnderAnyFormOfItsPath) {
     CMainFrame& frame = StartFrame();
     m_files.Write("Long Name File.txt", "text");
     const std::string path = m_files.File("Long Name File.txt");
-    CDocumentFrame* first = frame.OpenDocument(path.c_str(), kOpenAutomatic, true);
+    CDocumentFrame* first = frame.OpenDocument(path.c_str(), kEncodingDefault, true);
     ASSERT_TRUE(first);
     char shortPath[MAX_PATH] = {};
     ::GetShortPathNameA(path.c_str(), shortPath, sizeof(shortPath));
     std::string upper = path;
     CharUpperA(upper.data());
     for (const std::string& form : {path, std::string(shortPath), upper})
-        EXPECT_EQ(frame.OpenDocument(form.c_str(), kOpenAutomatic, true), first) << form;
+        EXPECT_EQ(frame.OpenDocument(form.c_str(), kEncodingDefault, true), first) << form;
     EXPECT_EQ(frame.DocumentWindows().size(), 1u);
 }
 
 TEST_F(OpenDocumentTest, AMissingFileIsReportedOnlyAfterStartUp) {
     CMainFrame& frame = StartFrame(false);
     const std::string missing = m_files.File("missing.txt");
-    EXPECT_EQ(frame.OpenDocument(missing.c_str(), kOpenAutomatic, true), nullptr);
+    EXPECT_EQ(frame.OpenDocument(missing.c_str(), kEncodingDefault, true), nullptr);
     EXPECT_TRUE(m_boxes.Texts().empty()) << "silent while starting";
     Pump();
-    EXPECT_EQ(frame.OpenDocument(missing.c_str(), kOpenAutomatic, true), nullptr);
+    EXPECT_EQ(frame.OpenDocument(missing.c_str(), kEncodingDefault, true), nullptr);
     ASSERT_EQ(m_boxes.Texts().size(), 1u);
     EXPECT_EQ(m_boxes.Texts()[0].rfind(Text(IDS_OPEN_FILE_FAILED, missing, "").substr(0, 10), 0), 0u);
     EXPECT_NE(m_boxes.Texts()[0].find(missing), std::string::npos);
@@ -108,11 +109,37 @@ TEST_F(OpenDocumentTest, BinaryContentOpensInTheHexView) {
     CMainFrame& frame = StartFrame();
     m_files.Write("a.bin", std::string(64, '\0'));
     m_files.Write("b.txt", "plain");
-    CDocumentFrame* binary = frame.OpenDocument(m_files.File("a.bin").c_str(), kOpenAutomatic, false);
-    CDocumentFrame* text = frame.OpenDocument(m_files.File("b.txt").c_str(), kOpenAutomatic, false);
+    CDocumentFrame* binary = frame.OpenDocument(m_files.File("a.bin").c_str(), kEncodingDefault, false);
+    CDocumentFrame* text = frame.OpenDocument(m_files.File("b.txt").c_str(), kEncodingDefault, false);
     ASSERT_TRUE(binary && text);
     EXPECT_EQ(binary->Describe().kind, DocumentKind::Hex);
     EXPECT_EQ(text->Describe().kind, DocumentKind::Editor);
+}
+
+TEST_F(OpenDocumentTest, TheDocumentButtonsAreDisabledWhenTheLastDocumentCloses) {
+    CMainFrame& frame = StartFrame();
+    m_files.Write("a.txt", "a");
+    m_files.Write("b.txt", "b");
+    const HWND toolbar = frame.Toolbar();
+    const UINT buttons[] = {ID_FILE_SAVE_ALL, ID_VIEW_WRAP,    ID_VIEW_LINE_ENDS, ID_VIEW_ZOOM_IN,
+                            ID_VIEW_ZOOM_OUT, ID_SEARCH_FIND, ID_SEARCH_REPLACE};
+    const auto enabled = [&](UINT id) { return ::SendMessageA(toolbar, TB_ISBUTTONENABLED, id, 0) != 0; };
+    CDocumentFrame* a = frame.OpenDocument(m_files.File("a.txt").c_str(), kEncodingDefault, false);
+    CDocumentFrame* b = frame.OpenDocument(m_files.File("b.txt").c_str(), kEncodingDefault, false);
+    ASSERT_TRUE(a && b);
+    Pump();
+    for (UINT id : buttons) EXPECT_TRUE(enabled(id)) << id;
+
+    ::SendMessageA(*b, WM_DOC_CLOSE, 0, 0);
+    ::SendMessageA(*b, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    for (UINT id : buttons) EXPECT_TRUE(enabled(id)) << "one document is left: " << id;
+
+    ::SendMessageA(*a, WM_DOC_CLOSE, 0, 0);
+    ::SendMessageA(*a, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    ASSERT_TRUE(frame.DocumentWindows().empty());
+    for (UINT id : buttons) EXPECT_FALSE(enabled(id)) << id;
 }
 
 TEST_F(OpenDocumentTest, TheRecentListFillsPersistsAndKeepsItsMaximum) {
@@ -120,7 +147,7 @@ TEST_F(OpenDocumentTest, TheRecentListFillsPersistsAndKeepsItsMaximum) {
     CMainFrame& frame = StartFrame();
     for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
         m_files.Write(name, name);
-        frame.OpenDocument(m_files.File(name).c_str(), kOpenAutomatic, true);
+        frame.OpenDocument(m_files.File(name).c_str(), kEncodingDefault, true);
     }
     ASSERT_EQ(frame.RecentFiles().Count(), 2);
     EXPECT_EQ(frame.RecentFiles().Newest(0), m_files.File("c.txt"));
@@ -141,8 +168,8 @@ TEST_F(OpenDocumentTest, ARecentFileThatIsGoneIsReportedAndRemoved) {
     CMainFrame& frame = StartFrame();
     m_files.Write("a.txt", "a");
     m_files.Write("b.txt", "b");
-    frame.OpenDocument(m_files.File("a.txt").c_str(), kOpenAutomatic, true);
-    frame.OpenDocument(m_files.File("b.txt").c_str(), kOpenAutomatic, true);
+    frame.OpenDocument(m_files.File("a.txt").c_str(), kEncodingDefault, true);
+    frame.OpenDocument(m_files.File("b.txt").c_str(), kEncodingDefault, true);
     frame.CloseAllDocuments(true);
     Pump();
     ::DeleteFileA(m_files.File("b.txt").c_str());
@@ -200,8 +227,8 @@ TEST_F(OpenDocumentTest, ASessionBringsBackDocumentsViewStateAndBookmarks) {
     for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r\n";
     m_files.Write("a.txt", text);
     m_files.Write("b.bin", std::string(64, '\0'));
-    CDocumentFrame* editor = frame.OpenDocument(m_files.File("a.txt").c_str(), kOpenAutomatic, false);
-    CDocumentFrame* hex = frame.OpenDocument(m_files.File("b.bin").c_str(), kOpenAutomatic, false);
+    CDocumentFrame* editor = frame.OpenDocument(m_files.File("a.txt").c_str(), kEncodingDefault, false);
+    CDocumentFrame* hex = frame.OpenDocument(m_files.File("b.bin").c_str(), kEncodingDefault, false);
     ASSERT_TRUE(editor && hex && editor->GetEditor());
     CEditorView& view = *editor->GetEditor();
     view.Send(SCI_MARKERADD, 0, 1);

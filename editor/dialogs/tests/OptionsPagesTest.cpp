@@ -19,16 +19,6 @@
 
 namespace {
 
-// The page shown in the dialog.
-HWND ShownPage(HWND dialog) {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = {};
-        ::GetClassNameA(child, name, sizeof(name));
-        if (std::string(name) == "#32770" && ::IsWindowVisible(child)) return child;
-    }
-    return nullptr;
-}
-
 bool Checked(HWND page, int id) { return ::IsDlgButtonChecked(page, id) == BST_CHECKED; }
 bool Enabled(HWND page, int id) { return ::IsWindowEnabled(::GetDlgItem(page, id)) != FALSE; }
 bool ApplyEnabled(HWND dialog) { return Enabled(dialog, IDC_OPTIONS_APPLY); }
@@ -88,7 +78,9 @@ TEST_F(OptionsPagesTest, EachCommandOpensItsPage) {
         const wchar_t* title;
     } cases[] = {
         {ID_OPTIONS_GENERAL, L"常规"},
-        {ID_OPTIONS_TOOLS, L"常规"},  // its page is still to come
+        {ID_OPTIONS_TOOLS, L"工具"},
+        {ID_OPTIONS_KEYS, L"快捷键"},
+        {ID_OPTIONS_FONTS, L"字体及颜色"},
         {ID_OPTIONS_LAST, L"常规"},   // any other command of the range
     };
     for (const auto& c : cases) {
@@ -115,15 +107,15 @@ TEST_F(OptionsPagesTest, CancelWritesNothing) {
         SelectPage(dialog, 1);
         Type(ShownPage(dialog), IDC_EDITOR_TAB_SIZE, "9");
         Click(ShownPage(dialog), IDC_EDITOR_WRAP);
-        SelectPage(dialog, 2);
+        SelectPage(dialog, 3);  // window colours, after the fonts page
         page = ShownPage(dialog);
         ::PostMessageA(page, WM_KEYDOWN, VK_RIGHT, 1);
         ::PostMessageA(page, WM_KEYDOWN, VK_RETURN, 1);
         ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOURS_FIND1_BACK, BN_CLICKED),
                        (LPARAM)::GetDlgItem(page, IDC_COLOURS_FIND1_BACK));
-        SelectPage(dialog, 3);
+        SelectPage(dialog, 5);  // variables, after the keys page
         Type(ShownPage(dialog), IDC_VARIABLES_USER, "Ada");
-        SelectPage(dialog, 4);
+        SelectPage(dialog, 7);  // update, after the tools page
         Click(ShownPage(dialog), IDC_UPDATE_AT_START);
         End(dialog, IDCANCEL);
     });
@@ -136,7 +128,7 @@ TEST_F(OptionsPagesTest, CancelWritesNothing) {
 }
 
 TEST_F(OptionsPagesTest, TheListHoldsThePageTitlesInOrder) {
-    const wchar_t* titles[] = {L"常规", L"编辑", L"窗口颜色", L"变量", L"自动升级"};
+    const wchar_t* titles[] = {L"常规", L"编辑", L"字体及颜色", L"窗口颜色", L"快捷键", L"变量", L"工具", L"自动升级"};
     std::vector<std::string> listed;
     Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
         const int count = (int)::SendDlgItemMessageA(dialog, IDC_OPTIONS_LIST, LB_GETCOUNT, 0, 0);
@@ -412,7 +404,7 @@ TEST_F(OptionsPagesTest, CancelAfterApplyKeepsTheStoredValuesAndRestyles) {
 
 // ---- window colours page ----------------------------------------------------
 
-constexpr int kColoursItem = 2;
+constexpr int kColoursItem = 3;  // after the fonts page
 
 int g_recolours = 0;
 void CountRecolour(const CAppSettings&) { ++g_recolours; }
@@ -470,7 +462,7 @@ TEST_F(OptionsPagesTest, ColoursPageUnchangedWritesNothing) {
 
 // ---- variables page ------------------------------------------------------------
 
-constexpr int kVariablesItem = 3;
+constexpr int kVariablesItem = 5;  // after the fonts and keys pages
 
 TEST_F(OptionsPagesTest, VariablesPageKeepsWhatAnEmptiedFieldHad) {
     settings.WriteString(ini::kUser, ini::kUserName, "Ada");
@@ -508,7 +500,7 @@ TEST(VariablesPageHelp, ListsEveryMacroAsMacroTabArrowValue) {
 
 // ---- update page ----------------------------------------------------------------
 
-constexpr int kUpdateItem = 4;
+constexpr int kUpdateItem = 7;  // after the fonts, keys and tools pages
 
 TEST_F(OptionsPagesTest, UpdatePageStoresTheIntervalTheSettingsReadBack) {
     const struct {

@@ -22,9 +22,8 @@
 
 namespace {
 
-constexpr int kWrapButton = 306;
-constexpr int kLineEndsButton = 309;
-constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, 311, 312, 400, 401};
+constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_SEARCH_FIND,
+                                    ID_SEARCH_REPLACE};
 
 SaveAsPrompt g_saveAsPrompt = nullptr;
 
@@ -41,14 +40,21 @@ SaveAsPrompt SetSaveAsPrompt(SaveAsPrompt prompt) {
     return previous;
 }
 
+void DisableDocumentButtons(HWND toolbar) {
+    if (!toolbar) return;
+    for (int id : kDocumentButtons) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
+    for (int id : {ID_VIEW_WRAP, ID_VIEW_LINE_ENDS})
+        ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(FALSE, 0));
+}
+
 // ---- life ---------------------------------------------------------------------
 
 CDocumentFrame::CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary)
     : m_owner(owner), m_binary(binary) {
     SetPath(path ? path : kUntitled);
     for (int id : kDocumentButtons) EnableToolbarButton(id, true);
-    EnableToolbarButton(kWrapButton, !binary);
-    EnableToolbarButton(kLineEndsButton, !binary);
+    EnableToolbarButton(ID_VIEW_WRAP, !binary);
+    EnableToolbarButton(ID_VIEW_LINE_ENDS, !binary);
 }
 
 CDocumentFrame::~CDocumentFrame() = default;
@@ -108,6 +114,7 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
 
 void CDocumentFrame::OnFinalMessage(HWND) {
     IDocumentFrameOwner& owner = m_owner;
+    owner.DocumentChanged(*this, DocumentEvent::Destroyed);
     delete this;
     owner.DocumentClosed();
 }
@@ -153,6 +160,7 @@ bool CDocumentFrame::Load(const char* path, int openType) {
     } else if (m_editor) {
         loaded = m_editor->OpenFile(path, openType);
         SyncToolbarChecks();
+        if (loaded) m_owner.DocumentChanged(*this, DocumentEvent::Loaded);
     }
     const DWORD attributes = ::GetFileAttributesA(path);
     m_fileReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
@@ -160,7 +168,7 @@ bool CDocumentFrame::Load(const char* path, int openType) {
         m_viewReadOnly = true;
         SetViewReadOnly(true);
     }
-    SetTabState(m_fileReadOnly ? 2 : 0);
+    SetTabState(m_fileReadOnly ? kTabReadOnly : kTabNormal);
     m_owner.UpdateStatusBar();
     return loaded;
 }
@@ -169,10 +177,12 @@ bool CDocumentFrame::WriteTo(const char* path) {
     bool saved = false;
     if (m_hex) saved = m_hex->Save(path);
     else if (m_editor) saved = m_editor->SaveFile(path);
-    if (!saved) {
-        ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
-    }
+    if (!saved) ReportSaveFailure(path);
     return saved;
+}
+
+void CDocumentFrame::ReportSaveFailure(const char* path) {
+    ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
 }
 
 bool CDocumentFrame::Save() {
@@ -182,6 +192,7 @@ bool CDocumentFrame::Save() {
     if (!WriteTo(m_path)) return false;
     m_stamp = GetFileStamp(m_path);
     SetDiskChanged(false);
+    if (m_editor) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
 }
 
@@ -191,21 +202,31 @@ bool CDocumentFrame::SaveAs() {
     const char* initial = IsUntitled() ? "" : m_path;
     const bool chosen = g_saveAsPrompt ? g_saveAsPrompt(owner, initial, choice) : ShowSaveAsDialog(owner, initial, choice);
     if (!chosen || choice.path.empty()) return false;
+    // Nothing is adopted unless the file was written: a failed or cancelled
+    // Save As leaves text, encoding, path and modified state as they were.
     if (m_editor) {
-        if (choice.lineEnd != 3) {
-            m_editor->Send(SCI_SETEOLMODE, (uptr_t)choice.lineEnd);
-            m_editor->Send(SCI_CONVERTEOLS, (uptr_t)choice.lineEnd);
+        const std::string lossy = FormatText(IDS_SAVE_ANSI_LOSSY, {choice.path});
+        const auto confirmLoss = [this, &lossy] {
+            return ShowMessage(m_hWnd, lossy, MB_YESNO | MB_ICONWARNING) == IDYES;
+        };
+        using Result = CDocumentFile::SaveAsResult;
+        const Result result =
+            m_editor->File().SaveFileAs(choice.path.c_str(), choice.encoding, choice.lineEnd, confirmLoss);
+        if (result == Result::kCancelled) return false;
+        if (result == Result::kFailed) {
+            ReportSaveFailure(choice.path.c_str());
+            return false;
         }
-        if (choice.encoding != 5) m_editor->File().ConvertEncoding(choice.encoding);
+    } else if (!WriteTo(choice.path.c_str())) {
+        return false;
     }
-    // Nothing is adopted unless the file was written.
-    if (!WriteTo(choice.path.c_str())) return false;
     m_stamp = GetFileStamp(choice.path.c_str());
     SetDiskChanged(false);
     SetPath(choice.path.c_str());
     if (m_editor) m_editor->ApplyLanguageForFile(m_path);
     UpdateTitle();
     m_owner.AddToRecent(m_path);
+    if (m_editor) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
 }
 
@@ -274,7 +295,9 @@ void CDocumentFrame::SetViewReadOnly(bool readOnly) {
     if (m_editor) m_editor->Send(SCI_SETREADONLY, readOnly ? 1 : 0);
 }
 
-int CDocumentFrame::CurrentTabState() const { return m_viewReadOnly ? 2 : (IsModified() ? 1 : 0); }
+DocumentTabState CDocumentFrame::CurrentTabState() const {
+    return m_viewReadOnly ? kTabReadOnly : (IsModified() ? kTabModified : kTabNormal);
+}
 
 LRESULT CDocumentFrame::OnToggleReadOnly(WORD, WORD, HWND, bool&) {
     m_viewReadOnly = !m_viewReadOnly;
@@ -353,8 +376,7 @@ LRESULT CDocumentFrame::OnCopyPathPart(WORD, WORD id, HWND, bool&) {
 }
 
 LRESULT CDocumentFrame::OnLocateFile(WORD, WORD, HWND, bool&) {
-    // The explorer pane selects the file once it exists; showing it is ours.
-    if (!IsUntitled()) m_owner.ShowPane(ID_PANE_EXPLORER);
+    if (!IsUntitled()) m_owner.LocateFile(m_path);
     return 0;
 }
 
@@ -372,17 +394,18 @@ LRESULT CDocumentFrame::OnOtherCommand(UINT, WPARAM wParam, LPARAM lParam, bool&
 
 void CDocumentFrame::SyncToolbarChecks() {
     if (!m_editor) return;
-    CheckToolbarButton(kWrapButton, m_editor->HasOption(kViewWrap));
-    CheckToolbarButton(kLineEndsButton, m_editor->HasOption(kViewLineEnds));
+    CheckToolbarButton(ID_VIEW_WRAP, m_editor->HasOption(kViewWrap));
+    CheckToolbarButton(ID_VIEW_LINE_ENDS, m_editor->HasOption(kViewLineEnds));
 }
 
 LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled) {
     handled = false;
     if (!lParam) return 0;
     if ((HWND)lParam == m_hWnd) {
+        m_owner.DocumentChanged(*this, DocumentEvent::Activated);
         if (m_title[0]) m_owner.UpdateStatusBar();
-        EnableToolbarButton(kWrapButton, !m_binary);
-        EnableToolbarButton(kLineEndsButton, !m_binary);
+        EnableToolbarButton(ID_VIEW_WRAP, !m_binary);
+        EnableToolbarButton(ID_VIEW_LINE_ENDS, !m_binary);
         SyncToolbarChecks();
     }
     PostMessage(WM_DOC_CHECKFILE);
@@ -434,7 +457,7 @@ LRESULT CDocumentFrame::OnDocClose(UINT, WPARAM, LPARAM, bool& handled) {
 
 // ---- hosts ----------------------------------------------------------------------
 
-void CDocumentFrame::SetTabState(int state) { SendToClient(WM_MDI_TABSTATE, state); }
+void CDocumentFrame::SetTabState(DocumentTabState state) { SendToClient(WM_MDI_TABSTATE, state); }
 
 void CDocumentFrame::EnableToolbarButton(int id, bool enable) {
     if (HWND toolbar = m_owner.Toolbar()) ::PostMessageA(toolbar, TB_ENABLEBUTTON, (WPARAM)id, MAKELPARAM(enable, 0));
@@ -452,6 +475,8 @@ bool CDocumentFrame::IsToolbarVisible() const {
 }
 
 int CDocumentFrame::PromptLineNumber(HWND owner, int lineCount) { return CGoToLineDialog::Prompt(owner, lineCount); }
+
+int CDocumentFrame::PromptSymbolLine(HWND owner) { return m_owner.PromptSymbolLine(*this, owner); }
 
 void CDocumentFrame::UpdateStatusBar(const ViewStatusTexts& texts) {
     HWND bar = m_owner.StatusBar();
@@ -487,12 +512,7 @@ FrameDocumentState CDocumentFrame::Describe() const {
     state.hasSelection = view.Send(SCI_GETSELECTIONEMPTY) == 0;
     state.canUndo = view.Send(SCI_CANUNDO) != 0;
     state.canRedo = view.Send(SCI_CANREDO) != 0;
-    // View bits 0-5 back to EditorMask bits 10, 9, 11, 12, 13, 14.
-    static constexpr struct { uint32_t view, mask; } kBits[] = {
-        {kViewWrap, 1u << 10}, {kViewHighlight, 1u << 9}, {kViewLineNumbers, 1u << 11},
-        {kViewWhiteSpace, 1u << 12}, {kViewLineEnds, 1u << 13}, {kViewIndentGuides, 1u << 14}};
-    for (const auto& bit : kBits)
-        if (view.HasOption(bit.view)) state.displayBits |= bit.mask;
+    state.displayBits = EditorMaskFromViewOptions(view.Options());
     state.useTabs = view.Send(SCI_GETUSETABS) != 0;
     state.encoding = view.GetEncoding();
     state.lineEnds = (int)view.Send(SCI_GETEOLMODE);

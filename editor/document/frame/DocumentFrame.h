@@ -22,8 +22,12 @@
 #include "ViewHost.h"
 #include "Window.h"
 
+class CDocumentFrame;
 class CHexView;
 class CModifiedDocument;
+
+// What the workspace panes hear of a document's life.
+enum class DocumentEvent { Loaded, Saved, Activated, Destroyed };
 
 // What the frame needs of the main frame; the main frame passes itself,
 // tests a fake.
@@ -42,6 +46,12 @@ public:
     virtual bool HandleEscape() = 0;
     // After a document window is gone.
     virtual void DocumentClosed() = 0;
+    // Loaded and Saved for editor documents only; Destroyed before the object goes.
+    virtual void DocumentChanged(CDocumentFrame&, DocumentEvent) {}
+    // Command 680: the explorer pane shows the file.
+    virtual void LocateFile(const char*) { ShowPane(ID_PANE_EXPLORER); }
+    // The go-to-symbol dialog over owner: the chosen symbol's line, or -1.
+    virtual int PromptSymbolLine(CDocumentFrame&, HWND) { return -1; }
     // The font (not owned) and background of a hex view: the chosen font
     // scheme's. Null keeps the output font on the window colour.
     virtual HFONT HexViewFont(COLORREF& background) const {
@@ -49,6 +59,10 @@ public:
         return nullptr;
     }
 };
+
+// When the last document has closed: the toolbar buttons that act on a
+// document (each frame enables them as it is made) are disabled.
+void DisableDocumentButtons(HWND toolbar);
 
 // The save dialog's answer.
 struct SaveAsChoice {
@@ -117,13 +131,14 @@ public:
     // IViewHost and IHexHost
     void UpdateStatusBar(const ViewStatusTexts& texts) override;
     void SetStatusMessage(const char* text) override { m_owner.SetStatusMessage(text); }
-    void SetTabState(int state) override;
+    void SetTabState(DocumentTabState state) override;
     void EnableToolbarButton(int id, bool enable) override;
     void CheckToolbarButton(int id, bool check) override;
     bool IsMenuBarVisible() const override;
     bool IsToolbarVisible() const override;
     HWND MenuOwner() const override { return m_owner.MainWindow(); }
     int PromptLineNumber(HWND owner, int lineCount) override;
+    int PromptSymbolLine(HWND owner) override;
     bool IsReadOnly() const override { return m_viewReadOnly; }
     void SetStatusText(const char* text) override;
 
@@ -180,9 +195,10 @@ private:
 
     // Writes the view to path; shows the failure message when it fails.
     bool WriteTo(const char* path);
+    void ReportSaveFailure(const char* path);
     bool ReloadView();
     void SetViewReadOnly(bool readOnly);
-    int CurrentTabState() const;
+    DocumentTabState CurrentTabState() const;
     void SendToClient(UINT message, LPARAM lParam) const;
     void SyncToolbarChecks();
 

@@ -18,7 +18,7 @@ struct FrameDocumentState {
     bool hasSelection = false;
     bool canUndo = false;        // the hex view's own undo state for a hex document
     bool canRedo = false;
-    uint32_t displayBits = 0;    // EditorMask bits 9-14: highlight, wrap, numbers, blanks, line ends, guides
+    uint32_t displayBits = 0;    // the EditorMask bits of the view's display options (DisplayOptions.h)
     bool useTabs = false;
     int encoding = 0;            // encoding codes 0-4
     int lineEnds = 0;            // 0 CRLF, 1 CR, 2 LF

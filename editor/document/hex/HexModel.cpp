@@ -199,7 +199,7 @@ void HexModel::ReportModified() {
     bool modified = IsModified();
     if (modified == m_reportedModified) return;
     m_reportedModified = modified;
-    m_host.SetTabState(modified ? 1 : 0);
+    m_host.SetTabState(modified ? kTabModified : kTabNormal);
 }
 
 void HexModel::Char(unsigned code) {

@@ -2,7 +2,7 @@
 // CHexView: shows a file as offsets, hexadecimal digits and characters,
 // reading from disk only the rows that fit in the window. The document
 // frame creates it, opens and saves the file through it and hands it the
-// commands Undo (200), Copy (203) and next pane (0xE150).
+// commands Undo (ID_EDIT_UNDO), Copy (ID_EDIT_COPY) and next pane (0xE150).
 #include <windows.h>
 
 #include <functional>

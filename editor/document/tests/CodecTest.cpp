@@ -143,4 +143,12 @@ TEST(TextConversion, ReportsWhatTheCodePageCannotHold) {
     EXPECT_TRUE(lost);
 }
 
+TEST(TextConversion, LineEndsAsTheComponentConvertsThem) {
+    const std::string mixed = "a\r\nb\nc\rd\r\r\ne\n";
+    EXPECT_EQ("a\nb\nc\nd\n\ne\n", ConvertLineEnds(mixed, 2));
+    EXPECT_EQ("a\rb\rc\rd\r\re\r", ConvertLineEnds(mixed, 1));
+    EXPECT_EQ("a\r\nb\r\nc\r\nd\r\n\r\ne\r\n", ConvertLineEnds(mixed, 0));
+    EXPECT_EQ("", ConvertLineEnds("", 0));
+}
+
 }  // namespace

@@ -178,6 +178,47 @@ TEST_F(DocumentTest, FailedLoadLeavesTheDocumentAsItWas) {
     EXPECT_EQ(1, view.Send(SCI_CANUNDO));
 }
 
+TEST_F(DocumentTest, LoadHoldsRedrawAndUndoOffAndRestoresThemWhateverHappens) {
+    ::ShowWindow(view.Window(), SW_SHOWNOACTIVATE);
+    const auto visible = [&] { return (::GetWindowLongPtrA(view.Window(), GWL_STYLE) & WS_VISIBLE) != 0; };
+    const std::string text(3 * kFileBlockSize, 'a');
+
+    // Into a fresh document: nothing collected, so nothing to undo after.
+    MemorySource whole(text);
+    ASSERT_TRUE(file.Load(whole, kEncodingDefault));
+    EXPECT_EQ(text.size(), view.component.Length());
+    EXPECT_EQ(0, view.Send(SCI_CANUNDO));
+    EXPECT_EQ(0, view.Send(SCI_GETMODIFY));
+    EXPECT_EQ(1, view.Send(SCI_GETUNDOCOLLECTION));
+    EXPECT_TRUE(visible());
+
+    // A fresh document whose load fails is empty and unmodified again.
+    view.Send(SCI_CLEARALL);
+    view.Send(SCI_EMPTYUNDOBUFFER);
+    view.Send(SCI_SETSAVEPOINT);
+    MemorySource failing(text, SIZE_MAX, 2 * kFileBlockSize);
+    EXPECT_FALSE(file.Load(failing, kEncodingDefault));
+    EXPECT_EQ(0u, view.component.Length());
+    EXPECT_EQ(0, view.Send(SCI_GETMODIFY));
+    EXPECT_EQ(1, view.Send(SCI_GETUNDOCOLLECTION));
+    EXPECT_TRUE(visible());
+
+    // A document with text: the failed load is taken back, modified state and all.
+    view.SetText("edited");
+    MemorySource failingAgain(text, SIZE_MAX, kFileBlockSize);
+    EXPECT_FALSE(file.Load(failingAgain, kEncodingDefault));
+    EXPECT_EQ("edited", view.Text());
+    EXPECT_EQ(1, view.Send(SCI_GETMODIFY));
+    EXPECT_EQ(1, view.Send(SCI_GETUNDOCOLLECTION));
+    EXPECT_TRUE(visible());
+
+    // A hidden component stays hidden.
+    ::ShowWindow(view.Window(), SW_HIDE);
+    MemorySource small("abc");
+    ASSERT_TRUE(file.Load(small, kEncodingDefault));
+    EXPECT_FALSE(visible());
+}
+
 TEST_F(DocumentTest, FailedSaveKeepsTheFileAndTheModifiedState) {
     folder.Write("ro.txt", "on disk");
     folder.Write("locked.txt", "on disk");
@@ -196,6 +237,7 @@ TEST_F(DocumentTest, FailedSaveKeepsTheFileAndTheModifiedState) {
         EXPECT_EQ(1, view.Send(SCI_GETMODIFY));
     }
     lock.close();
+    EXPECT_EQ("edited text", view.Text());
     EXPECT_EQ("on disk", folder.Read("ro.txt"));
     EXPECT_EQ("on disk", folder.Read("locked.txt"));
 }

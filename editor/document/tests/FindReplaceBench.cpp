@@ -1,7 +1,15 @@
-// Replace All of a common word in a 50 MB document on a real view: time
-// and replacements per second, for a plain and a regular-expression search.
+// Replace All of a common word in a 50 MB document on a real view: time,
+// replacements per second and the memory committed beyond the loaded
+// document at its peak, for a plain and a regular-expression search. The
+// peak is held against the goal of twice the document's size.
+#define PSAPI_VERSION 2
 #include <windows.h>
+#include <psapi.h>
 
+#include <atomic>
+#include <thread>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,6 +23,35 @@
 namespace {
 
 constexpr size_t kDefaultSize = 50 * 1000 * 1000;
+
+size_t Committed() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof(counters));
+    return counters.PagefileUsage;
+}
+
+// The largest commit seen while it lives, sampled every millisecond.
+class PeakSampler {
+public:
+    PeakSampler() : m_peak(Committed()), m_thread([this] {
+        while (!m_done) {
+            const size_t now = Committed();
+            if (now > m_peak) m_peak = now;
+            ::Sleep(1);
+        }
+    }) {}
+    size_t Stop() {
+        m_done = true;
+        m_thread.join();
+        return std::max<size_t>(m_peak, Committed());
+    }
+
+private:
+    std::atomic<size_t> m_peak;
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
 
 
 }  // namespace
@@ -47,11 +84,15 @@ int main(int argc, char** argv) {
         options.SearchMask = run.mask;
         lstrcpyA(options.FindText, run.find);
         lstrcpyA(options.ReplaceText, run.replace);
+        const size_t loaded = Committed();
+        PeakSampler sampler;
         const double start = Now();
         const int count = search.ReplaceAll(options);
         const double seconds = Now() - start;
-        std::printf("  %-6s %9d replacements %8.1f ms %12.0f per second\n", run.name, count, seconds * 1000,
-                    count / seconds);
+        const double extra = static_cast<double>(sampler.Stop() - loaded);
+        std::printf("  %-6s %9d replacements %8.1f ms %12.0f per second, peak %6.0f MB beyond the document"
+                    " (%.2f x its size; goal 2)\n",
+                    run.name, count, seconds * 1000, count / seconds, extra / 1e6, extra / kTextSize);
         std::fflush(stdout);
     }
     return 0;

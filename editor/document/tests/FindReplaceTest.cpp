@@ -183,6 +183,36 @@ TEST(ViewReplace, AllTable) {
     }
 }
 
+// Over a megabyte of matches goes in several pieces; the result, the count
+// and the one undo step are as for a short text, and a match that straddles
+// where one piece ends is still found.
+TEST(ViewReplace, AllOverManyPieces) {
+    const struct {
+        uint32_t mask;
+        const char* line;  // what "cat concat" becomes
+        int perLine;
+    } rows[] = {{kDown, "lion conlion", 2}, {kDown | kSearchWholeWord, "lion concat", 1}};
+    constexpr int kLines = 200000;
+    for (const auto& row : rows) {
+        std::string text, expected;
+        int count = 0;
+        for (int i = 0; i < kLines; ++i) {
+            const bool dog = i % 7 == 0;
+            text += dog ? "dog\n" : "cat concat\n";
+            expected += dog ? "dog\n" : std::string(row.line) + "\n";
+            count += dog ? 0 : row.perLine;
+        }
+        SearchView s;
+        s.Set(text, row.mask, "cat", "lion");
+        EXPECT_EQ(count, s.Search().ReplaceAll(s.options));
+        EXPECT_TRUE(s.w.Text() == expected);
+        EXPECT_EQ(static_cast<sptr_t>(expected.rfind("lion") + 4), s.w.Send(SCI_GETCURRENTPOS));
+        s.w.Send(SCI_UNDO);
+        EXPECT_TRUE(s.w.Text() == text) << "one undo step";
+        EXPECT_EQ(0, s.w.Send(SCI_CANUNDO));
+    }
+}
+
 TEST(ViewReplace, AllFromTheCaretWithoutWrap) {
     SearchView s;
     s.Set("ab ab ab", kSearchDown, "ab", "x");

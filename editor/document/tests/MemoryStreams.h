@@ -74,9 +74,7 @@ inline Loaded LoadBytes(const std::string& bytes, int openCode, size_t step = SI
 }
 
 inline bool SaveBytes(const std::string& text, int code, MemorySink& sink) {
-    return WriteText(
-        text.size(), [&](size_t position, size_t length, char* buffer) { text.copy(buffer, length, position); }, code,
-        sink);
+    return WriteText(text.data(), text.size(), code, sink);
 }
 
 inline std::string SaveBytes(const std::string& text, int code) {

@@ -22,7 +22,7 @@ public:
         ++statusUpdates;
     }
     void SetStatusMessage(const char* text) override { message = text ? text : ""; }
-    void SetTabState(int state) override { tabStates.push_back(state); }
+    void SetTabState(DocumentTabState state) override { tabStates.push_back(state); }
     void EnableToolbarButton(int id, bool enable) override { enabled.push_back({id, enable}); }
     void CheckToolbarButton(int id, bool check) override { checked.push_back({id, check}); }
     bool IsMenuBarVisible() const override { return menuBarVisible; }

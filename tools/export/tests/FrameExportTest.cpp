@@ -13,6 +13,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "EncodingFileDialog.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
@@ -74,7 +75,7 @@ protected:
 
     CEditorView* Open(const std::string& name, const std::string& content) {
         m_files.Write(name, content);
-        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kOpenAutomatic, false);
+        CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         PumpFrameMessages();
         return document ? document->GetEditor() : nullptr;
     }

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "CharClass.h"
 #include "RecordingSink.h"
+#include "ResultLine.h"
 #include "SearchBuffer.h"
 
 namespace {
@@ -99,6 +101,66 @@ TEST(SearchBuffer, NeverReadsPastTheBuffer) {
         }
     }
     ::VirtualFree(base, 0, MEM_RELEASE);
+}
+
+// The scan as it was first written, one candidate position at a time: the
+// fast scan must report exactly what this one does.
+std::vector<std::string> ByteByByteScan(const std::string& data, const std::string& pattern, uint32_t mask) {
+    std::vector<std::string> out;
+    const size_t n = pattern.size();
+    if (n == 0 || data.size() < n) return out;
+    unsigned char cls[256];
+    FillCharClassTable(cls);
+    const auto fold = [mask](unsigned char c) {
+        return (!(mask & kCase) && c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+    };
+    const auto* b = reinterpret_cast<const unsigned char*>(data.data());
+    int line = 1;
+    size_t lineStart = 0;
+    for (size_t pos = 0; pos + n <= data.size(); ++pos) {
+        if (b[pos] == '\n') {
+            ++line;
+            lineStart = pos + 1;
+            continue;
+        }
+        size_t k = 0;
+        while (k < n && fold(b[pos + k]) == fold(static_cast<unsigned char>(pattern[k]))) ++k;
+        if (k < n) continue;
+        if (mask & kWord) {
+            const unsigned char first = cls[b[pos]], last = cls[b[pos + n - 1]];
+            if (first < 2 || last < 2) continue;
+            if (pos > 0 && cls[b[pos - 1]] == first) continue;
+            if (pos + n < data.size() && cls[b[pos + n]] == last) continue;
+        }
+        std::string text;
+        for (size_t j = lineStart; j < data.size() && text.size() < kResultTextMax; ++j) {
+            if (data[j] == '\r' || data[j] == '\n') break;
+            text += data[j];
+        }
+        out.push_back(FormatResultLine("p", line, text.c_str()));
+    }
+    return out;
+}
+
+TEST(SearchBuffer, FastScanReportsWhatTheByteByByteScanDoes) {
+    const char alphabet[] = {'a', 'b', 'A', 'B', '\n', '\r', ' ', '_', '.', '\xD6'};
+    unsigned seed = 20;
+    const auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % range;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string data(next(300), ' '), pattern(1 + next(4), ' ');
+        for (char& c : data) c = alphabet[next(sizeof(alphabet))];
+        for (char& c : pattern) c = alphabet[next(sizeof(alphabet))];
+        if (round % 50 == 0) data.insert(next(static_cast<unsigned>(data.size()) + 1), std::string(300, 'a'));
+        const uint32_t mask = next(4);
+        RecordingSink sink;
+        BufferSearch search{pattern, mask, &sink, 0};
+        SearchBuffer(search, data.data(), "p", data.size());
+        ASSERT_EQ(sink.lines, ByteByByteScan(data, pattern, mask)) << "round " << round;
+        ASSERT_EQ(search.hits, static_cast<int>(sink.lines.size()));
+    }
 }
 
 }  // namespace

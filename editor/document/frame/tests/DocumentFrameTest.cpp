@@ -12,6 +12,7 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EncodingCodes.h"
 #include "Globals.h"
 #include "MessageBoxRecorder.h"
 #include "ModifiedDocument.h"
@@ -142,7 +143,7 @@ protected:
 
     CDocumentFrame* Open(const char* path, bool binary = false) {
         CDocumentFrame* frame = CDocumentFrame::Create(m_owner, m_client, path, binary, false);
-        if (frame && path) frame->Load(path, 5);
+        if (frame && path) frame->Load(path, kEncodingDefault);
         return frame;
     }
 
@@ -362,6 +363,80 @@ TEST_F(DocumentFrameTest, AFailedSaveAsKeepsTheOldPathAndAddsNothingToRecent) {
     EXPECT_STREQ(frame->Path(), path.c_str());
     EXPECT_TRUE(m_owner.recent.empty());
     EXPECT_TRUE(frame->IsModified());
+}
+
+// A UTF-8 document with a character that GBK lacks (U+1F600) beside one it
+// has, saved as ANSI with LF line ends.
+class SaveAsAnsiTest : public DocumentFrameTest {
+protected:
+    void SetUp() override {
+        DocumentFrameTest::SetUp();
+        m_folder.Write("u.txt", "\xEF\xBB\xBF" "a\r\n\xF0\x9F\x98\x80\xE4\xB8\xAD");
+        m_folder.Write("old.txt", "old");
+        path = m_folder.File("u.txt");
+        frame = Open(path.c_str());
+        Type(*frame, "x");
+        text = TextOf(*frame);
+        g_saveAsChosen = true;
+    }
+
+    // Everything a failed or cancelled Save As must leave alone.
+    void ExpectUnchanged() {
+        EXPECT_EQ(TextOf(*frame), text);
+        EXPECT_EQ(frame->GetEditor()->File().GetEncoding(), 3);
+        EXPECT_EQ(frame->GetEditor()->Send(SCI_GETCODEPAGE), 65001);
+        EXPECT_EQ(frame->GetEditor()->Send(SCI_GETEOLMODE), 0);
+        EXPECT_STREQ(frame->Path(), path.c_str());
+        EXPECT_TRUE(frame->IsModified());
+        EXPECT_TRUE(m_owner.recent.empty());
+    }
+
+    std::string path, text;
+    CDocumentFrame* frame = nullptr;
+};
+
+TEST_F(SaveAsAnsiTest, CharactersWithoutAnAnsiFormAskFirstAndNoCancels) {
+    g_saveAsAnswer = {m_folder.File("old.txt"), 2, 0};
+    m_prompts.answer = IDNO;
+    EXPECT_FALSE(frame->SaveAs());
+    ASSERT_EQ(m_prompts.boxes.size(), 1u);
+    EXPECT_EQ(m_prompts.boxes[0].text, Format(IDS_SAVE_ANSI_LOSSY, m_folder.File("old.txt")));
+    EXPECT_EQ(m_prompts.boxes[0].flags & MB_TYPEMASK, (UINT)MB_YESNO);
+    EXPECT_EQ(m_folder.Read("old.txt"), "old");
+    ExpectUnchanged();
+}
+
+TEST_F(SaveAsAnsiTest, YesWritesTheReplacementsAndAdoptsTheConversion) {
+    g_saveAsAnswer = {m_folder.File("a.txt"), 2, 0};
+    m_prompts.answer = IDYES;
+    EXPECT_TRUE(frame->SaveAs());
+    EXPECT_EQ(m_prompts.boxes.size(), 1u);
+    const std::string written = m_folder.Read("a.txt");
+    ASSERT_GT(written.size(), 5u);  // the replacement stands between the two
+    EXPECT_EQ(written.substr(0, 3), "xa\n");
+    EXPECT_EQ(written.substr(written.size() - 2), "\xD6\xD0");  // 中 in GBK
+    EXPECT_EQ(TextOf(*frame), written);
+    EXPECT_EQ(frame->GetEditor()->File().GetEncoding(), 0);
+    EXPECT_FALSE(frame->IsModified());
+}
+
+TEST_F(SaveAsAnsiTest, AFailedSaveAsWithAnEncodingChangeLeavesTheDocumentAsItWas) {
+    const std::string missing = m_folder.File("missing\\a.txt");
+    m_prompts.answer = IDYES;
+    for (int code : {0, 2, 5}) {  // converted text, a new mark only, nothing but the line ends
+        g_saveAsAnswer = {missing, 2, code};
+        EXPECT_FALSE(frame->SaveAs()) << code;
+        ExpectUnchanged();
+    }
+}
+
+TEST_F(SaveAsAnsiTest, ACharacterEveryPageHasIsSavedWithoutAsking) {
+    frame->GetEditor()->Send(SCI_CLEARALL);
+    Type(*frame, "\xE4\xB8\xAD");
+    g_saveAsAnswer = {m_folder.File("a.txt"), 3, 0};
+    EXPECT_TRUE(frame->SaveAs());
+    EXPECT_TRUE(m_prompts.boxes.empty());
+    EXPECT_EQ(m_folder.Read("a.txt"), "\xD6\xD0");
 }
 
 TEST_F(DocumentFrameTest, ReadOnlyFileOpensReadOnlyAndCommand510MakesItWritable) {

@@ -14,7 +14,7 @@ namespace {
 class NullHost : public IHexHost {
 public:
     bool IsReadOnly() const override { return false; }
-    void SetTabState(int) override {}
+    void SetTabState(DocumentTabState) override {}
     void SetStatusText(const char*) override {}
 };
 

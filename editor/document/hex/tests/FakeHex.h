@@ -34,7 +34,7 @@ public:
     int beeps = 0;
 
     bool IsReadOnly() const override { return readOnly; }
-    void SetTabState(int state) override { tabStates.push_back(state); }
+    void SetTabState(DocumentTabState state) override { tabStates.push_back(state); }
     void SetStatusText(const char* text) override { status = text; }
     void Beep() override { ++beeps; }
 };

@@ -1,0 +1,27 @@
+#pragma once
+// What the main frame keeps for the explorer pane: the pane and its
+// answers to it (opening a file, the favourites page).
+#include <memory>
+
+#include "ExplorerPane.h"
+
+class CMainFrame;
+
+class CExplorerParts : public IExplorerPaneHost {
+public:
+    explicit CExplorerParts(CMainFrame& frame);
+
+    // Makes the pane and docks it on the left; false when it could not be made.
+    bool CreatePane(HWND frame);
+    CExplorerPane* Pane() const { return m_pane.get(); }
+    // The folder view's own keys, for a message to a window inside it.
+    bool TranslateViewAccelerator(MSG* msg) const;
+
+    // IExplorerPaneHost
+    void OpenDocument(const char* path) override;
+    void OrganizeFavorites() override;
+
+private:
+    CMainFrame& m_frame;
+    std::unique_ptr<CExplorerPane> m_pane;
+};

@@ -1,0 +1,346 @@
+#include "ToolsPage.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "AppSettings.h"
+#include "IniKeys.h"
+#include "UiSeams.h"
+
+namespace {
+
+constexpr COLORREF kListBack = RGB(0xF5, 0xF5, 0xF5);
+constexpr COLORREF kMaskColour = RGB(192, 192, 192);
+constexpr int kImageSize = 14;
+
+const int kFieldControls[] = {IDC_TOOLS_NAME,  IDC_TOOLS_COMMAND,        IDC_TOOLS_ARGUMENTS,   IDC_TOOLS_FOLDER,
+                              IDC_TOOLS_BROWSE_COMMAND, IDC_TOOLS_INSERT, IDC_TOOLS_BROWSE_FOLDER,
+                              IDC_TOOLS_IN_CONSOLE, IDC_TOOLS_NEEDS_DOCUMENT};
+const BitControl kFlagBits[] = {
+    {IDC_TOOLS_IN_CONSOLE, kToolInConsole},         {IDC_TOOLS_NEEDS_DOCUMENT, kToolNeedsDocument},
+    {IDC_TOOLS_SHOW_CONSOLE, kToolShowsConsole},    {IDC_TOOLS_SAVE_FIRST, kToolSavesWithoutAsking},
+    {IDC_TOOLS_RELOAD, kToolReloadsQuietly},
+};
+
+// The macros the insert menu puts into the arguments, in its order.
+const char* const kMacros[] = {"$(FILE)", "$(FILENAME)", "$(FILE_PATH)", "$(FILE_BASE)", "$(FILE_EXT)"};
+
+std::string Quoted(const char* path) {
+    return std::strchr(path, ' ') ? std::string("\"") + path + "\"" : std::string(path);
+}
+
+}  // namespace
+
+CToolsPage::~CToolsPage() {
+    if (m_images) ImageList_Destroy(m_images);
+}
+
+LRESULT CToolsPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
+    CreateToolbar();
+    HWND list = GetDlgItem(IDC_TOOLS_LIST);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+    ListView_SetBkColor(list, kListBack);
+    ListView_SetTextBkColor(list, kListBack);
+    RECT client{};
+    ::GetClientRect(list, &client);
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = client.right - ::GetSystemMetrics(SM_CXVSCROLL);
+    ::SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+
+    m_model = MakeToolsPageModel(ReadToolLines(m_context.settings));
+    for (size_t i = 0; i < m_model.tools.size(); ++i) {
+        m_order.push_back(i);
+        InsertItem(static_cast<int>(i), i);
+    }
+    Select(m_order.empty() ? -1 : 0);
+    if (m_order.empty()) ShowTool(-1);
+    return TRUE;
+}
+
+void CToolsPage::CreateToolbar() {
+    HWND place = GetDlgItem(IDC_TOOLS_TOOLBAR);
+    RECT rect{};
+    ::GetWindowRect(place, &rect);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    HWND bar = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                                 WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
+                                     CCS_NORESIZE | CCS_NOPARENTALIGN,
+                                 rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, m_hWnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLS_TOOLBAR_BAR)),
+                                 ::GetModuleHandleA(nullptr), nullptr);
+    ::SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    m_images = ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_LIST_TOOLBAR), kImageSize, 0,
+                                    kMaskColour, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    ::SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
+    ::SendMessageA(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
+    ::SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(16, 16));
+    TBBUTTON buttons[4] = {};
+    const int commands[] = {ID_LIST_NEW, ID_LIST_DELETE, ID_LIST_UP, ID_LIST_DOWN};
+    for (int i = 0; i < 4; ++i) {
+        buttons[i].iBitmap = i;
+        buttons[i].idCommand = commands[i];
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = BTNS_BUTTON;
+        // The tooltip texts are the commands' string resources.
+        buttons[i].iString = -1;
+    }
+    ::SendMessageA(bar, TB_ADDBUTTONSA, 4, reinterpret_cast<LPARAM>(buttons));
+}
+
+int CToolsPage::Selected() const {
+    return ListView_GetNextItem(GetDlgItem(IDC_TOOLS_LIST), -1, LVNI_SELECTED);
+}
+
+void CToolsPage::Select(int item) {
+    HWND list = GetDlgItem(IDC_TOOLS_LIST);
+    if (item < 0) {
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    } else {
+        ListView_SetItemState(list, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_EnsureVisible(list, item, FALSE);
+    }
+    UpdateEnabling();
+}
+
+void CToolsPage::InsertItem(int item, size_t tool) {
+    LVITEMA insert{};
+    insert.mask = LVIF_TEXT;
+    insert.iItem = item;
+    insert.pszText = const_cast<char*>(m_model.tools[tool].entry.name.c_str());
+    ::SendMessageA(GetDlgItem(IDC_TOOLS_LIST), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+}
+
+void CToolsPage::ShowTool(int item) {
+    m_showing = true;
+    ::LockWindowUpdate(m_hWnd);
+    if (item < 0 || static_cast<size_t>(item) >= m_order.size()) {
+        for (int id : {IDC_TOOLS_NAME, IDC_TOOLS_COMMAND, IDC_TOOLS_ARGUMENTS, IDC_TOOLS_FOLDER, IDC_TOOLS_PATTERNS})
+            ::SetDlgItemTextA(m_hWnd, id, "");
+        CheckBits(kFlagBits, std::size(kFlagBits), kToolInConsole | kToolNeedsDocument);
+    } else {
+        const ToolEntry& entry = m_model.tools[m_order[static_cast<size_t>(item)]].entry;
+        const SplitCommand split = SplitToolCommand(entry.command);
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_NAME, entry.name.c_str());
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_COMMAND, split.program.c_str());
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_ARGUMENTS, split.arguments.c_str());
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_FOLDER, entry.folder.c_str());
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_PATTERNS, entry.patterns.c_str());
+        CheckBits(kFlagBits, std::size(kFlagBits), entry.flags);
+    }
+    ::LockWindowUpdate(nullptr);
+    m_showing = false;
+}
+
+void CToolsPage::StoreTool(int item) {
+    if (item < 0 || static_cast<size_t>(item) >= m_order.size()) return;
+    ToolEntry& entry = m_model.tools[m_order[static_cast<size_t>(item)]].entry;
+    entry.name = ReadText(IDC_TOOLS_NAME, 256);
+    entry.command = JoinToolCommand(ReadText(IDC_TOOLS_COMMAND, kToolTextLimit), ReadText(IDC_TOOLS_ARGUMENTS, kToolTextLimit));
+    entry.folder = ReadText(IDC_TOOLS_FOLDER, MAX_PATH);
+    entry.patterns = ReadText(IDC_TOOLS_PATTERNS, kToolTextLimit);
+    entry.flags = StoreBits(kFlagBits, std::size(kFlagBits), entry.flags);
+}
+
+void CToolsPage::UpdateEnabling() {
+    const int item = Selected();
+    const int count = static_cast<int>(m_order.size());
+    HWND bar = GetDlgItem(IDC_TOOLS_TOOLBAR_BAR);
+    ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_NEW, count < static_cast<int>(kMaxPageTools));
+    ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_DELETE, item >= 0);
+    ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_UP, count >= 2 && item > 0);
+    ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_DOWN, item >= 0 && count > 1 && item < count - 1);
+    for (int id : kFieldControls) Enable(id, item >= 0);
+    Enable(IDC_TOOLS_SHOW_CONSOLE, item >= 0 && IsChecked(IDC_TOOLS_IN_CONSOLE));
+    const bool document = item >= 0 && IsChecked(IDC_TOOLS_NEEDS_DOCUMENT);
+    for (int id : {IDC_TOOLS_SAVE_FIRST, IDC_TOOLS_RELOAD, IDC_TOOLS_PATTERNS, IDC_TOOLS_PATTERNS_HINT}) Enable(id, document);
+}
+
+LRESULT CToolsPage::OnItemChanged(int, NMHDR* header, bool&) {
+    if (m_showing) return 0;
+    const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+    if (!(change->uChanged & LVIF_STATE)) return 0;
+    const bool was = (change->uOldState & LVIS_SELECTED) != 0, is = (change->uNewState & LVIS_SELECTED) != 0;
+    if (was && !is) {
+        StoreTool(change->iItem);
+        if (Selected() < 0) ShowTool(-1);
+    } else if (!was && is) {
+        ShowTool(change->iItem);
+    }
+    UpdateEnabling();
+    return 0;
+}
+
+LRESULT CToolsPage::OnEditChanged(WORD, WORD id, HWND, bool&) {
+    // Filling the fields for a selection is no change.
+    if (m_showing) return 0;
+    const int item = Selected();
+    if (id == IDC_TOOLS_NAME && item >= 0) {
+        const std::string name = ReadText(IDC_TOOLS_NAME, 256);
+        ListView_SetItemText(GetDlgItem(IDC_TOOLS_LIST), item, 0, const_cast<char*>(name.c_str()));
+    }
+    SetChanged();
+    return 0;
+}
+
+LRESULT CToolsPage::OnFlagClicked(WORD, WORD, HWND, bool&) {
+    UpdateEnabling();
+    SetChanged();
+    return 0;
+}
+
+LRESULT CToolsPage::OnNew(WORD, WORD, HWND, bool&) {
+    if (m_order.size() >= kMaxPageTools) return 0;
+    PageTool tool;
+    tool.entry.name = NewToolName(m_model.tools);
+    tool.entry.flags = kToolInConsole | kToolShowsConsole;
+    m_model.tools.push_back(tool);
+    m_order.push_back(m_model.tools.size() - 1);
+    const int item = static_cast<int>(m_order.size() - 1);
+    InsertItem(item, m_order.back());
+    Select(-1);
+    Select(item);
+    HWND name = GetDlgItem(IDC_TOOLS_NAME);
+    ::SetFocus(name);
+    ::SendMessageA(name, EM_SETSEL, 0, -1);
+    SetChanged();
+    return 0;
+}
+
+LRESULT CToolsPage::OnDelete(WORD, WORD, HWND, bool&) {
+    const int item = Selected();
+    if (item < 0) return 0;
+    HWND list = GetDlgItem(IDC_TOOLS_LIST);
+    // Out of the order first: deleting the item stores nothing into it.
+    m_order.erase(m_order.begin() + item);
+    m_showing = true;
+    ListView_DeleteItem(list, item);
+    m_showing = false;
+    ShowTool(-1);
+    Select(m_order.empty() ? -1 : 0);
+    ::SetFocus(list);
+    SetChanged();
+    return 0;
+}
+
+LRESULT CToolsPage::OnMove(WORD, WORD id, HWND, bool&) {
+    const int item = Selected();
+    const int to = id == ID_LIST_UP ? item - 1 : item + 1;
+    if (item < 0 || to < 0 || to >= static_cast<int>(m_order.size())) return 0;
+    StoreTool(item);
+    HWND list = GetDlgItem(IDC_TOOLS_LIST);
+    const size_t tool = m_order[static_cast<size_t>(item)];
+    m_order.erase(m_order.begin() + item);
+    m_order.insert(m_order.begin() + to, tool);
+    m_showing = true;
+    ListView_DeleteAllItems(list);
+    for (size_t i = 0; i < m_order.size(); ++i) InsertItem(static_cast<int>(i), m_order[i]);
+    m_showing = false;
+    Select(to);
+    ::SetFocus(list);
+    SetChanged();
+    return 0;
+}
+
+LRESULT CToolsPage::OnBrowseCommand(WORD, WORD, HWND button, bool&) {
+    char path[MAX_PATH] = {};
+    OPENFILENAMEA open{};
+    open.lStructSize = sizeof(open);
+    open.hwndOwner = m_hWnd;
+    open.lpstrFilter = "Executable Files (*.exe)\0*.exe\0";
+    open.lpstrFile = path;
+    open.nMaxFile = sizeof(path);
+    open.lpstrDefExt = "exe";
+    open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (::GetOpenFileNameA(&open)) {
+        // A path with a blank would be split by the process start.
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_COMMAND, Quoted(path).c_str());
+        SetChanged();
+    }
+    ::SetFocus(button);
+    return 0;
+}
+
+LRESULT CToolsPage::OnBrowseFolder(WORD, WORD, HWND, bool&) {
+    BROWSEINFOA browse{};
+    browse.hwndOwner = m_hWnd;
+    browse.ulFlags = BIF_RETURNONLYFSDIRS;
+    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
+    if (!chosen) return 0;
+    char path[MAX_PATH] = {};
+    if (::SHGetPathFromIDListA(chosen, path)) {
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_FOLDER, path);
+        SetChanged();
+    }
+    ::CoTaskMemFree(chosen);
+    return 0;
+}
+
+LRESULT CToolsPage::OnInsertMenu(WORD, WORD, HWND button, bool&) {
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MENU_TOOLVARS));
+    if (!menu) return 0;
+    RECT rect{};
+    ::GetWindowRect(button, &rect);
+    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_TOPALIGN, rect.right, rect.top, 0, m_hWnd, nullptr);
+    ::DestroyMenu(menu);
+    return 0;
+}
+
+LRESULT CToolsPage::OnInsertMacro(WORD, WORD id, HWND, bool&) {
+    // The form the menu shows, which the tool runner expands.
+    ::SendDlgItemMessageA(m_hWnd, IDC_TOOLS_ARGUMENTS, EM_REPLACESEL, TRUE,
+                          reinterpret_cast<LPARAM>(kMacros[id - ID_TOOLVAR_FILE]));
+    return 0;
+}
+
+bool CToolsPage::Refuse(const ToolCheck& check) {
+    if (check.problem == ToolProblem::None) return false;
+    const UINT textId = check.problem == ToolProblem::BadName       ? IDS_TOOL_NAME_INVALID
+                        : check.problem == ToolProblem::DuplicateName ? IDS_TOOL_NAME_DUPLICATE
+                                                                      : IDS_TOOL_SEPARATOR;
+    HINSTANCE module = ::GetModuleHandleA(nullptr);
+    char caption[64] = "Tarnwick", format[256] = {}, text[768] = {};
+    ::LoadStringA(module, IDS_PRODUCT_NAME, caption, sizeof(caption));
+    ::LoadStringA(module, textId, format, sizeof(format));
+    wsprintfA(text, format, m_model.tools[check.tool].entry.name.substr(0, 256).c_str());
+    ShowMessageBox(m_hWnd, text, caption, MB_OK | MB_ICONWARNING);
+    return true;
+}
+
+void CToolsPage::Apply() {
+    StoreTool(Selected());
+    ToolsPageModel shown;
+    shown.kept = m_model.kept;
+    for (size_t tool : m_order) shown.tools.push_back(m_model.tools[tool]);
+    // Nothing is written while a tool cannot be: the section stays whole.
+    if (Refuse(CheckTools(shown))) return;
+    // A tool's keys as the ini holds them now, so that the keys page's
+    // Apply in the same session is not undone.
+    std::vector<std::string> keysNow;
+    for (const PageTool& tool : shown.tools) {
+        ToolEntry now;
+        const std::string value = tool.loadedName.empty()
+                                      ? std::string()
+                                      : m_context.settings.ReadString(ini::kTool, tool.loadedName.c_str(), "");
+        keysNow.push_back(!value.empty() && ParseToolEntry(now, value, true) ? now.keys : tool.entry.keys);
+    }
+    if (!WriteToolLines(m_context.settings, ToolsPageLines(shown, keysNow))) return;
+    Applied(keysNow);
+    m_context.host.RebuildToolsMenu();
+}
+
+void CToolsPage::Applied(const std::vector<std::string>& keysNow) {
+    // The section now holds what the page shows: a later Apply finds each
+    // tool under its new name, with the keys it was written with.
+    for (size_t i = 0; i < m_order.size(); ++i) {
+        PageTool& tool = m_model.tools[m_order[i]];
+        tool.entry.keys = keysNow[i];
+        std::string value;
+        FormatToolValue(tool.entry, value);
+        tool.loaded = tool.entry;
+        tool.loadedName = tool.entry.name;
+        tool.loadedText = tool.entry.name + "=" + value;
+    }
+}

@@ -1,0 +1,99 @@
+// The explorer pane in a real main frame: it shares the symbol pane's tab
+// docking box, locating a document shows its folder with the file selected, a double
+// click opens a file as a document, and closing the frame stores the folder.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "AppSettings.h"
+#include "DocumentFrame.h"
+#include "ExplorerPane.h"
+#include "FrameTestEnvironment.h"
+#include "Globals.h"
+#include "EncodingCodes.h"
+#include "MainFrame.h"
+#include "SymbolPane.h"
+#include "TemplatePane.h"
+#include "TempFolder.h"
+#include "resource.h"
+
+namespace {
+
+FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
+    ::testing::AddGlobalTestEnvironment(new FrameTestEnvironment));
+
+std::string LongPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    return ::GetLongPathNameA(path.c_str(), full, sizeof(full)) ? full : path;
+}
+
+class FrameExplorerTest : public RealFrameTest {
+protected:
+    void SetUp() override {
+        g_appSettings->EditorMask = 0;
+        m_files.Write("a.txt", "a\n");
+        m_files.Write("b.txt", "b\n");
+        RealFrameTest::SetUp();
+        ASSERT_TRUE(Pane());
+    }
+    CExplorerPane* Pane() const { return m_frame->GetExplorerPane(); }
+    HWND List() const { return ::FindWindowExA(Pane()->ViewWindow(), nullptr, "SysListView32", nullptr); }
+    std::string SelectedName() const {
+        const int index = (int)::SendMessageA(List(), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+        char text[MAX_PATH] = {};
+        LVITEMA item{};
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        if (index >= 0) ::SendMessageA(List(), LVM_GETITEMTEXTA, index, (LPARAM)&item);
+        return text;
+    }
+
+    TempFolder m_files;
+};
+
+}  // namespace
+
+TEST_F(FrameExplorerTest, LocatingADocumentShowsItsFileAndPane) {
+    CDocumentFrame* document = m_frame->OpenDocument(m_files.File("b.txt").c_str(), kEncodingDefault, false);
+    ASSERT_TRUE(document);
+    // Behind the symbol pane's tab at first.
+    EXPECT_FALSE(Pane()->IsPaneVisible());
+    ::SendMessageA(document->m_hWnd, WM_COMMAND, ID_TOOLS_LOCATE_FILE, 0);
+    PumpFrameMessages();
+    EXPECT_TRUE(Pane()->IsPaneVisible());
+    EXPECT_EQ(LongPath(m_files.Path()), LongPath(Pane()->CurrentPath()));
+    EXPECT_EQ("b.txt", SelectedName());
+}
+
+TEST_F(FrameExplorerTest, TheDefaultCommandOpensTheSelectedFileAsADocument) {
+    ASSERT_TRUE(Pane()->BrowseToPath(m_files.Path()));
+    Pane()->SelectFile(m_files.File("a.txt"));
+    ASSERT_EQ(S_OK, Pane()->DefaultCommand(Pane()->View()));
+    PumpFrameMessages();
+    EXPECT_TRUE(m_frame->FindDocumentFrame(m_files.File("a.txt").c_str()));
+}
+
+TEST_F(FrameExplorerTest, ClosingTheFrameStoresTheFolder) {
+    ASSERT_TRUE(Pane()->BrowseToPath(m_files.Path()));
+    m_frame->SendMessage(WM_CLOSE);
+    PumpFrameMessages();
+    EXPECT_EQ(LongPath(m_files.Path()), LongPath(g_appSettings->ReadString("USER", "path", "")));
+}
+
+TEST_F(FrameExplorerTest, TheLeftPanesShareOneTabBoxAndCommand802BringsTheExplorerForward) {
+    CDockPaneBase* symbols = m_frame->GetSymbolPane();
+    ASSERT_TRUE(symbols);
+    const HWND box = symbols->Container();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box, Pane()->Container());
+    EXPECT_TRUE(symbols->IsPaneVisible());  // in front at first
+    EXPECT_EQ(box, m_frame->GetTemplatePane()->Container());
+    EXPECT_FALSE(m_frame->GetTemplatePane()->IsPaneVisible());
+    m_frame->SendMessage(WM_COMMAND, ID_PANE_EXPLORER);
+    PumpFrameMessages();
+    EXPECT_TRUE(Pane()->IsPaneVisible());
+    EXPECT_FALSE(symbols->IsPaneVisible());
+}
