@@ -160,6 +160,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     FillLanguageMenu();
     BuildLayoutMenu();
     ::DragAcceptFiles(m_hWnd, TRUE);
+    if (mask & kMaskUpdateAtStart) CheckForUpdate(false, true);
     PostMessage(WM_RESTORESESSION);
     return 0;
 }

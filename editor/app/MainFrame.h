@@ -159,6 +159,10 @@ public:
     std::string DefaultSessionPath() const;
     // Escape in a document: leaves a screen mode when one is on; true when it did.
     bool HandleEscape();
+    // Starts the updater when forced, on the first check ever, or once
+    // "UpdateInterval" days have passed since "LastUpdate", and then writes
+    // today into "LastUpdate" (MainFrameUpdate.cpp).
+    void CheckForUpdate(bool force, bool silent);
     // Window layouts (MainFrameLayout.cpp): "default.ui" restored (or made)
     // at start and written at close; the "\ui" folder's files in the Window
     // menu's layouts submenu.
@@ -228,7 +232,9 @@ public:
         TW_COMMAND_ID_HANDLER(ID_WINDOW_TOPMOST, OnTopmost)
         TW_COMMAND_RANGE_HANDLER(ID_WINDOW_CASCADE, ID_WINDOW_ARRANGE, OnArrangeWindows)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_TOPICS, ID_HELP_HOME_PAGE, OnOpenWebLink)
-        TW_COMMAND_ID_HANDLER(ID_HELP_FEEDBACK, OnOpenWebLink)
+        TW_COMMAND_RANGE_HANDLER(ID_HELP_FEEDBACK, ID_HELP_DONATE, OnOpenWebLink)
+        TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnCheckForUpdate)
+        TW_COMMAND_ID_HANDLER(ID_APP_ABOUT, OnAbout)
         TW_COMMAND_RANGE_HANDLER(ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, OnWindowListItem)
         TW_COMMAND_RANGE_HANDLER(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, OnLanguage)
         // Commands of later pieces: kept from the documents until they come.
@@ -246,8 +252,6 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnLayoutFile)
         TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_FIRST, ID_LAYOUT_LAST, OnLayoutFromMenu)
-        TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
         TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_FONT_SCHEME_LAST, OnFontScheme)
         TW_MESSAGE_HANDLER(WM_COMMAND, OnForwardCommand)
         TW_MESSAGE_HANDLER(WM_RESTORESESSION, OnRestoreSession)
@@ -307,7 +311,13 @@ private:
     LRESULT OnTogglePane(WORD, WORD, HWND, bool&);
     LRESULT OnTopmost(WORD, WORD, HWND, bool&);
     LRESULT OnArrangeWindows(WORD, WORD, HWND, bool&);
+    // The Help menu's links, the update check and the about box (MainFrameUpdate.cpp).
     LRESULT OnOpenWebLink(WORD, WORD, HWND, bool&);
+    LRESULT OnCheckForUpdate(WORD, WORD, HWND, bool&);
+    LRESULT OnAbout(WORD, WORD, HWND, bool&);
+    // Starts the updater from the program folder, silently (" /S") when the
+    // low word of id is 0; not waited for.
+    void LaunchUpdater(UINT id);
     LRESULT OnWindowListItem(WORD, WORD, HWND, bool&);
     // The Language menu (MainFrameLanguage.cpp).
     void FillLanguageMenu();

@@ -4,16 +4,15 @@
 #include "ConsolePane.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "ResourceText.h"
 
 void ConsolePaneDeleter::operator()(CConsolePane* pane) const { delete pane; }
 
 void CMainFrame::CreateConsolePane() {
-    char title[64] = {};
-    ::LoadStringA(g_instance, IDS_PANE_CONSOLE, title, sizeof(title));
     std::string programFolder = g_appSettings ? std::string(g_appSettings->folder) : std::string();
     m_consolePane.reset(new CConsolePane(programFolder, g_outputFont));
     const RECT rect{100, 100, 500, 300};
-    if (!m_consolePane->Create(m_hWnd, rect, title)) {
+    if (!m_consolePane->Create(m_hWnd, rect, LoadText(IDS_PANE_CONSOLE).c_str())) {
         m_consolePane.reset();
         return;
     }

@@ -15,6 +15,8 @@ public:
 
     void RestyleDocuments() override { m_frame.RestyleDocuments(); }
 
+    bool CanCheckForUpdate() const override { return true; }
+    void CheckForUpdate(bool force, bool silent) override { m_frame.CheckForUpdate(force, silent); }
     HMENU MainMenu() const override { return m_frame.Menu(); }
     std::vector<ACCEL> AcceleratorEntries() const override { return m_frame.KeymapEntries(); }
     std::string KeymapPath() const override { return m_frame.KeymapPath(); }

@@ -10,6 +10,7 @@
 #include "Globals.h"
 #include "Keymap.h"
 #include "MainFrame.h"
+#include "ResourceText.h"
 #include "ToolEntry.h"
 #include "UiSeams.h"
 #include "dovari_common/process_start.h"
@@ -95,11 +96,8 @@ void CMainFrame::RunTool(UINT id) {
         if (document->IsModified()) {
             bool save = (tool.flags & kToolSavesWithoutAsking) != 0;
             if (!save) {
-                char format[256] = {};
-                ::LoadStringA(g_instance, IDS_TOOL_SAVE_FIRST, format, sizeof(format));
-                char text[1024];
-                std::snprintf(text, sizeof(text), format, activePath.c_str(), tool.name.c_str());
-                const int answer = ShowMessageBox(m_hWnd, text, "Tarnwick", MB_YESNOCANCEL | MB_ICONWARNING);
+                const int answer = ShowMessage(m_hWnd, FormatText(IDS_TOOL_SAVE_FIRST, {activePath, tool.name}),
+                                               MB_YESNOCANCEL | MB_ICONWARNING);
                 if (answer == IDCANCEL) return;
                 save = answer == IDYES;
             }

@@ -8,6 +8,7 @@
 
 #include "AppSettings.h"
 #include "DbcsText.h"
+#include "GdiHandles.h"
 #include "IniKeys.h"
 
 namespace {
@@ -87,11 +88,10 @@ LRESULT CFontPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
 
 void CFontPage::FillFaces() {
     HWND combo = GetDlgItem(IDC_FONT_FACE);
-    HDC dc = ::GetDC(combo);
+    const CClientDc dc(combo);
     LOGFONTA all{};
     all.lfCharSet = DEFAULT_CHARSET;
     ::EnumFontFamiliesExA(dc, &all, CollectFace, reinterpret_cast<LPARAM>(&m_faces), 0);
-    ::ReleaseDC(combo, dc);
     for (size_t i = 0; i < m_faces.size(); ++i) {
         const LRESULT item = ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_faces[i].name.c_str()));
         if (item >= 0) ::SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(i));
@@ -197,12 +197,10 @@ LRESULT CFontPage::OnMeasureItem(UINT, WPARAM, LPARAM lParam, bool& handled) {
         handled = false;
         return 0;
     }
-    HDC dc = ::GetDC(m_hWnd);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+    const CClientDc dc(m_hWnd);
+    const CSelectObject selected(dc, reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
     TEXTMETRICA metric{};
     ::GetTextMetricsA(dc, &metric);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(m_hWnd, dc);
     item->itemHeight = static_cast<UINT>(std::max<LONG>(metric.tmHeight + 1, kMarkSize + 1));
     return TRUE;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ConsoleInput.h"
+#include "GdiHandles.h"
 #include "OffscreenDc.h"
 
 namespace {
@@ -42,13 +43,12 @@ HWND CConsoleView::CreateView(HWND parent, HFONT font) {
 }
 
 LRESULT CConsoleView::OnCreate(UINT, WPARAM, LPARAM, bool&) {
-    const HDC dc = ::GetDC(m_hWnd);
+    const CClientDc dc(m_hWnd);
     {
         CSelectObject font(dc, m_font);
         TEXTMETRICA metrics{};
         if (::GetTextMetricsA(dc, &metrics)) m_cell = SIZE{metrics.tmAveCharWidth, metrics.tmHeight};
     }
-    ::ReleaseDC(m_hWnd, dc);
     if (m_cell.cx <= 0) m_cell.cx = 8;
     if (m_cell.cy <= 0) m_cell.cy = 16;
     ::SetTimer(m_hWnd, kPollTimer, kPollMs, nullptr);

@@ -11,6 +11,7 @@
 #include "ColorPickerButton.h"
 #include "ColorPickerLogic.h"
 #include "ColorPickerPopup.h"
+#include "GdiHandles.h"
 #include "ModalDialogDriver.h"
 
 namespace {
@@ -331,10 +332,9 @@ TEST_F(ColorPickerButtonTest, MoreColoursRunsTheColourDialog) {
 // a disabled button shows none.
 TEST_F(ColorPickerButtonTest, ThemedAndClassicDrawingsShowTheSwatch) {
     const RECT rect{0, 0, 60, 22};
-    HDC screen = ::GetDC(nullptr);
+    const CClientDc screen(nullptr);
     HDC dc = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 60, 22);
-    ::ReleaseDC(nullptr, screen);
     HGDIOBJ old = ::SelectObject(dc, bitmap);
     picker.color = 0x2068FF;
     for (ColorButtonDrawing drawing : {ColorButtonDrawing::Themed, ColorButtonDrawing::Classic}) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "AppSettings.h"
+#include "GdiHandles.h"
 #include "IniKeys.h"
 #include "ModalDialogDriver.h"
 #include "OptionsPages.h"
@@ -36,7 +37,7 @@ int Find(HWND page, int id, const std::string& text) {
 // A TrueType face of this system; tests assume no Windows face.
 std::string TrueTypeFace() {
     std::string found;
-    HDC dc = ::GetDC(nullptr);
+    const CClientDc dc(nullptr);
     LOGFONTA all{};
     all.lfCharSet = DEFAULT_CHARSET;
     ::EnumFontFamiliesExA(
@@ -47,7 +48,6 @@ std::string TrueTypeFace() {
             return 0;
         },
         (LPARAM)&found, 0);
-    ::ReleaseDC(nullptr, dc);
     return found;
 }
 

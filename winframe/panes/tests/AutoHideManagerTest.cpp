@@ -3,6 +3,7 @@
 // pin button that gives it back, and removing panes of the shown group.
 #include "AutoHideLayout.h"
 #include "AutoHideManager.h"
+#include "GdiHandles.h"
 #include "PaneTestSupport.h"
 #include "TabDockingBox.h"
 
@@ -245,10 +246,9 @@ TEST_F(AutoHideManagerTest, TheBarsPaintTheirTabsAndTheCornersBetweenThem) {
     EXPECT_EQ(left.rect.bottom, bottom.rect.top);
 
     const RECT client = Client();
-    HDC screen = ::GetDC(nullptr);
+    const CClientDc screen(nullptr);
     HDC dc = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ::ReleaseDC(nullptr, screen);
     HGDIOBJ old = ::SelectObject(dc, bitmap);
     ::PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
     manager->DrawBars(dc);
