@@ -13,13 +13,7 @@ public:
 
     void SetRecentFileCount(int count) override { m_frame.SetRecentFileCount(count); }
 
-    void RestyleDocuments() override {
-        // A document shown in the hex view has no styles to renew.
-        for (HWND window : m_frame.DocumentWindows()) {
-            CDocumentFrame* document = CDocumentFrame::FromWindow(window);
-            if (document && document->GetEditor()) document->ReapplyLanguage();
-        }
-    }
+    void RestyleDocuments() override { m_frame.RestyleDocuments(); }
 
     bool CanCheckForUpdate() const override { return true; }
     void CheckForUpdate(bool force, bool silent) override { m_frame.CheckForUpdate(force, silent); }

@@ -390,6 +390,7 @@
 #define IDS_EXPLORER_VIEW_DETAILS       41043
 #define IDS_SAVE_ANSI_LOSSY             41016   /* Save As to ANSI */
 #define IDS_DONATE_PAGE                 41050   /* Help > Donate */
+#define IDS_LAYOUT_SAVE_FAILED          41017   /* save layout file */
 
 /* toolbar 1 tips use the command id as string id */
 

@@ -81,7 +81,13 @@ LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     ::GetClientRect(m_hWnd, &rect);
     if (m_binary) {
         m_hex = std::make_unique<CHexView>(*this);
-        if (g_outputFont) m_hex->SetStyle(g_outputFont, ::GetSysColor(COLOR_WINDOW));
+        COLORREF background = ::GetSysColor(COLOR_WINDOW);
+        HFONT font = m_owner.HexViewFont(background);
+        if (!font) {
+            font = g_outputFont;
+            background = ::GetSysColor(COLOR_WINDOW);
+        }
+        if (font) m_hex->SetStyle(font, background);
         m_viewWindow = m_hex->Create(m_hWnd, &rect, nullptr, kViewStyle, WS_EX_CLIENTEDGE);
     } else {
         m_editor = std::make_unique<CEditorView>(*this, EditorMask());
