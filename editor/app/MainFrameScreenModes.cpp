@@ -13,6 +13,15 @@ constexpr int kTabStripAllowance = 24;
 
 HWND Taskbar() { return ::FindWindowA("Shell_TrayWnd", nullptr); }
 
+// Sets the work area and tells the other windows with a bounded broadcast:
+// SPIF_SENDCHANGE's own broadcast waits on every top-level window, and one
+// that does not answer (a stopped program) would hang the editor.
+void SetWorkArea(RECT area) {
+    ::SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+    ::SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, 1000,
+                          nullptr);
+}
+
 RECT WindowRect(HWND window) {
     RECT r{};
     ::GetWindowRect(window, &r);
@@ -42,7 +51,7 @@ void CMainFrame::ToggleFullScreen() {
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &state.savedWorkArea, 0);
         // An explicit rectangle: a null one is refused (by Wine at least).
         RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-        ::SystemParametersInfoA(SPI_SETWORKAREA, 0, &screen, SPIF_SENDCHANGE);
+        SetWorkArea(screen);
         if (taskbar) ::ShowWindow(taskbar, SW_HIDE);
         state.savedPlacement = WINDOWPLACEMENT{};
         state.savedPlacement.length = sizeof(WINDOWPLACEMENT);
@@ -57,7 +66,7 @@ void CMainFrame::ToggleFullScreen() {
         m_hideTitleBar = false;
         if (taskbar) ::ShowWindow(taskbar, SW_SHOW);
         if (state.hasSavedPlacement) {
-            ::SystemParametersInfoA(SPI_SETWORKAREA, 0, &state.savedWorkArea, SPIF_SENDCHANGE);
+            SetWorkArea(state.savedWorkArea);
             WINDOWPLACEMENT placement = state.savedPlacement;
             bool maximized = placement.showCmd == SW_SHOWMAXIMIZED;
             if (maximized) placement.showCmd = SW_SHOWNORMAL;
