@@ -5,18 +5,16 @@
 // table when its handler is built.
 #include <windows.h>
 
+#include <array>
+
 #include "resource.h"
 
 struct CommandRange {
     UINT first, last;
 };
 
-inline constexpr CommandRange kPendingCommands[] = {
-    {ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN},    // screen modes
-    {ID_VIEW_FONT_SCHEME, ID_VIEW_FONT_SCHEME},   // the font-scheme drop-down
-    {ID_LAYOUT_LOAD, ID_LAYOUT_SAVE},             // window layouts
-    {ID_FONT_SCHEME_FIRST, ID_LAYOUT_LAST},       // font schemes, layout files
-};
+// Empty now: every command of the menus and the toolbar has its handler.
+inline constexpr std::array<CommandRange, 0> kPendingCommands{};
 
 inline bool IsPendingCommand(UINT id) {
     for (const CommandRange& range : kPendingCommands)
