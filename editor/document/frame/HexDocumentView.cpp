@@ -1,0 +1,55 @@
+// The hex view inside a document frame: a binary file's bytes, with no text
+// options and no language.
+#include "DocumentView.h"
+#include "Globals.h"
+#include "HexView.h"
+
+namespace {
+
+class CHexDocumentView : public IDocumentView {
+public:
+    explicit CHexDocumentView(IHexHost& host) : m_host(host) {}
+
+    HWND Create(HWND parent, const RECT& rect) override {
+        m_view = std::make_unique<CHexView>(m_host);
+        if (g_outputFont) m_view->SetStyle(g_outputFont, ::GetSysColor(COLOR_WINDOW));
+        return m_view->Create(parent, &rect, nullptr, kDocumentViewStyle, WS_EX_CLIENTEDGE);
+    }
+
+    bool Load(const char* path, int) override { return m_view && m_view->OpenFile(path); }
+    bool Save(const char* path) override { return m_view && m_view->Save(path); }
+
+    SaveAsResult SaveAs(const char* path, int, int, const std::function<bool()>&) override {
+        return Save(path) ? SaveAsResult::kSaved : SaveAsResult::kFailed;
+    }
+
+    bool Reload(const char*) override { return m_view && m_view->Reload(); }
+    bool IsModified() const override { return m_view && m_view->IsModified(); }
+    // The hex view asks its host (IHexHost::IsReadOnly) before each edit.
+    void SetReadOnly(bool) override {}
+
+    void Describe(FrameDocumentState& state) const override {
+        if (!m_view) return;
+        state.kind = DocumentKind::Hex;
+        state.canUndo = m_view->CanUndo();
+        state.fileSize = m_view->FileSize();
+    }
+
+    void FillStatusBar(HWND) const override {
+        if (m_view) m_view->UpdateStatusText();
+    }
+
+    void Restyle() override {
+        if (m_view && m_view->IsWindow()) ::InvalidateRect(*m_view, nullptr, TRUE);
+    }
+
+    CHexView* Hex() const override { return m_view.get(); }
+
+private:
+    IHexHost& m_host;
+    std::unique_ptr<CHexView> m_view;
+};
+
+}  // namespace
+
+std::unique_ptr<IDocumentView> MakeHexDocumentView(IHexHost& host) { return std::make_unique<CHexDocumentView>(host); }
