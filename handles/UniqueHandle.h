@@ -105,6 +105,14 @@ struct StdioFileTraits {
     static bool close(Value f) { return std::fclose(f) == 0; }
 };
 
+// A library loaded at run time.
+struct LibraryTraits {
+    using Value = HMODULE;
+    static Value invalid() { return nullptr; }
+    static bool valid(Value m) { return m != nullptr; }
+    static bool close(Value m) { return ::FreeLibrary(m) != FALSE; }
+};
+
 // HKEY_CURRENT_USER-style keys: root\subKey opened, or made when missing,
 // for reading and writing; empty when neither works.
 inline Unique<RegistryKeyTraits> CreateRegistryKey(HKEY root, const char* subKey) {
@@ -122,3 +130,4 @@ using UniqueKey = Unique<RegistryKeyTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueFile = Unique<StdioFileTraits>;
+using UniqueLibrary = Unique<LibraryTraits>;

@@ -25,11 +25,17 @@ struct ExtractState {
 
 // A target that exists but cannot be opened for writing is most likely a
 // running program: move it out of the way so the new file can take its name.
+// One that can is removed: the extraction writes over an existing file
+// without shortening it, so a shorter new file would keep the old one's tail.
 void SetAsideIfBusy(const std::string& target, ExtractState& state) {
     const DWORD attributes = ::GetFileAttributesA(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-    UniqueHandle file(::CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (file) return;
+    bool writable = false;
+    {
+        UniqueHandle file(::CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        writable = (bool)file;
+    }
+    if (writable && ::DeleteFileA(target.c_str())) return;
     const std::string aside = target + ".old";
     ::DeleteFileA(aside.c_str());
     if (::MoveFileExA(target.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING)) state.result.setAside.push_back(aside);

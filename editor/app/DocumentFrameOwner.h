@@ -20,6 +20,7 @@ public:
     void DocumentChanged(CDocumentFrame& document, DocumentEvent event) override;
     int PromptSymbolLine(CDocumentFrame& document, HWND owner) override;
     void LocateFile(const char* path) override;
+    HFONT HexViewFont(COLORREF& background) const override;
 
 private:
     CMainFrame& m_frame;

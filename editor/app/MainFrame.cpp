@@ -14,6 +14,7 @@
 #include "Application.h"
 #include "DocumentFrameOwner.h"
 #include "MainFrameExplorer.h"
+#include "FontSchemes.h"
 #include "Globals.h"
 #include "InstanceGuard.h"
 #include "MenuState.h"
@@ -92,6 +93,14 @@ bool CMainFrame::CreateBars() {
     if (!m_commandBar.CreateBar(m_rebar, m_hWnd) || !m_commandBar.AttachMenu(m_menu) || !m_commandBar.AddToRebar(0))
         return false;
     AddRebarBand(m_rebar, m_toolbar);
+    // The layout store finds the bands by id: each keeps its start-up index.
+    for (int i = 0, n = (int)::SendMessageA(m_rebar, RB_GETBANDCOUNT, 0, 0); i < n; ++i) {
+        REBARBANDINFOA band{};
+        band.cbSize = sizeof band;
+        band.fMask = RBBIM_ID;
+        band.wID = (UINT)i;
+        ::SendMessageA(m_rebar, RB_SETBANDINFOA, i, (LPARAM)&band);
+    }
     m_statusBar = CreateFrameStatusBar(m_hWnd, kStatusBarId);
     return m_statusBar != nullptr;
 }
@@ -106,6 +115,8 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     if (!CreateBars()) return -1;
     // The Tools menu's items, then the keyboard map with their shortcuts.
     RebuildToolsMenu();
+    if (g_appSettings) m_fontScheme = CFontSchemes(*g_appSettings).Chosen();
+    LoadStyleFont(m_fontScheme);
     m_windowMenuOwnItems = m_menuPopups[MENU_POS_WINDOW] ? ::GetMenuItemCount(m_menuPopups[MENU_POS_WINDOW]) : 0;
 
     const OSVERSIONINFOA& os = g_osVersion;
@@ -147,7 +158,9 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     UpdateLayout();
     AttachRecentFiles();
     FillLanguageMenu();
+    BuildLayoutMenu();
     ::DragAcceptFiles(m_hWnd, TRUE);
+    if (mask & kMaskUpdateAtStart) CheckForUpdate(false, true);
     PostMessage(WM_RESTORESESSION);
     return 0;
 }
@@ -201,7 +214,8 @@ LRESULT CMainFrame::OnRebarHeightChange(int, NMHDR*, bool&) {
 }
 
 LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
-    ShowWindow(SW_SHOW);
+    // The layout shows the frame.
+    RestoreLayout();
     // Every argument of our own command line, switches included, silently.
     for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kEncodingDefault, true);
     if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
@@ -216,13 +230,18 @@ LRESULT CMainFrame::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     if (!SaveDefaultSession()) return 0;
     StopFindInFiles();
     if (CExplorerPane* explorer = GetExplorerPane()) explorer->SaveState();
+    // The work area and the taskbar come back before the layout is written.
+    LeaveScreenModes();
+    SaveLayout();
     handled = false;
     return 0;
 }
 
 LRESULT CMainFrame::OnDestroy(UINT, WPARAM, LPARAM, bool&) {
-    // Also when destroyed without a close: no search outlives the panes.
+    // Also when destroyed without a close: no search outlives the panes, and
+    // no screen mode leaves the taskbar hidden.
     StopFindInFiles();
+    LeaveScreenModes();
     if (CMessageLoop* loop = g_module.GetMessageLoop()) {
         loop->RemoveMessageFilter(this);
         loop->RemoveIdleHandler(this);
@@ -369,8 +388,9 @@ void CMainFrame::UpdateStatusBar() {
 }
 
 bool CMainFrame::HandleEscape() {
-    // The screen modes (hidden title bar, full screen) are not there yet.
-    return false;
+    if (!m_hideTitleBar && !IsDocumentFullScreen()) return false;
+    LeaveScreenModes();
+    return true;
 }
 
 void CMainFrame::ShowPopupMenu(HWND owner, UINT menuId, int x, int y) {

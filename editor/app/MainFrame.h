@@ -13,6 +13,7 @@
 #include "FrameDocument.h"
 #include "MessageLoop.h"
 #include "RecentFiles.h"
+#include "SchemeFont.h"
 #include "SearchHost.h"
 #include "TabbedMdiClient.h"
 #include "TabbedMdiCommandBar.h"
@@ -51,6 +52,10 @@ struct SymbolPartsDeleter {
     void operator()(CSymbolParts* parts) const;
 };
 class CMainFrameDocumentOwner;
+class CMainFrameLayout;
+struct CMainFrameLayoutDeleter {
+    void operator()(CMainFrameLayout* layout) const;
+};
 class CTemplatePane;
 class CTemplateParts;
 struct TemplatePartsDeleter {
@@ -154,6 +159,33 @@ public:
     std::string DefaultSessionPath() const;
     // Escape in a document: leaves a screen mode when one is on; true when it did.
     bool HandleEscape();
+    // Starts the updater when forced, on the first check ever, or once
+    // "UpdateInterval" days have passed since "LastUpdate", and then writes
+    // today into "LastUpdate" (MainFrameUpdate.cpp).
+    void CheckForUpdate(bool force, bool silent);
+    // Window layouts (MainFrameLayout.cpp): "default.ui" restored (or made)
+    // at start and written at close; the "\ui" folder's files in the Window
+    // menu's layouts submenu.
+    void RestoreLayout();
+    void SaveLayout();
+    void RestoreLayoutFile(const std::string& path);
+    void BuildLayoutMenu();
+    std::string DefaultLayoutPath() const;
+    const CMainFrameLayout* Layout() const { return m_layout.get(); }
+    // Screen modes (MainFrameScreenModes.cpp): the hidden title bar (command
+    // ID_VIEW_HIDE_TITLE) and the document area over the whole screen
+    // (ID_VIEW_FULL_SCREEN); both left before the layout is saved.
+    void ToggleFullScreen();
+    void ToggleDocumentFullScreen();
+    void LeaveScreenModes();
+    bool IsTitleBarHidden() const { return m_hideTitleBar; }
+    bool IsDocumentFullScreen() const;
+    // Font schemes (MainFrameFontSchemes.cpp): the scheme's font for the
+    // hex views; every open document restyled from the chosen scheme.
+    void LoadStyleFont(int index);
+    void RestyleDocuments();
+    const SchemeFont& StyleFont() const { return m_schemeFont; }
+    int FontScheme() const { return m_fontScheme; }
     // Tracks the first submenu of a menu resource at a screen point.
     static void ShowPopupMenu(HWND owner, UINT menuId, int x, int y);
 
@@ -200,7 +232,9 @@ public:
         TW_COMMAND_ID_HANDLER(ID_WINDOW_TOPMOST, OnTopmost)
         TW_COMMAND_RANGE_HANDLER(ID_WINDOW_CASCADE, ID_WINDOW_ARRANGE, OnArrangeWindows)
         TW_COMMAND_RANGE_HANDLER(ID_HELP_TOPICS, ID_HELP_HOME_PAGE, OnOpenWebLink)
-        TW_COMMAND_ID_HANDLER(ID_HELP_FEEDBACK, OnOpenWebLink)
+        TW_COMMAND_RANGE_HANDLER(ID_HELP_FEEDBACK, ID_HELP_DONATE, OnOpenWebLink)
+        TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnCheckForUpdate)
+        TW_COMMAND_ID_HANDLER(ID_APP_ABOUT, OnAbout)
         TW_COMMAND_RANGE_HANDLER(ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, OnWindowListItem)
         TW_COMMAND_RANGE_HANDLER(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, OnLanguage)
         // Commands of later pieces: kept from the documents until they come.
@@ -209,21 +243,22 @@ public:
         TW_COMMAND_ID_HANDLER(ID_FILE_SAVE_ALL, OnSaveAll)
         TW_COMMAND_RANGE_HANDLER(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, OnRecentFile)
         TW_MESSAGE_HANDLER(WM_DROPFILES, OnDropFiles)
-        TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, OnScreenMode)
         TW_COMMAND_ID_HANDLER(ID_SEARCH_FIND_IN_FILES, OnFindInFiles)
         TW_COMMAND_RANGE_HANDLER(ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_TEX, OnExport)
         TW_COMMAND_ID_HANDLER(ID_EDIT_COPY_RTF, OnCopyAsRtf)
         TW_COMMAND_ID_HANDLER(ID_TOOLS_FILE_PROPERTIES, OnFileStatistics)
         TW_COMMAND_RANGE_HANDLER(ID_TOOL_FIRST, ID_TOOL_LAST, OnTool)
         TW_COMMAND_RANGE_HANDLER(ID_OPTIONS_FIRST, ID_OPTIONS_LAST, OnOptions)
-        TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnPendingCommand)
-        TW_COMMAND_ID_HANDLER(ID_HELP_CHECK_UPDATE, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_HELP_DONATE, ID_APP_ABOUT, OnPendingCommand)
-        TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_LAYOUT_LAST, OnPendingCommand)
+        TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, OnLayoutFile)
+        TW_COMMAND_RANGE_HANDLER(ID_LAYOUT_FIRST, ID_LAYOUT_LAST, OnLayoutFromMenu)
+        TW_COMMAND_RANGE_HANDLER(ID_FONT_SCHEME_FIRST, ID_FONT_SCHEME_LAST, OnFontScheme)
         TW_MESSAGE_HANDLER(WM_COMMAND, OnForwardCommand)
         TW_MESSAGE_HANDLER(WM_RESTORESESSION, OnRestoreSession)
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
         TW_NOTIFY_CODE_HANDLER(RBN_HEIGHTCHANGE, OnRebarHeightChange)
+        TW_NOTIFY_CODE_HANDLER(TBN_DROPDOWN, OnToolbarDropDown)
+        TW_MESSAGE_HANDLER(WM_ENDSESSION, OnEndSession)
         TW_MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
         TW_CHAIN_MSG_MAP_MEMBER(m_updateUI)
         TW_CHAIN_MSG_MAP(CDockSiteFrame)
@@ -249,6 +284,12 @@ private:
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnRebarHeightChange(int, NMHDR*, bool&);
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnEndSession(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnLayoutFile(WORD, WORD, HWND, bool&);
+    LRESULT OnLayoutFromMenu(WORD, WORD, HWND, bool&);
+    LRESULT OnScreenMode(WORD, WORD, HWND, bool&);
+    LRESULT OnToolbarDropDown(int, NMHDR*, bool&);
+    LRESULT OnFontScheme(WORD, WORD, HWND, bool&);
 
     LRESULT OnFindReplace(WORD, WORD, HWND, bool&);
     LRESULT OnFindInFiles(WORD, WORD, HWND, bool&);
@@ -270,7 +311,13 @@ private:
     LRESULT OnTogglePane(WORD, WORD, HWND, bool&);
     LRESULT OnTopmost(WORD, WORD, HWND, bool&);
     LRESULT OnArrangeWindows(WORD, WORD, HWND, bool&);
+    // The Help menu's links, the update check and the about box (MainFrameUpdate.cpp).
     LRESULT OnOpenWebLink(WORD, WORD, HWND, bool&);
+    LRESULT OnCheckForUpdate(WORD, WORD, HWND, bool&);
+    LRESULT OnAbout(WORD, WORD, HWND, bool&);
+    // Starts the updater from the program folder, silently (" /S") when the
+    // low word of id is 0; not waited for.
+    void LaunchUpdater(UINT id);
     LRESULT OnWindowListItem(WORD, WORD, HWND, bool&);
     // The Language menu (MainFrameLanguage.cpp).
     void FillLanguageMenu();
@@ -341,6 +388,9 @@ private:
     bool m_isXpOrLater = false;
     std::unique_ptr<PackBuf, PackBufFreer> m_packBuf;
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;
+    std::unique_ptr<CMainFrameLayout, CMainFrameLayoutDeleter> m_layout;
+    SchemeFont m_schemeFont;
+    int m_fontScheme = 1;  // "FONT"/"CurSel"
     CRecentFiles m_recentFiles;
     CSearchButtonsGate m_searchGate;  // the open find, replace and find-in-files dialogs
     // Explorer, template, symbol, command, find results 1 and 2 (ID_PANE_EXPLORER to ID_PANE_FIND_RESULTS2).

@@ -186,12 +186,6 @@ LRESULT CMainFrame::OnArrangeWindows(WORD, WORD id, HWND, bool&) {
     return 0;
 }
 
-LRESULT CMainFrame::OnOpenWebLink(WORD, WORD id, HWND, bool&) {
-    const std::string link = LoadText(id == ID_HELP_FEEDBACK ? IDS_FEEDBACK_MAIL : IDS_HOME_PAGE);
-    if (!link.empty()) ShellOpen(m_hWnd, link.c_str(), SW_SHOWNORMAL);
-    return 0;
-}
-
 LRESULT CMainFrame::OnWindowListItem(WORD, WORD id, HWND, bool&) {
     std::vector<HWND> windows = DocumentWindows();
     size_t index = id - ID_WINDOW_LIST_FIRST;

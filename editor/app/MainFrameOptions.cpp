@@ -13,14 +13,10 @@ public:
 
     void SetRecentFileCount(int count) override { m_frame.SetRecentFileCount(count); }
 
-    void RestyleDocuments() override {
-        // A document shown in the hex view has no styles to renew.
-        for (HWND window : m_frame.DocumentWindows()) {
-            CDocumentFrame* document = CDocumentFrame::FromWindow(window);
-            if (document && document->GetEditor()) document->ReapplyLanguage();
-        }
-    }
+    void RestyleDocuments() override { m_frame.RestyleDocuments(); }
 
+    bool CanCheckForUpdate() const override { return true; }
+    void CheckForUpdate(bool force, bool silent) override { m_frame.CheckForUpdate(force, silent); }
     HMENU MainMenu() const override { return m_frame.Menu(); }
     std::vector<ACCEL> AcceleratorEntries() const override { return m_frame.KeymapEntries(); }
     std::string KeymapPath() const override { return m_frame.KeymapPath(); }

@@ -54,6 +54,11 @@ int CMainFrameDocumentOwner::PromptSymbolLine(CDocumentFrame& document, HWND own
     return CGoToSymbolDialog::Prompt(owner, document, [this](const char* text) { m_frame.SetStatusMessage(text); });
 }
 void CMainFrameDocumentOwner::LocateFile(const char* path) { m_frame.LocateFile(path); }
+
+HFONT CMainFrameDocumentOwner::HexViewFont(COLORREF& background) const {
+    background = m_frame.StyleFont().back;
+    return m_frame.StyleFont().font;
+}
 void CMainFrameDocumentOwner::DocumentClosed() {
     if (m_frame.GetActiveMdiChild()) return;
     m_frame.UpdateStatusBar();

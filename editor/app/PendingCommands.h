@@ -15,8 +15,6 @@ inline constexpr CommandRange kPendingCommands[] = {
     {ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN},    // screen modes
     {ID_VIEW_FONT_SCHEME, ID_VIEW_FONT_SCHEME},   // the font-scheme drop-down
     {ID_LAYOUT_LOAD, ID_LAYOUT_SAVE},             // window layouts
-    {ID_HELP_CHECK_UPDATE, ID_HELP_CHECK_UPDATE}, // the update check
-    {ID_HELP_DONATE, ID_APP_ABOUT},               // donation page, about box
     {ID_FONT_SCHEME_FIRST, ID_LAYOUT_LAST},       // font schemes, layout files
 };
 

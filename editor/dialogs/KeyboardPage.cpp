@@ -72,11 +72,6 @@ void CKeyboardPage::ShowRecord(int record) {
     ::SetFocus(::GetDlgItem(m_hWnd, IDC_KEYS_HOTKEY));
 }
 
-void CKeyboardPage::Message(UINT textId, UINT icon, const char* argument, int number) {
-    const std::string text = argument ? FormatText(textId, {argument}) : FormatText(textId, {std::to_string(number)});
-    ShowMessage(m_hWnd, text, MB_OK | icon);
-}
-
 LRESULT CKeyboardPage::OnAdd(WORD, WORD, HWND, bool&) {
     HWND hotkey = ::GetDlgItem(m_hWnd, IDC_KEYS_HOTKEY);
     const WORD value = static_cast<WORD>(::SendMessageA(hotkey, HKM_GETHOTKEY, 0, 0));
@@ -87,14 +82,14 @@ LRESULT CKeyboardPage::OnAdd(WORD, WORD, HWND, bool&) {
     if (!key.key) return 0;
     const LRESULT shown = ::SendDlgItemMessageA(m_hWnd, IDC_KEYS_LIST, LB_GETCOUNT, 0, 0);
     if (shown >= static_cast<LRESULT>(kMaxShortcutsPerCommand)) {
-        Message(IDS_KEYS_TOO_MANY, MB_ICONERROR, nullptr, static_cast<int>(kMaxShortcutsPerCommand));
+        ShowMessage(m_hWnd, FormatText(IDS_KEYS_TOO_MANY, {std::to_string(kMaxShortcutsPerCommand)}), MB_OK | MB_ICONERROR);
         return 0;
     }
     const int record = SelectedRecord();
     if (record < 0) return 0;
     const int owner = FindKeyOwner(m_tree, key);
     if (owner >= 0) {
-        Message(IDS_KEYS_IN_USE, MB_ICONWARNING, m_tree.records[static_cast<size_t>(owner)].label.c_str(), 0);
+        ShowMessage(m_hWnd, FormatText(IDS_KEYS_IN_USE, {m_tree.records[static_cast<size_t>(owner)].label}), MB_OK | MB_ICONWARNING);
         ::SendMessageA(hotkey, HKM_SETHOTKEY, 0, 0);
         ::SetFocus(hotkey);
         return 0;
@@ -133,7 +128,7 @@ void CKeyboardPage::Apply() {
     const std::string path = m_context.host.KeymapPath();
     if (path.empty()) return;
     if (!WriteKeymapFile(path, KeymapCommands(m_tree, m_table))) {
-        Message(IDS_KEYS_SAVE_FAILED, MB_ICONERROR, path.c_str(), 0);
+        ShowMessage(m_hWnd, FormatText(IDS_KEYS_SAVE_FAILED, {path}), MB_OK | MB_ICONERROR);
         return;
     }
     m_context.host.ReloadKeymap();

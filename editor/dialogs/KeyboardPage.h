@@ -35,7 +35,6 @@ private:
     // The record of the selected tree item; -1 for none or a submenu.
     int SelectedRecord() const;
     void ShowRecord(int record);
-    void Message(UINT textId, UINT icon, const char* argument, int number);
 
     // The table as it was when the page opened: the keys the tree does not
     // show are written back from it.

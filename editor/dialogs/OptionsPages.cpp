@@ -2,6 +2,7 @@
 
 #include "ColoursPage.h"
 #include "EditorPage.h"
+#include "FavoritesPage.h"
 #include "FontPage.h"
 #include "GeneralPage.h"
 #include "KeyboardPage.h"
@@ -27,6 +28,7 @@ const std::vector<OptionsPageKind>& OptionsPageKinds() {
         {ID_OPTIONS_FONTS, MakePage<CFontPage>},
         {0, MakePage<CColoursPage>},
         {ID_OPTIONS_KEYS, MakePage<CKeyboardPage>},
+        {ID_OPTIONS_FAVORITES, MakePage<CFavoritesPage>},
         {0, MakePage<CVariablesPage>},
         {ID_OPTIONS_TOOLS, MakePage<CToolsPage>},
         {0, MakePage<CUpdatePage>},

@@ -1,20 +1,16 @@
 #include "ToolsPage.h"
 
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <cstring>
 
 #include "AppSettings.h"
 #include "IniKeys.h"
+#include "ListPageControls.h"
 #include "ResourceText.h"
 #include "UiSeams.h"
 
 namespace {
-
-constexpr COLORREF kListBack = RGB(0xF5, 0xF5, 0xF5);
-constexpr COLORREF kMaskColour = RGB(192, 192, 192);
-constexpr int kImageSize = 14;
 
 const int kFieldControls[] = {IDC_TOOLS_NAME,  IDC_TOOLS_COMMAND,        IDC_TOOLS_ARGUMENTS,   IDC_TOOLS_FOLDER,
                               IDC_TOOLS_BROWSE_COMMAND, IDC_TOOLS_INSERT, IDC_TOOLS_BROWSE_FOLDER,
@@ -39,17 +35,8 @@ CToolsPage::~CToolsPage() {
 }
 
 LRESULT CToolsPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
-    CreateToolbar();
-    HWND list = GetDlgItem(IDC_TOOLS_LIST);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-    ListView_SetBkColor(list, kListBack);
-    ListView_SetTextBkColor(list, kListBack);
-    RECT client{};
-    ::GetClientRect(list, &client);
-    LVCOLUMNA column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = client.right - ::GetSystemMetrics(SM_CXVSCROLL);
-    ::SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    m_images = CreateListToolbar(m_hWnd, IDC_TOOLS_TOOLBAR, IDC_TOOLS_TOOLBAR_BAR);
+    SetUpListView(GetDlgItem(IDC_TOOLS_LIST));
 
     m_model = MakeToolsPageModel(ReadToolLines(m_context.settings));
     for (size_t i = 0; i < m_model.tools.size(); ++i) {
@@ -59,36 +46,6 @@ LRESULT CToolsPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     Select(m_order.empty() ? -1 : 0);
     if (m_order.empty()) ShowTool(-1);
     return TRUE;
-}
-
-void CToolsPage::CreateToolbar() {
-    HWND place = GetDlgItem(IDC_TOOLS_TOOLBAR);
-    RECT rect{};
-    ::GetWindowRect(place, &rect);
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-    HWND bar = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                                 WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
-                                     CCS_NORESIZE | CCS_NOPARENTALIGN,
-                                 rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, m_hWnd,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLS_TOOLBAR_BAR)),
-                                 ::GetModuleHandleA(nullptr), nullptr);
-    ::SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    m_images = ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_LIST_TOOLBAR), kImageSize, 0,
-                                    kMaskColour, IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    ::SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
-    ::SendMessageA(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
-    ::SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(16, 16));
-    TBBUTTON buttons[4] = {};
-    const int commands[] = {ID_LIST_NEW, ID_LIST_DELETE, ID_LIST_UP, ID_LIST_DOWN};
-    for (int i = 0; i < 4; ++i) {
-        buttons[i].iBitmap = i;
-        buttons[i].idCommand = commands[i];
-        buttons[i].fsState = TBSTATE_ENABLED;
-        buttons[i].fsStyle = BTNS_BUTTON;
-        // The tooltip texts are the commands' string resources.
-        buttons[i].iString = -1;
-    }
-    ::SendMessageA(bar, TB_ADDBUTTONSA, 4, reinterpret_cast<LPARAM>(buttons));
 }
 
 int CToolsPage::Selected() const {
@@ -148,11 +105,7 @@ void CToolsPage::StoreTool(int item) {
 void CToolsPage::UpdateEnabling() {
     const int item = Selected();
     const int count = static_cast<int>(m_order.size());
-    HWND bar = GetDlgItem(IDC_TOOLS_TOOLBAR_BAR);
-    ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_NEW, count < static_cast<int>(kMaxPageTools));
-    ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_DELETE, item >= 0);
-    ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_UP, count >= 2 && item > 0);
-    ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_DOWN, item >= 0 && count > 1 && item < count - 1);
+    EnableListToolbar(GetDlgItem(IDC_TOOLS_TOOLBAR_BAR), count, static_cast<int>(kMaxPageTools), item);
     for (int id : kFieldControls) Enable(id, item >= 0);
     Enable(IDC_TOOLS_SHOW_CONSOLE, item >= 0 && IsChecked(IDC_TOOLS_IN_CONSOLE));
     const bool document = item >= 0 && IsChecked(IDC_TOOLS_NEEDS_DOCUMENT);
@@ -265,17 +218,11 @@ LRESULT CToolsPage::OnBrowseCommand(WORD, WORD, HWND button, bool&) {
 }
 
 LRESULT CToolsPage::OnBrowseFolder(WORD, WORD, HWND, bool&) {
-    BROWSEINFOA browse{};
-    browse.hwndOwner = m_hWnd;
-    browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
-    if (!chosen) return 0;
-    char path[MAX_PATH] = {};
-    if (::SHGetPathFromIDListA(chosen, path)) {
-        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_FOLDER, path);
+    std::string path;
+    if (BrowseForFolder(m_hWnd, path)) {
+        ::SetDlgItemTextA(m_hWnd, IDC_TOOLS_FOLDER, path.c_str());
         SetChanged();
     }
-    ::CoTaskMemFree(chosen);
     return 0;
 }
 

@@ -47,7 +47,6 @@ private:
     LRESULT OnInsertMenu(WORD, WORD, HWND, bool&);
     LRESULT OnInsertMacro(WORD, WORD, HWND, bool&);
 
-    void CreateToolbar();
     int Selected() const;
     void Select(int item);
     void InsertItem(int item, size_t tool);

@@ -389,6 +389,8 @@
 #define IDS_EXPLORER_VIEW_LIST          41042
 #define IDS_EXPLORER_VIEW_DETAILS       41043
 #define IDS_SAVE_ANSI_LOSSY             41016   /* Save As to ANSI */
+#define IDS_DONATE_PAGE                 41050   /* Help > Donate */
+#define IDS_LAYOUT_SAVE_FAILED          41017   /* save layout file */
 
 /* toolbar 1 tips use the command id as string id */
 
@@ -446,6 +448,7 @@
 #define IDC_OPTIONS_LIST                1002
 #define IDD_OPTIONS_GENERAL             533
 #define IDD_OPTIONS_EDITOR              534
+#define IDD_OPTIONS_FAVORITES           535
 #define IDD_OPTIONS_TOOLS               537
 #define IDD_OPTIONS_KEYS                538
 #define IDD_OPTIONS_FONTS               540
@@ -500,6 +503,13 @@
 #define IDC_VARIABLES_COMPANY           1005
 #define IDC_VARIABLES_EMAIL             1006
 #define IDC_VARIABLES_HELP              1007
+
+/* favourites page (535) */
+#define IDC_FAVORITES_LIST              1010
+#define IDC_FAVORITES_PATH              1213
+#define IDC_FAVORITES_BROWSE            1214
+#define IDC_FAVORITES_TOOLBAR           1215    /* hidden: where the list toolbar goes */
+#define IDC_FAVORITES_TOOLBAR_BAR       1216
 
 /* tools page (537) */
 #define IDC_TOOLS_SAVE_FIRST            1007    /* flag bit 3 */

@@ -1,38 +1,88 @@
 // Prints the median time from process start to the main window shown, over
-// several starts of the editor from a program folder of its own.
+// several starts of the editor from a program folder of its own, and, when
+// a peer program is named, the same for it in the same run with the ratio.
+// With a FILE, each start opens it and the time runs until it is loaded:
+// its name is in the main window's or a document's title and the window's
+// thread answers again (a load holds that thread).
+// Usage: startup_bench [RUNS [PEER_EXE PEER_WINDOW_CLASS [FILE]]].
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "ProgramProcess.h"
 #include "TempFolder.h"
+
+namespace {
+
+// Median milliseconds to the window of className, or a negative value when
+// it did not appear.
+bool ShowsFile(HWND frame, const std::string& name) {
+    char title[512] = {};
+    ::GetWindowTextA(frame, title, sizeof(title));
+    if (std::string(title).find(name) != std::string::npos) return true;
+    for (const std::string& document : DocumentTitles(frame))
+        if (document.find(name) != std::string::npos) return true;
+    return false;
+}
+
+double MedianStart(int runs, const std::string& exe, const std::string& folder, const char* className,
+                   const std::string& file = "") {
+    const std::string name = file.substr(file.find_last_of('\\') + 1);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        LARGE_INTEGER frequency, start, shown;
+        ::QueryPerformanceFrequency(&frequency);
+        ::QueryPerformanceCounter(&start);
+        ProgramProcess program;
+        if (!program.Start(exe, file.empty() ? "" : "\"" + file + "\"", folder)) return -1;
+        HWND frame = program.WaitForMainWindow(30000, className);
+        if (frame && !file.empty()) {
+            const DWORD until = ::GetTickCount() + 60000;
+            while (!ShowsFile(frame, name) && ::GetTickCount() < until) ::Sleep(1);
+            DWORD_PTR answer = 0;
+            ::SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
+        }
+        ::QueryPerformanceCounter(&shown);
+        if (!frame) return -1;
+        times.push_back(1000.0 * (double)(shown.QuadPart - start.QuadPart) / (double)frequency.QuadPart);
+        ::PostMessageA(frame, WM_CLOSE, 0, 0);
+        program.WaitForExit(20000);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     TempFolder folder;
     std::string exe = folder.File("Tarnwick.exe");
     ::CopyFileA((BuildFolder() + "\\Tarnwick.exe").c_str(), exe.c_str(), FALSE);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER frequency, start, shown;
-        ::QueryPerformanceFrequency(&frequency);
-        ::QueryPerformanceCounter(&start);
-        ProgramProcess editor;
-        if (!editor.Start(exe, "", folder.Path())) return 1;
-        HWND frame = editor.WaitForMainWindow(30000);
-        ::QueryPerformanceCounter(&shown);
-        if (!frame) {
-            std::printf("the main window did not appear\n");
-            return 1;
-        }
-        times.push_back(1000.0 * (double)(shown.QuadPart - start.QuadPart) / (double)frequency.QuadPart);
-        ::PostMessageA(frame, WM_CLOSE, 0, 0);
-        editor.WaitForExit(20000);
+    const double ours = MedianStart(runs, exe, folder.Path(), "CMainFrame");
+    if (ours < 0) {
+        std::printf("the main window did not appear\n");
+        return 1;
     }
-    std::sort(times.begin(), times.end());
-    std::printf("start to main window: median %.1f ms over %d runs (min %.1f, max %.1f)\n", times[times.size() / 2],
-                runs, times.front(), times.back());
+    std::printf("start to main window: median %.1f ms over %d runs\n", ours, runs);
+    if (argc > 3) {
+        const std::string peer = argv[2];
+        const std::string peerFolder = peer.substr(0, peer.find_last_of('\\'));
+        const double theirs = MedianStart(runs, peer, peerFolder, argv[3]);
+        if (theirs < 0)
+            std::printf("peer: its main window did not appear\n");
+        else
+            std::printf("peer start to main window: median %.1f ms; ratio %.2f\n", theirs, ours / theirs);
+        if (argc > 4) {
+            const double ourLoad = MedianStart(runs, exe, folder.Path(), "CMainFrame", argv[4]);
+            const double theirLoad = MedianStart(runs, peer, peerFolder, argv[3], argv[4]);
+            std::printf("start and open %s until loaded: ours %.1f ms, peer %.1f ms; ratio %.2f (goal 0.5)\n",
+                        argv[4], ourLoad, theirLoad, ourLoad / theirLoad);
+        }
+    }
     return 0;
 }

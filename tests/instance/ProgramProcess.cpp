@@ -5,6 +5,7 @@ namespace {
 struct FindState {
     DWORD processId;
     HWND found;
+    const char* className;
 };
 
 BOOL CALLBACK FindMainFrame(HWND hWnd, LPARAM param) {
@@ -13,7 +14,7 @@ BOOL CALLBACK FindMainFrame(HWND hWnd, LPARAM param) {
     ::GetClassNameA(hWnd, className, sizeof(className));
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid == state->processId && lstrcmpA(className, "CMainFrame") == 0 && ::IsWindowVisible(hWnd)) {
+    if (pid == state->processId && lstrcmpA(className, state->className) == 0 && ::IsWindowVisible(hWnd)) {
         state->found = hWnd;
         return FALSE;
     }
@@ -58,8 +59,8 @@ long ProgramProcess::WaitForExit(DWORD timeoutMs) {
     return (long)code;
 }
 
-HWND ProgramProcess::WaitForMainWindow(DWORD timeoutMs) const {
-    FindState state{m_info.dwProcessId, nullptr};
+HWND ProgramProcess::WaitForMainWindow(DWORD timeoutMs, const char* className) const {
+    FindState state{m_info.dwProcessId, nullptr, className};
     WaitUntil([&] {
         ::EnumWindows(FindMainFrame, reinterpret_cast<LPARAM>(&state));
         return state.found != nullptr;

@@ -19,7 +19,9 @@ public:
     // answers the exit code, or -1 on time-out.
     long WaitForExit(DWORD timeoutMs);
     // The process's main frame once it is visible, or null.
-    HWND WaitForMainWindow(DWORD timeoutMs) const;
+    // The process's visible top-level window of that class (the editor's
+    // main frame unless another program is timed).
+    HWND WaitForMainWindow(DWORD timeoutMs, const char* className = "CMainFrame") const;
     DWORD Id() const { return m_info.dwProcessId; }
 
 private:

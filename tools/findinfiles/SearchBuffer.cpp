@@ -3,6 +3,8 @@
 #include <array>
 #include <cstring>
 
+#include <emmintrin.h>
+
 #include "CharClass.h"
 
 namespace {
@@ -53,6 +55,33 @@ bool IsWholeWord(const unsigned char* bytes, size_t size, size_t pos, size_t n) 
     return true;
 }
 
+// How common a byte is in program text, low for rare: the scan looks for
+// the pattern's rarest byte, so that it stops at few places to compare.
+int Commonness(unsigned char c) {
+    static const char kByFrequency[] = "etaoinsrhldcumfpgwybvkxjqz";  // English letters, common first
+    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
+    for (int i = 0; kByFrequency[i]; ++i)
+        if (kByFrequency[i] == c) return 100 - i;
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 200;
+    return 60;  // digits, punctuation, bytes above 127
+}
+
+// The next position from `from` where bytes hold a or b (the same for a
+// search that matches case), or size; sixteen bytes at a time.
+size_t FindEither(const unsigned char* bytes, size_t from, size_t size, unsigned char a, unsigned char b) {
+    const __m128i va = _mm_set1_epi8(static_cast<char>(a));
+    const __m128i vb = _mm_set1_epi8(static_cast<char>(b));
+    size_t i = from;
+    for (; i + 16 <= size; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, va), _mm_cmpeq_epi8(block, vb)));
+        if (hits) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(hits)));
+    }
+    for (; i < size; ++i)
+        if (bytes[i] == a || bytes[i] == b) return i;
+    return size;
+}
+
 }  // namespace
 
 bool SearchBuffer(BufferSearch& search, const char* data, const char* path, size_t size) {
@@ -64,34 +93,30 @@ bool SearchBuffer(BufferSearch& search, const char* data, const char* path, size
     const ByteTable& fold = (search.mask & kMatchCase) ? Identity() : LowerCase();
     const bool wholeWord = (search.mask & kWholeWord) != 0;
 
-    // The pattern folded once, and Horspool's shift for every byte: how far
-    // the window may move when that byte is under its last position.
+    // The pattern folded once, and its rarest byte as the anchor that the
+    // vectorised scan looks for (both cases of a letter unless case matters).
     std::string folded(n, '\0');
     for (size_t i = 0; i < n; ++i) folded[i] = static_cast<char>(fold[static_cast<unsigned char>(search.pattern[i])]);
     const auto* pattern = reinterpret_cast<const unsigned char*>(folded.data());
-    std::array<size_t, 256> shift;
-    shift.fill(n);
-    for (size_t i = 0; i + 1 < n; ++i) shift[pattern[i]] = n - 1 - i;
-    for (int b = 0; b < 256; ++b) shift[b] = shift[fold[b]];
-    const unsigned char tail = pattern[n - 1];
+    size_t anchor = 0;
+    for (size_t i = 1; i < n; ++i)
+        if (Commonness(pattern[i]) < Commonness(pattern[anchor])) anchor = i;
+    const unsigned char lower = pattern[anchor];
+    unsigned char other = lower;
+    if (!(search.mask & kMatchCase) && lower >= 'a' && lower <= 'z') other = static_cast<unsigned char>(lower - 'a' + 'A');
 
     bool found = false;
     int line = 1;
     size_t lineStart = 0;
     size_t counted = 0;  // line feeds before this are in line and lineStart
     const size_t lastStart = size - n;
-    for (size_t pos = 0; pos <= lastStart;) {
-        const unsigned char last = bytes[pos + n - 1];
-        if (fold[last] != tail) {
-            pos += shift[last];
-            continue;
-        }
+    // Anchor positions run from anchor to lastStart + anchor.
+    for (size_t at = FindEither(bytes, anchor, lastStart + anchor + 1, lower, other); at <= lastStart + anchor;
+         at = FindEither(bytes, at + 1, lastStart + anchor + 1, lower, other)) {
+        const size_t pos = at - anchor;
         size_t k = 0;
-        while (k + 1 < n && fold[bytes[pos + k]] == pattern[k]) ++k;
-        if (k + 1 < n || (wholeWord && !IsWholeWord(bytes, size, pos, n))) {
-            pos += shift[last];
-            continue;
-        }
+        while (k < n && fold[bytes[pos + k]] == pattern[k]) ++k;
+        if (k < n || (wholeWord && !IsWholeWord(bytes, size, pos, n))) continue;
         // Lines are counted only up to each match.
         for (const void* feed; (feed = std::memchr(bytes + counted, '\n', pos - counted)) != nullptr;) {
             counted = static_cast<size_t>(static_cast<const unsigned char*>(feed) - bytes) + 1;
@@ -112,8 +137,6 @@ bool SearchBuffer(BufferSearch& search, const char* data, const char* path, size
         ++search.hits;
         found = true;
         if (search.sink) search.sink->AddResultLine(path, line, text);
-        // The shift is safe after a match too, so overlapping matches are found.
-        pos += shift[last];
     }
     return found;
 }

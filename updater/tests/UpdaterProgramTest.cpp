@@ -105,6 +105,18 @@ std::wstring AnswerBox(DWORD process, int button = IDOK) {
     return text;
 }
 
+// Starts the offered update with OK in the update dialog (it belongs to
+// the temporary copy, another process) and answers the box that follows
+// with OK; gives that box's text.
+std::wstring AcceptTheUpdate() {
+    const HWND dialog = WaitForWindow(0, IsUpdateDialog);
+    if (!dialog) return L"(no update dialog)";
+    DWORD copy = 0;
+    ::GetWindowThreadProcessId(dialog, &copy);
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return AnswerBox(copy);
+}
+
 class Process {
 public:
     Process(const std::string& command, const std::string& folder) {
@@ -274,13 +286,7 @@ TEST_F(UpdaterProgram, AnUpdateClosesTheEditorReplacesTheFilesAndStartsTheMarked
     // Without switches: the first process holds Vantrel.exe while its copy
     // installs a package that carries a new one.
     Process updater = Run("");
-    // The dialog belongs to the temporary copy, another process.
-    const HWND dialog = WaitForWindow(0, IsUpdateDialog);
-    ASSERT_TRUE(dialog);
-    DWORD copy = 0;
-    ::GetWindowThreadProcessId(dialog, &copy);
-    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(AnswerBox(copy), L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。");
+    EXPECT_EQ(AcceptTheUpdate(), L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。");
     EXPECT_EQ(updater.Wait(90000), 0u);
     EXPECT_EQ(editor.Wait(5000), 0u) << "the editor was asked to close";
     for (int i = 0; i < 100 && !Exists(m_folder.File("marker.txt")); ++i) ::Sleep(50);
@@ -303,7 +309,7 @@ TEST(UpdaterExtract, EntriesStayInsideTheFolderAndFailuresAreReported) {
     TempFolder parent;
     const std::string folder = parent.File("program");
     ::CreateDirectoryA(folder.c_str(), nullptr);
-    std::ofstream(folder + "\\ok.txt") << "old";
+    std::ofstream(folder + "\\ok.txt") << "old, and longer than the new text";
     const vantrel::ExtractResult result = vantrel::ExtractPackage(Env("UPDATER_FIXTURES") + "\\escape.cab", folder);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(ReadAll(folder + "\\ok.txt"), "new ok") << "an existing file is replaced";
@@ -318,6 +324,95 @@ TEST(UpdaterExtract, EntriesStayInsideTheFolderAndFailuresAreReported) {
     EXPECT_FALSE(failed.ok);
     EXPECT_NE(failed.error, 0u);
     EXPECT_NE(failed.failedFile.find("ok.txt"), std::string::npos) << failed.failedFile;
+}
+
+}  // namespace
+
+namespace {
+
+// The top-level window of the process whose class is cls, or the first
+// child of that class below it, waited for.
+HWND WaitForProcessWindow(DWORD process, const char* cls, bool child, DWORD timeoutMs = 30000) {
+    struct Search {
+        DWORD process;
+        const char* cls;
+        bool child;
+        HWND found = nullptr;
+    } search{process, cls, child};
+    const DWORD start = ::GetTickCount();
+    while (!search.found && ::GetTickCount() - start < timeoutMs) {
+        ::EnumWindows(
+            [](HWND window, LPARAM p) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(p);
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(window, &owner);
+                if (owner != s.process || !::IsWindowVisible(window)) return TRUE;
+                char name[64] = {};
+                ::GetClassNameA(window, name, sizeof name);
+                if (!s.child) {
+                    if (std::string(name) == s.cls) s.found = window;
+                    return s.found ? FALSE : TRUE;
+                }
+                ::EnumChildWindows(
+                    window,
+                    [](HWND inner, LPARAM q) -> BOOL {
+                        auto& t = *reinterpret_cast<Search*>(q);
+                        char innerName[64] = {};
+                        ::GetClassNameA(inner, innerName, sizeof innerName);
+                        if (std::string(innerName) != t.cls || !::IsWindowVisible(inner)) return TRUE;
+                        t.found = inner;
+                        return FALSE;
+                    },
+                    p);
+                return s.found ? FALSE : TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (!search.found) ::Sleep(50);
+    }
+    return search.found;
+}
+
+// The real editor in a program folder of the shipped layout: the updater
+// closes it (its save-modified dialog offers no Cancel), replaces its files
+// and starts the package's marked program.
+TEST_F(UpdaterProgram, TheRunningEditorIsClosedAndItsFilesReplaced) {
+    const std::string bin = ProgramFolderOfTest();
+    for (const char* name : {"Tarnwick.exe", "dovari.dll"})
+        ASSERT_TRUE(::CopyFileA((bin + "\\" + name).c_str(), m_folder.File(name).c_str(), FALSE)) << name;
+    WriteIni("FileName=Tarnwick.exe\r\nID=7\r\n");
+    m_folder.Write("doc.txt", "hello");
+    ASSERT_TRUE(::CopyFileA((Env("UPDATER_FIXTURES") + "\\editor.cab").c_str(),
+                            (m_serverRoot + "\\tarnwick_9.0.0.cab").c_str(), FALSE));
+    Reply("tarnwick_9.0.0.cab\nhttp://127.0.0.1/\n");
+
+    Process editor("\"" + m_folder.File("Tarnwick.exe") + "\" \"" + m_folder.File("doc.txt") + "\"", m_folder.Path());
+    ASSERT_TRUE(editor.Started());
+    const HWND view = WaitForProcessWindow(editor.Id(), "languagewnd", true);  // the editor view
+    ASSERT_TRUE(view) << "the editor shows the document";
+    constexpr UINT kGetModify = 2159;  // the component's "is modified" query
+    ::SendMessageA(view, WM_CHAR, 'x', 1);
+    ASSERT_NE(::SendMessageA(view, kGetModify, 0, 0), 0) << "the document has an unsaved change";
+
+    Process updater = Run("");
+    EXPECT_EQ(AcceptTheUpdate(), L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。");
+
+    // The editor asks about its unsaved document, without a way to refuse.
+    const HWND ask = WaitForProcessWindow(editor.Id(), "#32770", false);
+    ASSERT_TRUE(ask) << "the save-modified dialog";
+    EXPECT_TRUE(::GetDlgItem(ask, IDNO));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(ask, IDCANCEL))) << "no Cancel while updating";
+    ::PostMessageA(ask, WM_COMMAND, IDNO, 0);
+
+    EXPECT_EQ(editor.Wait(30000), 0u) << "the editor ended";
+    EXPECT_EQ(updater.Wait(90000), 0u);
+    for (int i = 0; i < 100 && !Exists(m_folder.File("marker.txt")); ++i) ::Sleep(50);
+    EXPECT_EQ(ReadAll(m_folder.File("marker.txt")), "after the editor");
+    // Compared whole but shown short: a fault would print a program file.
+    const std::string editorFile = ReadAll(m_folder.File("Tarnwick.exe"));
+    const std::string libraryFile = ReadAll(m_folder.File("dovari.dll"));
+    EXPECT_TRUE(editorFile == "new editor") << editorFile.substr(0, 40) << " (" << editorFile.size() << " bytes)";
+    EXPECT_TRUE(libraryFile == "new library") << libraryFile.substr(0, 40) << " (" << libraryFile.size() << " bytes)";
+    EXPECT_EQ(ReadAll(m_folder.File("doc.txt")), "hello") << "No saved nothing";
 }
 
 }  // namespace

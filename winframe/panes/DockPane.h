@@ -23,6 +23,7 @@
 #include <string>
 
 #include "DockWindowBase.h"
+#include "PaneLayoutRecord.h"
 #include "PaneCaption.h"
 
 // Style 0 at Create: WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW.
@@ -53,6 +54,10 @@ public:
     // The place the pane returns to; written by Undock and Hide, read by the layout store too.
     const DockMessage& StoredPlacement() const { return m_placement; }
     void SetStoredPlacement(const DockMessage& record) { m_placement = record; }
+    // The layout store's view of the pane (DockPaneLayout.cpp): where it is
+    // now, and putting it back there.
+    bool GetLayoutState(PaneLayoutRecord& record);
+    bool SetLayoutState(PaneLayoutRecord& record);
 
     TW_BEGIN_MSG_MAP(CDockPaneBase)
         TW_MESSAGE_HANDLER(WM_DOCKMESSAGE, OnDockMessage)
@@ -85,6 +90,8 @@ private:
     // The drag: a press on the caption, the ghost loop, then the drop.
     void DragPane(POINT screenPress);
     void Drop(DockMessage& record);
+
+    HWND StableTarget(HWND target, class CTabDockingBox* box);
 
     DockMessage m_placement;
     UINT m_boxMessage;

@@ -164,12 +164,14 @@ FrameTestEnvironment* const g_environment = static_cast<FrameTestEnvironment*>(
 
 struct Recorded {
     std::string target;
+    int show = -1;
     int opens = 0;
 } g_recorded;
 
-void RecordShellOpen(HWND, const char* target, int) {
+void RecordShellOpen(HWND, const char* target, int show) {
     ++g_recorded.opens;
     g_recorded.target = target;
+    g_recorded.show = show;
 }
 
 bool HasVisibleStyle(HWND window) { return (::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -659,16 +661,18 @@ TEST_F(MainFrameTest, ClipboardCommandsGoToTheFocusWindow) {
 }
 
 TEST_F(MainFrameTest, WebLinksOpenThroughTheShell) {
-    const struct { UINT id; const char* target; } rows[] = {
-        {ID_HELP_TOPICS, "http://www.tarnwick.example.com/"},
-        {ID_HELP_HOME_PAGE, "http://www.tarnwick.example.com/"},
-        {ID_HELP_FEEDBACK, "mailto:feedback@tarnwick.example.com"},
+    const struct { UINT id; const char* target; int show; } rows[] = {
+        {ID_HELP_TOPICS, "http://www.tarnwick.example.com/", SW_SHOW},
+        {ID_HELP_HOME_PAGE, "http://www.tarnwick.example.com/", SW_SHOW},
+        {ID_HELP_FEEDBACK, "mailto:feedback@tarnwick.example.com", SW_SHOW},
+        {ID_HELP_DONATE, "http://www.tarnwick.example.com/donate.html", SW_SHOWMAXIMIZED},
     };
     for (const auto& row : rows) {
         Command(row.id);
         EXPECT_EQ(row.target, g_recorded.target) << row.id;
+        EXPECT_EQ(row.show, g_recorded.show) << row.id;
     }
-    EXPECT_EQ(3, g_recorded.opens);
+    EXPECT_EQ(4, g_recorded.opens);
 }
 
 TEST_F(MainFrameTest, ContextHelpWithoutAViewerSaysSo) {

@@ -174,7 +174,7 @@ TEST_F(KeyboardPageTest, AToolsKeySurvivesTheToolsPageAndASecondApply) {
         SelectCommand(page, "Build");
         RemoveKey(page, 0);
         AddKey(page, VK_F10, 0);
-        SelectPage(dialog, 6);  // the tools page
+        SelectPage(dialog, 7);  // the tools page
         HWND tools = ShownPageWith(dialog, IDC_TOOLS_LIST);
         ASSERT_TRUE(tools);
         ::SetDlgItemTextA(tools, IDC_TOOLS_FOLDER, "C:\\w");

@@ -81,6 +81,7 @@ TEST_F(OptionsPagesTest, EachCommandOpensItsPage) {
         {ID_OPTIONS_TOOLS, L"工具"},
         {ID_OPTIONS_KEYS, L"快捷键"},
         {ID_OPTIONS_FONTS, L"字体及颜色"},
+        {ID_OPTIONS_FAVORITES, L"收藏夹"},
         {ID_OPTIONS_LAST, L"常规"},   // any other command of the range
     };
     for (const auto& c : cases) {
@@ -113,9 +114,9 @@ TEST_F(OptionsPagesTest, CancelWritesNothing) {
         ::PostMessageA(page, WM_KEYDOWN, VK_RETURN, 1);
         ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOURS_FIND1_BACK, BN_CLICKED),
                        (LPARAM)::GetDlgItem(page, IDC_COLOURS_FIND1_BACK));
-        SelectPage(dialog, 5);  // variables, after the keys page
+        SelectPage(dialog, 6);  // variables, after the keys and favourites pages
         Type(ShownPage(dialog), IDC_VARIABLES_USER, "Ada");
-        SelectPage(dialog, 7);  // update, after the tools page
+        SelectPage(dialog, 8);  // update, after the tools page
         Click(ShownPage(dialog), IDC_UPDATE_AT_START);
         End(dialog, IDCANCEL);
     });
@@ -128,7 +129,7 @@ TEST_F(OptionsPagesTest, CancelWritesNothing) {
 }
 
 TEST_F(OptionsPagesTest, TheListHoldsThePageTitlesInOrder) {
-    const wchar_t* titles[] = {L"常规", L"编辑", L"字体及颜色", L"窗口颜色", L"快捷键", L"变量", L"工具", L"自动升级"};
+    const wchar_t* titles[] = {L"常规", L"编辑", L"字体及颜色", L"窗口颜色", L"快捷键", L"收藏夹", L"变量", L"工具", L"自动升级"};
     std::vector<std::string> listed;
     Open(ID_OPTIONS_GENERAL, [&](HWND dialog, HWND) {
         const int count = (int)::SendDlgItemMessageA(dialog, IDC_OPTIONS_LIST, LB_GETCOUNT, 0, 0);
@@ -462,7 +463,7 @@ TEST_F(OptionsPagesTest, ColoursPageUnchangedWritesNothing) {
 
 // ---- variables page ------------------------------------------------------------
 
-constexpr int kVariablesItem = 5;  // after the fonts and keys pages
+constexpr int kVariablesItem = 6;  // after the fonts, keys and favourites pages
 
 TEST_F(OptionsPagesTest, VariablesPageKeepsWhatAnEmptiedFieldHad) {
     settings.WriteString(ini::kUser, ini::kUserName, "Ada");
@@ -500,7 +501,7 @@ TEST(VariablesPageHelp, ListsEveryMacroAsMacroTabArrowValue) {
 
 // ---- update page ----------------------------------------------------------------
 
-constexpr int kUpdateItem = 7;  // after the fonts, keys and tools pages
+constexpr int kUpdateItem = 8;  // after the fonts, keys, favourites and tools pages
 
 TEST_F(OptionsPagesTest, UpdatePageStoresTheIntervalTheSettingsReadBack) {
     const struct {

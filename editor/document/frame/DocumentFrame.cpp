@@ -46,7 +46,7 @@ void DisableDocumentButtons(HWND toolbar) {
 
 CDocumentFrame::CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary)
     // The one place that picks the kind of view.
-    : m_owner(owner), m_view(binary ? MakeHexDocumentView(*this) : MakeEditorDocumentView(*this)), m_binary(binary) {
+    : m_owner(owner), m_view(binary ? MakeHexDocumentView(*this, owner) : MakeEditorDocumentView(*this)), m_binary(binary) {
     SetPath(path ? path : kUntitled);
     for (int id : kDocumentButtons) EnableToolbarButton(id, true);
     EnableOptionButtons();

@@ -52,6 +52,12 @@ public:
     virtual void LocateFile(const char*) { ShowPane(ID_PANE_EXPLORER); }
     // The go-to-symbol dialog over owner: the chosen symbol's line, or -1.
     virtual int PromptSymbolLine(CDocumentFrame&, HWND) { return -1; }
+    // The font (not owned) and background of a hex view: the chosen font
+    // scheme's. Null keeps the output font on the window colour.
+    virtual HFONT HexViewFont(COLORREF& background) const {
+        (void)background;
+        return nullptr;
+    }
 };
 
 // When the last document has closed: the toolbar buttons that act on a

@@ -19,6 +19,7 @@
 class CEditorView;
 class CHexView;
 class CViewSearch;
+class IDocumentFrameOwner;
 class IHexHost;
 class IViewHost;
 struct ViewStatusTexts;
@@ -75,8 +76,8 @@ public:
 
 // The editor view with its search hooks and typing aids; host is the frame.
 std::unique_ptr<IDocumentView> MakeEditorDocumentView(IViewHost& host);
-// The hex view; host is the frame.
-std::unique_ptr<IDocumentView> MakeHexDocumentView(IHexHost& host);
+// The hex view; host is the frame, owner gives the font (IDocumentFrameOwner::HexViewFont).
+std::unique_ptr<IDocumentView> MakeHexDocumentView(IHexHost& host, const IDocumentFrameOwner& owner);
 
 // An editor view's status texts (position, size, typing mode) into the bar.
 void ShowViewStatusTexts(HWND statusBar, const ViewStatusTexts& texts);

@@ -1,5 +1,6 @@
 // The hex view inside a document frame: a binary file's bytes, with no text
 // options and no language.
+#include "DocumentFrame.h"
 #include "DocumentView.h"
 #include "Globals.h"
 #include "HexView.h"
@@ -8,11 +9,17 @@ namespace {
 
 class CHexDocumentView : public IDocumentView {
 public:
-    explicit CHexDocumentView(IHexHost& host) : m_host(host) {}
+    CHexDocumentView(IHexHost& host, const IDocumentFrameOwner& owner) : m_host(host), m_owner(owner) {}
 
     HWND Create(HWND parent, const RECT& rect) override {
         m_view = std::make_unique<CHexView>(m_host);
-        if (g_outputFont) m_view->SetStyle(g_outputFont, ::GetSysColor(COLOR_WINDOW));
+        COLORREF background = ::GetSysColor(COLOR_WINDOW);
+        HFONT font = m_owner.HexViewFont(background);
+        if (!font) {
+            font = g_outputFont;
+            background = ::GetSysColor(COLOR_WINDOW);
+        }
+        if (font) m_view->SetStyle(font, background);
         return m_view->Create(parent, &rect, nullptr, kDocumentViewStyle, WS_EX_CLIENTEDGE);
     }
 
@@ -47,9 +54,12 @@ public:
 
 private:
     IHexHost& m_host;
+    const IDocumentFrameOwner& m_owner;
     std::unique_ptr<CHexView> m_view;
 };
 
 }  // namespace
 
-std::unique_ptr<IDocumentView> MakeHexDocumentView(IHexHost& host) { return std::make_unique<CHexDocumentView>(host); }
+std::unique_ptr<IDocumentView> MakeHexDocumentView(IHexHost& host, const IDocumentFrameOwner& owner) {
+    return std::make_unique<CHexDocumentView>(host, owner);
+}

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "AppSettings.h"
+#include "FontSchemes.h"
 #include "Globals.h"
 #include "IniKeys.h"
 
@@ -24,8 +25,8 @@ public:
         display.tabSize = settings->TabSize;
         display.indentSize = settings->IndentSize;
         // The chosen scheme as the ini holds it; an empty one is the default.
-        const int chosen = settings->ReadInt(ini::kFont, ini::kFontCurSel, 1);
-        const std::string scheme = settings->ReadString(ini::kFont, std::to_string(chosen).c_str(), "");
+        const CFontSchemes schemes(*settings);
+        const std::string scheme = schemes.Text(schemes.Chosen());
         if (!scheme.empty()) display.fontScheme = scheme;
         return display;
     }

@@ -27,6 +27,8 @@ public:
 
     // The font (not owned) and background colour the rows are drawn with.
     void SetStyle(HFONT font, COLORREF background);
+    HFONT Font() const { return m_font; }
+    COLORREF Background() const { return m_background; }
     // False when the file cannot be opened for reading or is too large to scroll.
     bool OpenFile(const char* path);
     bool Reload() { return OpenFile(std::string(m_path).c_str()); }

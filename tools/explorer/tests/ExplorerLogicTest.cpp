@@ -157,3 +157,15 @@ TEST(FavoriteStore, WithAHundredStoredTheLastIsReplaced) {
     EXPECT_EQ("C:\\new", section.keys[100]);
     EXPECT_EQ("C:\\f99", section.keys[99]);
 }
+
+TEST(FavoriteStore, ReplaceNumbersFromOneAndRemovesTheRest) {
+    FakeSection section;
+    section.keys = {{1, "C:\\a"}, {2, "C:\\b"}, {3, "C:\\c"}, {7, "C:\\g"}};
+    section.Store().Replace({"C:\\c", "", "C:\\a"});
+    EXPECT_EQ("C:\\c", section.keys[1]);
+    EXPECT_EQ("C:\\a", section.keys[2]);
+    // An empty value is how the settings' writer removes a key.
+    EXPECT_EQ("", section.keys[3]);
+    EXPECT_EQ("", section.keys[7]);
+    EXPECT_EQ((std::vector<std::string>{"C:\\c", "C:\\a"}), section.Store().List());
+}

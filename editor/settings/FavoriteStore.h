@@ -6,15 +6,19 @@
 #include <string>
 #include <vector>
 
+class CAppSettings;
+
 class FavoriteStore {
 public:
     static constexpr int kMaxFavorites = 100;
 
     using ReadKey = std::function<std::string(int key)>;
+    // An empty path removes the key.
     using WriteKey = std::function<void(int key, const std::string& path)>;
     FavoriteStore(ReadKey read, WriteKey write) : m_read(std::move(read)), m_write(std::move(write)) {}
     // Over the settings' "FAVORITE" section.
     static FavoriteStore FromSettings();
+    static FavoriteStore Over(const CAppSettings& settings);
 
     enum class AddResult { Added, Replaced, Duplicate, Invalid };
     // An empty path is Invalid and a path already stored (anywhere, holes
@@ -23,6 +27,9 @@ public:
     AddResult Add(const std::string& path) const;
     // The stored folders from key 1 up to the first empty key.
     std::vector<std::string> List() const;
+    // The folders under "1" to "N" in order and no key after them; an
+    // empty path in the list is left out rather than ending it early.
+    void Replace(const std::vector<std::string>& paths) const;
     std::string At(int key) const { return m_read(key); }
 
 private:

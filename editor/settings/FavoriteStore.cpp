@@ -16,7 +16,16 @@ FavoriteStore FavoriteStore::FromSettings() {
                                  : std::string();
         },
         [](int key, const std::string& path) {
-            if (g_appSettings) g_appSettings->WriteString(kSection, std::to_string(key).c_str(), path.c_str());
+            if (g_appSettings)
+                g_appSettings->WriteString(kSection, std::to_string(key).c_str(), path.empty() ? nullptr : path.c_str());
+        });
+}
+
+FavoriteStore FavoriteStore::Over(const CAppSettings& settings) {
+    return FavoriteStore(
+        [&settings](int key) { return settings.ReadString(kSection, std::to_string(key).c_str(), ""); },
+        [&settings](int key, const std::string& path) {
+            settings.WriteString(kSection, std::to_string(key).c_str(), path.empty() ? nullptr : path.c_str());
         });
 }
 
@@ -43,4 +52,13 @@ std::vector<std::string> FavoriteStore::List() const {
         list.push_back(std::move(stored));
     }
     return list;
+}
+
+void FavoriteStore::Replace(const std::vector<std::string>& paths) const {
+    int key = 0;
+    for (const std::string& path : paths)
+        if (!path.empty() && key < kMaxFavorites) m_write(++key, path);
+    // Keys past the list, holes included, go.
+    for (int rest = key + 1; rest <= kMaxFavorites; ++rest)
+        if (!m_read(rest).empty()) m_write(rest, std::string());
 }
