@@ -25,6 +25,10 @@ public:
     // tools' entries, and the table from the new key file.
     void ReloadKeymap() override { m_frame.RebuildToolsMenu(); }
     void RebuildToolsMenu() override { m_frame.RebuildToolsMenu(); }
+    // The font-scheme command of the scheme already chosen.
+    void ApplyFontScheme() override {
+        m_frame.SendMessage(WM_COMMAND, ID_FONT_SCHEME_FIRST - 1 + m_frame.FontScheme(), 0);
+    }
 
 private:
     CMainFrame& m_frame;

@@ -8,8 +8,8 @@
 
 #include "AppSettings.h"
 #include "DbcsText.h"
+#include "FontSchemes.h"
 #include "GdiHandles.h"
-#include "IniKeys.h"
 
 namespace {
 
@@ -65,9 +65,8 @@ void DrawMark(HDC dc, const RECT& box, bool openType) {
 }  // namespace
 
 LRESULT CFontPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
-    const CAppSettings& settings = m_context.settings;
-    m_schemes = LoadFontSchemes(
-        [&](int key) { return settings.ReadString(ini::kFont, std::to_string(key).c_str(), ""); });
+    const CFontSchemes store(m_context.settings);
+    m_schemes = LoadFontSchemes([&](int key) { return store.Text(key); });
     for (size_t i = 0; i < m_schemes.size(); ++i) {
         const std::string name = "Font " + std::to_string(i + 1);
         SendDlgItemMessageA(m_hWnd, IDC_FONT_CATEGORY, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
@@ -78,7 +77,7 @@ LRESULT CFontPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     // The face combo's edit part as high as the size combo's.
     const LRESULT editHeight = SendDlgItemMessageA(m_hWnd, IDC_FONT_SIZE, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     if (editHeight > 0) SendDlgItemMessageA(m_hWnd, IDC_FONT_FACE, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), editHeight);
-    const int first = InitialFontScheme(settings.ReadInt(ini::kFont, ini::kFontCurSel, 1), m_schemes.size());
+    const int first = InitialFontScheme(store.Chosen(), m_schemes.size());
     if (first > 0) {
         SendDlgItemMessageA(m_hWnd, IDC_FONT_CATEGORY, CB_SETCURSEL, static_cast<WPARAM>(first - 1), 0);
         ShowScheme(first - 1);
@@ -277,7 +276,9 @@ void CFontPage::DrawSample(const DRAWITEMSTRUCT& item) {
 
 void CFontPage::Apply() {
     // Keys past the schemes loaded stay as they are.
-    for (size_t i = 0; i < m_schemes.size(); ++i)
-        m_context.settings.WriteString(ini::kFont, std::to_string(i + 1).c_str(), FontSchemeText(m_schemes[i]).c_str());
-    m_context.EditorSettingsChanged = true;
+    const CFontSchemes store(m_context.settings);
+    for (size_t i = 0; i < m_schemes.size(); ++i) store.SetText(static_cast<int>(i + 1), FontSchemeText(m_schemes[i]));
+    // The main frame takes the chosen scheme again: the hex views' font,
+    // "CurSel" and every open document.
+    m_context.host.ApplyFontScheme();
 }

@@ -39,6 +39,9 @@ public:
     virtual void ReloadKeymap() {}
     // The Tools menu and the tools' shortcuts again from the "TOOL" section.
     virtual void RebuildToolsMenu() {}
+    // The chosen font scheme again from the "FONT" section, for every open
+    // document.
+    virtual void ApplyFontScheme() { RestyleDocuments(); }
 };
 
 // Lives while the dialog runs.

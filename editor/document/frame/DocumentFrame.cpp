@@ -6,16 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include <scintilla/Scintilla.h>
-
 #include "AppSettings.h"
 #include "Globals.h"
 #include "GoToLineDialog.h"
-#include "HexView.h"
 #include "ModifiedDocument.h"
-#include "ProgramLanguageSource.h"
 #include "ResourceText.h"
-#include "SizeText.h"
 #include "StatusBar.h"
 #include "UiSeams.h"
 #include "resource.h"
@@ -50,11 +45,11 @@ void DisableDocumentButtons(HWND toolbar) {
 // ---- life ---------------------------------------------------------------------
 
 CDocumentFrame::CDocumentFrame(IDocumentFrameOwner& owner, const char* path, bool binary)
-    : m_owner(owner), m_binary(binary) {
+    // The one place that picks the kind of view.
+    : m_owner(owner), m_view(binary ? MakeHexDocumentView(*this, owner) : MakeEditorDocumentView(*this)), m_binary(binary) {
     SetPath(path ? path : kUntitled);
     for (int id : kDocumentButtons) EnableToolbarButton(id, true);
-    EnableToolbarButton(ID_VIEW_WRAP, !binary);
-    EnableToolbarButton(ID_VIEW_LINE_ENDS, !binary);
+    EnableOptionButtons();
 }
 
 CDocumentFrame::~CDocumentFrame() = default;
@@ -76,35 +71,9 @@ CDocumentFrame* CDocumentFrame::FromWindow(HWND window) {
 
 LRESULT CDocumentFrame::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     AttachFrameDocument(m_hWnd, this);  // before the activation that follows creation
-    constexpr DWORD kViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     RECT rect{};
     ::GetClientRect(m_hWnd, &rect);
-    if (m_binary) {
-        m_hex = std::make_unique<CHexView>(*this);
-        COLORREF background = ::GetSysColor(COLOR_WINDOW);
-        HFONT font = m_owner.HexViewFont(background);
-        if (!font) {
-            font = g_outputFont;
-            background = ::GetSysColor(COLOR_WINDOW);
-        }
-        if (font) m_hex->SetStyle(font, background);
-        m_viewWindow = m_hex->Create(m_hWnd, &rect, nullptr, kViewStyle, WS_EX_CLIENTEDGE);
-    } else {
-        m_editor = std::make_unique<CEditorView>(*this, EditorMask());
-        m_editor->SetLanguageSource(&ProgramLanguageSource());
-        m_viewWindow = m_editor->Create(m_hWnd, rect, kViewStyle);
-        if (m_viewWindow) {
-            char languageFolder[MAX_PATH] = {};
-            if (g_appSettings) g_appSettings->GetFolder(languageFolder, kFolderLanguage);
-            m_typingAids = std::make_unique<CTypingAids>(languageFolder);
-            m_searchHooks = std::make_unique<CSearchHooks>(*m_editor, SharedSearchOptions(), m_typingAids.get());
-            m_editor->SetHooks(m_searchHooks.get());
-            ::SetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE,
-                                ::GetWindowLongPtrA(m_viewWindow, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
-            ::SetWindowPos(m_viewWindow, nullptr, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        }
-    }
+    m_viewWindow = m_view->Create(m_hWnd, rect);
     if (!m_viewWindow) return -1;
     m_tabbedChild.SetViewWindow(m_viewWindow);
     UpdateTitle();
@@ -154,19 +123,14 @@ void CDocumentFrame::SendToClient(UINT message, LPARAM lParam) const {
 bool CDocumentFrame::Load(const char* path, int openType) {
     UpdateTitle();
     m_stamp = GetFileStamp(path);
-    bool loaded = false;
-    if (m_hex) {
-        loaded = m_hex->OpenFile(path);
-    } else if (m_editor) {
-        loaded = m_editor->OpenFile(path, openType);
-        SyncToolbarChecks();
-        if (loaded) m_owner.DocumentChanged(*this, DocumentEvent::Loaded);
-    }
+    const bool loaded = m_view->Load(path, openType);
+    m_view->CheckOptionButtons();
+    if (loaded && m_view->IsText()) m_owner.DocumentChanged(*this, DocumentEvent::Loaded);
     const DWORD attributes = ::GetFileAttributesA(path);
     m_fileReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
     if (m_fileReadOnly) {
         m_viewReadOnly = true;
-        SetViewReadOnly(true);
+        m_view->SetReadOnly(true);
     }
     SetTabState(m_fileReadOnly ? kTabReadOnly : kTabNormal);
     m_owner.UpdateStatusBar();
@@ -174,9 +138,7 @@ bool CDocumentFrame::Load(const char* path, int openType) {
 }
 
 bool CDocumentFrame::WriteTo(const char* path) {
-    bool saved = false;
-    if (m_hex) saved = m_hex->Save(path);
-    else if (m_editor) saved = m_editor->SaveFile(path);
+    const bool saved = m_view->Save(path);
     if (!saved) ReportSaveFailure(path);
     return saved;
 }
@@ -192,7 +154,7 @@ bool CDocumentFrame::Save() {
     if (!WriteTo(m_path)) return false;
     m_stamp = GetFileStamp(m_path);
     SetDiskChanged(false);
-    if (m_editor) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
+    if (m_view->IsText()) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
 }
 
@@ -204,49 +166,36 @@ bool CDocumentFrame::SaveAs() {
     if (!chosen || choice.path.empty()) return false;
     // Nothing is adopted unless the file was written: a failed or cancelled
     // Save As leaves text, encoding, path and modified state as they were.
-    if (m_editor) {
-        const std::string lossy = FormatText(IDS_SAVE_ANSI_LOSSY, {choice.path});
-        const auto confirmLoss = [this, &lossy] {
-            return ShowMessage(m_hWnd, lossy, MB_YESNO | MB_ICONWARNING) == IDYES;
-        };
-        using Result = CDocumentFile::SaveAsResult;
-        const Result result =
-            m_editor->File().SaveFileAs(choice.path.c_str(), choice.encoding, choice.lineEnd, confirmLoss);
-        if (result == Result::kCancelled) return false;
-        if (result == Result::kFailed) {
-            ReportSaveFailure(choice.path.c_str());
-            return false;
-        }
-    } else if (!WriteTo(choice.path.c_str())) {
+    const auto confirmLoss = [this, &choice] {
+        return ShowMessage(m_hWnd, FormatText(IDS_SAVE_ANSI_LOSSY, {choice.path}), MB_YESNO | MB_ICONWARNING) == IDYES;
+    };
+    using Result = IDocumentView::SaveAsResult;
+    const Result result = m_view->SaveAs(choice.path.c_str(), choice.encoding, choice.lineEnd, confirmLoss);
+    if (result == Result::kCancelled) return false;
+    if (result == Result::kFailed) {
+        ReportSaveFailure(choice.path.c_str());
         return false;
     }
     m_stamp = GetFileStamp(choice.path.c_str());
     SetDiskChanged(false);
     SetPath(choice.path.c_str());
-    if (m_editor) m_editor->ApplyLanguageForFile(m_path);
+    m_view->PathChanged(m_path);
     UpdateTitle();
     m_owner.AddToRecent(m_path);
-    if (m_editor) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
+    if (m_view->IsText()) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
-}
-
-bool CDocumentFrame::ReloadView() {
-    if (m_hex) return m_hex->Reload();
-    return m_editor && m_editor->Reload(m_path);
 }
 
 bool CDocumentFrame::Reload() {
     if (IsUntitled()) return false;
-    if (!ReloadView()) return false;
+    if (!m_view->Reload(m_path)) return false;
     m_stamp = GetFileStamp(m_path);
     SetDiskChanged(false);
     return true;
 }
 
 bool CDocumentFrame::IsModified() const {
-    if (m_diskChanged) return true;
-    if (m_hex) return m_hex->IsModified();
-    return m_editor && m_editor->Send(SCI_GETMODIFY) != 0;
+    return m_diskChanged || m_view->IsModified();
 }
 
 void CDocumentFrame::SetDiskChanged(bool changed) {
@@ -274,7 +223,7 @@ bool CDocumentFrame::CheckFile(bool quiet) {
         const std::string text = FormatText(IDS_FILE_CHANGED_RELOAD, {m_path});
         const int answer = ShowMessage(m_hWnd, text, MB_YESNO | MB_ICONQUESTION);
         m_checking = false;
-        if (answer == IDYES && ReloadView()) {
+        if (answer == IDYES && m_view->Reload(m_path)) {
             m_stamp = GetFileStamp(m_path);
             SetDiskChanged(false);
         } else {
@@ -291,17 +240,13 @@ bool CDocumentFrame::CheckFile(bool quiet) {
 
 // ---- read-only ------------------------------------------------------------------
 
-void CDocumentFrame::SetViewReadOnly(bool readOnly) {
-    if (m_editor) m_editor->Send(SCI_SETREADONLY, readOnly ? 1 : 0);
-}
-
 DocumentTabState CDocumentFrame::CurrentTabState() const {
     return m_viewReadOnly ? kTabReadOnly : (IsModified() ? kTabModified : kTabNormal);
 }
 
 LRESULT CDocumentFrame::OnToggleReadOnly(WORD, WORD, HWND, bool&) {
     m_viewReadOnly = !m_viewReadOnly;
-    SetViewReadOnly(m_viewReadOnly);
+    m_view->SetReadOnly(m_viewReadOnly);
     SetTabState(CurrentTabState());
     return 0;
 }
@@ -312,7 +257,7 @@ LRESULT CDocumentFrame::OnToggleFileReadOnly(WORD, WORD, HWND, bool&) {
     // Cleared, never flipped; the flags follow only a change that took.
     if (!::SetFileAttributesA(m_path, attributes & ~FILE_ATTRIBUTE_READONLY)) return 0;
     m_fileReadOnly = false;
-    SetViewReadOnly(false);
+    m_view->SetReadOnly(false);
     m_viewReadOnly = false;
     SetTabState(CurrentTabState());
     return 0;
@@ -392,10 +337,9 @@ LRESULT CDocumentFrame::OnOtherCommand(UINT, WPARAM wParam, LPARAM lParam, bool&
     return 0;
 }
 
-void CDocumentFrame::SyncToolbarChecks() {
-    if (!m_editor) return;
-    CheckToolbarButton(ID_VIEW_WRAP, m_editor->HasOption(kViewWrap));
-    CheckToolbarButton(ID_VIEW_LINE_ENDS, m_editor->HasOption(kViewLineEnds));
+void CDocumentFrame::EnableOptionButtons() {
+    EnableToolbarButton(ID_VIEW_WRAP, m_view->IsText());
+    EnableToolbarButton(ID_VIEW_LINE_ENDS, m_view->IsText());
 }
 
 LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled) {
@@ -404,9 +348,8 @@ LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled
     if ((HWND)lParam == m_hWnd) {
         m_owner.DocumentChanged(*this, DocumentEvent::Activated);
         if (m_title[0]) m_owner.UpdateStatusBar();
-        EnableToolbarButton(ID_VIEW_WRAP, !m_binary);
-        EnableToolbarButton(ID_VIEW_LINE_ENDS, !m_binary);
-        SyncToolbarChecks();
+        EnableOptionButtons();
+        m_view->CheckOptionButtons();
     }
     PostMessage(WM_DOC_CHECKFILE);
     return 0;
@@ -482,11 +425,7 @@ void CDocumentFrame::UpdateStatusBar(const ViewStatusTexts& texts) {
     HWND bar = m_owner.StatusBar();
     if (!bar || !m_hWnd || ::GetParent(m_hWnd) == nullptr) return;
     if ((HWND)::SendMessageA(::GetParent(m_hWnd), WM_MDIGETACTIVE, 0, 0) != m_hWnd) return;
-    char size[50];
-    FormatByteSize(size, sizeof(size), texts.length);
-    ::SetStatusText(bar, kStatusPosition, texts.position.c_str());
-    ::SetStatusText(bar, kStatusSize, size);
-    ::SetStatusText(bar, kStatusMode, texts.mode.c_str());
+    ShowViewStatusTexts(bar, texts);
 }
 
 void CDocumentFrame::SetStatusText(const char* text) {
@@ -501,64 +440,17 @@ FrameDocumentState CDocumentFrame::Describe() const {
     state.modified = IsModified();
     state.readOnly = m_viewReadOnly;
     state.fileReadOnly = m_fileReadOnly;
-    if (m_hex) {
-        state.kind = DocumentKind::Hex;
-        state.canUndo = m_hex->CanUndo();
-        state.fileSize = m_hex->FileSize();
-        return state;
-    }
-    if (!m_editor) return state;
-    const CEditorView& view = *m_editor;
-    state.hasSelection = view.Send(SCI_GETSELECTIONEMPTY) == 0;
-    state.canUndo = view.Send(SCI_CANUNDO) != 0;
-    state.canRedo = view.Send(SCI_CANREDO) != 0;
-    state.displayBits = EditorMaskFromViewOptions(view.Options());
-    state.useTabs = view.Send(SCI_GETUSETABS) != 0;
-    state.encoding = view.GetEncoding();
-    state.lineEnds = (int)view.Send(SCI_GETEOLMODE);
-    state.overtype = view.Send(SCI_GETOVERTYPE) != 0;
-    state.watchesClipboard = view.WatchesClipboard();
-    state.language = view.LanguageIndex();
+    m_view->Describe(state);
     return state;
 }
 
-void CDocumentFrame::FillStatusBar(HWND statusBar) const {
-    if (m_hex) {
-        const_cast<CHexView&>(*m_hex).UpdateStatusText();
-        return;
-    }
-    if (!m_editor) return;
-    const ViewStatusTexts texts = m_editor->StatusTexts();
-    char size[50];
-    FormatByteSize(size, sizeof(size), texts.length);
-    ::SetStatusText(statusBar, kStatusPosition, texts.position.c_str());
-    ::SetStatusText(statusBar, kStatusSize, size);
-    ::SetStatusText(statusBar, kStatusMode, texts.mode.c_str());
-}
+void CDocumentFrame::FillStatusBar(HWND statusBar) const { m_view->FillStatusBar(statusBar); }
 
-std::string CDocumentFrame::HelpKeyword() const {
-    char word[256] = {};
-    if (!m_editor || !m_editor->GetSelectedOrWordText(word, sizeof(word))) return "";
-    return word;
-}
+std::string CDocumentFrame::HelpKeyword() const { return m_view->HelpKeyword(); }
 
 void CDocumentFrame::DescribeSession(SessionEntry& entry) const {
     entry.path = m_path;
-    if (!m_editor) return;
-    const ViewState view = m_editor->GetViewState();
-    entry.hasViewState = true;
-    entry.firstVisibleLine = view.firstLine;
-    entry.xOffset = view.xOffset;
-    entry.startPos = view.selectionStart;
-    entry.endPos = view.selectionEnd;
-    entry.marks.clear();
-    for (sptr_t line = m_editor->Send(SCI_MARKERNEXT, 0, 1 << kBookmarkMarker); line >= 0;
-         line = m_editor->Send(SCI_MARKERNEXT, (uptr_t)line + 1, 1 << kBookmarkMarker))
-        entry.marks.push_back((int)line);
+    m_view->DescribeSession(entry);
 }
 
-void CDocumentFrame::RestoreSession(const SessionEntry& entry) {
-    if (!m_editor || !entry.hasViewState) return;
-    for (int line : entry.marks) m_editor->Send(SCI_MARKERADD, (uptr_t)line, kBookmarkMarker);
-    m_editor->SetViewState({entry.firstVisibleLine, entry.startPos, entry.endPos, entry.xOffset});
-}
+void CDocumentFrame::RestoreSession(const SessionEntry& entry) { m_view->RestoreSession(entry); }

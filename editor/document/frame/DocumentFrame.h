@@ -1,9 +1,10 @@
 #pragma once
 // CDocumentFrame: the MDI child window of one document. It owns the path,
-// remembers the file's stamp, shows the text in a CEditorView (or the bytes
-// in a CHexView) and carries out the document commands: save, save as,
-// reload, close with a save prompt, the read-only switches, path copy and the
-// check whether the file changed on disk.
+// remembers the file's stamp, shows the document in its view (the text in a
+// CEditorView or the bytes in a CHexView, both behind IDocumentView) and
+// carries out the document commands: save, save as, reload, close with a save
+// prompt, the read-only switches, path copy and the check whether the file
+// changed on disk.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "AppMessages.h"
+#include "DocumentView.h"
 #include "EditorView.h"
 #include "FileInfo.h"
 #include "FindReplaceCommands.h"
@@ -18,12 +20,10 @@
 #include "HexHost.h"
 #include "PathParts.h"
 #include "TabbedMdiChild.h"
-#include "TypingAids.h"
 #include "ViewHost.h"
 #include "Window.h"
 
 class CDocumentFrame;
-class CHexView;
 class CModifiedDocument;
 
 // What the workspace panes hear of a document's life.
@@ -110,15 +110,17 @@ public:
     std::string GetPathPart(PathPart kind) const { return ::GetPathPart(m_path, kind); }
     void SetPath(const char* path);
     void UpdateTitle();
-    CEditorView* GetEditor() const { return m_editor.get(); }
+    // The editor view; null for a hex document.
+    CEditorView* GetEditor() const { return m_view->Editor(); }
     // The editor view's search; null for a hex document.
-    CViewSearch* GetSearch() const { return m_searchHooks ? &m_searchHooks->Search() : nullptr; }
-    // The Language menu's index for the editor (DocumentLanguage.cpp); the
-    // current language again; the current styles again. A hex view repaints.
-    void SetLanguage(int index);
-    void ReapplyLanguage();
-    void RestyleView();
-    CHexView* GetHexView() const { return m_hex.get(); }
+    CViewSearch* GetSearch() const { return m_view->Search(); }
+    // The Language menu's index for the editor; the current language again;
+    // the current styles again. A hex view repaints.
+    void SetLanguage(int index) { m_view->SetLanguage(index); }
+    void ReapplyLanguage() { m_view->SetLanguage(m_view->LanguageIndex()); }
+    void RestyleView() { m_view->Restyle(); }
+    // The hex view; null for a text document.
+    CHexView* GetHexView() const { return m_view->Hex(); }
     HWND ViewWindow() const { return m_viewWindow; }
 
     // IFrameDocument
@@ -196,19 +198,15 @@ private:
     // Writes the view to path; shows the failure message when it fails.
     bool WriteTo(const char* path);
     void ReportSaveFailure(const char* path);
-    bool ReloadView();
-    void SetViewReadOnly(bool readOnly);
     DocumentTabState CurrentTabState() const;
     void SendToClient(UINT message, LPARAM lParam) const;
-    void SyncToolbarChecks();
+    // Wrap and Line ends are enabled for a view that shows text.
+    void EnableOptionButtons();
 
     IDocumentFrameOwner& m_owner;
     CTabbedMdiChild m_tabbedChild;
-    // Declared before the view, so that the view never outlives its hooks.
-    std::unique_ptr<CTypingAids> m_typingAids;  // after the search hooks, which pass on to it
-    std::unique_ptr<CSearchHooks> m_searchHooks;
-    std::unique_ptr<CEditorView> m_editor;
-    std::unique_ptr<CHexView> m_hex;
+    // Made with the frame, its window at WM_CREATE; never null.
+    const std::unique_ptr<IDocumentView> m_view;
     HWND m_viewWindow = nullptr;
     FileStamp m_stamp = kNoFileStamp;
     bool m_diskChanged = false;

@@ -39,24 +39,12 @@ const std::string kChineseWordUtf8 = "\xE6\x9F\xA5\xE6\x89\xBE";
 
 constexpr uint32_t kWord = kSearchWholeWord, kCase = kSearchMatchCase, kSub = kSearchSubfolders;
 
-class FrameFindInFilesTest : public ::testing::Test {
+class FrameFindInFilesTest : public RealFrameTest {
 protected:
     void SetUp() override {
         g_appSettings->EditorMask = 0;
         g_appSettings->search = SearchOptions{};
-        m_frame = std::make_unique<CMainFrame>();
-        ASSERT_TRUE(m_frame->CreateMainWindow());
-        g_mainFrame = m_frame.get();
-        Pump();
-    }
-    void TearDown() override {
-        if (m_frame->IsWindow()) {
-            m_frame->CloseAllDocuments(true);
-            m_frame->DestroyWindow();
-        }
-        Pump();
-        g_mainFrame = nullptr;
-        m_frame.reset();
+        RealFrameTest::SetUp();
     }
 
     void MakeTree() {
@@ -123,7 +111,6 @@ protected:
     ScratchRegistry m_registry;
     RecordedMessageBoxes m_boxes;
     TempFolder m_files;
-    std::unique_ptr<CMainFrame> m_frame;
 };
 
 TEST_F(FrameFindInFilesTest, SearchesFillThePaneWithExactlyTheirLines) {

@@ -51,7 +51,7 @@ std::string LongContent() {
     return content;
 }
 
-class TemplatePaneTest : public ::testing::Test {
+class TemplatePaneTest : public RealFrameTest {
 protected:
     void SetUp() override {
         ::DeleteFileA(DatabasePath().c_str());
@@ -68,21 +68,9 @@ protected:
                                       "('long', '" + LongContent() + "');");
         g_appSettings->WriteString(ini::kUser, ini::kUserTemplate, "");
         g_appSettings->EditorMask = 0;
-        m_frame = std::make_unique<CMainFrame>();
-        ASSERT_TRUE(m_frame->CreateMainWindow());
-        g_mainFrame = m_frame.get();
-        Pump();
+        RealFrameTest::SetUp();
         ASSERT_NE(m_frame->GetTemplatePane(), nullptr);
         ASSERT_TRUE(Pane().IsWindow());
-    }
-    void TearDown() override {
-        if (m_frame->IsWindow()) {
-            m_frame->CloseAllDocuments(true);
-            m_frame->DestroyWindow();
-        }
-        Pump();
-        g_mainFrame = nullptr;
-        m_frame.reset();
     }
 
     static std::string DatabasePath() { return g_environment->folder->File("template.mdb"); }
@@ -154,8 +142,6 @@ protected:
     }
     static std::string Text(CEditorView& view) { return view.Component().GetText(); }
     static int Caret(CEditorView& view) { return static_cast<int>(view.Send(SCI_GETCURRENTPOS)); }
-
-    std::unique_ptr<CMainFrame> m_frame;
 };
 
 TEST_F(TemplatePaneTest, ListsTheCategoriesAndChoosesTheRememberedOne) {

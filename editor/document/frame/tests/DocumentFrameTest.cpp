@@ -6,6 +6,8 @@
 
 #include <scintilla/Scintilla.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "EncodingCodes.h"
 #include "Globals.h"
 #include "MessageBoxRecorder.h"
+#include "MessagePump.h"
 #include "ModifiedDocument.h"
 #include "ResourceText.h"
 #include "TempFolder.h"
@@ -529,6 +532,92 @@ TEST_F(DocumentFrameTest, BinaryDocumentsShowTheHexView) {
     ASSERT_NE(frame->GetHexView(), nullptr);
     EXPECT_EQ(frame->Describe().kind, DocumentKind::Hex);
     EXPECT_EQ(frame->Describe().fileSize, 4u);
+}
+
+// An owner with a toolbar window that records the buttons posted to it, and
+// the document events it hears.
+class ToolbarOwner : public FakeOwner {
+public:
+    ToolbarOwner() { m_toolbar.Create(nullptr, nullptr, "toolbar", WS_POPUP); }
+    ~ToolbarOwner() override { m_toolbar.DestroyWindow(); }
+    HWND Toolbar() const override { return m_toolbar; }
+    void DocumentChanged(CDocumentFrame&, DocumentEvent event) override { events.push_back(event); }
+
+    // The last state posted for a button: enabled or checked.
+    std::map<int, bool> enabled, checked;
+    std::vector<DocumentEvent> events;
+
+private:
+    class CToolbar : public CMsgWindow {
+    public:
+        explicit CToolbar(ToolbarOwner& owner) : m_owner(owner) {}
+        TW_BEGIN_MSG_MAP(CToolbar)
+            TW_MESSAGE_HANDLER(TB_ENABLEBUTTON, OnButton)
+            TW_MESSAGE_HANDLER(TB_CHECKBUTTON, OnButton)
+        TW_END_MSG_MAP()
+
+    protected:
+        WindowClassInfo GetWindowClassInfo() const override { return {"DocumentFrameTestToolbar"}; }
+
+    private:
+        LRESULT OnButton(UINT message, WPARAM id, LPARAM state, bool&) {
+            (message == TB_ENABLEBUTTON ? m_owner.enabled : m_owner.checked)[(int)id] = LOWORD(state) != 0;
+            return 0;
+        }
+        ToolbarOwner& m_owner;
+    };
+    CToolbar m_toolbar{*this};
+};
+
+TEST_F(DocumentFrameTest, OnlyATextViewHasTheOptionButtonsAndTellsThePanesOfLoadsAndSaves) {
+    ToolbarOwner owner;
+    // The documents close while their owner lives, whatever the test's end.
+    struct CloseAll {
+        HWND client;
+        ~CloseAll() {
+            for (HWND child = ::GetWindow(client, GW_CHILD); child; child = ::GetWindow(client, GW_CHILD))
+                ::SendMessageA(child, WM_DOC_CLOSE, 0, 0);
+        }
+    } closeAll{m_client};
+    const struct {
+        const char* name;
+        bool binary;
+        bool text;  // the options buttons enabled and checked, Loaded and Saved told
+    } rows[] = {{"b.txt", false, true}, {"b.bin", true, false}};
+    for (const auto& row : rows) {
+        owner.enabled.clear();
+        owner.checked.clear();
+        owner.events.clear();
+        m_folder.Write(row.name, std::string("\0\1", 2));
+        const std::string path = m_folder.File(row.name);
+        CDocumentFrame* frame = CDocumentFrame::Create(owner, m_client, path.c_str(), row.binary, false);
+        ASSERT_TRUE(frame) << row.name;
+        ASSERT_TRUE(frame->Load(path.c_str(), row.binary ? kEncodingBinary : kEncodingDefault)) << row.name;
+        ASSERT_TRUE(frame->Save()) << row.name;
+        PumpMessages();
+        EXPECT_EQ(owner.enabled[ID_VIEW_WRAP], row.text) << row.name;
+        EXPECT_EQ(owner.enabled[ID_VIEW_LINE_ENDS], row.text) << row.name;
+        EXPECT_EQ(owner.checked.count(ID_VIEW_WRAP), row.text ? 1u : 0u) << row.name;
+        EXPECT_EQ(owner.checked.count(ID_VIEW_LINE_ENDS), row.text ? 1u : 0u) << row.name;
+        const int told = row.text ? 1 : 0;
+        EXPECT_EQ(std::count(owner.events.begin(), owner.events.end(), DocumentEvent::Loaded), told) << row.name;
+        EXPECT_EQ(std::count(owner.events.begin(), owner.events.end(), DocumentEvent::Saved), told) << row.name;
+    }
+}
+
+TEST_F(DocumentFrameTest, AHexDocumentSavedAsANewNameAdoptsIt) {
+    m_folder.Write("b.bin", std::string("\0\1\2", 3));
+    CDocumentFrame* frame = Open(m_folder.File("b.bin").c_str(), true);
+    ASSERT_TRUE(frame && frame->GetHexView());
+    const std::string path = m_folder.File("c.bin");
+    g_saveAsAnswer = {path, 3, 5};
+    g_saveAsChosen = true;
+    EXPECT_TRUE(frame->SaveAs());
+    EXPECT_EQ(m_folder.Read("c.bin"), std::string("\0\1\2", 3));
+    EXPECT_STREQ(frame->Path(), path.c_str());
+    EXPECT_EQ(m_owner.recent, std::vector<std::string>{path});
+    EXPECT_FALSE(frame->IsModified());
+    EXPECT_TRUE(m_prompts.boxes.empty());
 }
 
 }  // namespace
