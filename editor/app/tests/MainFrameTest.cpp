@@ -242,11 +242,12 @@ TEST_F(MainFrameTest, CommandsTheFrameDoesNotHandleReachTheActiveDocumentOnce) {
 TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
     CSpyDocument& document = AddDocument("C:\\a.txt");
     // Each of these would have a visible effect checked elsewhere; here only
-    // that the document never sees them. The pair toggles restore the state.
+    // that the document never sees them. The pair toggles restore the state
+    // (the screen modes among them: ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN).
     // 109 and 110 open the session file dialogs and 104 closes the
     // documents (last, so that the others still find it open); the options
     // dialog of 684 and 699 is cancelled.
-    const UINT own[] = {100, 101, 103, 107, 202, 203, 204, 300, 300, 301, 301, 302, 302, 303, 304,
+    const UINT own[] = {100, 101, 103, 107, 202, 203, 204, 300, 300, 301, 301, 302, 302, 303, 303, 304, 304,
                         400, 401, 406, 409, 600, 679, 684, 699, 701, 781, 800, 801, 802, 807, 808, 808, 813, 814,
                         820, 821, 822, 823, 824, 825, 826, 836, 837, 857, 858, 958, 0xE110, 0xE11F, 104};
     for (UINT id : own) {
