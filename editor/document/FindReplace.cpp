@@ -5,6 +5,7 @@
 
 #include "EditorView.h"
 #include "FindReplaceEscapes.h"
+#include "ReplaceAllBatches.h"
 #include "ResourceText.h"
 #include "UiSeams.h"
 #include "resource.h"
@@ -19,84 +20,40 @@ int SearchFlags(uint32_t mask) {
     return flags;
 }
 
-// Searches [start, end) (backwards when start > end); the match start or -1.
-sptr_t SearchIn(const CEditorView& view, sptr_t start, sptr_t end, const std::string& pattern) {
-    view.Send(SCI_SETTARGETSTART, static_cast<uptr_t>(start));
-    view.Send(SCI_SETTARGETEND, static_cast<uptr_t>(end));
-    return view.Send(SCI_SEARCHINTARGET, pattern.size(), reinterpret_cast<sptr_t>(pattern.data()));
-}
-
 sptr_t Replace(const CEditorView& view, bool regex, const std::string& replacement) {
     return view.Send(regex ? SCI_REPLACETARGETRE : SCI_REPLACETARGET, replacement.size(),
                      reinterpret_cast<sptr_t>(replacement.data()));
 }
 
-// One character on from position; CR LF counts as one.
-sptr_t StepOver(const CEditorView& view, sptr_t position) {
-    if (view.Send(SCI_GETCHARAT, static_cast<uptr_t>(position)) == '\r' &&
-        view.Send(SCI_GETCHARAT, static_cast<uptr_t>(position + 1)) == '\n')
-        return position + 2;
-    return view.Send(SCI_POSITIONAFTER, static_cast<uptr_t>(position));
-}
-
 // Holds back the per-change notifications of a bulk edit (each costs about a
-// millisecond of messages); fold changes still go out. Restored after.
+// millisecond of messages); fold changes still go out. Painting is held too
+// while the view is shown: a change of the line count resets the scroll
+// bars, a millisecond each under Wine. Both restored after.
 class CQuietChanges {
 public:
     explicit CQuietChanges(const CEditorView& view)
         : m_view(view), m_mask(view.Send(SCI_GETMODEVENTMASK)) {
         m_view.Send(SCI_SETMODEVENTMASK, static_cast<uptr_t>(m_mask & SC_MOD_CHANGEFOLD));
+        // WM_SETREDRAW TRUE shows the window, so a hidden one is left alone.
+        m_redraw = (::GetWindowLongPtrA(m_view.Window(), GWL_STYLE) & WS_VISIBLE) != 0;
+        if (m_redraw) ::SendMessageA(m_view.Window(), WM_SETREDRAW, FALSE, 0);
     }
-    ~CQuietChanges() { m_view.Send(SCI_SETMODEVENTMASK, static_cast<uptr_t>(m_mask)); }
+    ~CQuietChanges() {
+        m_view.Send(SCI_SETMODEVENTMASK, static_cast<uptr_t>(m_mask));
+        if (m_redraw) {
+            ::SendMessageA(m_view.Window(), WM_SETREDRAW, TRUE, 0);
+            ::InvalidateRect(m_view.Window(), nullptr, TRUE);
+        }
+    }
     CQuietChanges(const CQuietChanges&) = delete;
     CQuietChanges& operator=(const CQuietChanges&) = delete;
 
 private:
     const CEditorView& m_view;
     sptr_t m_mask;
+    bool m_redraw = false;
 };
 
-
-// Replace All of a plain (not regular-expression) pattern, whose matches are
-// never empty. Replacing match by match keeps two undo records per match,
-// several times the document's size for a dense pattern; instead the text
-// of about a megabyte of matches at a time is built apart and replaced in
-// one piece, so that the undo history holds the old and the new text once.
-// found: the first match, in [.., rangeEnd); rangeEnd follows the edits.
-// Answers the count and sets *last to the end of the last replacement.
-int ReplacePlainMatches(const CEditorView& view, const std::string& pattern, const std::string& replacement,
-                        sptr_t found, sptr_t& rangeEnd, sptr_t* last) {
-    constexpr size_t kPiece = 1 << 20;
-    int count = 0;
-    std::string piece;
-    while (found >= 0) {
-        const sptr_t pieceStart = found;
-        sptr_t copied = found;  // the piece holds the text up to here
-        piece.clear();
-        while (found >= 0 && piece.size() < kPiece) {
-            const sptr_t matchEnd = view.Send(SCI_GETTARGETEND);
-            if (found > copied) {
-                const auto* text = reinterpret_cast<const char*>(
-                    view.Send(SCI_GETRANGEPOINTER, static_cast<uptr_t>(copied), found - copied));
-                piece.append(text, static_cast<size_t>(found - copied));
-            }
-            piece += replacement;
-            ++count;
-            copied = matchEnd;
-            found = copied < rangeEnd ? SearchIn(view, copied, rangeEnd, pattern) : -1;
-        }
-        view.Send(SCI_SETTARGETRANGE, static_cast<uptr_t>(pieceStart), copied);
-        view.Send(SCI_REPLACETARGET, piece.size(), reinterpret_cast<sptr_t>(piece.data()));
-        const sptr_t delta = static_cast<sptr_t>(piece.size()) - (copied - pieceStart);
-        rangeEnd += delta;
-        *last = pieceStart + static_cast<sptr_t>(piece.size());
-        // The search went on in the text not yet replaced: move it along.
-        if (found >= 0) {
-            found = *last < rangeEnd ? SearchIn(view, found + delta, rangeEnd, pattern) : -1;
-        }
-    }
-    return count;
-}
 
 }  // namespace
 
@@ -239,24 +196,8 @@ int CViewSearch::ReplaceAll(const SearchOptions& options) {
     sptr_t last = rangeStart;
     const CQuietChanges quiet(m_view);
     m_view.Send(SCI_BEGINUNDOACTION);
-    if (!regex) count = ReplacePlainMatches(m_view, pattern, replacement, found, rangeEnd, &last);
-    while (regex && found >= 0) {
-        const sptr_t matchStart = m_view.Send(SCI_GETTARGETSTART);
-        const sptr_t matchLength = m_view.Send(SCI_GETTARGETEND) - matchStart;
-        const sptr_t written = Replace(m_view, regex, replacement);
-        ++count;
-        rangeEnd += written - matchLength;
-        last = matchStart + written;
-        sptr_t next = last;
-        // An empty match would be found again where it was: step over one
-        // character of the text, or the loop never ends.
-        if (matchLength == 0) {
-            if (next >= rangeEnd) break;
-            next = StepOver(m_view, next);
-        }
-        if (next >= rangeEnd) break;
-        found = SearchIn(m_view, next, rangeEnd, pattern);
-    }
+    const bool wholeWord = (options.SearchMask & kSearchWholeWord) != 0;
+    count = ReplaceAllInBatches(m_view, pattern, replacement, regex, wholeWord, rangeStart, rangeEnd, &last);
     m_view.Send(SCI_ENDUNDOACTION);
 
     if (inSelection)
