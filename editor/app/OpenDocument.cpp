@@ -121,7 +121,7 @@ CDocumentFrame* CMainFrame::CreateDocumentFrame(const char* path, bool binary) {
     if (!m_documentOwner) m_documentOwner = std::make_unique<CMainFrameDocumentOwner>(*this);
     BOOL activeMaximized = FALSE;
     ::SendMessageA(m_mdiClient, WM_MDIGETACTIVE, 0, (LPARAM)&activeMaximized);
-    const bool maximized = activeMaximized || (g_appSettings && (g_appSettings->EditorMask & kMaskOpenMaximized));
+    const bool maximized = activeMaximized || (CurrentEditorMask() & kMaskOpenMaximized) != 0;
     if (activeMaximized) ::SendMessageA(m_mdiClient, WM_SETREDRAW, FALSE, 0);
     CDocumentFrame* frame = CDocumentFrame::Create(*m_documentOwner, m_mdiClient, path, binary, maximized);
     if (activeMaximized) {

@@ -21,7 +21,7 @@ public:
     explicit CEditorDocumentView(IViewHost& host) : m_host(host) {}
 
     HWND Create(HWND parent, const RECT& rect) override {
-        m_view = std::make_unique<CEditorView>(m_host, g_appSettings ? g_appSettings->EditorMask : 0);
+        m_view = std::make_unique<CEditorView>(m_host, CurrentEditorMask());
         m_view->SetLanguageSource(&ProgramLanguageSource());
         const HWND window = m_view->Create(parent, rect, kDocumentViewStyle);
         if (!window) return nullptr;
