@@ -126,7 +126,7 @@ public:
     bool IsStarting() const { return m_starting; }
     // Null before it exists, or without settings.
     CTemplatePane* GetTemplatePane() const;
-    // The command pane (command 805); null before it exists.
+    // The command pane (ID_PANE_CONSOLE); null before it exists.
     CConsolePane* ConsolePane() const;
     // The user tools (MainFrameTools.cpp): the Tools menu's items 600 and
     // on from the "TOOL" section, with their shortcuts added to the entries

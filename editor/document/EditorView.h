@@ -115,7 +115,7 @@ public:
     void ToggleFoldAtCaret();
     void FoldAll();
     void UnfoldAll();
-    // Level 0 is the top level (1024): the menu items "&1" to "&8".
+    // Level 0 is the top level (SC_FOLDLEVELBASE): the menu items "&1" to "&8".
     void FoldLevel(int level, bool expand);
     void OnFoldChanged(int line, int newLevel, int previousLevel);
     void OnFoldMarginClick(sptr_t position, int modifiers);

@@ -264,9 +264,9 @@ TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
 }
 
 TEST_F(MainFrameTest, WithoutADocumentCommandsGoNowhere) {
-    Command(205);
-    Command(800);
-    Command(858);
+    Command(ID_EDIT_DELETE);
+    Command(ID_WINDOW_NEXT);
+    Command(ID_WINDOW_LIST_FIRST);
     EXPECT_EQ(nullptr, frame.GetActiveMdiChild());
 }
 

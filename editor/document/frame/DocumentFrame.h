@@ -48,7 +48,7 @@ public:
     virtual void DocumentClosed() = 0;
     // Loaded and Saved for editor documents only; Destroyed before the object goes.
     virtual void DocumentChanged(CDocumentFrame&, DocumentEvent) {}
-    // Command 680: the explorer pane shows the file.
+    // ID_TOOLS_LOCATE_FILE: the explorer pane shows the file.
     virtual void LocateFile(const char*) { ShowPane(ID_PANE_EXPLORER); }
     // The go-to-symbol dialog over owner: the chosen symbol's line, or -1.
     virtual int PromptSymbolLine(CDocumentFrame&, HWND) { return -1; }

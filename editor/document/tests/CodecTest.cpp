@@ -7,6 +7,7 @@
 #include "Hex.h"
 #include "TextConversion.h"
 #include "Utf8.h"
+#include "resource.h"
 
 namespace {
 
@@ -72,14 +73,14 @@ TEST(DetectEolMode, FirstLineEndTable) {
 TEST(EncodingCodes, NamesAndCommands) {
     const char* names[] = {"ANSI", "UNICODE BE", "UNICODE", "UTF-8", "UTF-8 NOBOM", "", ""};
     for (int code = 0; code <= 6; ++code) EXPECT_STREQ(names[code], EncodingStatusName(code));
-    EXPECT_EQ(-1, EncodingForCommand(500));
-    EXPECT_EQ(0, EncodingForCommand(501));
-    EXPECT_EQ(4, EncodingForCommand(505));
-    EXPECT_EQ(-1, EncodingForCommand(506));
-    EXPECT_EQ(kEolCrLf, EolModeForCommand(506));
-    EXPECT_EQ(kEolLf, EolModeForCommand(507));
-    EXPECT_EQ(kEolCr, EolModeForCommand(508));
-    EXPECT_EQ(-1, EolModeForCommand(505));
+    EXPECT_EQ(-1, EncodingForCommand(ID_DOC_USE_TABS));
+    EXPECT_EQ(kEncodingAnsi, EncodingForCommand(ID_DOC_ENC_ANSI));
+    EXPECT_EQ(kEncodingUtf8NoBom, EncodingForCommand(ID_DOC_ENC_UTF8_NOBOM));
+    EXPECT_EQ(-1, EncodingForCommand(ID_DOC_EOL_CRLF));
+    EXPECT_EQ(kEolCrLf, EolModeForCommand(ID_DOC_EOL_CRLF));
+    EXPECT_EQ(kEolLf, EolModeForCommand(ID_DOC_EOL_LF));
+    EXPECT_EQ(kEolCr, EolModeForCommand(ID_DOC_EOL_CR));
+    EXPECT_EQ(-1, EolModeForCommand(ID_DOC_ENC_UTF8_NOBOM));
 }
 
 TEST(EncodingCodes, ComponentCodePage) {

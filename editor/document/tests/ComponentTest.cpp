@@ -10,6 +10,7 @@
 #include "MemoryStreams.h"
 #include "TempFolder.h"
 #include "TextConversion.h"
+#include "resource.h"
 
 namespace {
 
@@ -249,20 +250,20 @@ TEST_F(DocumentTest, EncodingCommandsReinterpretWithoutTouchingBytes) {
     ASSERT_TRUE(file.OpenFile(path.c_str(), kEncodingDefault));
     EXPECT_EQ(kEncodingUtf8NoBom, file.GetEncoding());
 
-    for (int command : {503, 502, 504, 505}) {
+    for (int command : {ID_DOC_ENC_UTF16LE, ID_DOC_ENC_UTF16BE, ID_DOC_ENC_UTF8, ID_DOC_ENC_UTF8_NOBOM}) {
         ASSERT_TRUE(file.OnEncodingCommand(command));
-        EXPECT_EQ(command - 501, file.GetEncoding());
+        EXPECT_EQ(command - ID_DOC_ENC_ANSI, file.GetEncoding());
         EXPECT_EQ(65001, view.Send(SCI_GETCODEPAGE));
         ASSERT_TRUE(file.SaveFile(path.c_str()));
         ASSERT_TRUE(file.OpenFile(path.c_str(), kEncodingDefault));
         EXPECT_EQ(command - 501, file.GetEncoding());
         EXPECT_EQ(ToHex(text), ToHex(view.Text())) << command;
     }
-    ASSERT_TRUE(file.OnEncodingCommand(501));
+    ASSERT_TRUE(file.OnEncodingCommand(ID_DOC_ENC_ANSI));
     EXPECT_EQ(kEncodingAnsi, file.GetEncoding());
     EXPECT_EQ(936, view.Send(SCI_GETCODEPAGE));
     EXPECT_EQ(ToHex(text), ToHex(view.Text()));
-    EXPECT_FALSE(file.OnEncodingCommand(506));
+    EXPECT_FALSE(file.OnEncodingCommand(ID_DOC_EOL_CRLF));
 }
 
 TEST_F(DocumentTest, SwitchingBetweenAnsiAndUnicodeConvertsTheText) {
@@ -297,13 +298,13 @@ TEST_F(DocumentTest, LineEndCommandsConvertExistingLines) {
         int command;
         const char* text;
         int mode;
-    } cases[] = {{507, "a\nb\nc\nd", kEolLf}, {508, "a\rb\rc\rd", kEolCr}, {506, "a\r\nb\r\nc\r\nd", kEolCrLf}};
+    } cases[] = {{ID_DOC_EOL_LF, "a\nb\nc\nd", kEolLf}, {ID_DOC_EOL_CR, "a\rb\rc\rd", kEolCr}, {ID_DOC_EOL_CRLF, "a\r\nb\r\nc\r\nd", kEolCrLf}};
     for (const auto& c : cases) {
         ASSERT_TRUE(file.OnConvertEols(c.command));
         EXPECT_EQ(c.text, view.Text());
         EXPECT_EQ(c.mode, view.Send(SCI_GETEOLMODE));
     }
-    EXPECT_FALSE(file.OnConvertEols(505));
+    EXPECT_FALSE(file.OnConvertEols(ID_DOC_ENC_UTF8_NOBOM));
 
     const sptr_t tabs = view.Send(SCI_GETUSETABS);
     file.ToggleUseTabs();
