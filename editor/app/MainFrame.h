@@ -74,7 +74,7 @@ public:
     bool CreateMainWindow();
     // Opens a file in a document window, or activates the one that shows it
     // already; null when it cannot.
-    CDocumentFrame* OpenDocument(const char* path, int openType, bool addToRecent);
+    CDocumentFrame* OpenDocument(const char* path, EncodingCode openType, bool addToRecent);
     // The open document of a path, compared by short path; null for none.
     CDocumentFrame* FindDocumentFrame(const char* path) const;
     // Null path: an untitled document.

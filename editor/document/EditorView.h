@@ -77,10 +77,10 @@ public:
 
     // Loading and saving (CDocumentFile), with the line-number margin kept
     // wide enough afterwards.
-    bool OpenFile(const char* path, int code);
+    bool OpenFile(const char* path, EncodingCode code);
     bool Reload(const char* path);
     bool SaveFile(const char* path) { return m_file.SaveFile(path); }
-    int GetEncoding() const { return m_file.GetEncoding(); }
+    EncodingCode GetEncoding() const { return m_file.GetEncoding(); }
 
     uint32_t Options() const { return m_options; }
     bool HasOption(uint32_t bit) const { return (m_options & bit) != 0; }

@@ -117,7 +117,7 @@ void CDocumentFrame::SendToClient(UINT message, LPARAM lParam) const {
 
 // ---- load, save, reload -----------------------------------------------------------
 
-bool CDocumentFrame::Load(const char* path, int openType) {
+bool CDocumentFrame::Load(const char* path, EncodingCode openType) {
     UpdateTitle();
     m_stamp = GetFileStamp(path);
     const bool loaded = m_view->Load(path, openType);

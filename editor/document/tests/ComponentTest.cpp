@@ -26,7 +26,7 @@ std::string WithLineEnds(std::string text, const char* eol) {
 }
 
 // The bytes of a file holding utf8 in code.
-std::string FileBytes(const std::string& utf8, int code) {
+std::string FileBytes(const std::string& utf8, EncodingCode code) {
     return code == kEncodingAnsi ? Utf8ToAnsi(utf8, 936) : SaveBytes(utf8, code);
 }
 
@@ -41,10 +41,11 @@ TEST_F(DocumentTest, EveryEncodingAndLineEndOpensAndSavesUnchanged) {
     const std::string chinese = Hex("E4 B8 AD E6 96 87") + " A\n" + Hex("E7 AC AC E4 BA 8C E8 A1 8C") + "\nend";
     const std::string beyondBmp = chinese + Hex("F0 9F 98 80 F0 A0 80 80") + "\n";
     const struct {
-        int code;
+        EncodingCode code;
         std::string utf8;
     } fixtures[] = {
-        {0, chinese}, {3, beyondBmp}, {4, beyondBmp}, {2, beyondBmp}, {1, beyondBmp},
+        {kEncodingAnsi, chinese},         {kEncodingUtf8, beyondBmp},    {kEncodingUtf8NoBom, beyondBmp},
+        {kEncodingUtf16Le, beyondBmp}, {kEncodingUtf16Be, beyondBmp},
     };
     const struct {
         const char* eol;
@@ -78,7 +79,7 @@ TEST_F(DocumentTest, EveryEncodingAndLineEndOpensAndSavesUnchanged) {
 
 TEST_F(DocumentTest, LargeFilesWithCharactersAcrossEveryBlockEdge) {
     const std::string text = StraddlingText();
-    for (int code = 1; code <= 4; ++code) {
+    for (EncodingCode code : kUnicodeCodes) {
         const std::string bytes = FileBytes(text, code);
         folder.Write("big.txt", bytes);
         const std::string path = folder.File("big.txt");
@@ -230,7 +231,7 @@ TEST_F(DocumentTest, FailedSaveKeepsTheFileAndTheModifiedState) {
     ASSERT_TRUE(lock);
 
     view.SetText("edited text");
-    for (int code = 0; code <= 4; ++code) {
+    for (EncodingCode code : kTextCodes) {
         file.SetEncoding(code);
         EXPECT_FALSE(file.SaveFile(readOnly.c_str()));
         EXPECT_NE(0u, file.LastSaveError());
@@ -313,7 +314,7 @@ TEST_F(DocumentTest, LineEndCommandsConvertExistingLines) {
 
 TEST_F(DocumentTest, TypedChineseIsStoredInTheDocumentsCodePage) {
     const struct {
-        int code;
+        EncodingCode code;
         const char* bytes;
     } cases[] = {{kEncodingAnsi, "D6 D0"}, {kEncodingUtf8, "E4 B8 AD"}};
     for (const auto& c : cases) {
@@ -331,10 +332,14 @@ TEST_F(DocumentTest, TypedChineseIsStoredInTheDocumentsCodePage) {
 
 TEST_F(DocumentTest, EmptyUnicodeDocumentKeepsItsMark) {
     const struct {
-        int code;
+        EncodingCode code;
         const char* bytes;
-        int reopened;  // nothing marks an empty UTF-8 file without a mark
-    } cases[] = {{1, "FE FF", 1}, {2, "FF FE", 2}, {3, "EF BB BF", 3}, {4, "", 0}, {0, "", 0}};
+        EncodingCode reopened;  // nothing marks an empty UTF-8 file without a mark
+    } cases[] = {{kEncodingUtf16Be, "FE FF", kEncodingUtf16Be},
+                 {kEncodingUtf16Le, "FF FE", kEncodingUtf16Le},
+                 {kEncodingUtf8, "EF BB BF", kEncodingUtf8},
+                 {kEncodingUtf8NoBom, "", kEncodingAnsi},
+                 {kEncodingAnsi, "", kEncodingAnsi}};
     for (const auto& c : cases) {
         file.SetEncoding(c.code);
         ASSERT_TRUE(file.SaveFile(folder.File("e.txt").c_str()));
