@@ -370,7 +370,7 @@ void CMainFrame::UpdateStatusBar() {
     if (!m_statusBar) return;
     IFrameDocument* document = FrameDocumentOf(GetActiveMdiChild());
     if (!document) {
-        for (int part = 0; part < kStatusPartCount; ++part) SetStatusText(m_statusBar, part, "");
+        for (int part = 0; part < kStatusPartCount; ++part) SetStatusText(m_statusBar, static_cast<StatusPart>(part), "");
         return;
     }
     FrameDocumentState state = document->Describe();
