@@ -252,11 +252,9 @@ TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
                         820, 821, 822, 823, 824, 825, 826, 836, 837, 857, 858, 958, 0xE110, 0xE11F, 104};
     for (UINT id : own) {
         if (id >= ID_OPTIONS_FIRST && id <= ID_OPTIONS_LAST)
-            DriveNextDialog([](HWND) {
-                // The find dialogs opened above are dialogs too: the options
-                // dialog is the active one.
-                ::PostMessageA(::GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
-            });
+            // The find dialogs opened above are dialogs too: the driver
+            // waits for the options dialog's own window.
+            DriveNextDialog([](HWND options) { ::PostMessageA(options, WM_COMMAND, IDCANCEL, 0); });
         Command(id);
         EXPECT_EQ(0, document.CommandCount(id)) << id;
     }
