@@ -26,8 +26,13 @@ struct Facts {
 
 void FileMenu(HMENU menu, const Facts& f) {
     for (UINT id : {ID_FILE_CLOSE, ID_FILE_CLOSE_OTHERS, ID_FILE_CLOSE_ALL, ID_FILE_SAVE_AS, ID_FILE_SAVE_ALL,
-                    ID_FILE_LOAD_WORKSPACE, ID_FILE_SAVE_WORKSPACE, ID_FILE_PRINT})
+                    ID_FILE_LOAD_WORKSPACE, ID_FILE_SAVE_WORKSPACE})
         Enable(menu, id, f.document);
+    // The editor does not print: the view takes both commands and does nothing with them, so the
+    // items stay gray rather than offer a command that does nothing (the print button stays
+    // disabled for the same reason).
+    Enable(menu, ID_FILE_PRINT, false);
+    Enable(menu, ID_FILE_PRINT_SETUP, false);
     Enable(menu, ID_FILE_SAVE, f.modified);
     Enable(menu, ID_FILE_RELOAD, f.modified);
     EnableRange(menu, ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_TEX, f.editor);
