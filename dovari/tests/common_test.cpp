@@ -94,6 +94,17 @@ TEST(RunProcess, WhileItWaitsSentMessagesAreAnswered)
     DestroyWindow(window);
 }
 
+// Wine under load sometimes fails a new process in its DLL initialisation;
+// the child here fails that way the first two times (it counts its starts in
+// a file), as such a start does before any of the program's code runs.
+TEST(RunProcess, AStartThatFailsInDllInitialisationIsTriedAgain)
+{
+    TempFolder tmp;
+    std::string command = Quoted(ProgramPath()) + " --fail-init-twice " + Quoted(tmp.File("starts.txt"));
+    EXPECT_TRUE(dovari_common::RunProcess(command.c_str(), nullptr, true));
+    EXPECT_EQ(3u, ReadFile(tmp.File("starts.txt")).size()) << "two failed starts, then the one that ran";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -104,6 +115,11 @@ int main(int argc, char** argv)
         if (IsFile(argv[2]))
             WriteFile(argv[3], "seen");
         return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--fail-init-twice") == 0) {
+        const std::string starts = ReadFile(argv[2]) + "x";
+        WriteFile(argv[2], starts);
+        return starts.size() < 3 ? (int)0xC0000142 : 0;  // STATUS_DLL_INIT_FAILED
     }
     if (argc == 3 && std::strcmp(argv[1], "--touch") == 0) {
         Sleep(300);

@@ -133,7 +133,7 @@ LRESULT CMainFrame::OnCreate(UINT, WPARAM, LPARAM, bool&) {
                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
                                     0, 0, 0, 0, m_hWnd, (HMENU)(INT_PTR)kMdiClientId, g_instance, &client);
     if (!m_mdiClient) return -1;
-    uint32_t mask = g_appSettings ? g_appSettings->EditorMask : 0;
+    uint32_t mask = CurrentEditorMask();
     if (mask & kMaskTabsAtBottom) TabOwner().ModifyStripStyle(0, CMdiTabOwner::kTabsAtBottom);
     m_tabbedClient.SubclassWindow(m_mdiClient);
     if (mask & kMaskHideTabs) TabOwner().SetTabsHidden(true);
@@ -370,7 +370,7 @@ void CMainFrame::UpdateStatusBar() {
     if (!m_statusBar) return;
     IFrameDocument* document = FrameDocumentOf(GetActiveMdiChild());
     if (!document) {
-        for (int part = 0; part < kStatusPartCount; ++part) SetStatusText(m_statusBar, part, "");
+        for (int part = 0; part < kStatusPartCount; ++part) SetStatusText(m_statusBar, static_cast<StatusPart>(part), "");
         return;
     }
     FrameDocumentState state = document->Describe();
@@ -442,7 +442,7 @@ bool CMainFrame::IsStatusBarVisible() const { return HasVisibleStyle(m_statusBar
 // ---- other messages -------------------------------------------------------------
 
 LRESULT CMainFrame::OnClientDoubleClick(UINT, WPARAM, LPARAM, bool&) {
-    uint32_t mask = g_appSettings ? g_appSettings->EditorMask : 0;
+    uint32_t mask = CurrentEditorMask();
     switch ((mask & kMaskClientDoubleClick) >> 6) {
     case 0: SendMessage(WM_COMMAND, ID_FILE_OPEN); break;
     case 1: SendMessage(WM_COMMAND, ID_FILE_NEW); break;

@@ -74,7 +74,7 @@ public:
     bool CreateMainWindow();
     // Opens a file in a document window, or activates the one that shows it
     // already; null when it cannot.
-    CDocumentFrame* OpenDocument(const char* path, int openType, bool addToRecent);
+    CDocumentFrame* OpenDocument(const char* path, EncodingCode openType, bool addToRecent);
     // The open document of a path, compared by short path; null for none.
     CDocumentFrame* FindDocumentFrame(const char* path) const;
     // Null path: an untitled document.
@@ -126,7 +126,7 @@ public:
     bool IsStarting() const { return m_starting; }
     // Null before it exists, or without settings.
     CTemplatePane* GetTemplatePane() const;
-    // The command pane (command 805); null before it exists.
+    // The command pane (ID_PANE_CONSOLE); null before it exists.
     CConsolePane* ConsolePane() const;
     // The user tools (MainFrameTools.cpp): the Tools menu's items 600 and
     // on from the "TOOL" section, with their shortcuts added to the entries

@@ -143,7 +143,7 @@ LRESULT CMainFrame::OnContextHelp(WORD, WORD, HWND, bool&) {
     FrameDocumentState state = document->Describe();
     if (state.kind != DocumentKind::Editor) return 0;
     std::string keyword = document->HelpKeyword();
-    UINT codePage = state.encoding >= 1 && state.encoding <= 4 ? CP_UTF8 : CP_ACP;
+    UINT codePage = IsUnicodeEncoding(state.encoding) ? CP_UTF8 : CP_ACP;
     std::wstring wide = ToWide(keyword, codePage);
     IUnknown* viewer = nullptr;
     if (FAILED(::CoCreateInstance(kHelpViewerClass, nullptr, CLSCTX_SERVER, kHelpViewerInterface, (void**)&viewer)) ||

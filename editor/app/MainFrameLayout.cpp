@@ -22,7 +22,7 @@ const char kDefaultLayout[] = "\\default.ui";
 const UINT kDocumentButtons[] = {ID_FILE_PRINT, ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_VIEW_ZOOM_IN,
                                  ID_VIEW_ZOOM_OUT, ID_VIEW_WRAP, ID_VIEW_LINE_ENDS};
 
-std::string Folder(int kind) {
+std::string Folder(FolderKind kind) {
     char path[MAX_PATH] = "";
     if (g_appSettings) g_appSettings->GetFolder(path, kind);
     return path;

@@ -89,7 +89,7 @@ void CMainFrame::ToggleDocumentFullScreen() {
     }
     RECT area = WindowRect(m_mdiClient);
     if (GetActiveMdiChild()) {
-        bool atBottom = g_appSettings && (g_appSettings->EditorMask & kMaskTabsAtBottom);
+        bool atBottom = (CurrentEditorMask() & kMaskTabsAtBottom) != 0;
         if (atBottom)
             area.bottom += kTabStripAllowance;
         else

@@ -20,7 +20,7 @@ void CMainFrame::ForEachSearch(const std::function<void(CViewSearch&)>& call) {
     }
 }
 
-uint32_t CMainFrame::EditorMask() const { return g_appSettings ? g_appSettings->EditorMask : 0; }
+uint32_t CMainFrame::EditorMask() const { return CurrentEditorMask(); }
 
 // Each command makes a new dialog, as many as the user asks for.
 LRESULT CMainFrame::OnFindReplace(WORD, WORD id, HWND, bool&) {

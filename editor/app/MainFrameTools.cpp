@@ -1,4 +1,4 @@
-// The user tools of the Tools menu (commands 600-679): the items and
+// The user tools of the Tools menu (ID_TOOL_FIRST to ID_TOOL_LAST): the items and
 // shortcuts built from the "TOOL" section, their enable state, and running
 // one in the command pane or as a process the editor waits for.
 #include <cstdio>

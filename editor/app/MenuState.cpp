@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "DisplayOptions.h"
+#include "EncodingCodes.h"
 #include "PendingCommands.h"
 #include "resource.h"
 
@@ -25,8 +26,13 @@ struct Facts {
 
 void FileMenu(HMENU menu, const Facts& f) {
     for (UINT id : {ID_FILE_CLOSE, ID_FILE_CLOSE_OTHERS, ID_FILE_CLOSE_ALL, ID_FILE_SAVE_AS, ID_FILE_SAVE_ALL,
-                    ID_FILE_LOAD_WORKSPACE, ID_FILE_SAVE_WORKSPACE, ID_FILE_PRINT})
+                    ID_FILE_LOAD_WORKSPACE, ID_FILE_SAVE_WORKSPACE})
         Enable(menu, id, f.document);
+    // The editor does not print: the view takes both commands and does nothing with them, so the
+    // items stay gray rather than offer a command that does nothing (the print button stays
+    // disabled for the same reason).
+    Enable(menu, ID_FILE_PRINT, false);
+    Enable(menu, ID_FILE_PRINT_SETUP, false);
     Enable(menu, ID_FILE_SAVE, f.modified);
     Enable(menu, ID_FILE_RELOAD, f.modified);
     EnableRange(menu, ID_FILE_EXPORT_HTML, ID_FILE_EXPORT_TEX, f.editor);
@@ -66,12 +72,11 @@ void DocumentMenu(HMENU menu, const Facts& f, const FrameDocumentState* d) {
     Check(menu, ID_DOC_READONLY, f.document && d->readOnly);
     Enable(menu, ID_DOC_CLEAR_READONLY, f.document && d->fileReadOnly);
     Check(menu, ID_DOC_USE_TABS, f.editor && d->useTabs);
-    const struct { UINT id; int lineEnds; } conversions[] = {
-        {ID_DOC_EOL_CRLF, 0}, {ID_DOC_EOL_LF, 2}, {ID_DOC_EOL_CR, 1}};
-    for (const auto& c : conversions) {
-        if (f.editor && d->lineEnds == c.lineEnds) Enable(menu, c.id, false);
+    for (UINT id : {ID_DOC_EOL_CRLF, ID_DOC_EOL_LF, ID_DOC_EOL_CR}) {
+        if (f.editor && EolModeForCommand(id) == d->lineEnds) Enable(menu, id, false);
     }
-    for (int code = 0; code < 5; ++code) Check(menu, ID_DOC_ENC_ANSI + code, f.editor && d->encoding == code);
+    for (UINT id = ID_DOC_ENC_ANSI; id <= ID_DOC_ENC_UTF8_NOBOM; ++id)
+        Check(menu, id, f.editor && EncodingForCommand(id) == d->encoding);
 }
 
 void ToolsMenu(HMENU menu, const Facts& f, const FrameDocumentState* d) {

@@ -15,7 +15,8 @@ bool HasNulPair(const unsigned char* head, size_t length) {
 
 }  // namespace
 
-OpenChoice ChooseOpenView(uint64_t size, const unsigned char* head, size_t headLength, int openType) {
+OpenChoice ChooseOpenView(uint64_t size, const unsigned char* head, size_t headLength,
+                           EncodingCode openType) {
     if (size > kLargestTextFile || openType == kEncodingBinary) return {true, kEncodingAnsi};
     OpenChoice choice{false, openType};
     if (openType == kEncodingDefault && head && headLength >= kSniffLength && !StartsWithByteOrderMark(head, headLength))

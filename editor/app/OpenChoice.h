@@ -11,10 +11,11 @@ constexpr size_t kSniffLength = 64;
 
 struct OpenChoice {
     bool binary = false;
-    int openType = kEncodingDefault;  // the encoding code passed to the document
+    EncodingCode openType = kEncodingDefault;  // the encoding code passed to the document
 };
 
 // head: the first bytes of the file (up to kSniffLength), read only for open
 // kEncodingDefault. Two adjacent NUL bytes in a full head mean binary, unless the file
 // starts with a UTF-16 or UTF-8 byte-order mark.
-OpenChoice ChooseOpenView(uint64_t size, const unsigned char* head, size_t headLength, int openType);
+OpenChoice ChooseOpenView(uint64_t size, const unsigned char* head, size_t headLength,
+                           EncodingCode openType);

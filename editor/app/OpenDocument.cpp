@@ -79,7 +79,7 @@ CDocumentFrame* CMainFrame::FindDocumentFrame(const char* path) const {
     return nullptr;
 }
 
-CDocumentFrame* CMainFrame::OpenDocument(const char* path, int openType, bool addToRecent) {
+CDocumentFrame* CMainFrame::OpenDocument(const char* path, EncodingCode openType, bool addToRecent) {
     if (!path || !*path || !m_mdiClient) return nullptr;
     if (CDocumentFrame* open = FindDocumentFrame(path)) {
         ::BringWindowToTop(*open);
@@ -121,7 +121,7 @@ CDocumentFrame* CMainFrame::CreateDocumentFrame(const char* path, bool binary) {
     if (!m_documentOwner) m_documentOwner = std::make_unique<CMainFrameDocumentOwner>(*this);
     BOOL activeMaximized = FALSE;
     ::SendMessageA(m_mdiClient, WM_MDIGETACTIVE, 0, (LPARAM)&activeMaximized);
-    const bool maximized = activeMaximized || (g_appSettings && (g_appSettings->EditorMask & kMaskOpenMaximized));
+    const bool maximized = activeMaximized || (CurrentEditorMask() & kMaskOpenMaximized) != 0;
     if (activeMaximized) ::SendMessageA(m_mdiClient, WM_SETREDRAW, FALSE, 0);
     CDocumentFrame* frame = CDocumentFrame::Create(*m_documentOwner, m_mdiClient, path, binary, maximized);
     if (activeMaximized) {
@@ -149,7 +149,7 @@ LRESULT CMainFrame::OnFileOpen(WORD, WORD, HWND, bool&) {
         dialog.SetInitialFolder(active->GetPathPart(PathPart::Folder).c_str());
     HWND owner = ::GetActiveWindow() ? ::GetActiveWindow() : m_hWnd;
     if (dialog.Run(owner) != IDOK) return 0;
-    for (const std::string& path : dialog.Paths()) OpenDocument(path.c_str(), dialog.EncodingCode(), true);
+    for (const std::string& path : dialog.Paths()) OpenDocument(path.c_str(), dialog.Encoding(), true);
     return 0;
 }
 

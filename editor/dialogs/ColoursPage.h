@@ -1,5 +1,5 @@
 #pragma once
-// The window colours page (541): text and background colours of the
+// The window colours page (IDD_OPTIONS_COLOURS): text and background colours of the
 // template pane and the two find-results panes, and of the symbol pane's
 // trees. Its Apply renews the pane brushes, so the panes repaint at once.
 #include "ColorPickerButton.h"

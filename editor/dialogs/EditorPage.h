@@ -1,5 +1,5 @@
 #pragma once
-// The editor page (534): the display and indentation bits of EditorMask,
+// The editor page (IDD_OPTIONS_EDITOR): the display and indentation bits of EditorMask,
 // tab and indent widths, the column edge and the current-line highlight.
 // Its Apply marks the documents for restyling.
 #include "ColorPickerButton.h"

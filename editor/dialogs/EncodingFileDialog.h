@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "EncodingCodes.h"
 #include "FileDialogExtension.h"
 
 // Runs the common dialog; tests replace it to drive the dialog themselves.
@@ -24,13 +25,13 @@ public:
     CEncodingFileDialog(const char* initialName, const char* filter);
     INT_PTR Run(HWND owner, FileDialogRunner runner = nullptr);
     const std::string& Path() const { return m_path; }
-    int LineEndCode() const { return m_lineEnd; }
-    int EncodingCode() const { return m_encoding; }
+    EolCode LineEnd() const { return ToEolCode(m_lineEnd, kEolDefault); }
+    EncodingCode Encoding() const { return ToEncodingCode(m_encoding, kEncodingDefault); }
 
 private:
     std::string m_initialName;
     const char* m_filter;
     std::string m_path;
-    int m_lineEnd = 3;
-    int m_encoding = 5;
+    int m_lineEnd = kEolDefault;  // the combo boxes' item codes
+    int m_encoding = kEncodingDefault;
 };

@@ -20,20 +20,15 @@ LRESULT CFavoritesPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     m_images = CreateListToolbar(m_hWnd, IDC_FAVORITES_TOOLBAR, IDC_FAVORITES_TOOLBAR_BAR);
     SetUpListView(GetDlgItem(IDC_FAVORITES_LIST));
     const std::vector<std::string> paths = FavoriteStore::Over(m_context.settings).List();
-    for (size_t i = 0; i < paths.size(); ++i) InsertItem(static_cast<int>(i), paths[i]);
+    for (size_t i = 0; i < paths.size(); ++i) InsertListItem(GetDlgItem(IDC_FAVORITES_LIST), static_cast<int>(i), paths[i]);
     Select(paths.empty() ? -1 : 0);
     return TRUE;
 }
 
-int CFavoritesPage::Selected() const { return ListView_GetNextItem(GetDlgItem(IDC_FAVORITES_LIST), -1, LVNI_SELECTED); }
+int CFavoritesPage::Selected() const { return SelectedListItem(GetDlgItem(IDC_FAVORITES_LIST)); }
 
 void CFavoritesPage::Select(int item) {
-    HWND list = GetDlgItem(IDC_FAVORITES_LIST);
-    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    if (item >= 0) {
-        ListView_SetItemState(list, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        ListView_EnsureVisible(list, item, FALSE);
-    }
+    SelectListItem(GetDlgItem(IDC_FAVORITES_LIST), item);
     UpdateEnabling();
 }
 
@@ -41,14 +36,6 @@ std::string CFavoritesPage::ItemText(int item) const {
     char text[MAX_PATH] = {};
     ListView_GetItemText(GetDlgItem(IDC_FAVORITES_LIST), item, 0, text, sizeof(text));
     return text;
-}
-
-void CFavoritesPage::InsertItem(int item, const std::string& text) {
-    LVITEMA insert{};
-    insert.mask = LVIF_TEXT;
-    insert.iItem = item;
-    insert.pszText = const_cast<char*>(text.c_str());
-    ::SendMessageA(GetDlgItem(IDC_FAVORITES_LIST), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
 }
 
 void CFavoritesPage::UpdateEnabling() {
@@ -87,9 +74,10 @@ LRESULT CFavoritesPage::OnPathChanged(WORD, WORD, HWND, bool&) {
 }
 
 LRESULT CFavoritesPage::OnNew(WORD, WORD, HWND, bool&) {
-    const int count = ListView_GetItemCount(GetDlgItem(IDC_FAVORITES_LIST));
+    HWND list = GetDlgItem(IDC_FAVORITES_LIST);
+    const int count = ListView_GetItemCount(list);
     if (count >= FavoriteStore::kMaxFavorites) return 0;
-    InsertItem(count, kNewFavorite);
+    InsertListItem(list, count, kNewFavorite);
     // The new entry is the one the edit changes, not the one selected before.
     Select(count);
     HWND edit = GetDlgItem(IDC_FAVORITES_PATH);
@@ -117,7 +105,7 @@ LRESULT CFavoritesPage::OnMove(WORD, WORD id, HWND, bool&) {
     if (item < 0 || to < 0 || to >= ListView_GetItemCount(list)) return 0;
     const std::string text = ItemText(item);
     ListView_DeleteItem(list, item);
-    InsertItem(to, text);
+    InsertListItem(list, to, text);
     Select(to);
     ::SetFocus(list);
     SetChanged();

@@ -1,5 +1,5 @@
 #pragma once
-// The favourites page (535): the explorer pane's favourite folders in a
+// The favourites page (IDD_OPTIONS_FAVORITES): the explorer pane's favourite folders in a
 // list with New, Delete, Up and Down, the selected folder in an edit with a
 // folder browser. Apply writes them back as "1" to "N".
 #include <windows.h>
@@ -39,7 +39,6 @@ private:
     int Selected() const;
     void Select(int item);
     std::string ItemText(int item) const;
-    void InsertItem(int item, const std::string& text);
     void UpdateEnabling();
 
     HIMAGELIST m_images = nullptr;

@@ -1,5 +1,5 @@
 #pragma once
-// The modeless find (508) and replace (509) dialogs: they read their boxes
+// The modeless find (IDD_FIND) and replace (IDD_REPLACE) dialogs: they read their boxes
 // into SearchOptions and hand the searching to the active document. Each
 // deletes itself when its window is gone.
 #include <windows.h>

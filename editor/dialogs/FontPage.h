@@ -1,5 +1,5 @@
 #pragma once
-// The fonts page (540): the font schemes of the "FONT" section, one
+// The fonts page (IDD_OPTIONS_FONTS): the font schemes of the "FONT" section, one
 // category each, with face, size, colours and bold/italics/underlined, a
 // sample drawn in them and the style text they make. Apply writes the
 // schemes back; the open documents are restyled when the dialog ends.

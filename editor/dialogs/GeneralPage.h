@@ -1,5 +1,5 @@
 #pragma once
-// The general page (533): start-up and window options of EditorMask, the
+// The general page (IDD_OPTIONS_GENERAL): start-up and window options of EditorMask, the
 // double click on the empty document area, and the length of the recent-file
 // list.
 #include "OptionsPage.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The go-to-line dialog (204): asks for a line number between 1 and the
+// The go-to-line dialog (IDD_GOTO_LINE): asks for a line number between 1 and the
 // document's line count.
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The keys page (538): the main menu's commands as a tree, the keys of the
+// The keys page (IDD_OPTIONS_KEYS): the main menu's commands as a tree, the keys of the
 // selected command, and a hot-key control to add a key with. Apply writes
 // "keymap.key" and the user tools' shortcut lists, then has the main frame
 // reload its accelerator table.

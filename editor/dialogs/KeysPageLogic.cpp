@@ -4,6 +4,7 @@
 #include <set>
 
 #include "DbcsText.h"
+#include "resource.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ CommandKeys ToCommandKeys(WORD command, const std::vector<KeyStroke>& keys) {
 
 }  // namespace
 
-bool IsKeyPageCommand(UINT command) { return (command >= 100 && command <= 700) || (command >= 782 && command <= 825); }
+bool IsKeyPageCommand(UINT command) { return (command >= ID_FILE_NEW && command <= ID_LANGUAGE_HEX) || (command > ID_LANGUAGE_LAST && command <= ID_APP_ABOUT); }
 
 std::string KeyTreeLabel(const char* menuText) {
     std::string label;

@@ -40,7 +40,8 @@ struct KeyTree {
     std::vector<KeyRecord> records;
 };
 
-// Commands 100-700 and 782-825 have keys the page can set; the language,
+// Commands ID_FILE_NEW to ID_LANGUAGE_HEX and past ID_LANGUAGE_LAST to
+// ID_APP_ABOUT have keys the page can set; the language,
 // style, layout, window and recent-file commands do not.
 bool IsKeyPageCommand(UINT command);
 inline bool IsToolCommand(UINT command) { return command >= kFirstToolCommand && command <= kLastToolCommand; }

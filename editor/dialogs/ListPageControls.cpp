@@ -61,6 +61,23 @@ void EnableListToolbar(HWND bar, int count, int limit, int selected) {
     ::SendMessageA(bar, TB_ENABLEBUTTON, ID_LIST_DOWN, selected >= 0 && count > 1 && selected < count - 1);
 }
 
+int SelectedListItem(HWND list) { return ListView_GetNextItem(list, -1, LVNI_SELECTED); }
+
+void SelectListItem(HWND list, int item) {
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (item < 0) return;
+    ListView_SetItemState(list, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list, item, FALSE);
+}
+
+void InsertListItem(HWND list, int item, const std::string& text) {
+    LVITEMA insert{};
+    insert.mask = LVIF_TEXT;
+    insert.iItem = item;
+    insert.pszText = const_cast<char*>(text.c_str());
+    ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+}
+
 bool BrowseForFolder(HWND owner, std::string& path) {
     BROWSEINFOA browse{};
     browse.hwndOwner = owner;

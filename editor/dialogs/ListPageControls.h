@@ -1,7 +1,8 @@
 #pragma once
 // What the tools and favourites pages share: the list toolbar (New, Delete,
-// Up, Down) put where a hidden static stands, the one-column list view, and
-// the toolbar's enabling rule, and the folder browser of their "..." buttons.
+// Up, Down) put where a hidden static stands, the one-column list view and
+// its rows, the toolbar's enabling rule, and the folder browser of their
+// "..." buttons.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -17,3 +18,10 @@ void SetUpListView(HWND list);
 // New below the limit; Delete with a selection; Up and Down where there is
 // room to move.
 void EnableListToolbar(HWND bar, int count, int limit, int selected);
+// The selected row of the single-selection list; -1 for none.
+int SelectedListItem(HWND list);
+// Clears the old selection, then selects and focuses row item and scrolls it
+// into view; -1 leaves nothing selected.
+void SelectListItem(HWND list, int item);
+// Inserts a row with the text at index item.
+void InsertListItem(HWND list, int item, const std::string& text);

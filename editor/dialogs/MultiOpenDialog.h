@@ -1,6 +1,6 @@
 #pragma once
 // The open dialog of the open command: several files at once, each opened
-// with the encoding code chosen in its box (6 = the hex view).
+// with the encoding code chosen in its box (kEncodingBinary: the hex view).
 #include <windows.h>
 
 #include <string>
@@ -20,14 +20,14 @@ public:
     void SetMultiSelect(bool on) { m_multiSelect = on; }
     INT_PTR Run(HWND owner, FileDialogRunner runner = nullptr);
     const std::vector<std::string>& Paths() const { return m_paths; }
-    int EncodingCode() const { return m_encoding; }
+    EncodingCode Encoding() const { return ToEncodingCode(m_encoding, kEncodingDefault); }
 
 private:
     const char* m_filter;
     std::string m_initialName;
     std::string m_folder;
     bool m_multiSelect = false;
-    int m_encoding = 5;
+    int m_encoding = kEncodingDefault;  // the combo box's item code
     std::vector<std::string> m_paths;
     // The name box and folder as they were at OK, typed or selected.
     std::string m_finalSpec;

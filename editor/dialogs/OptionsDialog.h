@@ -1,5 +1,5 @@
 #pragma once
-// COptionsDialog (dialog 530): the list of pages on the left, the current
+// COptionsDialog (IDD_OPTIONS): the list of pages on the left, the current
 // page on the right under a band with its title, and OK, Cancel and Apply.
 // Pages are created the first time they are shown and live, hidden, until
 // the dialog ends.

@@ -48,27 +48,15 @@ LRESULT CToolsPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     return TRUE;
 }
 
-int CToolsPage::Selected() const {
-    return ListView_GetNextItem(GetDlgItem(IDC_TOOLS_LIST), -1, LVNI_SELECTED);
-}
+int CToolsPage::Selected() const { return SelectedListItem(GetDlgItem(IDC_TOOLS_LIST)); }
 
 void CToolsPage::Select(int item) {
-    HWND list = GetDlgItem(IDC_TOOLS_LIST);
-    if (item < 0) {
-        ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    } else {
-        ListView_SetItemState(list, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        ListView_EnsureVisible(list, item, FALSE);
-    }
+    SelectListItem(GetDlgItem(IDC_TOOLS_LIST), item);
     UpdateEnabling();
 }
 
 void CToolsPage::InsertItem(int item, size_t tool) {
-    LVITEMA insert{};
-    insert.mask = LVIF_TEXT;
-    insert.iItem = item;
-    insert.pszText = const_cast<char*>(m_model.tools[tool].entry.name.c_str());
-    ::SendMessageA(GetDlgItem(IDC_TOOLS_LIST), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+    InsertListItem(GetDlgItem(IDC_TOOLS_LIST), item, m_model.tools[tool].entry.name);
 }
 
 void CToolsPage::ShowTool(int item) {
@@ -154,7 +142,6 @@ LRESULT CToolsPage::OnNew(WORD, WORD, HWND, bool&) {
     m_order.push_back(m_model.tools.size() - 1);
     const int item = static_cast<int>(m_order.size() - 1);
     InsertItem(item, m_order.back());
-    Select(-1);
     Select(item);
     HWND name = GetDlgItem(IDC_TOOLS_NAME);
     ::SetFocus(name);

@@ -1,5 +1,5 @@
 #pragma once
-// The tools page (537): the user tools of the "TOOL" section in a list with
+// The tools page (IDD_OPTIONS_TOOLS): the user tools of the "TOOL" section in a list with
 // New, Delete, Up and Down, the selected tool's fields beside it, and the
 // insert menu for the document macros. Apply writes the section with every
 // line it did not show kept, then has the main frame rebuild its Tools menu.

@@ -1,5 +1,5 @@
 #pragma once
-// The update page (542): whether the editor checks for a newer release at
+// The update page (IDD_OPTIONS_UPDATE): whether the editor checks for a newer release at
 // start, every how many days, and a check run at once.
 #include "OptionsPage.h"
 #include "resource.h"

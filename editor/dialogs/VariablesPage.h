@@ -1,5 +1,5 @@
 #pragma once
-// The variables page (539): the user's name, company and e-mail address that
+// The variables page (IDD_OPTIONS_VARIABLES): the user's name, company and e-mail address that
 // templates insert, and a fixed list of the macros templates and tools
 // expand.
 #include "OptionsPage.h"

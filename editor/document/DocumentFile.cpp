@@ -10,7 +10,7 @@
 class CComponentTextTarget : public ITextTarget {
 public:
     CComponentTextTarget(CDocumentFile& file, size_t sizeHint) : m_file(file), m_sizeHint(sizeHint) {}
-    void Begin(int encoding, int) override {
+    void Begin(EncodingCode encoding, EolCode) override {
         m_file.m_encoding = encoding;
         m_file.SetCodePage(encoding != kEncodingAnsi);
         // Room for the whole text at once; growing block by block copies
@@ -30,7 +30,7 @@ private:
     bool m_appended = false;
 };
 
-void CDocumentFile::SetEncoding(int code) {
+void CDocumentFile::SetEncoding(EncodingCode code) {
     m_encoding = code;
     SetCodePage(code != kEncodingAnsi);
 }
@@ -39,13 +39,13 @@ void CDocumentFile::SetCodePage(bool unicode) {
     m_component.SetCodePage(ComponentCodePage(unicode ? kEncodingUtf8 : kEncodingAnsi, m_ansiCodePage));
 }
 
-bool CDocumentFile::OpenFile(const char* path, int code) {
+bool CDocumentFile::OpenFile(const char* path, EncodingCode code) {
     if (!LoadFile(path, code)) return false;
     m_component.Send(SCI_EMPTYUNDOBUFFER);
     return true;
 }
 
-bool CDocumentFile::LoadFile(const char* path, int code) {
+bool CDocumentFile::LoadFile(const char* path, EncodingCode code) {
     UniqueHandle file = OpenForRead(path, nullptr, true);
     if (!file) return false;
     LARGE_INTEGER size{};
@@ -54,9 +54,9 @@ bool CDocumentFile::LoadFile(const char* path, int code) {
     return Load(source, code, static_cast<size_t>(size.QuadPart));
 }
 
-bool CDocumentFile::Load(IByteSource& source, int code, size_t sizeHint) {
+bool CDocumentFile::Load(IByteSource& source, EncodingCode code, size_t sizeHint) {
     const CEditingComponent& c = m_component;
-    const int oldEncoding = m_encoding;
+    const EncodingCode oldEncoding = m_encoding;
     const int oldCodePage = c.CodePage();
     const bool hadText = c.Length() > 0;
     const bool wasModified = c.Send(SCI_GETMODIFY) != 0;
@@ -122,23 +122,23 @@ bool CDocumentFile::SaveFile(const char* path) {
 }
 
 bool CDocumentFile::OnEncodingCommand(int command) {
-    const int code = EncodingForCommand(command);
-    if (code < 0) return false;
-    if (code != m_encoding) SetEncoding(code);
+    const std::optional<EncodingCode> code = EncodingForCommand(command);
+    if (!code) return false;
+    if (*code != m_encoding) SetEncoding(*code);
     return true;
 }
 
 bool CDocumentFile::OnConvertEols(int command) {
-    const int mode = EolModeForCommand(command);
-    if (mode < 0) return false;
-    m_component.Send(SCI_SETEOLMODE, static_cast<uptr_t>(mode));
+    const std::optional<EolCode> mode = EolModeForCommand(command);
+    if (!mode) return false;
+    m_component.Send(SCI_SETEOLMODE, static_cast<uptr_t>(*mode));
     m_component.Send(SCI_CONVERTEOLS, static_cast<uptr_t>(m_component.Send(SCI_GETEOLMODE)));
     return true;
 }
 
 void CDocumentFile::ToggleUseTabs() { m_component.Send(SCI_SETUSETABS, m_component.Send(SCI_GETUSETABS) ? 0 : 1); }
 
-void CDocumentFile::ConvertEncoding(int code, bool* lost) {
+void CDocumentFile::ConvertEncoding(EncodingCode code, bool* lost) {
     if (lost) *lost = false;
     const bool fromAnsi = m_encoding == kEncodingAnsi && IsUnicodeEncoding(code);
     const bool toAnsi = IsUnicodeEncoding(m_encoding) && code == kEncodingAnsi;

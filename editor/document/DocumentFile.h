@@ -7,27 +7,28 @@
 
 #include "ByteStreams.h"
 #include "EditingComponent.h"
+#include "EncodingCodes.h"
 
 class CDocumentFile {
 public:
     explicit CDocumentFile(CEditingComponent& component, unsigned ansiCodePage = ::GetACP())
         : m_component(component), m_ansiCodePage(ansiCodePage) {}
 
-    int GetEncoding() const { return m_encoding; }
+    EncodingCode GetEncoding() const { return m_encoding; }
     // The code and the component's code page change; the bytes do not.
-    void SetEncoding(int code);
+    void SetEncoding(EncodingCode code);
     // 65001, or the ANSI page when the component can hold it (else 0).
     void SetCodePage(bool unicode);
 
     // LoadFile, then the undo history is emptied. The caller applies the
     // language for the file name.
-    bool OpenFile(const char* path, int code);
+    bool OpenFile(const char* path, EncodingCode code);
     // Replaces the text with the file's, as one undo step, and sets the
-    // save point. code 5 detects the encoding. On failure (unreadable file,
+    // save point. kEncodingDefault detects the encoding. On failure (unreadable file,
     // read error) the text, encoding and code page are as before.
-    bool LoadFile(const char* path, int code);
+    bool LoadFile(const char* path, EncodingCode code);
     // sizeHint: the file size, when known.
-    bool Load(IByteSource& source, int code, size_t sizeHint = 0);
+    bool Load(IByteSource& source, EncodingCode code, size_t sizeHint = 0);
     // LoadFile in the current encoding, keeping caret and scroll position.
     bool Reload(const char* path);
     // Writes the text in the current encoding beside path and replaces path
@@ -43,25 +44,25 @@ public:
     bool OnConvertEols(int command);
     // ID_DOC_USE_TABS.
     void ToggleUseTabs();
-    // Save As with a new encoding code (5 keeps it) and line ends (3 keeps
-    // them). The converted text is written first; only a written file
+    // Save As with a new encoding code (kEncodingDefault keeps it) and
+    // line ends (kEolDefault keeps them). The converted text is written first; only a written file
     // changes the document (its text, code and save point), so a failed or
     // cancelled save leaves it exactly as it was. confirmLoss is asked when
     // characters have no form in the ANSI page; false cancels the save.
     enum class SaveAsResult { kSaved, kCancelled, kFailed };
-    SaveAsResult SaveFileAs(const char* path, int code, int lineEnd, const std::function<bool()>& confirmLoss);
+    SaveAsResult SaveFileAs(const char* path, EncodingCode code, EolCode lineEnd, const std::function<bool()>& confirmLoss);
 
     // For Save As: between code 0 and codes 1-4 the text is converted (one
     // undo action) and *lost tells whether characters had no ANSI form;
     // otherwise only the code changes.
-    void ConvertEncoding(int code, bool* lost = nullptr);
+    void ConvertEncoding(EncodingCode code, bool* lost = nullptr);
 
 private:
     friend class CComponentTextTarget;
 
     CEditingComponent& m_component;
     unsigned m_ansiCodePage;
-    int m_encoding = 0;
+    EncodingCode m_encoding = kEncodingAnsi;
     bool m_droppedOddByte = false;
     DWORD m_saveError = 0;
 };

@@ -12,7 +12,7 @@
 
 namespace {
 
-bool WriteString(const std::string& text, int code, const char* path, DWORD* error) {
+bool WriteString(const std::string& text, EncodingCode code, const char* path, DWORD* error) {
     CReplacingFile out;
     const bool ok = out.Open(path) && WriteText(text.data(), text.size(), code, out) && out.Commit();
     *error = ok ? 0 : out.LastError();
@@ -21,16 +21,16 @@ bool WriteString(const std::string& text, int code, const char* path, DWORD* err
 
 }  // namespace
 
-CDocumentFile::SaveAsResult CDocumentFile::SaveFileAs(const char* path, int code, int lineEnd,
+CDocumentFile::SaveAsResult CDocumentFile::SaveFileAs(const char* path, EncodingCode code, EolCode lineEnd,
                                                       const std::function<bool()>& confirmLoss) {
-    const int newCode = code == kEncodingDefault ? m_encoding : code;
+    const EncodingCode newCode = code == kEncodingDefault ? m_encoding : code;
     const bool fromAnsi = m_encoding == kEncodingAnsi && IsUnicodeEncoding(newCode);
     const bool toAnsi = IsUnicodeEncoding(m_encoding) && newCode == kEncodingAnsi;
     const bool convertEols = lineEnd >= kEolCrLf && lineEnd <= kEolLf;
 
     if (!fromAnsi && !toAnsi && !convertEols) {
         // Only the code changes: the bytes are written as they stand.
-        const int oldCode = m_encoding;
+        const EncodingCode oldCode = m_encoding;
         SetEncoding(newCode);
         if (SaveFile(path)) return SaveAsResult::kSaved;
         SetEncoding(oldCode);

@@ -91,7 +91,7 @@ void CEditorView::SetUp() {
     m_initialZoom = static_cast<int>(Send(SCI_GETZOOM));
 }
 
-bool CEditorView::OpenFile(const char* path, int code) {
+bool CEditorView::OpenFile(const char* path, EncodingCode code) {
     if (!m_file.OpenFile(path, code)) return false;
     ApplyLanguageForFile(path);
     UpdateLineNumberWidth(false);

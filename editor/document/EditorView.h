@@ -77,10 +77,10 @@ public:
 
     // Loading and saving (CDocumentFile), with the line-number margin kept
     // wide enough afterwards.
-    bool OpenFile(const char* path, int code);
+    bool OpenFile(const char* path, EncodingCode code);
     bool Reload(const char* path);
     bool SaveFile(const char* path) { return m_file.SaveFile(path); }
-    int GetEncoding() const { return m_file.GetEncoding(); }
+    EncodingCode GetEncoding() const { return m_file.GetEncoding(); }
 
     uint32_t Options() const { return m_options; }
     bool HasOption(uint32_t bit) const { return (m_options & bit) != 0; }
@@ -115,7 +115,7 @@ public:
     void ToggleFoldAtCaret();
     void FoldAll();
     void UnfoldAll();
-    // Level 0 is the top level (1024): the menu items "&1" to "&8".
+    // Level 0 is the top level (SC_FOLDLEVELBASE): the menu items "&1" to "&8".
     void FoldLevel(int level, bool expand);
     void OnFoldChanged(int line, int newLevel, int previousLevel);
     void OnFoldMarginClick(sptr_t position, int modifiers);

@@ -2,26 +2,7 @@
 #include "EditorView.h"
 
 #include "ClipboardText.h"
-
-namespace {
-
-// What the component's own paste does with line ends.
-std::string WithLineEnds(const std::string& text, int eolMode) {
-    const char* eol = eolMode == SC_EOL_CR ? "\r" : eolMode == SC_EOL_LF ? "\n" : "\r\n";
-    std::string result;
-    result.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            result += eol;
-        } else {
-            result += text[i];
-        }
-    }
-    return result;
-}
-
-}  // namespace
+#include "TextConversion.h"
 
 // The clipboard is opened before anything changes, so a busy clipboard
 // leaves both the text and the clipboard as they were; the text travels as
@@ -33,7 +14,7 @@ void CEditorView::SwapWithClipboard() {
     // No text on the clipboard swaps in nothing, as a paste of it would.
     std::string incoming;
     if (!clipboard.ReadText(codePage, incoming)) incoming.clear();
-    if (Send(SCI_GETPASTECONVERTENDINGS)) incoming = WithLineEnds(incoming, static_cast<int>(Send(SCI_GETEOLMODE)));
+    if (Send(SCI_GETPASTECONVERTENDINGS)) incoming = ConvertLineEnds(incoming, ToEolCode(static_cast<int>(Send(SCI_GETEOLMODE)), kEolCrLf));
     const auto [start, end] = GetSelection();
     const std::string outgoing = GetTextRange(start, end);
     if (!clipboard.WriteText(codePage, outgoing)) {

@@ -1,6 +1,16 @@
 #include "EncodingCodes.h"
 
-const char* EncodingStatusName(int code) {
+#include "resource.h"
+
+EncodingCode ToEncodingCode(int value, EncodingCode fallback) {
+    return value >= kEncodingAnsi && value <= kEncodingBinary ? static_cast<EncodingCode>(value) : fallback;
+}
+
+EolCode ToEolCode(int value, EolCode fallback) {
+    return value >= kEolCrLf && value <= kEolDefault ? static_cast<EolCode>(value) : fallback;
+}
+
+const char* EncodingStatusName(EncodingCode code) {
     switch (code) {
     case kEncodingAnsi: return "ANSI";
     case kEncodingUtf16Be: return "UNICODE BE";
@@ -24,19 +34,20 @@ int ComponentCodePageForAnsi(unsigned ansiCodePage) {
     }
 }
 
-int ComponentCodePage(int code, unsigned ansiCodePage) {
+int ComponentCodePage(EncodingCode code, unsigned ansiCodePage) {
     return IsUnicodeEncoding(code) ? 65001 : ComponentCodePageForAnsi(ansiCodePage);
 }
 
-int EolModeForCommand(int command) {
+std::optional<EolCode> EolModeForCommand(int command) {
     switch (command) {
-    case 506: return kEolCrLf;
-    case 507: return kEolLf;
-    case 508: return kEolCr;
-    default: return -1;
+    case ID_DOC_EOL_CRLF: return kEolCrLf;
+    case ID_DOC_EOL_LF: return kEolLf;
+    case ID_DOC_EOL_CR: return kEolCr;
+    default: return std::nullopt;
     }
 }
 
-int EncodingForCommand(int command) {
-    return command >= 501 && command <= 505 ? command - 501 : -1;
+std::optional<EncodingCode> EncodingForCommand(int command) {
+    if (command < ID_DOC_ENC_ANSI || command > ID_DOC_ENC_UTF8_NOBOM) return std::nullopt;
+    return static_cast<EncodingCode>(command - ID_DOC_ENC_ANSI);
 }

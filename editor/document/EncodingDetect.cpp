@@ -29,7 +29,7 @@ bool LooksLikeUtf8(const unsigned char* bytes, size_t length) {
 
 }  // namespace
 
-size_t DetectEncoding(const char* block, size_t length, int* code) {
+size_t DetectEncoding(const char* block, size_t length, EncodingCode* code) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(block);
     *code = kEncodingAnsi;
     if (length < 2) return 0;
@@ -49,7 +49,7 @@ size_t DetectEncoding(const char* block, size_t length, int* code) {
     return 0;
 }
 
-int DetectEolMode(const char* text, size_t length) {
+EolCode DetectEolMode(const char* text, size_t length) {
     for (size_t i = 0; i < length && text[i] != '\0'; ++i) {
         if (text[i] == '\r') return i + 1 < length && text[i + 1] == '\n' ? kEolCrLf : kEolCr;
         if (text[i] == '\n') return kEolLf;

@@ -9,14 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "resource.h"
+
 inline constexpr char kKeymapFileName[] = "keymap.key";
 // The key file holds fewer entries than this.
 inline constexpr int kKeymapMaxEntries = 1000;
 // Room kept after the file's or the resource's entries for the user tools.
 inline constexpr size_t kMaxToolAccelerators = 80;
 // The user-tool commands keep their shortcuts with the tools, not in the file.
-inline constexpr WORD kFirstToolCommand = 600;
-inline constexpr WORD kLastToolCommand = 679;
+inline constexpr WORD kFirstToolCommand = ID_TOOL_FIRST;
+inline constexpr WORD kLastToolCommand = ID_TOOL_LAST;
 // A command of the keys page keeps at most this many shortcuts.
 inline constexpr size_t kMaxShortcutsPerCommand = 10;
 
@@ -50,7 +52,7 @@ struct CommandKeys {
 };
 
 // The file's bytes for commands in order: each shortcut (at most 10 per
-// command) of every command outside 600-679 as one entry.
+// command) of every command outside ID_TOOL_FIRST to ID_TOOL_LAST as one entry.
 std::vector<uint8_t> EncodeKeymap(const std::vector<CommandKeys>& commands);
 // Writes the file beside path and puts it in place only when all of it was
 // written; false leaves an existing file as it was.

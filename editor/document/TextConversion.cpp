@@ -71,8 +71,8 @@ std::string Utf8ToAnsi(const std::string& text, unsigned codePage, bool* lost) {
     return ansi;
 }
 
-std::string ConvertLineEnds(const std::string& text, int eolMode) {
-    const char* eol = eolMode == 1 ? "\r" : eolMode == 2 ? "\n" : "\r\n";
+std::string ConvertLineEnds(const std::string& text, EolCode eolMode) {
+    const char* eol = eolMode == kEolCr ? "\r" : eolMode == kEolLf ? "\n" : "\r\n";
     std::string out;
     out.reserve(text.size() + text.size() / 16);
     for (size_t i = 0; i < text.size(); ++i) {

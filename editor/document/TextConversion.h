@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "EncodingCodes.h"
+
 // *lost (when given) is set when some bytes formed no character of the page.
 std::string AnsiToUtf8(const std::string& text, unsigned codePage, bool* lost = nullptr);
 // UTF-16 of ANSI text in a code page; bytes that form no character become U+FFFD.
@@ -13,6 +15,6 @@ std::wstring AnsiToWide(const std::string& text, unsigned codePage);
 std::string Utf8ToAnsi(const std::string& text, unsigned codePage, bool* lost = nullptr);
 
 // Every line end (CRLF, a lone CR, a lone LF) in the component's
-// end-of-line mode eolMode (0 CRLF, 1 CR, 2 LF), as its line-end
+// end-of-line mode eolMode (kEolDefault as CRLF), as its line-end
 // conversion makes them.
-std::string ConvertLineEnds(const std::string& text, int eolMode);
+std::string ConvertLineEnds(const std::string& text, EolCode eolMode);

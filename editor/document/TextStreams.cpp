@@ -10,32 +10,32 @@
 namespace {
 
 // The mark that code's reader skips, when the block starts with it.
-size_t MarkToSkip(int code, const char* block, size_t length) {
+size_t MarkToSkip(EncodingCode code, const char* block, size_t length) {
     if (code == kEncodingUtf8NoBom) return 0;
-    int found = 0;
+    EncodingCode found = kEncodingAnsi;
     const size_t mark = CUnicodeFileReader::DetectBom(block, length, &found);
     return found == code ? mark : 0;
 }
 
 }  // namespace
 
-bool ReadText(IByteSource& source, int openCode, ITextTarget& target, ReadSummary* summary) {
+bool ReadText(IByteSource& source, EncodingCode openCode, ITextTarget& target, ReadSummary* summary) {
     std::vector<char> block(kFileBlockSize);
     size_t got = 0;
     if (!source.Read(block.data(), block.size(), &got)) return false;
 
-    int code = openCode;
+    EncodingCode code = openCode;
     if (code < kEncodingAnsi || code > kEncodingUtf8NoBom) DetectEncoding(block.data(), got, &code);
 
     CUnicodeFileReader reader;
-    const int readerEncoding = code == kEncodingUtf8NoBom ? kEncodingUtf8 : code;
+    const EncodingCode readerEncoding = code == kEncodingUtf8NoBom ? kEncodingUtf8 : code;
     const char* text = block.data();
     size_t textLength = got;
     if (code != kEncodingAnsi) {
         textLength = reader.Convert(block.data(), got, readerEncoding, MarkToSkip(code, block.data(), got));
         text = reader.Output();
     }
-    const int eolMode = DetectEolMode(text, textLength);
+    const EolCode eolMode = DetectEolMode(text, textLength);
     target.Begin(code, eolMode);
 
     while (got > 0) {
@@ -60,7 +60,7 @@ bool ReadText(IByteSource& source, int openCode, ITextTarget& target, ReadSummar
     return true;
 }
 
-bool WriteText(const char* text, size_t length, int code, IByteSink& sink) {
+bool WriteText(const char* text, size_t length, EncodingCode code, IByteSink& sink) {
     // Text that goes out as it stands is written a few megabytes at a time:
     // fewer, larger writes are what make a save fast.
     constexpr size_t kPassThroughBlock = 4 * 1024 * 1024;

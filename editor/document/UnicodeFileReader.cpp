@@ -3,7 +3,7 @@
 #include "EncodingCodes.h"
 #include "Utf8.h"
 
-size_t CUnicodeFileReader::DetectBom(const char* block, size_t length, int* encoding) {
+size_t CUnicodeFileReader::DetectBom(const char* block, size_t length, EncodingCode* encoding) {
     const auto* b = reinterpret_cast<const unsigned char*>(block);
     *encoding = kEncodingAnsi;
     if (length >= 2 && b[0] == 0xFE && b[1] == 0xFF) {
@@ -21,10 +21,10 @@ size_t CUnicodeFileReader::DetectBom(const char* block, size_t length, int* enco
     return 0;
 }
 
-size_t CUnicodeFileReader::Convert(const char* block, size_t length, int encoding, size_t bomLength) {
+size_t CUnicodeFileReader::Convert(const char* block, size_t length, EncodingCode encoding, size_t bomLength) {
     if (m_firstBlock) {
         m_firstBlock = false;
-        if (encoding != 0) {
+        if (encoding != kEncodingAnsi) {
             m_encoding = encoding;
         } else {
             bomLength = DetectBom(block, length, &m_encoding);

@@ -5,31 +5,33 @@
 #include <cstddef>
 #include <vector>
 
+#include "EncodingCodes.h"
+
 class CUnicodeFileReader {
 public:
     // Converts one block and returns the length of the text at Output().
     // encoding is 0-3; 0 takes it from the block's mark. bomLength is
     // skipped on the first block only.
-    size_t Convert(const char* block, size_t length, int encoding, size_t bomLength);
+    size_t Convert(const char* block, size_t length, EncodingCode encoding, size_t bomLength);
     // Ends the file: returns the length of what was still held (a high
     // surrogate without its pair), now at Output().
     size_t Finish();
 
     const char* Output() const { return m_output; }
-    int Encoding() const { return m_encoding; }
+    EncodingCode Encoding() const { return m_encoding; }
     // The file ended inside a UTF-16 unit; that byte is not in the text.
     bool DroppedOddByte() const { return m_droppedOddByte; }
 
     // Sets *encoding from the mark FE FF (1), FF FE (2) or EF BB BF (3),
     // else 0, and returns the mark's length.
-    static size_t DetectBom(const char* block, size_t length, int* encoding);
+    static size_t DetectBom(const char* block, size_t length, EncodingCode* encoding);
 
 private:
     size_t ConvertUtf16(const unsigned char* bytes, size_t length);
     void PutUnit(unsigned unit, char*& out);
     void FlushHighSurrogate(char*& out);
 
-    int m_encoding = 0;
+    EncodingCode m_encoding = kEncodingAnsi;
     bool m_firstBlock = true;
     const char* m_output = nullptr;
     std::vector<char> m_buffer;

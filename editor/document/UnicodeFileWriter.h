@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "ByteStreams.h"
+#include "EncodingCodes.h"
 
 class CUnicodeFileWriter {
 public:
-    void SetEncoding(int encoding) { m_encoding = encoding; }  // 0-3
+    void SetEncoding(EncodingCode encoding) { m_encoding = encoding; }  // 0-3
     void SetWriteBom(bool writeBom) { m_writeBom = writeBom; }
     void Open(IByteSink* sink);
     // False when no sink is open or the sink failed, now or before.
@@ -25,7 +26,7 @@ private:
     bool Emit(const void* data, size_t length);
 
     IByteSink* m_sink = nullptr;
-    int m_encoding = 0;
+    EncodingCode m_encoding = kEncodingAnsi;
     bool m_writeBom = true;
     bool m_markPending = false;
     bool m_failed = false;

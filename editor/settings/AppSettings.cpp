@@ -117,8 +117,8 @@ void CAppSettings::CreatePaneBrushes(bool replace) {
     if (replace && g_paneRecolourHook) g_paneRecolourHook(*this);
 }
 
-char* CAppSettings::GetFolder(char* buffer, int kind) const {
-    if (kind < 0 || kind > 5 || !IsValid()) {
+char* CAppSettings::GetFolder(char* buffer, FolderKind kind) const {
+    if (kind < kFolderProgram || kind > kFolderDat || !IsValid()) {
         buffer[0] = '\0';
         return buffer;
     }

@@ -56,7 +56,7 @@ struct SearchOptions {
 };
 
 // Folder kinds of CAppSettings::GetFolder.
-enum FolderKind {
+enum FolderKind : int {
     kFolderProgram = 0,
     kFolderLanguage = 1,
     kFolderTemplate = 2,
@@ -83,7 +83,7 @@ public:
     void CreatePaneBrushes(bool replace);
     // Writes the folder of a kind and answers the position of its NUL, where
     // a caller appends "\name"; an unknown kind gives an empty string.
-    char* GetFolder(char* buffer, int kind) const;
+    char* GetFolder(char* buffer, FolderKind kind) const;
 
     void WriteInt(const char* section, const char* key, int value) const;
     void WriteString(const char* section, const char* key, const char* text) const;

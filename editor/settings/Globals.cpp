@@ -20,3 +20,5 @@ SearchOptions& SharedSearchOptions() {
     static SearchOptions standalone;
     return g_appSettings ? g_appSettings->search : standalone;
 }
+
+uint32_t CurrentEditorMask() { return g_appSettings ? g_appSettings->EditorMask : 0; }

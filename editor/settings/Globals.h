@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
+
 class CAppSettings;
 class CInstanceGuard;
 class CMainFrame;
@@ -38,4 +40,6 @@ extern bool UpdateCloseRequested;
 
 // The settings' find options; without settings (tests) a block of its own.
 SearchOptions& SharedSearchOptions();
+// The settings' EditorMask (kMask* bits); 0 without settings (tests).
+uint32_t CurrentEditorMask();
 

@@ -42,6 +42,6 @@ void ComputeStatusEdges(HWND statusBar, int edges[kStatusPartCount]) {
     if (previous) ::SelectObject(dc, previous);
 }
 
-void SetStatusText(HWND statusBar, int part, const char* text) {
+void SetStatusText(HWND statusBar, StatusPart part, const char* text) {
     ::SendMessageA(statusBar, SB_SETTEXTA, part, (LPARAM)(text ? text : ""));
 }

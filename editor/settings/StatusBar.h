@@ -3,7 +3,7 @@
 // mode and notices. Each fixed part is as wide as its longest text.
 #include <windows.h>
 
-enum StatusPart {
+enum StatusPart : int {
     kStatusPosition = 0,
     kStatusSize = 1,
     kStatusEncoding = 2,
@@ -15,4 +15,4 @@ enum StatusPart {
 HWND CreateFrameStatusBar(HWND parent, int id);
 // Right edges of the parts from the bar's font; the last runs to the end (-1).
 void ComputeStatusEdges(HWND statusBar, int edges[kStatusPartCount]);
-void SetStatusText(HWND statusBar, int part, const char* text);
+void SetStatusText(HWND statusBar, StatusPart part, const char* text);

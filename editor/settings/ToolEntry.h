@@ -19,7 +19,7 @@ enum ToolFlags : uint32_t {
     kToolReloadsQuietly = 0x10,    // with kToolNeedsDocument: a changed file is reloaded unasked
 };
 
-// The tools the menu has room for: commands 600 to 679.
+// The tools the menu has room for: ID_TOOL_FIRST to ID_TOOL_LAST.
 constexpr int kMaxTools = 80;
 // Room for the expanded command line and the menu text.
 constexpr size_t kToolTextLimit = 512;

@@ -42,7 +42,7 @@ public:
 
     // Takes the list; history records the folder left behind.
     void BrowseTo(ItemIdList list, bool recordHistory);
-    // A typed folder path; false (with the message of string 40032) when it is no folder.
+    // A typed folder path; false (with the message IDS_FOLDER_NOT_FOUND) when it is no folder.
     bool BrowseToPath(const std::string& path);
     // Text as typed: the part between parentheses, when it has them.
     void ApplyFilter(const std::string& text);

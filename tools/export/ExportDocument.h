@@ -15,7 +15,7 @@ struct ExportDocument {
     const StyledText& text;
     const PropertyMap& properties;  // the store's main set
     std::string lexer;              // "" for a language without one
-    int encoding = 0;               // encoding codes 0-4; 1-4 hold the text as UTF-8
+    EncodingCode encoding = kEncodingAnsi;  // the Unicode codes hold the text as UTF-8
     std::string path;               // the file being written, in the ANSI code page
     unsigned ansiCodePage = 1252;   // the code page of an ANSI document and of the path
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The modeless find-in-files dialog (524): the text, the file types and the
+// The modeless find-in-files dialog (IDD_FIND_IN_FILES): the text, the file types and the
 // folder with their histories, and the options. Find closes it and starts
 // the search; it deletes itself once its window is gone.
 #include <windows.h>

@@ -1,5 +1,5 @@
 #pragma once
-// The go-to-symbol dialog (531): the document's symbols in a table of
+// The go-to-symbol dialog (IDD_GOTO_SYMBOL): the document's symbols in a table of
 // name, scope and line; typing a name's beginning selects the first match.
 #include <windows.h>
 #include <commctrl.h>

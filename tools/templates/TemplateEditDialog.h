@@ -1,5 +1,5 @@
 #pragma once
-// The dialog that adds a template to a category or edits one (2052): its
+// The dialog that adds a template to a category or edits one (IDD_TEMPLATE_EDIT): its
 // name and its content, stored when the user confirms.
 #include <windows.h>
 

@@ -22,7 +22,7 @@ void CTemplatePane::InsertTemplate(int index) {
     const CEditingComponent& component = view->Component();
     const std::string indentation = CaretLineIndentation(component);
     ::PackBufReset(buffer);
-    const auto eol = static_cast<EolCode>(component.Send(SCI_GETEOLMODE));
+    const EolCode eol = ToEolCode(static_cast<int>(component.Send(SCI_GETEOLMODE)), kEolCrLf);
     AppendTemplateText(buffer, content.c_str(), indentation.c_str(), eol, m_host.TemplateMacroSources());
     std::string text;
     ::DumpPackBuf(buffer, InsertTemplateBlock, &text, nullptr);

@@ -191,12 +191,12 @@ TEST_F(SettingsTest, FoldersAndSectionOperations) {
     const char* suffixes[] = {"", "\\language", "\\template", "", "\\ui", "\\dat"};
     for (int kind = 0; kind < 6; ++kind) {
         char buffer[MAX_PATH];
-        char* end = settings.GetFolder(buffer, kind);
+        char* end = settings.GetFolder(buffer, static_cast<FolderKind>(kind));
         std::strcpy(end, "\\root.properties");
         EXPECT_EQ(folder.Path() + suffixes[kind] + "\\root.properties", buffer) << kind;
     }
     char unknown[MAX_PATH] = "garbage";
-    EXPECT_EQ(unknown, settings.GetFolder(unknown, 6));
+    EXPECT_EQ(unknown, settings.GetFolder(unknown, static_cast<FolderKind>(6)));
     EXPECT_STREQ("", unknown);
 
     settings.WriteString("FAVORITE", "1", "C:\\one");

@@ -20,7 +20,7 @@ void FrameTestEnvironment::SetUp() {
     g_appSettings = new CAppSettings(folder->Path().c_str());
     InitGlobals();
     g_module.AddMessageLoop(&loop);
-    // Command 101 would wait for the user in the open dialog.
+    // ID_FILE_OPEN would wait for the user in the open dialog.
     SetFileDialogRunner([](OPENFILENAMEA*) -> BOOL { return FALSE; });
 }
 

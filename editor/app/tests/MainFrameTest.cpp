@@ -252,11 +252,9 @@ TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
                         820, 821, 822, 823, 824, 825, 826, 836, 837, 857, 858, 958, 0xE110, 0xE11F, 104};
     for (UINT id : own) {
         if (id >= ID_OPTIONS_FIRST && id <= ID_OPTIONS_LAST)
-            DriveNextDialog([](HWND) {
-                // The find dialogs opened above are dialogs too: the options
-                // dialog is the active one.
-                ::PostMessageA(::GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
-            });
+            // The find dialogs opened above are dialogs too: the driver
+            // waits for the options dialog's own window.
+            DriveNextDialog([](HWND options) { ::PostMessageA(options, WM_COMMAND, IDCANCEL, 0); });
         Command(id);
         EXPECT_EQ(0, document.CommandCount(id)) << id;
     }
@@ -264,9 +262,9 @@ TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
 }
 
 TEST_F(MainFrameTest, WithoutADocumentCommandsGoNowhere) {
-    Command(205);
-    Command(800);
-    Command(858);
+    Command(ID_EDIT_DELETE);
+    Command(ID_WINDOW_NEXT);
+    Command(ID_WINDOW_LIST_FIRST);
     EXPECT_EQ(nullptr, frame.GetActiveMdiChild());
 }
 
@@ -333,13 +331,11 @@ TEST_F(MainFrameTest, CloseOthersClosesAllButTheActiveDocument) {
 
 // ---- menu rules -------------------------------------------------------------------
 
-const int kEncodingUtf8 = 3;
-
 enum State { kNone, kHex, kEditor, kModified, kSelection, kStateCount };
 
 void Configure(FrameDocumentState& s, State state) {
     s.encoding = kEncodingUtf8;
-    s.lineEnds = 2;  // LF
+    s.lineEnds = kEolLf;
     s.displayBits = kMaskWrap | kMaskLineNumbers;
     s.useTabs = true;
     s.language = 2;
@@ -358,7 +354,8 @@ TEST_F(MainFrameTest, MenuItemsFollowTheActiveDocument) {
         {MENU_POS_FILE, 102, {0, 1, 1, 1, 1}, {}},
         {MENU_POS_FILE, 105, {0, 0, 0, 1, 0}, {}},
         {MENU_POS_FILE, 111, {0, 0, 1, 1, 1}, {}},
-        {MENU_POS_FILE, 0xE107, {0, 1, 1, 1, 1}, {}},
+        {MENU_POS_FILE, ID_FILE_PRINT, {0, 0, 0, 0, 0}, {}},
+        {MENU_POS_FILE, ID_FILE_PRINT_SETUP, {0, 0, 0, 0, 0}, {}},
         {MENU_POS_EDIT, 200, {0, 1, 0, 1, 0}, {}},
         {MENU_POS_EDIT, 201, {0, 0, 0, 0, 1}, {}},
         {MENU_POS_EDIT, 202, {0, 0, 0, 0, 1}, {}},
@@ -462,15 +459,15 @@ TEST_F(MainFrameTest, StatusBarShowsTheActiveDocument) {
     CSpyDocument& editor = AddDocument("C:\\a.txt");
     struct Row {
         DocumentKind kind;
-        int encoding;
+        EncodingCode encoding;
         bool overtype;
         const char* parts[4];
     } rows[] = {
-        {DocumentKind::Editor, 0, false, {"position", "size", "ANSI", "INS"}},
-        {DocumentKind::Editor, 1, true, {"position", "size", "UNICODE BE", "OVR"}},
-        {DocumentKind::Editor, 2, false, {"position", "size", "UNICODE", "INS"}},
-        {DocumentKind::Editor, 4, false, {"position", "size", "UTF-8 NOBOM", "INS"}},
-        {DocumentKind::Hex, 0, false, {"position", "1.50 KB", "Binary", "OVR"}},
+        {DocumentKind::Editor, kEncodingAnsi, false, {"position", "size", "ANSI", "INS"}},
+        {DocumentKind::Editor, kEncodingUtf16Be, true, {"position", "size", "UNICODE BE", "OVR"}},
+        {DocumentKind::Editor, kEncodingUtf16Le, false, {"position", "size", "UNICODE", "INS"}},
+        {DocumentKind::Editor, kEncodingUtf8NoBom, false, {"position", "size", "UTF-8 NOBOM", "INS"}},
+        {DocumentKind::Hex, kEncodingAnsi, false, {"position", "1.50 KB", "Binary", "OVR"}},
     };
     for (const Row& row : rows) {
         editor.state.kind = row.kind;

@@ -21,21 +21,21 @@ TEST(OpenChoice, SizeHeadAndOpenTypeDecideTheView) {
         const char* name;
         uint64_t size;
         std::vector<unsigned char> head;
-        int openType;
+        EncodingCode openType;
         bool binary;
-        int passedType;
+        EncodingCode passedType;
     } rows[] = {
-        {"63 zero bytes", 63, std::vector<unsigned char>(63, 0), 5, false, 5},
-        {"NUL pair at 62-63", 64, bytes(64, {{62, 0}, {63, 0}}), 5, true, 5},
-        {"single NUL at 63", 64, bytes(64, {{63, 0}}), 5, false, 5},
-        {"over 50 MiB", 52428801, bytes(64), 5, true, 0},
-        {"exactly 50 MiB", 52428800, bytes(64), 5, false, 5},
-        {"over 4 GiB", 0x100000010ULL, bytes(64), 5, true, 0},
-        {"open type 6", 10, bytes(10), 6, true, 0},
-        {"open type 3 never sniffed", 64, std::vector<unsigned char>(64, 0), 3, false, 3},
-        {"UTF-16LE with BOM", 64, bytes(64, {{0, 0xFF}, {1, 0xFE}, {3, 0}, {4, 0}}), 5, false, 5},
-        {"UTF-16BE with BOM", 64, bytes(64, {{0, 0xFE}, {1, 0xFF}, {2, 0}, {3, 0}}), 5, false, 5},
-        {"UTF-8 with BOM", 64, bytes(64, {{0, 0xEF}, {1, 0xBB}, {2, 0xBF}, {9, 0}, {10, 0}}), 5, false, 5},
+        {"63 zero bytes", 63, std::vector<unsigned char>(63, 0), kEncodingDefault, false, kEncodingDefault},
+        {"NUL pair at 62-63", 64, bytes(64, {{62, 0}, {63, 0}}), kEncodingDefault, true, kEncodingDefault},
+        {"single NUL at 63", 64, bytes(64, {{63, 0}}), kEncodingDefault, false, kEncodingDefault},
+        {"over 50 MiB", 52428801, bytes(64), kEncodingDefault, true, kEncodingAnsi},
+        {"exactly 50 MiB", 52428800, bytes(64), kEncodingDefault, false, kEncodingDefault},
+        {"over 4 GiB", 0x100000010ULL, bytes(64), kEncodingDefault, true, kEncodingAnsi},
+        {"the hex view asked for", 10, bytes(10), kEncodingBinary, true, kEncodingAnsi},
+        {"UTF-8 asked for, never sniffed", 64, std::vector<unsigned char>(64, 0), kEncodingUtf8, false, kEncodingUtf8},
+        {"UTF-16LE with BOM", 64, bytes(64, {{0, 0xFF}, {1, 0xFE}, {3, 0}, {4, 0}}), kEncodingDefault, false, kEncodingDefault},
+        {"UTF-16BE with BOM", 64, bytes(64, {{0, 0xFE}, {1, 0xFF}, {2, 0}, {3, 0}}), kEncodingDefault, false, kEncodingDefault},
+        {"UTF-8 with BOM", 64, bytes(64, {{0, 0xEF}, {1, 0xBB}, {2, 0xBF}, {9, 0}, {10, 0}}), kEncodingDefault, false, kEncodingDefault},
     };
     for (const auto& row : rows) {
         const OpenChoice choice = ChooseOpenView(row.size, row.head.data(), row.head.size(), row.openType);

@@ -112,7 +112,7 @@ TEST_F(FileDialogTest, OpenReturnsEverySelectedFileWithTheChosenCode) {
     ASSERT_EQ(dialog.Run(nullptr, RunOpen), IDOK);
     EXPECT_EQ(dialog.Paths(), (std::vector<std::string>{m_folder.File("a.txt"), m_folder.File("b.txt"),
                                                          m_folder.File("c.txt")}));
-    EXPECT_EQ(dialog.EncodingCode(), 6);
+    EXPECT_EQ(dialog.Encoding(), kEncodingBinary);
     // The added box lines up with the file-type box, its label with that label.
     EXPECT_EQ(g_script.encodingCombo.left, g_script.typeCombo.left);
     EXPECT_EQ(g_script.encodingCombo.right, g_script.typeCombo.right);
@@ -128,7 +128,7 @@ TEST_F(FileDialogTest, OpenUntouchedGivesTheDefaultCodeAndCancelNoPaths) {
     dialog.SetInitialFolder(m_folder.Path().c_str());
     ASSERT_EQ(dialog.Run(nullptr, RunOpen), IDOK);
     EXPECT_EQ(dialog.Paths(), std::vector<std::string>{m_folder.File("a.txt")});
-    EXPECT_EQ(dialog.EncodingCode(), 5);
+    EXPECT_EQ(dialog.Encoding(), kEncodingDefault);
 
     g_script = Script();
     g_script.cancel = true;

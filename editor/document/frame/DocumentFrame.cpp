@@ -22,9 +22,6 @@ constexpr int kDocumentButtons[] = {ID_FILE_SAVE_ALL, ID_VIEW_ZOOM_IN, ID_VIEW_Z
 
 SaveAsPrompt g_saveAsPrompt = nullptr;
 
-
-uint32_t EditorMask() { return g_appSettings ? g_appSettings->EditorMask : 0; }
-
 }  // namespace
 
 bool ShowSaveAsDialog(HWND owner, const char* initialName, SaveAsChoice& choice);
@@ -107,7 +104,7 @@ void CDocumentFrame::UpdateTitle() {
     const char* name = m_path;
     for (const char* p = m_path; *p; p = ::CharNextA(p))
         if (*p == '\\') name = p + 1;
-    m_title = (EditorMask() & kMaskFullPathTitle) ? m_path : name;
+    m_title = (CurrentEditorMask() & kMaskFullPathTitle) ? m_path : name;
     if (m_hWnd) ::SetWindowTextA(m_hWnd, m_title);
     SendToClient(WM_MDI_TABTEXT, (LPARAM)name);
     SendToClient(WM_MDI_DOCFRAME, (LPARAM)this);
@@ -120,7 +117,7 @@ void CDocumentFrame::SendToClient(UINT message, LPARAM lParam) const {
 
 // ---- load, save, reload -----------------------------------------------------------
 
-bool CDocumentFrame::Load(const char* path, int openType) {
+bool CDocumentFrame::Load(const char* path, EncodingCode openType) {
     UpdateTitle();
     m_stamp = GetFileStamp(path);
     const bool loaded = m_view->Load(path, openType);

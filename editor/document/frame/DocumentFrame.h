@@ -48,7 +48,7 @@ public:
     virtual void DocumentClosed() = 0;
     // Loaded and Saved for editor documents only; Destroyed before the object goes.
     virtual void DocumentChanged(CDocumentFrame&, DocumentEvent) {}
-    // Command 680: the explorer pane shows the file.
+    // ID_TOOLS_LOCATE_FILE: the explorer pane shows the file.
     virtual void LocateFile(const char*) { ShowPane(ID_PANE_EXPLORER); }
     // The go-to-symbol dialog over owner: the chosen symbol's line, or -1.
     virtual int PromptSymbolLine(CDocumentFrame&, HWND) { return -1; }
@@ -67,8 +67,8 @@ void DisableDocumentButtons(HWND toolbar);
 // The save dialog's answer.
 struct SaveAsChoice {
     std::string path;
-    int lineEnd = 3;   // 3 keeps the document's own
-    int encoding = 5;  // 5 keeps the document's own
+    EolCode lineEnd = kEolDefault;            // keeps the document's own
+    EncodingCode encoding = kEncodingDefault;  // keeps the document's own
 };
 // Shows the save dialog; false for Cancel.
 using SaveAsPrompt = bool (*)(HWND owner, const char* initialName, SaveAsChoice& choice);
@@ -90,7 +90,7 @@ public:
                                   bool maximized);
     static CDocumentFrame* FromWindow(HWND window);
 
-    bool Load(const char* path, int openType);
+    bool Load(const char* path, EncodingCode openType);
     bool Save();
     bool SaveAs();
     // False when the reload failed; the document then stays as it was.

@@ -8,7 +8,7 @@ bool ShowSaveAsDialog(HWND owner, const char* initialName, SaveAsChoice& choice)
     CEncodingFileDialog dialog(initialName, filter.c_str());
     if (dialog.Run(owner) != IDOK) return false;
     choice.path = dialog.Path();
-    choice.lineEnd = dialog.LineEndCode();
-    choice.encoding = dialog.EncodingCode();
+    choice.lineEnd = dialog.LineEnd();
+    choice.encoding = dialog.Encoding();
     return true;
 }

@@ -37,12 +37,12 @@ public:
     // null when the window could not be made. Until then the view is empty.
     virtual HWND Create(HWND parent, const RECT& rect) = 0;
     // openType is an encoding code (kEncodingDefault detects).
-    virtual bool Load(const char* path, int openType) = 0;
+    virtual bool Load(const char* path, EncodingCode openType) = 0;
     virtual bool Save(const char* path) = 0;
     // Writes to a new name with the chosen encoding and line ends where the
     // view has them; confirmLoss asks whether characters the encoding cannot
     // hold may be lost.
-    virtual SaveAsResult SaveAs(const char* path, int encoding, int lineEnd,
+    virtual SaveAsResult SaveAs(const char* path, EncodingCode encoding, EolCode lineEnd,
                                 const std::function<bool()>& confirmLoss) = 0;
     virtual bool Reload(const char* path) = 0;
     virtual bool IsModified() const = 0;

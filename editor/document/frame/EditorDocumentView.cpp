@@ -21,7 +21,7 @@ public:
     explicit CEditorDocumentView(IViewHost& host) : m_host(host) {}
 
     HWND Create(HWND parent, const RECT& rect) override {
-        m_view = std::make_unique<CEditorView>(m_host, g_appSettings ? g_appSettings->EditorMask : 0);
+        m_view = std::make_unique<CEditorView>(m_host, CurrentEditorMask());
         m_view->SetLanguageSource(&ProgramLanguageSource());
         const HWND window = m_view->Create(parent, rect, kDocumentViewStyle);
         if (!window) return nullptr;
@@ -37,10 +37,10 @@ public:
         return window;
     }
 
-    bool Load(const char* path, int openType) override { return m_view && m_view->OpenFile(path, openType); }
+    bool Load(const char* path, EncodingCode openType) override { return m_view && m_view->OpenFile(path, openType); }
     bool Save(const char* path) override { return m_view && m_view->SaveFile(path); }
 
-    SaveAsResult SaveAs(const char* path, int encoding, int lineEnd,
+    SaveAsResult SaveAs(const char* path, EncodingCode encoding, EolCode lineEnd,
                         const std::function<bool()>& confirmLoss) override {
         if (!m_view) return SaveAsResult::kFailed;
         return m_view->File().SaveFileAs(path, encoding, lineEnd, confirmLoss);
@@ -62,7 +62,7 @@ public:
         state.displayBits = EditorMaskFromViewOptions(view.Options());
         state.useTabs = view.Send(SCI_GETUSETABS) != 0;
         state.encoding = view.GetEncoding();
-        state.lineEnds = (int)view.Send(SCI_GETEOLMODE);
+        state.lineEnds = ToEolCode(static_cast<int>(view.Send(SCI_GETEOLMODE)), kEolCrLf);
         state.overtype = view.Send(SCI_GETOVERTYPE) != 0;
         state.watchesClipboard = view.WatchesClipboard();
         state.language = view.LanguageIndex();

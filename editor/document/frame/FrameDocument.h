@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "EncodingCodes.h"
 #include "SessionFile.h"
 
 enum class DocumentKind { Editor, Hex };
@@ -20,8 +21,8 @@ struct FrameDocumentState {
     bool canRedo = false;
     uint32_t displayBits = 0;    // the EditorMask bits of the view's display options (DisplayOptions.h)
     bool useTabs = false;
-    int encoding = 0;            // encoding codes 0-4
-    int lineEnds = 0;            // 0 CRLF, 1 CR, 2 LF
+    EncodingCode encoding = kEncodingAnsi;  // kEncodingAnsi to kEncodingUtf8NoBom
+    EolCode lineEnds = kEolCrLf;            // CRLF, CR or LF
     bool readOnly = false;       // the view
     bool fileReadOnly = false;   // the file on disk
     bool overtype = false;

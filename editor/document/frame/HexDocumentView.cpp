@@ -23,10 +23,10 @@ public:
         return m_view->Create(parent, &rect, nullptr, kDocumentViewStyle, WS_EX_CLIENTEDGE);
     }
 
-    bool Load(const char* path, int) override { return m_view && m_view->OpenFile(path); }
+    bool Load(const char* path, EncodingCode) override { return m_view && m_view->OpenFile(path); }
     bool Save(const char* path) override { return m_view && m_view->Save(path); }
 
-    SaveAsResult SaveAs(const char* path, int, int, const std::function<bool()>&) override {
+    SaveAsResult SaveAs(const char* path, EncodingCode, EolCode, const std::function<bool()>&) override {
         return Save(path) ? SaveAsResult::kSaved : SaveAsResult::kFailed;
     }
 

@@ -10,7 +10,7 @@ int Geometry::VisibleRows(int clientHeight) const {
     return std::max(0, (clientHeight - lineHeight) / lineHeight);
 }
 
-int Geometry::CaretX(int side, int column, int half) const {
+int Geometry::CaretX(Side side, int column, int half) const {
     if (side == kHexSide) return HexLeft() + charWidth * (3 * column + column / 8 + half + 1);
     return CharLeft() + charWidth * column;
 }

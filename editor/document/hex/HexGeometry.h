@@ -5,10 +5,10 @@
 
 namespace hexgeo {
 
-enum Side { kCharSide = 0, kHexSide = 1 };
+enum Side : int { kCharSide = 0, kHexSide = 1 };
 
 struct Hit {
-    int side;
+    Side side;
     int row;     // shown row, 0 = the first row under the header
     int column;  // 0..15
     int half;    // 0 high digit, 1 low digit; 0 on the character side
@@ -32,7 +32,7 @@ struct Geometry {
     // Rows that fit under the header; never negative.
     int VisibleRows(int clientHeight) const;
     // The caret's x for a column and digit half on a side.
-    int CaretX(int side, int column, int half) const;
+    int CaretX(Side side, int column, int half) const;
     // The cell under a client point among the shown rows, if any.
     std::optional<Hit> HitTest(int x, int y, int shownRows) const;
 };

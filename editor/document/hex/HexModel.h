@@ -49,7 +49,7 @@ public:
     int64_t Anchor() const { return m_anchor; }
     int64_t Caret() const { return m_caret; }
     int Half() const { return m_half; }
-    int Side() const { return m_side; }
+    hexgeo::Side Side() const { return m_side; }
     bool SelectionEmpty() const { return m_anchor == m_caret; }
     bool IsSelected(int64_t offset) const;
     // A caret of -1 stands for the file size; both ends are held in the file.
@@ -67,7 +67,7 @@ public:
     bool MouseDown(int x, int y);
     void MouseDrag(int x, int y, int clientHeight);
     void DoubleClick(int x, int y);
-    void SwitchSide() { m_side = 1 - m_side; }
+    void SwitchSide() { m_side = m_side == hexgeo::kHexSide ? hexgeo::kCharSide : hexgeo::kHexSide; }
 
     void Undo();
     bool CanUndo() const { return !m_undo.empty(); }
@@ -101,7 +101,7 @@ private:
     int64_t m_anchor = 0;
     int64_t m_caret = 0;
     int m_half = 0;
-    int m_side = hexgeo::kHexSide;
+    hexgeo::Side m_side = hexgeo::kHexSide;
     std::vector<UndoEntry> m_undo;
     size_t m_savedDepth = 0;
     bool m_reportedModified = false;

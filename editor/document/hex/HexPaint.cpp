@@ -66,7 +66,7 @@ void CHexView::Paint(HDC target) {
             if (offset >= m_model.Size() || index < 0 || index >= (int64_t)page.size()) break;
             const uint8_t value = page[(size_t)index];
             const bool selected = m_model.IsSelected(offset);
-            for (int side : {hexgeo::kHexSide, hexgeo::kCharSide}) {
+            for (hexgeo::Side side : {hexgeo::kHexSide, hexgeo::kCharSide}) {
                 if (selected && side == m_model.Side()) {
                     ::SetTextColor(dc, ::GetSysColor(COLOR_HIGHLIGHTTEXT));
                     ::SetBkColor(dc, ::GetSysColor(COLOR_HIGHLIGHT));

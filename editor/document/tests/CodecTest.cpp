@@ -7,6 +7,7 @@
 #include "Hex.h"
 #include "TextConversion.h"
 #include "Utf8.h"
+#include "resource.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST(DetectEncoding, FirstBlockTable) {
         {Hex("C4 A3"), 4, 0},        // a GBK pair that reads as UTF-8: the scan's limit
     };
     for (const EncodingCase& c : cases) {
-        int code = -1;
+        EncodingCode code = kEncodingDefault;
         const size_t mark = DetectEncoding(c.bytes.data(), c.bytes.size(), &code);
         EXPECT_EQ(c.code, code) << ToHex(c.bytes);
         EXPECT_EQ(c.mark, mark) << ToHex(c.bytes);
@@ -71,22 +72,31 @@ TEST(DetectEolMode, FirstLineEndTable) {
 
 TEST(EncodingCodes, NamesAndCommands) {
     const char* names[] = {"ANSI", "UNICODE BE", "UNICODE", "UTF-8", "UTF-8 NOBOM", "", ""};
-    for (int code = 0; code <= 6; ++code) EXPECT_STREQ(names[code], EncodingStatusName(code));
-    EXPECT_EQ(-1, EncodingForCommand(500));
-    EXPECT_EQ(0, EncodingForCommand(501));
-    EXPECT_EQ(4, EncodingForCommand(505));
-    EXPECT_EQ(-1, EncodingForCommand(506));
-    EXPECT_EQ(kEolCrLf, EolModeForCommand(506));
-    EXPECT_EQ(kEolLf, EolModeForCommand(507));
-    EXPECT_EQ(kEolCr, EolModeForCommand(508));
-    EXPECT_EQ(-1, EolModeForCommand(505));
+    for (int code = 0; code <= 6; ++code) EXPECT_STREQ(names[code], EncodingStatusName(static_cast<EncodingCode>(code)));
+    EXPECT_EQ(std::nullopt, EncodingForCommand(ID_DOC_USE_TABS));
+    EXPECT_EQ(kEncodingAnsi, EncodingForCommand(ID_DOC_ENC_ANSI));
+    EXPECT_EQ(kEncodingUtf8NoBom, EncodingForCommand(ID_DOC_ENC_UTF8_NOBOM));
+    EXPECT_EQ(std::nullopt, EncodingForCommand(ID_DOC_EOL_CRLF));
+    EXPECT_EQ(kEolCrLf, EolModeForCommand(ID_DOC_EOL_CRLF));
+    EXPECT_EQ(kEolLf, EolModeForCommand(ID_DOC_EOL_LF));
+    EXPECT_EQ(kEolCr, EolModeForCommand(ID_DOC_EOL_CR));
+    EXPECT_EQ(std::nullopt, EolModeForCommand(ID_DOC_ENC_UTF8_NOBOM));
+}
+
+TEST(EncodingCodes, StoredValuesOutsideTheCodesFallBack) {
+    EXPECT_EQ(kEncodingUtf16Le, ToEncodingCode(2, kEncodingDefault));
+    EXPECT_EQ(kEncodingBinary, ToEncodingCode(6, kEncodingDefault));
+    for (int value : {-1, 7, 1000}) EXPECT_EQ(kEncodingDefault, ToEncodingCode(value, kEncodingDefault)) << value;
+    EXPECT_EQ(kEolDefault, ToEolCode(3, kEolCrLf));
+    for (int value : {-1, 4}) EXPECT_EQ(kEolCrLf, ToEolCode(value, kEolCrLf)) << value;
 }
 
 TEST(EncodingCodes, ComponentCodePage) {
     for (unsigned page : {932u, 936u, 949u, 950u, 1361u, 65001u})
-        EXPECT_EQ(static_cast<int>(page), ComponentCodePage(0, page));
-    for (unsigned page : {1252u, 1251u, 437u}) EXPECT_EQ(0, ComponentCodePage(0, page)) << page;
-    for (int code = 1; code <= 4; ++code) EXPECT_EQ(65001, ComponentCodePage(code, 936));
+        EXPECT_EQ(static_cast<int>(page), ComponentCodePage(kEncodingAnsi, page));
+    for (unsigned page : {1252u, 1251u, 437u}) EXPECT_EQ(0, ComponentCodePage(kEncodingAnsi, page)) << page;
+    for (EncodingCode code : {kEncodingUtf16Be, kEncodingUtf16Le, kEncodingUtf8, kEncodingUtf8NoBom})
+        EXPECT_EQ(65001, ComponentCodePage(code, 936));
 }
 
 TEST(Utf8, DecodeTable) {
@@ -145,10 +155,10 @@ TEST(TextConversion, ReportsWhatTheCodePageCannotHold) {
 
 TEST(TextConversion, LineEndsAsTheComponentConvertsThem) {
     const std::string mixed = "a\r\nb\nc\rd\r\r\ne\n";
-    EXPECT_EQ("a\nb\nc\nd\n\ne\n", ConvertLineEnds(mixed, 2));
-    EXPECT_EQ("a\rb\rc\rd\r\re\r", ConvertLineEnds(mixed, 1));
-    EXPECT_EQ("a\r\nb\r\nc\r\nd\r\n\r\ne\r\n", ConvertLineEnds(mixed, 0));
-    EXPECT_EQ("", ConvertLineEnds("", 0));
+    EXPECT_EQ("a\nb\nc\nd\n\ne\n", ConvertLineEnds(mixed, kEolLf));
+    EXPECT_EQ("a\rb\rc\rd\r\re\r", ConvertLineEnds(mixed, kEolCr));
+    EXPECT_EQ("a\r\nb\r\nc\r\nd\r\n\r\ne\r\n", ConvertLineEnds(mixed, kEolCrLf));
+    EXPECT_EQ("", ConvertLineEnds("", kEolCrLf));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "MemoryStreams.h"
 #include "TempFolder.h"
 #include "TextConversion.h"
+#include "resource.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::string WithLineEnds(std::string text, const char* eol) {
 }
 
 // The bytes of a file holding utf8 in code.
-std::string FileBytes(const std::string& utf8, int code) {
+std::string FileBytes(const std::string& utf8, EncodingCode code) {
     return code == kEncodingAnsi ? Utf8ToAnsi(utf8, 936) : SaveBytes(utf8, code);
 }
 
@@ -40,10 +41,11 @@ TEST_F(DocumentTest, EveryEncodingAndLineEndOpensAndSavesUnchanged) {
     const std::string chinese = Hex("E4 B8 AD E6 96 87") + " A\n" + Hex("E7 AC AC E4 BA 8C E8 A1 8C") + "\nend";
     const std::string beyondBmp = chinese + Hex("F0 9F 98 80 F0 A0 80 80") + "\n";
     const struct {
-        int code;
+        EncodingCode code;
         std::string utf8;
     } fixtures[] = {
-        {0, chinese}, {3, beyondBmp}, {4, beyondBmp}, {2, beyondBmp}, {1, beyondBmp},
+        {kEncodingAnsi, chinese},         {kEncodingUtf8, beyondBmp},    {kEncodingUtf8NoBom, beyondBmp},
+        {kEncodingUtf16Le, beyondBmp}, {kEncodingUtf16Be, beyondBmp},
     };
     const struct {
         const char* eol;
@@ -77,7 +79,7 @@ TEST_F(DocumentTest, EveryEncodingAndLineEndOpensAndSavesUnchanged) {
 
 TEST_F(DocumentTest, LargeFilesWithCharactersAcrossEveryBlockEdge) {
     const std::string text = StraddlingText();
-    for (int code = 1; code <= 4; ++code) {
+    for (EncodingCode code : kUnicodeCodes) {
         const std::string bytes = FileBytes(text, code);
         folder.Write("big.txt", bytes);
         const std::string path = folder.File("big.txt");
@@ -229,7 +231,7 @@ TEST_F(DocumentTest, FailedSaveKeepsTheFileAndTheModifiedState) {
     ASSERT_TRUE(lock);
 
     view.SetText("edited text");
-    for (int code = 0; code <= 4; ++code) {
+    for (EncodingCode code : kTextCodes) {
         file.SetEncoding(code);
         EXPECT_FALSE(file.SaveFile(readOnly.c_str()));
         EXPECT_NE(0u, file.LastSaveError());
@@ -249,20 +251,20 @@ TEST_F(DocumentTest, EncodingCommandsReinterpretWithoutTouchingBytes) {
     ASSERT_TRUE(file.OpenFile(path.c_str(), kEncodingDefault));
     EXPECT_EQ(kEncodingUtf8NoBom, file.GetEncoding());
 
-    for (int command : {503, 502, 504, 505}) {
+    for (int command : {ID_DOC_ENC_UTF16LE, ID_DOC_ENC_UTF16BE, ID_DOC_ENC_UTF8, ID_DOC_ENC_UTF8_NOBOM}) {
         ASSERT_TRUE(file.OnEncodingCommand(command));
-        EXPECT_EQ(command - 501, file.GetEncoding());
+        EXPECT_EQ(command - ID_DOC_ENC_ANSI, file.GetEncoding());
         EXPECT_EQ(65001, view.Send(SCI_GETCODEPAGE));
         ASSERT_TRUE(file.SaveFile(path.c_str()));
         ASSERT_TRUE(file.OpenFile(path.c_str(), kEncodingDefault));
         EXPECT_EQ(command - 501, file.GetEncoding());
         EXPECT_EQ(ToHex(text), ToHex(view.Text())) << command;
     }
-    ASSERT_TRUE(file.OnEncodingCommand(501));
+    ASSERT_TRUE(file.OnEncodingCommand(ID_DOC_ENC_ANSI));
     EXPECT_EQ(kEncodingAnsi, file.GetEncoding());
     EXPECT_EQ(936, view.Send(SCI_GETCODEPAGE));
     EXPECT_EQ(ToHex(text), ToHex(view.Text()));
-    EXPECT_FALSE(file.OnEncodingCommand(506));
+    EXPECT_FALSE(file.OnEncodingCommand(ID_DOC_EOL_CRLF));
 }
 
 TEST_F(DocumentTest, SwitchingBetweenAnsiAndUnicodeConvertsTheText) {
@@ -297,13 +299,13 @@ TEST_F(DocumentTest, LineEndCommandsConvertExistingLines) {
         int command;
         const char* text;
         int mode;
-    } cases[] = {{507, "a\nb\nc\nd", kEolLf}, {508, "a\rb\rc\rd", kEolCr}, {506, "a\r\nb\r\nc\r\nd", kEolCrLf}};
+    } cases[] = {{ID_DOC_EOL_LF, "a\nb\nc\nd", kEolLf}, {ID_DOC_EOL_CR, "a\rb\rc\rd", kEolCr}, {ID_DOC_EOL_CRLF, "a\r\nb\r\nc\r\nd", kEolCrLf}};
     for (const auto& c : cases) {
         ASSERT_TRUE(file.OnConvertEols(c.command));
         EXPECT_EQ(c.text, view.Text());
         EXPECT_EQ(c.mode, view.Send(SCI_GETEOLMODE));
     }
-    EXPECT_FALSE(file.OnConvertEols(505));
+    EXPECT_FALSE(file.OnConvertEols(ID_DOC_ENC_UTF8_NOBOM));
 
     const sptr_t tabs = view.Send(SCI_GETUSETABS);
     file.ToggleUseTabs();
@@ -312,7 +314,7 @@ TEST_F(DocumentTest, LineEndCommandsConvertExistingLines) {
 
 TEST_F(DocumentTest, TypedChineseIsStoredInTheDocumentsCodePage) {
     const struct {
-        int code;
+        EncodingCode code;
         const char* bytes;
     } cases[] = {{kEncodingAnsi, "D6 D0"}, {kEncodingUtf8, "E4 B8 AD"}};
     for (const auto& c : cases) {
@@ -330,10 +332,14 @@ TEST_F(DocumentTest, TypedChineseIsStoredInTheDocumentsCodePage) {
 
 TEST_F(DocumentTest, EmptyUnicodeDocumentKeepsItsMark) {
     const struct {
-        int code;
+        EncodingCode code;
         const char* bytes;
-        int reopened;  // nothing marks an empty UTF-8 file without a mark
-    } cases[] = {{1, "FE FF", 1}, {2, "FF FE", 2}, {3, "EF BB BF", 3}, {4, "", 0}, {0, "", 0}};
+        EncodingCode reopened;  // nothing marks an empty UTF-8 file without a mark
+    } cases[] = {{kEncodingUtf16Be, "FE FF", kEncodingUtf16Be},
+                 {kEncodingUtf16Le, "FF FE", kEncodingUtf16Le},
+                 {kEncodingUtf8, "EF BB BF", kEncodingUtf8},
+                 {kEncodingUtf8NoBom, "", kEncodingAnsi},
+                 {kEncodingAnsi, "", kEncodingAnsi}};
     for (const auto& c : cases) {
         file.SetEncoding(c.code);
         ASSERT_TRUE(file.SaveFile(folder.File("e.txt").c_str()));

@@ -103,7 +103,7 @@ TEST(EditorViewMargin, HoldsTheDigitsOfTheLineCount) {
     EXPECT_EQ(0, w.Send(SCI_GETMARGINWIDTHN, 0));
     TempFolder folder;
     folder.Write("a.txt", Lines(20));
-    ASSERT_TRUE(w.view->OpenFile(folder.File("a.txt").c_str(), 5));
+    ASSERT_TRUE(w.view->OpenFile(folder.File("a.txt").c_str(), kEncodingDefault));
     EXPECT_EQ(0, w.Send(SCI_GETMARGINWIDTHN, 0));
     w.Command(ID_VIEW_LINE_NUMBERS);
     EXPECT_EQ(4, MarginDigits(w));

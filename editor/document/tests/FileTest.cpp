@@ -115,13 +115,13 @@ TEST(OpenForRead, OpensSharedAndReadsInBlocks) {
     EXPECT_TRUE(writer);
 
     struct : ITextTarget {
-        void Begin(int, int) override {}
+        void Begin(EncodingCode, EolCode) override {}
         void Append(const char* data, size_t length) override { text.append(data, length); }
         std::string text;
     } target;
     CFileByteSource source(file.get());
     ReadSummary summary;
-    ASSERT_TRUE(ReadText(source, 5, target, &summary));
+    ASSERT_TRUE(ReadText(source, kEncodingDefault, target, &summary));
     EXPECT_EQ(2, summary.encoding);
     EXPECT_EQ(2, summary.eolMode);
     EXPECT_EQ("a\n", target.text);

@@ -26,7 +26,7 @@ TEST(LanguageStyling, NamedAndUntitledDocumentsGetTheLexerAndKeywords) {
     StyledView v;
     v.source.Load(kTwoLanguages);
     v.source.folder.Write("a.c", "int x;\n");
-    ASSERT_TRUE(v.View().OpenFile(v.source.folder.File("a.c").c_str(), 5));
+    ASSERT_TRUE(v.View().OpenFile(v.source.folder.File("a.c").c_str(), kEncodingDefault));
     EXPECT_EQ(SCLEX_CPP, v.Send(SCI_GETLEXER));
     EXPECT_EQ(kC, v.View().LanguageIndex());
     EXPECT_EQ("cpp", v.View().GetLexerName());

@@ -74,7 +74,7 @@ int main() {
     CDocumentFile document(view.component);
     const struct {
         const char* name;
-        int code;
+        EncodingCode code;
     } files[] = {{"UTF-8", kEncodingUtf8NoBom}, {"UTF-16", kEncodingUtf16Le}};
     for (const auto& f : files) {
         std::string bytes = SaveBytes(text, f.code);

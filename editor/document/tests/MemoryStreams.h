@@ -46,17 +46,22 @@ private:
 
 class StringTarget : public ITextTarget {
 public:
-    void Begin(int encoding, int eolMode) override {
+    void Begin(EncodingCode encoding, EolCode eolMode) override {
         ++begins;
         this->encoding = encoding;
         this->eolMode = eolMode;
     }
     void Append(const char* data, size_t length) override { text.append(data, length); }
     std::string text;
-    int encoding = -1;
+    int encoding = -1;  // -1 until Begin
     int eolMode = -1;
     int begins = 0;
 };
+
+// The codes a text is written in, and those of them the component holds as UTF-8.
+inline constexpr EncodingCode kTextCodes[] = {kEncodingAnsi, kEncodingUtf16Be, kEncodingUtf16Le, kEncodingUtf8,
+                                              kEncodingUtf8NoBom};
+inline constexpr EncodingCode kUnicodeCodes[] = {kEncodingUtf16Be, kEncodingUtf16Le, kEncodingUtf8, kEncodingUtf8NoBom};
 
 struct Loaded {
     bool ok;
@@ -64,7 +69,7 @@ struct Loaded {
     std::string text;
 };
 
-inline Loaded LoadBytes(const std::string& bytes, int openCode, size_t step = SIZE_MAX, size_t failAt = SIZE_MAX) {
+inline Loaded LoadBytes(const std::string& bytes, EncodingCode openCode, size_t step = SIZE_MAX, size_t failAt = SIZE_MAX) {
     MemorySource source(bytes, step, failAt);
     StringTarget target;
     Loaded result{};
@@ -73,11 +78,11 @@ inline Loaded LoadBytes(const std::string& bytes, int openCode, size_t step = SI
     return result;
 }
 
-inline bool SaveBytes(const std::string& text, int code, MemorySink& sink) {
+inline bool SaveBytes(const std::string& text, EncodingCode code, MemorySink& sink) {
     return WriteText(text.data(), text.size(), code, sink);
 }
 
-inline std::string SaveBytes(const std::string& text, int code) {
+inline std::string SaveBytes(const std::string& text, EncodingCode code) {
     MemorySink sink;
     SaveBytes(text, code, sink);
     return sink.bytes;

@@ -32,7 +32,7 @@ TEST_P(ShippedStylingTest, OpensHighlightedAndFolded) {
     StyledView v;
     v.source.LoadFolder(ShippedFolder());
     v.source.folder.Write(c.file, c.text);
-    ASSERT_TRUE(v.View().OpenFile(v.source.folder.File(c.file).c_str(), 5));
+    ASSERT_TRUE(v.View().OpenFile(v.source.folder.File(c.file).c_str(), kEncodingDefault));
     v.Send(SCI_COLOURISE, 0, -1);
 
     EXPECT_EQ(c.lexer, v.Send(SCI_GETLEXER));
@@ -57,7 +57,7 @@ TEST(ShippedStyling, ChangingTheLanguageRestylesTheDocument) {
     StyledView v;
     v.source.LoadFolder(ShippedFolder());
     v.source.folder.Write("main.cpp", "#include <x>\nint main() {\n  return 0;\n}\n");
-    ASSERT_TRUE(v.View().OpenFile(v.source.folder.File("main.cpp").c_str(), 5));
+    ASSERT_TRUE(v.View().OpenFile(v.source.folder.File("main.cpp").c_str(), kEncodingDefault));
     v.Send(SCI_COLOURISE, 0, -1);
     ASSERT_EQ(SCE_C_PREPROCESSOR, v.StyleAt(0));
 

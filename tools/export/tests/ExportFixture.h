@@ -12,7 +12,7 @@ struct ExportFixture {
     MemoryStyledText text;
     PropertyMap properties;
     std::string lexer = "cpp";
-    int encoding = 0;
+    EncodingCode encoding = kEncodingAnsi;
     std::string path = "C:\\work\\demo.cpp";
     unsigned ansiCodePage = 936;
 

@@ -106,12 +106,12 @@ TEST(HtmlExport, TitleAndCharset) {
     f.properties.Set("export.html.title.fullpath", "1");
     EXPECT_NE(Html(f).find("<title>C:\\a&amp;b\\&lt;x&gt;.html</title>"), std::string::npos);
     const char kUtf8Meta[] = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n";
-    for (int code = 0; code <= 4; ++code) {
+    for (EncodingCode code : {kEncodingAnsi, kEncodingUtf16Be, kEncodingUtf16Le, kEncodingUtf8, kEncodingUtf8NoBom}) {
         f.encoding = code;
-        EXPECT_EQ(Html(f).find(kUtf8Meta) != std::string::npos, code != 0) << code;
+        EXPECT_EQ(Html(f).find(kUtf8Meta) != std::string::npos, code != kEncodingAnsi) << code;
     }
     // An ANSI document with Chinese text names its code page.
-    f.encoding = 0;
+    f.encoding = kEncodingAnsi;
     f.text = MemoryStyledText("\xD6\xD0\xCE\xC4", 0);
     EXPECT_NE(Html(f).find("charset=gbk"), std::string::npos);
 }
@@ -143,7 +143,7 @@ TEST(HtmlExport, FoldRegionsBalance) {
 
 TEST(HtmlExport, Utf8TextStaysReadable) {
     ExportFixture f;
-    f.encoding = 4;
+    f.encoding = kEncodingUtf8NoBom;
     // A Chinese character, then a stray continuation byte and a cut-off lead byte.
     f.text = MemoryStyledText("\xE4\xB8\xAD\x80x\xE4", 1);
     EXPECT_EQ(BodyOf(Html(f)), "\xE4\xB8\xAD?x?");

@@ -159,11 +159,11 @@ TEST(PdfExport, PagesAndLayoutKeys) {
 
 TEST(PdfExport, TextAsWinAnsi) {
     ExportFixture f;
-    f.encoding = 4;
+    f.encoding = kEncodingUtf8NoBom;
     f.text = MemoryStyledText("\xC3\xA9\xE4\xB8\xAD\t!", 0);  // e-acute, a Chinese character, a tab
     f.properties.Set("tabsize", "4");
     EXPECT_NE(Streams(Pdf(f))[0].find("(\xE9?  !)Tj"), std::string::npos);
-    f.encoding = 0;
+    f.encoding = kEncodingAnsi;
     f.text = MemoryStyledText("\xD6\xD0" "a", 0);
     EXPECT_NE(Streams(Pdf(f))[0].find("(?a)Tj"), std::string::npos);
 }

@@ -18,7 +18,7 @@ namespace {
 struct Fixture {
     const char* name;
     MemoryStyledText text;
-    int encoding = 0;
+    EncodingCode encoding = kEncodingAnsi;
     PropertyMap properties;
 };
 
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     Fixture fixtures[] = {
         {"sample", Sample()},
         {"folded", Folded()},
-        {"chinese", MemoryStyledText("\xE4\xB8\xAD\xE6\x96\x87 text\n", 0), 4},
+        {"chinese", MemoryStyledText("\xE4\xB8\xAD\xE6\x96\x87 text\n", 0), kEncodingUtf8NoBom},
         {"empty", MemoryStyledText("")},
         {"large", Large()},
     };

@@ -80,15 +80,15 @@ TEST(RtfExport, CharactersOfTheBody) {
     struct Case {
         const char* name;
         const char* text;
-        int encoding;
+        EncodingCode encoding;
         const char* body;
     } cases[] = {
-        {"line ends", "a\r\nb\nc\rd\n\re", 0, "a\\par\nb\\par\nc\\par\nd\\par\n\\par\ne"},
-        {"escapes", "{\\}", 0, "\\{\\\\\\}"},
-        {"tab to the next stop", "a\tb\t\tc", 0, "a   b       c"},
-        {"UTF-8 Chinese", "\xE4\xB8\xAD!", 4, "\\u20013?!"},
-        {"UTF-8 beyond 16 bits", "\xF0\x9F\x98\x80", 3, "\\u-10179?\\u-8704?"},
-        {"ANSI Chinese", "\xD6\xD0x", 0, "{\\uc2\\u20013\\'d6\\'d0}x"},
+        {"line ends", "a\r\nb\nc\rd\n\re", kEncodingAnsi, "a\\par\nb\\par\nc\\par\nd\\par\n\\par\ne"},
+        {"escapes", "{\\}", kEncodingAnsi, "\\{\\\\\\}"},
+        {"tab to the next stop", "a\tb\t\tc", kEncodingAnsi, "a   b       c"},
+        {"UTF-8 Chinese", "\xE4\xB8\xAD!", kEncodingUtf8NoBom, "\\u20013?!"},
+        {"UTF-8 beyond 16 bits", "\xF0\x9F\x98\x80", kEncodingUtf8, "\\u-10179?\\u-8704?"},
+        {"ANSI Chinese", "\xD6\xD0x", kEncodingAnsi, "{\\uc2\\u20013\\'d6\\'d0}x"},
     };
     for (const Case& c : cases) {
         ExportFixture f;

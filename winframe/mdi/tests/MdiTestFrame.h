@@ -54,7 +54,7 @@ private:
 
 class CTestMdiFrame : public CMsgWindow {
 public:
-    std::vector<MSG> clientMessages;  // 2033-2043 as they reach the MDI client
+    std::vector<MSG> clientMessages;  // the WM_MDI_* messages as they reach the MDI client
     std::vector<MSG> frameMessages;   // double clicks, commands and popups at the frame
     int topReserve = 0;               // room kept above the client, as for a rebar
     std::function<void()> onInitMenuPopup;

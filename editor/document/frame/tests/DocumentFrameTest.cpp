@@ -345,7 +345,7 @@ TEST_F(DocumentFrameTest, SaveAsWritesTheChosenEncodingAndLineEndsAndAdoptsThePa
     CDocumentFrame* frame = Open(nullptr);
     Type(*frame, "a\r\nb");
     const std::string path = m_folder.File("c.txt");
-    g_saveAsAnswer = {path, 2, 3};  // LF, UTF-8 with byte-order mark
+    g_saveAsAnswer = {path, kEolLf, kEncodingUtf8};
     g_saveAsChosen = true;
     EXPECT_EQ(::SendMessageA(*frame, WM_DOC_SAVE, 0, 0), 0);
     EXPECT_EQ(m_folder.Read("c.txt"), "\xEF\xBB\xBF" "a\nb");
@@ -360,7 +360,7 @@ TEST_F(DocumentFrameTest, AFailedSaveAsKeepsTheOldPathAndAddsNothingToRecent) {
     const std::string path = m_folder.File("b.txt");
     CDocumentFrame* frame = Open(path.c_str());
     Type(*frame, "x");
-    g_saveAsAnswer = {m_folder.File("missing\\c.txt"), 3, 5};
+    g_saveAsAnswer = {m_folder.File("missing\\c.txt"), kEolDefault, kEncodingDefault};
     g_saveAsChosen = true;
     EXPECT_FALSE(frame->SaveAs());
     EXPECT_STREQ(frame->Path(), path.c_str());
@@ -399,7 +399,7 @@ protected:
 };
 
 TEST_F(SaveAsAnsiTest, CharactersWithoutAnAnsiFormAskFirstAndNoCancels) {
-    g_saveAsAnswer = {m_folder.File("old.txt"), 2, 0};
+    g_saveAsAnswer = {m_folder.File("old.txt"), kEolLf, kEncodingAnsi};
     m_prompts.answer = IDNO;
     EXPECT_FALSE(frame->SaveAs());
     ASSERT_EQ(m_prompts.boxes.size(), 1u);
@@ -410,7 +410,7 @@ TEST_F(SaveAsAnsiTest, CharactersWithoutAnAnsiFormAskFirstAndNoCancels) {
 }
 
 TEST_F(SaveAsAnsiTest, YesWritesTheReplacementsAndAdoptsTheConversion) {
-    g_saveAsAnswer = {m_folder.File("a.txt"), 2, 0};
+    g_saveAsAnswer = {m_folder.File("a.txt"), kEolLf, kEncodingAnsi};
     m_prompts.answer = IDYES;
     EXPECT_TRUE(frame->SaveAs());
     EXPECT_EQ(m_prompts.boxes.size(), 1u);
@@ -426,8 +426,9 @@ TEST_F(SaveAsAnsiTest, YesWritesTheReplacementsAndAdoptsTheConversion) {
 TEST_F(SaveAsAnsiTest, AFailedSaveAsWithAnEncodingChangeLeavesTheDocumentAsItWas) {
     const std::string missing = m_folder.File("missing\\a.txt");
     m_prompts.answer = IDYES;
-    for (int code : {0, 2, 5}) {  // converted text, a new mark only, nothing but the line ends
-        g_saveAsAnswer = {missing, 2, code};
+    // Converted text, a new mark only, nothing but the line ends.
+    for (EncodingCode code : {kEncodingAnsi, kEncodingUtf16Le, kEncodingDefault}) {
+        g_saveAsAnswer = {missing, kEolLf, code};
         EXPECT_FALSE(frame->SaveAs()) << code;
         ExpectUnchanged();
     }
@@ -436,7 +437,7 @@ TEST_F(SaveAsAnsiTest, AFailedSaveAsWithAnEncodingChangeLeavesTheDocumentAsItWas
 TEST_F(SaveAsAnsiTest, ACharacterEveryPageHasIsSavedWithoutAsking) {
     frame->GetEditor()->Send(SCI_CLEARALL);
     Type(*frame, "\xE4\xB8\xAD");
-    g_saveAsAnswer = {m_folder.File("a.txt"), 3, 0};
+    g_saveAsAnswer = {m_folder.File("a.txt"), kEolDefault, kEncodingAnsi};
     EXPECT_TRUE(frame->SaveAs());
     EXPECT_TRUE(m_prompts.boxes.empty());
     EXPECT_EQ(m_folder.Read("a.txt"), "\xD6\xD0");
@@ -610,7 +611,7 @@ TEST_F(DocumentFrameTest, AHexDocumentSavedAsANewNameAdoptsIt) {
     CDocumentFrame* frame = Open(m_folder.File("b.bin").c_str(), true);
     ASSERT_TRUE(frame && frame->GetHexView());
     const std::string path = m_folder.File("c.bin");
-    g_saveAsAnswer = {path, 3, 5};
+    g_saveAsAnswer = {path, kEolDefault, kEncodingDefault};
     g_saveAsChosen = true;
     EXPECT_TRUE(frame->SaveAs());
     EXPECT_EQ(m_folder.Read("c.bin"), std::string("\0\1\2", 3));
