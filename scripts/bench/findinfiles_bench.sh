@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The find-in-files benchmark: a tree of 10,000 files and 500 MB, made once
-# under the cache folder; the engine's median time beside grep -rn's over
-# the same tree in the same run. Argument: the benchmark program.
+# under the cache folder. The program prints the engine's median time beside
+# the ReadFile floor (what it does is in its output); this script adds
+# grep -rn's over the same tree in the same run. Argument: the benchmark
+# program.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 . "$here/wine-env.sh"

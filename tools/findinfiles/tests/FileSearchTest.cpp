@@ -133,6 +133,19 @@ TEST_F(FileSearchTest, AFileThatCannotBeOpenedIsReportedAndTheSearchGoesOn) {
     EXPECT_FALSE(m_summary.empty());
 }
 
+// A file another program writes while sharing it (a log, say) is still
+// searched; only one that refuses every sharing is reported.
+TEST_F(FileSearchTest, AFileOpenForWritingWithSharingIsSearched) {
+    Write("log.txt", "hit");
+    HANDLE writer = ::CreateFileA(Path("log.txt").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    const FindInFilesCounts counts = Search("hit");
+    ::CloseHandle(writer);
+    EXPECT_EQ(m_lines, (std::vector<std::string>{Line("log.txt", 1, "hit")}));
+    EXPECT_EQ(counts.files, 1);
+}
+
 TEST_F(FileSearchTest, AStoppedSearchReadsNoMoreFilesAndWritesNoSummary) {
     Write("a.txt", "hit");
     m_stop = true;
