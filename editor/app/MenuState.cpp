@@ -44,14 +44,22 @@ void EditMenu(HMENU menu, const Facts& f, const FrameDocumentState* d, bool clip
     for (UINT id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE, ID_EDIT_LOWERCASE, ID_EDIT_UPPERCASE, ID_EDIT_COPY_RTF})
         Enable(menu, id, f.editor && f.selection);
     Enable(menu, ID_EDIT_PASTE, f.editor && clipboard);
-    EnableRange(menu, ID_EDIT_SELECT_ALL, ID_EDIT_LINES_JOIN, f.document);
-    EnableRange(menu, ID_EDIT_STRIP_TRAILING, ID_EDIT_SPACES_TO_TABS, f.document);
+    // Select all, the line commands and the conversions are the text view's: the hex view has
+    // none of them, so with a binary document they would do nothing. The same for the copy path
+    // items (the document frame's) without a document, and the typing aids (a text view's hooks).
+    EnableRange(menu, ID_EDIT_SELECT_ALL, ID_EDIT_LINES_JOIN, f.editor);
+    EnableRange(menu, ID_EDIT_STRIP_TRAILING, ID_EDIT_SPACES_TO_TABS, f.editor);
+    EnableRange(menu, ID_EDIT_COPY_FILENAME, ID_EDIT_COPY_PATH, f.document);
+    EnableRange(menu, ID_EDIT_CALLTIP, ID_EDIT_COMPLETE_WORD, f.editor);
     Enable(menu, ID_EDIT_SWAP_CLIPBOARD, f.selection && clipboard);
 }
 
 void ViewMenu(HMENU menu, const Facts& f, const FrameDocumentState* d, const MenuContext& c) {
     Check(menu, ID_VIEW_HIDE_TITLE, c.hideTitleBar);
     EnableRange(menu, ID_VIEW_HIGHLIGHT, ID_VIEW_UNFOLD_ALL, f.editor);
+    // The fold level submenus' items are the text view's too.
+    EnableRange(menu, ID_VIEW_FOLD_LEVEL_FIRST, ID_VIEW_FOLD_LEVEL_LAST, f.editor);
+    EnableRange(menu, ID_VIEW_UNFOLD_LEVEL_FIRST, ID_VIEW_UNFOLD_LEVEL_LAST, f.editor);
     Check(menu, ID_VIEW_MENUBAR, c.menuBarVisible);
     Check(menu, ID_VIEW_TOOLBAR, c.toolbarVisible);
     Check(menu, ID_VIEW_STATUS_BAR, c.statusBarVisible);
@@ -60,8 +68,11 @@ void ViewMenu(HMENU menu, const Facts& f, const FrameDocumentState* d, const Men
 }
 
 void SearchMenu(HMENU menu, const Facts& f) {
-    EnableRange(menu, ID_SEARCH_FIND, ID_SEARCH_PREV_WORD, f.document);
-    Enable(menu, ID_SEARCH_GOTO_LINE, f.document);
+    // Find and replace open their dialogs for any document; finding again, finding the word and
+    // going to a line are carried out by the text view only, so a binary document grays them.
+    EnableRange(menu, ID_SEARCH_FIND, ID_SEARCH_REPLACE, f.document);
+    EnableRange(menu, ID_SEARCH_FIND_NEXT, ID_SEARCH_PREV_WORD, f.editor);
+    Enable(menu, ID_SEARCH_GOTO_LINE, f.editor);
     Enable(menu, ID_SEARCH_GOTO_SYMBOL, f.editor);
     EnableRange(menu, ID_SEARCH_HELP, ID_SEARCH_CLEAR_BOOKMARKS, f.editor);
 }
@@ -88,7 +99,9 @@ void ToolsMenu(HMENU menu, const Facts& f, const FrameDocumentState* d) {
 }
 
 void LanguageMenu(HMENU menu, const Facts& f, const FrameDocumentState* d) {
-    Enable(menu, ID_LANGUAGE_HEX, f.document);
+    // Nothing switches a document to or from the hex view yet: the item only shows, by its
+    // check, that the document is a binary one, and stays gray so that it promises nothing.
+    Enable(menu, ID_LANGUAGE_HEX, false);
     Check(menu, ID_LANGUAGE_HEX, f.hex);
     int count = ::GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {

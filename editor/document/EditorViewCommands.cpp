@@ -2,6 +2,7 @@
 // and going to a line.
 #include "EditorView.h"
 
+#include "CommandProbe.h"
 #include "resource.h"
 
 namespace {
@@ -47,54 +48,60 @@ const SimpleCommand kSimpleCommands[] = {
 
 bool CEditorView::OnCommand(WORD id) {
     if (!m_component.IsAttached()) return false;
+    // Each branch asks the command probe before it acts.
     for (const SimpleCommand& command : kSimpleCommands) {
         if (command.id == id) {
-            Send(command.message);
+            if (CCommandProbe::Run()) Send(command.message);
             return true;
         }
     }
     if (const DisplayOption* option = DisplayOptionOfCommand(id)) {
-        ToggleOption(*option);
+        if (CCommandProbe::Run()) ToggleOption(*option);
         return true;
     }
     switch (id) {
-    case ID_EDIT_LINE_UP: MoveLine(true); return true;
-    case ID_EDIT_LINE_DOWN: MoveLine(false); return true;
+    case ID_EDIT_LINE_UP: if (CCommandProbe::Run()) MoveLine(true); return true;
+    case ID_EDIT_LINE_DOWN: if (CCommandProbe::Run()) MoveLine(false); return true;
     case ID_EDIT_LINES_SPLIT:
-        Send(SCI_TARGETFROMSELECTION);
-        Send(SCI_LINESSPLIT, 0);
+        if (CCommandProbe::Run()) {
+            Send(SCI_TARGETFROMSELECTION);
+            Send(SCI_LINESSPLIT, 0);
+        }
         return true;
     case ID_EDIT_LINES_JOIN:
-        Send(SCI_TARGETFROMSELECTION);
-        Send(SCI_LINESJOIN);
+        if (CCommandProbe::Run()) {
+            Send(SCI_TARGETFROMSELECTION);
+            Send(SCI_LINESJOIN);
+        }
         return true;
-    case ID_EDIT_SWAP_CLIPBOARD: SwapWithClipboard(); return true;
-    case ID_EDIT_STRIP_TRAILING: StripTrailingBlanks(); return true;
-    case ID_VIEW_ZOOM_RESET: Send(SCI_SETZOOM, static_cast<uptr_t>(m_initialZoom)); return true;
-    case ID_VIEW_FOLD_TOGGLE: ToggleFoldAtCaret(); return true;
-    case ID_VIEW_FOLD_ALL: FoldAll(); return true;
-    case ID_VIEW_UNFOLD_ALL: UnfoldAll(); return true;
-    case ID_SEARCH_GOTO_LINE: GoToLineDialog(); return true;
-    case ID_SEARCH_GOTO_SYMBOL: GoToSymbolDialog(); return true;
-    case ID_SEARCH_BOOKMARK: ToggleBookmark(); return true;
-    case ID_SEARCH_NEXT_BOOKMARK: NextBookmark(); return true;
-    case ID_SEARCH_PREV_BOOKMARK: PreviousBookmark(); return true;
-    case ID_SEARCH_CLEAR_BOOKMARKS: Send(SCI_MARKERDELETEALL, kBookmarkMarker); return true;
-    case ID_DOC_USE_TABS: m_file.ToggleUseTabs(); return true;
-    case ID_TOOLS_WATCH_CLIPBOARD: SetClipboardWatch(!m_watchingClipboard); return true;
+    case ID_EDIT_SWAP_CLIPBOARD: if (CCommandProbe::Run()) SwapWithClipboard(); return true;
+    case ID_EDIT_STRIP_TRAILING: if (CCommandProbe::Run()) StripTrailingBlanks(); return true;
+    case ID_VIEW_ZOOM_RESET: if (CCommandProbe::Run()) Send(SCI_SETZOOM, static_cast<uptr_t>(m_initialZoom)); return true;
+    case ID_VIEW_FOLD_TOGGLE: if (CCommandProbe::Run()) ToggleFoldAtCaret(); return true;
+    case ID_VIEW_FOLD_ALL: if (CCommandProbe::Run()) FoldAll(); return true;
+    case ID_VIEW_UNFOLD_ALL: if (CCommandProbe::Run()) UnfoldAll(); return true;
+    case ID_SEARCH_GOTO_LINE: if (CCommandProbe::Run()) GoToLineDialog(); return true;
+    case ID_SEARCH_GOTO_SYMBOL: if (CCommandProbe::Run()) GoToSymbolDialog(); return true;
+    case ID_SEARCH_BOOKMARK: if (CCommandProbe::Run()) ToggleBookmark(); return true;
+    case ID_SEARCH_NEXT_BOOKMARK: if (CCommandProbe::Run()) NextBookmark(); return true;
+    case ID_SEARCH_PREV_BOOKMARK: if (CCommandProbe::Run()) PreviousBookmark(); return true;
+    case ID_SEARCH_CLEAR_BOOKMARKS: if (CCommandProbe::Run()) Send(SCI_MARKERDELETEALL, kBookmarkMarker); return true;
+    case ID_DOC_USE_TABS: if (CCommandProbe::Run()) m_file.ToggleUseTabs(); return true;
+    case ID_TOOLS_WATCH_CLIPBOARD: if (CCommandProbe::Run()) SetClipboardWatch(!m_watchingClipboard); return true;
     case ID_FILE_PRINT_SETUP:
-    case ID_FILE_PRINT: return true;
+    case ID_FILE_PRINT: CCommandProbe::Run(); return true;
     default: break;
     }
     if (id >= ID_VIEW_FOLD_LEVEL_FIRST && id <= ID_VIEW_FOLD_LEVEL_LAST) {
-        FoldLevel(id - ID_VIEW_FOLD_LEVEL_FIRST, false);
+        if (CCommandProbe::Run()) FoldLevel(id - ID_VIEW_FOLD_LEVEL_FIRST, false);
         return true;
     }
     if (id >= ID_VIEW_UNFOLD_LEVEL_FIRST && id <= ID_VIEW_UNFOLD_LEVEL_LAST) {
-        FoldLevel(id - ID_VIEW_UNFOLD_LEVEL_FIRST, true);
+        if (CCommandProbe::Run()) FoldLevel(id - ID_VIEW_UNFOLD_LEVEL_FIRST, true);
         return true;
     }
     if (id >= ID_DOC_ENC_ANSI && id <= ID_DOC_EOL_CR) {
+        if (!CCommandProbe::Run()) return true;
         if (id <= ID_DOC_ENC_UTF8_NOBOM)
             m_file.OnEncodingCommand(id);
         else

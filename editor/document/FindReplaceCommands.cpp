@@ -1,5 +1,6 @@
 #include "FindReplaceCommands.h"
 
+#include "CommandProbe.h"
 #include "EditorView.h"
 #include "resource.h"
 
@@ -8,12 +9,12 @@ CSearchHooks::CSearchHooks(CEditorView& view, SearchOptions& options, IViewHooks
 
 bool CSearchHooks::OnCommand(CEditorView& view, WORD id) {
     switch (id) {
-    case ID_SEARCH_FIND_NEXT: FindNext(false); return true;
-    case ID_SEARCH_FIND_PREV: FindNext(true); return true;
-    case ID_SEARCH_NEXT_WORD: FindWord(false); return true;
-    case ID_SEARCH_PREV_WORD: FindWord(true); return true;
-    case ID_EDIT_TABS_TO_SPACES: TabsToSpaces(); return true;
-    case ID_EDIT_SPACES_TO_TABS: SpacesToTabs(); return true;
+    case ID_SEARCH_FIND_NEXT: if (CCommandProbe::Run()) FindNext(false); return true;
+    case ID_SEARCH_FIND_PREV: if (CCommandProbe::Run()) FindNext(true); return true;
+    case ID_SEARCH_NEXT_WORD: if (CCommandProbe::Run()) FindWord(false); return true;
+    case ID_SEARCH_PREV_WORD: if (CCommandProbe::Run()) FindWord(true); return true;
+    case ID_EDIT_TABS_TO_SPACES: if (CCommandProbe::Run()) TabsToSpaces(); return true;
+    case ID_EDIT_SPACES_TO_TABS: if (CCommandProbe::Run()) SpacesToTabs(); return true;
     default: return m_next && m_next->OnCommand(view, id);
     }
 }

@@ -8,6 +8,7 @@
 
 #include <SciLexer.h>
 
+#include "CommandProbe.h"
 #include "EditorView.h"
 #include "resource.h"
 
@@ -108,21 +109,25 @@ CTypingAids::CTypingAids(std::string languageFolder, IViewHooks* next)
 bool CTypingAids::OnCommand(CEditorView& view, WORD id) {
     switch (id) {
     case ID_EDIT_CALLTIP:
-        StartCallTip(view);
+        if (CCommandProbe::Run()) StartCallTip(view);
         return true;
     case ID_EDIT_AUTOCOMPLETE:
-        m_wordListShowing = false;
-        StartAutoComplete(view);
+        if (CCommandProbe::Run()) {
+            m_wordListShowing = false;
+            StartAutoComplete(view);
+        }
         return true;
     case ID_EDIT_COMPLETE_WORD:
-        m_wordListShowing = false;
-        StartAutoCompleteWord(view, false);
+        if (CCommandProbe::Run()) {
+            m_wordListShowing = false;
+            StartAutoCompleteWord(view, false);
+        }
         return true;
     case ID_SEARCH_MATCH_BRACE:
-        GoMatchingBrace(view, false);
+        if (CCommandProbe::Run()) GoMatchingBrace(view, false);
         return true;
     case ID_SEARCH_SELECT_BRACE:
-        GoMatchingBrace(view, true);
+        if (CCommandProbe::Run()) GoMatchingBrace(view, true);
         return true;
     default:
         return m_next && m_next->OnCommand(view, id);

@@ -11,6 +11,8 @@
 //   notification: LRESULT OnX(int controlId, NMHDR* header, bool& handled)
 #include <windows.h>
 
+#include "CommandProbe.h"
+
 // Notifications reflected back to the control that sent them arrive as
 // OCM_BASE + the original message.
 #ifndef OCM__BASE
@@ -57,6 +59,17 @@ public:                                                                         
         if (bHandled) return true; \
     }
 
+// A command entry under a CCommandProbe answers "handled" without calling its
+// handler (a handler that would decline is counted as handling).
+#define TW_TRY_COMMAND_HANDLER(call)                       \
+    {                                                      \
+        if (!CCommandProbe::Run()) {                       \
+            lResult = 0;                                   \
+            return true;                                   \
+        }                                                  \
+        TW_TRY_HANDLER(call)                               \
+    }
+
 #define TW_MESSAGE_HANDLER(msg, func) \
     if (uMsg == (UINT)(msg)) TW_TRY_HANDLER(func(uMsg, wParam, lParam, bHandled))
 
@@ -70,19 +83,19 @@ public:                                                                         
 
 #define TW_COMMAND_HANDLER(id, code, func)                                           \
     if (uMsg == WM_COMMAND && LOWORD(wParam) == (WORD)(id) && HIWORD(wParam) == (WORD)(code)) \
-    TW_TRY_HANDLER(func(HIWORD(wParam), LOWORD(wParam), (HWND)lParam, bHandled))
+    TW_TRY_COMMAND_HANDLER(func(HIWORD(wParam), LOWORD(wParam), (HWND)lParam, bHandled))
 
 #define TW_COMMAND_ID_HANDLER(id, func)                       \
     if (uMsg == WM_COMMAND && LOWORD(wParam) == (WORD)(id))   \
-    TW_TRY_HANDLER(func(HIWORD(wParam), LOWORD(wParam), (HWND)lParam, bHandled))
+    TW_TRY_COMMAND_HANDLER(func(HIWORD(wParam), LOWORD(wParam), (HWND)lParam, bHandled))
 
 #define TW_COMMAND_CODE_HANDLER(code, func)                     \
     if (uMsg == WM_COMMAND && HIWORD(wParam) == (WORD)(code))   \
-    TW_TRY_HANDLER(func(HIWORD(wParam), LOWORD(wParam), (HWND)lParam, bHandled))
+    TW_TRY_COMMAND_HANDLER(func(HIWORD(wParam), LOWORD(wParam), (HWND)lParam, bHandled))
 
 #define TW_COMMAND_RANGE_HANDLER(first, last, func)                                        \
     if (uMsg == WM_COMMAND && LOWORD(wParam) >= (WORD)(first) && LOWORD(wParam) <= (WORD)(last)) \
-    TW_TRY_HANDLER(func(HIWORD(wParam), LOWORD(wParam), (HWND)lParam, bHandled))
+    TW_TRY_COMMAND_HANDLER(func(HIWORD(wParam), LOWORD(wParam), (HWND)lParam, bHandled))
 
 #define TW_NOTIFY_CODE_HANDLER(notifyCode, func)                                  \
     if (uMsg == WM_NOTIFY && ((LPNMHDR)lParam)->code == (UINT)(notifyCode))       \

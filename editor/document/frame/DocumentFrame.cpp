@@ -337,6 +337,9 @@ LRESULT CDocumentFrame::OnOtherCommand(UINT, WPARAM wParam, LPARAM lParam, bool&
 void CDocumentFrame::EnableOptionButtons() {
     EnableToolbarButton(ID_VIEW_WRAP, m_view->IsText());
     EnableToolbarButton(ID_VIEW_LINE_ENDS, m_view->IsText());
+    // The hex view does not zoom: with it the zoom buttons would do nothing.
+    EnableToolbarButton(ID_VIEW_ZOOM_IN, m_view->IsText());
+    EnableToolbarButton(ID_VIEW_ZOOM_OUT, m_view->IsText());
 }
 
 LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled) {
