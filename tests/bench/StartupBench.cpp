@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "ProgramProcess.h"
+#include "SaveDrive.h"
+#include "resource.h"
 #include "TempFolder.h"
 
 namespace {
@@ -82,6 +84,17 @@ int main(int argc, char** argv) {
             const double theirLoad = MedianStart(runs, peer, peerFolder, argv[3], argv[4]);
             std::printf("start and open %s until loaded: ours %.1f ms, peer %.1f ms; ratio %.2f (goal 0.5)\n",
                         argv[4], ourLoad, theirLoad, ourLoad / theirLoad);
+            const std::string copy = folder.File("save-bench.txt");
+            // Our view is a superclass of the component; 106 is the peer's own Save command.
+            const double ourSave =
+                MedianSave(runs, exe, folder.Path(), "CMainFrame", "languagewnd", argv[4], copy, ID_FILE_SAVE);
+            const double theirSave = MedianSave(runs, peer, peerFolder, argv[3], "Scintilla", argv[4], copy, 106);
+            if (ourSave < 0 || theirSave < 0)
+                std::printf("save after one edit: ours %.1f ms, peer %.1f ms (negative: could not be driven)\n",
+                            ourSave, theirSave);
+            else
+                std::printf("save after one edit, from the Save command until written: ours %.1f ms, peer %.1f ms;"
+                            " ratio %.2f (goal 1.2)\n", ourSave, theirSave, ourSave / theirSave);
         }
     }
     return 0;
