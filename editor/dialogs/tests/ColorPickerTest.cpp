@@ -180,6 +180,10 @@ void PostKey(HWND popup, WPARAM key) {
 class ColorPickerButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The popup follows the mouse: a pointer that another program's test
+        // left where the popup opens would move the caret before the step
+        // looks at it, so the pointer is parked in the far corner.
+        ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
         RECT rect{100, 100, 400, 300};
         ASSERT_TRUE(parent.Create(nullptr, &rect, "picker", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
         HWND button = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60, 22,
