@@ -50,10 +50,14 @@ double MedianSave(int runs, const std::string& exe, const std::string& folder, c
         if (!program.Start(exe, "\"" + copyPath + "\"", folder)) return -1;
         HWND frame = program.WaitForMainWindow(30000, className);
         HWND editor = nullptr;
-        // The file is loaded once the component holds text and the UI thread answers.
+        // The file is loaded once the component holds all of it (the text is
+        // UTF-8 without a mark, so its length is the file's size) and the UI
+        // thread answers: a program that loads in the background holds some
+        // text long before it is done.
         WaitUntil([&] {
             editor = frame ? FindDescendant(frame, componentClass) : nullptr;
-            return editor && Answers(frame, 60000) && ::SendMessageA(editor, kGetLength, 0, 0) > 0;
+            return editor && Answers(frame, 60000) &&
+                   static_cast<ULONGLONG>(::SendMessageA(editor, kGetLength, 0, 0)) == size;
         }, 60000);
         double elapsed = -1;
         if (editor) {
