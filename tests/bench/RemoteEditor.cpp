@@ -38,11 +38,10 @@ HWND FindBelow(HWND parent, const Match& match) {
     return nullptr;
 }
 
-LONG_PTR LengthOf(HWND component, DWORD timeoutMs) {
-    DWORD_PTR length = 0;
-    if (!component || !::SendMessageTimeoutA(component, kGetLength, 0, 0, SMTO_NORMAL, timeoutMs, &length))
-        return -1;
-    return static_cast<LONG_PTR>(length);
+LONG_PTR AskOf(HWND component, UINT message, DWORD timeoutMs) {
+    DWORD_PTR answer = 0;
+    if (!component || !::SendMessageTimeoutA(component, message, 0, 0, SMTO_NORMAL, timeoutMs, &answer)) return -1;
+    return static_cast<LONG_PTR>(answer);
 }
 
 // A message box or a question: a dialog box with no field to fill in (the
@@ -70,13 +69,15 @@ bool RemoteEditor::Open(const std::string& exe, const std::string& folder, const
     return WaitUntil([&] {
         if (!Answers()) return false;
         m_component = FindBelow(m_frame, [&](HWND child) {
-            return HasClass(child, m_componentClass) && static_cast<ULONGLONG>(LengthOf(child, 60000)) == size;
+            return HasClass(child, m_componentClass) && static_cast<ULONGLONG>(AskOf(child, kGetLength, 60000)) == size;
         });
         return m_component != nullptr;
     }, 60000);
 }
 
-LONG_PTR RemoteEditor::Length(DWORD timeoutMs) const { return LengthOf(m_component, timeoutMs); }
+LONG_PTR RemoteEditor::Ask(UINT message, DWORD timeoutMs) const { return AskOf(m_component, message, timeoutMs); }
+
+LONG_PTR RemoteEditor::Length(DWORD timeoutMs) const { return Ask(kGetLength, timeoutMs); }
 
 bool RemoteEditor::Answers(DWORD timeoutMs) const {
     DWORD_PTR answer = 0;

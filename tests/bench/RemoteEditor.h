@@ -30,7 +30,10 @@ public:
     HWND Frame() const { return m_frame; }
     HWND Component() const { return m_component; }
     DWORD ProcessId() const { return m_program.Id(); }
-    // The component's SCI_GETLENGTH, or -1 when it does not answer in time.
+    // The component's integer answer to a message without arguments, or -1
+    // when it does not answer in time.
+    LONG_PTR Ask(UINT message, DWORD timeoutMs = 120000) const;
+    // Its SCI_GETLENGTH.
     LONG_PTR Length(DWORD timeoutMs = 120000) const;
     // The main window's thread answers again (it is held while it works).
     bool Answers(DWORD timeoutMs = 60000) const;

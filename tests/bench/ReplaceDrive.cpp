@@ -13,6 +13,11 @@
 
 namespace {
 
+// The component's search flags, which both programs set before they search:
+// SCI_GETSEARCHFLAGS, SCFIND_WHOLEWORD and SCFIND_MATCHCASE.
+constexpr UINT kGetSearchFlags = 2199;
+constexpr LONG_PTR kWholeWordMatchCase = 2 | 4;
+
 // Another process's commit (PagefileUsage), 0 when it cannot be read.
 size_t CommitOf(HANDLE process) {
     PROCESS_MEMORY_COUNTERS counters{};
@@ -114,8 +119,12 @@ Run ReplaceOnce(RemoteEditor& editor, const ReplaceControls& ids, const std::str
         if (!answers) after = -1;
     }
     editor.AnswerQuestions(surface);  // ours tells how many were replaced
+    const LONG_PTR flags = editor.Ask(kGetSearchFlags);
     if (after < 0) {
         run.trouble = "the program stopped answering during Replace All";
+    } else if (flags < 0 || (flags & kWholeWordMatchCase) != kWholeWordMatchCase) {
+        // This text has as many matches either way: the flags tell.
+        run.trouble = "it searched without whole word and match case";
     } else if (after != expected) {
         const LONG_PTR step = static_cast<LONG_PTR>(replace.size() - find.size());
         run.trouble = "replaced " + std::to_string(step ? (after - before) / step : 0) + " of " +
