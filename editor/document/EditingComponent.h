@@ -9,6 +9,17 @@
 
 #include <scintilla/Scintilla.h>
 
+// Sees, on their way to the component, the messages that change its undo
+// history or what it tells of it (the view keeps undo records of its own
+// beside that history), and carries them on with SendDirect.
+class IHistoryObserver {
+public:
+    virtual sptr_t SendObserved(unsigned int message, uptr_t wParam, sptr_t lParam) = 0;
+
+protected:
+    ~IHistoryObserver() = default;
+};
+
 class CEditingComponent {
 public:
     CEditingComponent() = default;
@@ -27,7 +38,18 @@ public:
         m_pointer = pointer;
     }
 
+    void SetObserver(IHistoryObserver* observer) { m_observer = observer; }
+    static constexpr bool IsHistoryMessage(unsigned int message) {
+        return message == SCI_UNDO || message == SCI_REDO || message == SCI_EMPTYUNDOBUFFER ||
+               message == SCI_SETMODEVENTMASK || message == SCI_SETDOCPOINTER;
+    }
+
     sptr_t Send(unsigned int message, uptr_t wParam = 0, sptr_t lParam = 0) const {
+        if (m_observer && IsHistoryMessage(message)) return m_observer->SendObserved(message, wParam, lParam);
+        return m_function(m_pointer, message, wParam, lParam);
+    }
+    // Past the observer.
+    sptr_t SendDirect(unsigned int message, uptr_t wParam = 0, sptr_t lParam = 0) const {
         return m_function(m_pointer, message, wParam, lParam);
     }
 
@@ -50,4 +72,5 @@ private:
     HWND m_window = nullptr;
     SciFnDirect m_function = nullptr;
     sptr_t m_pointer = 0;
+    IHistoryObserver* m_observer = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "AppSettings.h"
+#include "ReplaceAllUndo.h"
 #include "resource.h"
 
 namespace {
@@ -73,6 +74,13 @@ LRESULT CALLBACK CEditorView::WindowProc(HWND window, UINT message, WPARAM wPara
         view->m_window = window;
         ::SetWindowLongPtrW(window, g_viewOffset, reinterpret_cast<LONG_PTR>(view));
     }
+    // The view hears of every undo of a container action.
+    if (message == SCI_SETMODEVENTMASK) wParam |= SC_MOD_CONTAINER;
+    CUndoRecords& records = CUndoRecords::OfThread();
+    if (message == WM_NCDESTROY && view) records.RemoveView(*view);
+    // Any message may undo (the component's own keys among them): what the
+    // undo left to do is done when the outermost one returns.
+    records.Enter();
     LRESULT result = 0;
     bool handled = view && view->ProcessWindowMessage(window, message, wParam, lParam, result);
     if (!handled || message == WM_NCDESTROY)
@@ -80,14 +88,43 @@ LRESULT CALLBACK CEditorView::WindowProc(HWND window, UINT message, WPARAM wPara
     if (message == WM_NCDESTROY && view) {
         ::SetWindowLongPtrW(window, g_viewOffset, 0);
         view->m_window = nullptr;
+        view->m_component.SetObserver(nullptr);
+        view = nullptr;
     }
+    if (view && view->m_component.IsAttached() && CEditingComponent::IsHistoryMessage(message))
+        view->AfterHistoryMessage(message);
+    records.Leave(view && view->m_component.IsAttached() ? view : nullptr);
     return result;
+}
+
+sptr_t CEditorView::SendObserved(unsigned int message, uptr_t wParam, sptr_t lParam) {
+    if (message == SCI_SETMODEVENTMASK) wParam |= SC_MOD_CONTAINER;
+    CUndoRecords& records = CUndoRecords::OfThread();
+    records.Enter();
+    const sptr_t result = m_component.SendDirect(message, wParam, lParam);
+    AfterHistoryMessage(message);
+    records.Leave(this);
+    return result;
+}
+
+void CEditorView::AfterHistoryMessage(unsigned int message) {
+    CUndoRecords& records = CUndoRecords::OfThread();
+    if (message == SCI_EMPTYUNDOBUFFER) {
+        records.Forget(m_document);
+    } else if (message == SCI_SETDOCPOINTER) {
+        const sptr_t old = m_document;
+        m_document = m_component.SendDirect(SCI_GETDOCPOINTER);
+        records.DocumentChanged(old);
+    }
 }
 
 // Once only: a later WM_SHOWWINDOW must not reset the zoom or the code page
 // of a loaded document.
 void CEditorView::SetUp() {
     m_component.Attach(m_window);
+    m_document = Send(SCI_GETDOCPOINTER);
+    m_component.SetObserver(this);
+    CUndoRecords::OfThread().AddView(*this);
     Send(SCI_USEPOPUP, SC_POPUP_NEVER);
     Send(SCI_SETWRAPMODE, HasOption(kViewWrap) ? SC_WRAP_WORD : SC_WRAP_NONE);
     ShowLineNumbers(HasOption(kViewLineNumbers));
@@ -150,6 +187,7 @@ void CEditorView::UpdateStatusBar() { m_host.UpdateStatusBar(StatusTexts()); }
 bool CEditorView::OnNotify(const NMHDR* header) {
     if (!header || !m_window || header->hwndFrom != m_window || !m_component.IsAttached()) return false;
     const auto& n = *reinterpret_cast<const SCNotification*>(header);
+    m_hearsNotifications = true;
     switch (n.nmhdr.code) {
     case SCN_CHARADDED:
         if (m_hooks) m_hooks->OnCharAdded(*this, n.ch);
@@ -171,6 +209,9 @@ bool CEditorView::OnNotify(const NMHDR* header) {
         UpdateStatusBar();
         break;
     case SCN_MODIFIED:
+        // Only noted: the component is inside its undo and takes no edits.
+        if (n.modificationType & SC_MOD_CONTAINER)
+            CUndoRecords::OfThread().NoteStep(m_document, n.token, (n.modificationType & SC_PERFORMED_UNDO) != 0);
         if (n.modificationType & SC_MOD_CHANGEFOLD) {
             OnFoldChanged(static_cast<int>(n.line), n.foldLevelNow, n.foldLevelPrev);
             if (m_hooks) m_hooks->OnFoldChanged(*this, n);

@@ -51,7 +51,7 @@ private:
 class CPropertySets;
 class CStyleSpec;
 
-class CEditorView : public CMessageMap {
+class CEditorView : public CMessageMap, private IHistoryObserver {
 public:
     // Options from the settings' EditorMask (g_appSettings->EditorMask);
     // the host outlives the view.
@@ -71,6 +71,11 @@ public:
     CEditingComponent& Component() { return m_component; }
     const CEditingComponent& Component() const { return m_component; }
     CDocumentFile& File() { return m_file; }
+    // The component's document (SCI_GETDOCPOINTER), which views may share.
+    sptr_t Document() const { return m_document; }
+    // Whether the component's notifications have come back to the view (the
+    // parent reflects them), which the undo of a kept record relies on.
+    bool HearsNotifications() const { return m_hearsNotifications; }
     sptr_t Send(unsigned int message, uptr_t wParam = 0, sptr_t lParam = 0) const {
         return m_component.Send(message, wParam, lParam);
     }
@@ -180,6 +185,9 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    sptr_t SendObserved(unsigned int message, uptr_t wParam, sptr_t lParam) override;
+    // What a history message that reached the component leaves to do.
+    void AfterHistoryMessage(unsigned int message);
     static bool RegisterViewClass();
 
     void SetUp();
@@ -226,4 +234,6 @@ private:
     bool m_watchingClipboard = false;
     bool m_skipNextClipboard = false;
     HWND m_nextViewer = nullptr;
+    sptr_t m_document = 0;
+    bool m_hearsNotifications = false;
 };

@@ -5,7 +5,9 @@
 
 #include "EditorView.h"
 #include "FindReplaceEscapes.h"
+#include "QuietChanges.h"
 #include "ReplaceAllBatches.h"
+#include "ReplaceAllUndo.h"
 #include "ResourceText.h"
 #include "UiSeams.h"
 #include "resource.h"
@@ -24,36 +26,6 @@ sptr_t Replace(const CEditorView& view, bool regex, const std::string& replaceme
     return view.Send(regex ? SCI_REPLACETARGETRE : SCI_REPLACETARGET, replacement.size(),
                      reinterpret_cast<sptr_t>(replacement.data()));
 }
-
-// Holds back the per-change notifications of a bulk edit (each costs about a
-// millisecond of messages); fold changes still go out. Painting is held too
-// while the view is shown: a change of the line count resets the scroll
-// bars, a millisecond each under Wine. Both restored after.
-class CQuietChanges {
-public:
-    explicit CQuietChanges(const CEditorView& view)
-        : m_view(view), m_mask(view.Send(SCI_GETMODEVENTMASK)) {
-        m_view.Send(SCI_SETMODEVENTMASK, static_cast<uptr_t>(m_mask & SC_MOD_CHANGEFOLD));
-        // WM_SETREDRAW TRUE shows the window, so a hidden one is left alone.
-        m_redraw = (::GetWindowLongPtrA(m_view.Window(), GWL_STYLE) & WS_VISIBLE) != 0;
-        if (m_redraw) ::SendMessageA(m_view.Window(), WM_SETREDRAW, FALSE, 0);
-    }
-    ~CQuietChanges() {
-        m_view.Send(SCI_SETMODEVENTMASK, static_cast<uptr_t>(m_mask));
-        if (m_redraw) {
-            ::SendMessageA(m_view.Window(), WM_SETREDRAW, TRUE, 0);
-            ::InvalidateRect(m_view.Window(), nullptr, TRUE);
-        }
-    }
-    CQuietChanges(const CQuietChanges&) = delete;
-    CQuietChanges& operator=(const CQuietChanges&) = delete;
-
-private:
-    const CEditorView& m_view;
-    sptr_t m_mask;
-    bool m_redraw = false;
-};
-
 
 }  // namespace
 
@@ -195,10 +167,15 @@ int CViewSearch::ReplaceAll(const SearchOptions& options) {
     int count = 0;
     sptr_t last = rangeStart;
     const CQuietChanges quiet(m_view);
-    m_view.Send(SCI_BEGINUNDOACTION);
     const bool wholeWord = (options.SearchMask & kSearchWholeWord) != 0;
-    count = ReplaceAllInBatches(m_view, pattern, replacement, regex, wholeWord, rangeStart, rangeEnd, &last);
-    m_view.Send(SCI_ENDUNDOACTION);
+    if (!regex && CanKeepReplaceAllRecord(m_view)) {
+        // The component's history would keep every replaced text twice.
+        count = ReplaceAllRecorded(m_view, pattern, replacement, wholeWord, rangeStart, rangeEnd, &last);
+    } else {
+        m_view.Send(SCI_BEGINUNDOACTION);
+        count = ReplaceAllInBatches(m_view, pattern, replacement, regex, wholeWord, rangeStart, rangeEnd, &last);
+        m_view.Send(SCI_ENDUNDOACTION);
+    }
 
     if (inSelection)
         m_view.Send(SCI_SETSEL, static_cast<uptr_t>(rangeStart), rangeEnd);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ReplaceAllRecord.h"
+
 sptr_t SearchIn(const CEditorView& view, sptr_t start, sptr_t end, const std::string& pattern) {
     view.Send(SCI_SETTARGETSTART, static_cast<uptr_t>(start));
     view.Send(SCI_SETTARGETEND, static_cast<uptr_t>(end));
@@ -164,8 +166,39 @@ sptr_t Growth(const CEditorView& view, const std::string& pattern, const CSubsti
 
 }  // namespace
 
+sptr_t CPieceWriter::Replace(sptr_t start, sptr_t end, std::string_view text) {
+    sptr_t delta = 0;
+    if (Pending() && (start - m_copied > kShortGap || m_piece.size() >= kPieceSize)) {
+        delta = Flush();
+        start += delta;
+        end += delta;
+    }
+    if (Pending() && start > m_copied) {
+        const auto* gap = reinterpret_cast<const char*>(
+            m_view.Send(SCI_GETRANGEPOINTER, static_cast<uptr_t>(m_copied), start - m_copied));
+        m_piece.append(gap, static_cast<size_t>(start - m_copied));
+    }
+    if (!Pending()) m_start = start;
+    m_piece.append(text);
+    m_copied = end;
+    return delta;
+}
+
+sptr_t CPieceWriter::Flush() {
+    if (!Pending()) return 0;
+    m_view.Send(SCI_SETTARGETRANGE, static_cast<uptr_t>(m_start), m_copied);
+    m_view.Send(SCI_REPLACETARGET, m_piece.size(), reinterpret_cast<sptr_t>(m_piece.data()));
+    const sptr_t delta = static_cast<sptr_t>(m_piece.size()) - (m_copied - m_start);
+    m_shift += delta;
+    m_lastEnd = m_start + static_cast<sptr_t>(m_piece.size());
+    m_start = -1;
+    m_piece.clear();
+    return delta;
+}
+
 int ReplaceAllInBatches(const CEditorView& view, const std::string& pattern, const std::string& replacement,
-                        bool regex, bool wholeWord, sptr_t rangeStart, sptr_t& rangeEnd, sptr_t* last) {
+                        bool regex, bool wholeWord, sptr_t rangeStart, sptr_t& rangeEnd, sptr_t* last,
+                        CReplaceAllRecord* record) {
     const CSubstitution substitution(replacement, regex);
     sptr_t found = SearchIn(view, rangeStart, rangeEnd, pattern);
     // The component grows its text and style buffers by a sixth of their
@@ -180,26 +213,17 @@ int ReplaceAllInBatches(const CEditorView& view, const std::string& pattern, con
     }
 
     int count = 0;
-    std::string piece;      // the new text of [pieceStart, copied)
-    sptr_t pieceStart = -1;
-    sptr_t copied = -1;
-    // Puts the piece in; answers by how much the text after it moved.
-    auto flush = [&]() -> sptr_t {
-        if (pieceStart < 0) return 0;
-        view.Send(SCI_SETTARGETRANGE, static_cast<uptr_t>(pieceStart), copied);
-        view.Send(SCI_REPLACETARGET, piece.size(), reinterpret_cast<sptr_t>(piece.data()));
-        const sptr_t delta = static_cast<sptr_t>(piece.size()) - (copied - pieceStart);
-        rangeEnd += delta;
-        *last = pieceStart + static_cast<sptr_t>(piece.size());
-        pieceStart = -1;
-        piece.clear();
-        return delta;
+    CPieceWriter writer(view);
+    std::string text;  // the replacement of one match
+    auto flush = [&] {
+        rangeEnd += writer.Flush();
+        if (writer.LastEnd() >= 0) *last = writer.LastEnd();
     };
 
     while (found >= 0) {
         sptr_t start = found;
         sptr_t end = view.Send(SCI_GETTARGETEND);
-        if (start == copied && pieceStart >= 0 && (regex || wholeWord)) {
+        if (start == writer.PieceEnd() && writer.Pending() && (regex || wholeWord)) {
             // Replaced one by one, this match would be looked for after the
             // written replacement, whose last character may decide it.
             flush();
@@ -207,30 +231,21 @@ int ReplaceAllInBatches(const CEditorView& view, const std::string& pattern, con
             continue;
         }
         sptr_t next = NextSearchStart(view, start == end, end, rangeEnd);
-        size_t before = 0;  // where this match's replacement begins in the piece
-        if (pieceStart >= 0 && (start - copied > kShortGap || piece.size() >= kPieceSize)) {
-            // Built from this search's groups, so before the edit moves them.
-            std::string text;
-            substitution.AppendTo(view, text);
-            const sptr_t delta = flush();
-            start += delta;
-            end += delta;
-            if (next >= 0) next += delta;
-            piece = std::move(text);
-            before = 0;
-        } else {
-            if (pieceStart >= 0 && start > copied) {
-                const auto* gap = reinterpret_cast<const char*>(
-                    view.Send(SCI_GETRANGEPOINTER, static_cast<uptr_t>(copied), start - copied));
-                piece.append(gap, static_cast<size_t>(start - copied));
-            }
-            before = piece.size();
-            substitution.AppendTo(view, piece);
-        }
-        if (pieceStart < 0) pieceStart = start;
-        copied = end;
+        // Built from this search's groups, before an edit moves them.
+        text.clear();
+        substitution.AppendTo(view, text);
+        if (record)
+            record->Add(start - writer.Shift(), end - start,
+                        reinterpret_cast<const char*>(
+                            view.Send(SCI_GETRANGEPOINTER, static_cast<uptr_t>(start), end - start)));
+        const sptr_t delta = writer.Replace(start, end, text);
+        rangeEnd += delta;
+        if (writer.LastEnd() >= 0) *last = writer.LastEnd();
+        start += delta;
+        end += delta;
+        if (next >= 0) next += delta;
         ++count;
-        if (ContextChanges(view, start, end, piece, piece.size() - before)) {
+        if (ContextChanges(view, start, end, text, text.size())) {
             // The search goes on in the replaced text, as one by one.
             flush();
             next = NextSearchStart(view, start == end, *last, rangeEnd);
