@@ -1,53 +1,16 @@
 // Replace All in batches against the plain match-by-match loop, over
-// generated text: the same text, count, caret and one undo step.
+// generated text: the same text, count, caret and one undo step, and the
+// same text again when that step is redone.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
 #include "FindReplace.h"
+#include "MatchByMatch.h"
 #include "ViewFixture.h"
 
 namespace {
-
-int SearchFlags(uint32_t mask) {
-    return ((mask & kSearchWholeWord) ? SCFIND_WHOLEWORD : 0) | ((mask & kSearchMatchCase) ? SCFIND_MATCHCASE : 0) |
-           ((mask & kSearchRegex) ? SCFIND_REGEXP : 0);
-}
-
-sptr_t Search(const ViewWindow& w, sptr_t start, sptr_t end, const std::string& pattern) {
-    w.Send(SCI_SETTARGETRANGE, static_cast<uptr_t>(start), end);
-    return w.Send(SCI_SEARCHINTARGET, pattern.size(), reinterpret_cast<sptr_t>(pattern.data()));
-}
-
-// The reference: each match replaced where it is, the search going on
-// after the written replacement; an empty match steps over one character.
-// Answers the count; *caret is the end of the last replacement.
-int ReplaceOneByOne(const ViewWindow& w, uint32_t mask, const std::string& pattern, const std::string& replacement,
-                    sptr_t* caret) {
-    const bool regex = (mask & kSearchRegex) != 0;
-    w.Send(SCI_SETSEARCHFLAGS, static_cast<uptr_t>(SearchFlags(mask)));
-    sptr_t rangeEnd = w.Send(SCI_GETLENGTH);
-    int count = 0;
-    for (sptr_t found = Search(w, 0, rangeEnd, pattern); found >= 0;) {
-        const sptr_t length = w.Send(SCI_GETTARGETEND) - found;
-        const sptr_t written = w.Send(regex ? SCI_REPLACETARGETRE : SCI_REPLACETARGET, replacement.size(),
-                                      reinterpret_cast<sptr_t>(replacement.data()));
-        ++count;
-        rangeEnd += written - length;
-        sptr_t next = *caret = found + written;
-        if (length == 0) {
-            if (next >= rangeEnd) break;
-            if (w.Send(SCI_GETCHARAT, next) == '\r' && w.Send(SCI_GETCHARAT, next + 1) == '\n')
-                next += 2;
-            else
-                next = w.Send(SCI_POSITIONAFTER, next);
-        }
-        if (next >= rangeEnd) break;
-        found = Search(w, next, rangeEnd, pattern);
-    }
-    return count;
-}
 
 // Words that make adjacent, near and far matches, both cases, word and
 // punctuation neighbours, line ends of all kinds and wide characters.
@@ -118,6 +81,8 @@ TEST(ReplaceAllBatches, SameAsReplacingMatchByMatch) {
                     batched.Send(SCI_UNDO);
                     EXPECT_TRUE(batched.Text() == text) << "one undo step: " << where;
                     EXPECT_EQ(0, batched.Send(SCI_CANUNDO)) << where;
+                    batched.Send(SCI_REDO);
+                    EXPECT_TRUE(reference.Text() == batched.Text()) << "redone: " << where;
                 }
             }
         }
