@@ -15,10 +15,12 @@
 #include "AppSettings.h"
 #include "DocumentFrame.h"
 #include "EncodingCodes.h"
+#include "FindReplace.h"
 #include "Globals.h"
 #include "MessageBoxRecorder.h"
 #include "MessagePump.h"
 #include "ModifiedDocument.h"
+#include "ReplaceAllUndo.h"
 #include "ResourceText.h"
 #include "TempFolder.h"
 #include "UiSeams.h"
@@ -300,6 +302,40 @@ TEST_F(DocumentFrameTest, ClosingAsksOnlyForAModifiedDocument) {
     ::SendMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsOpen(window));
     EXPECT_EQ(m_folder.Read("b.txt"), "text");
+}
+
+// The frame hands the view's notifications back to it, so a plain Replace
+// All keeps its own undo record; the Edit commands undo and redo it, and a
+// reload goes on top of it in the history.
+TEST_F(DocumentFrameTest, ReplaceAllIsUndoneAndRedoneByTheEditCommands) {
+    m_folder.Write("b.txt", "value Value\r\nvalue\r\n");
+    CDocumentFrame* frame = Open(m_folder.File("b.txt").c_str());
+    ASSERT_TRUE(frame);
+    SearchOptions options;
+    options.SearchMask = kSearchDown | kSearchWrap;
+    lstrcpyA(options.FindText, "value");
+    lstrcpyA(options.ReplaceText, "amount");
+    CViewSearch search(*frame->GetEditor());
+    ASSERT_EQ(3, search.ReplaceAll(options));
+    EXPECT_EQ(CUndoRecords::OfThread().RecordCount(frame->GetEditor()->Document()), 1u);
+    EXPECT_EQ(TextOf(*frame), "amount amount\r\namount\r\n");
+    EXPECT_TRUE(frame->IsModified());
+    EXPECT_EQ(m_client.TabStates().back(), 1);
+
+    ::SendMessageA(*frame, WM_COMMAND, ID_EDIT_UNDO, 0);
+    EXPECT_EQ(TextOf(*frame), "value Value\r\nvalue\r\n");
+    EXPECT_FALSE(frame->IsModified());
+    EXPECT_EQ(m_client.TabStates().back(), 0);
+    ::SendMessageA(*frame, WM_COMMAND, ID_EDIT_REDO, 0);
+    EXPECT_EQ(TextOf(*frame), "amount amount\r\namount\r\n");
+
+    m_folder.Write("b.txt", "other");
+    ASSERT_TRUE(frame->Reload());
+    EXPECT_EQ(TextOf(*frame), "other");
+    ::SendMessageA(*frame, WM_COMMAND, ID_EDIT_UNDO, 0);
+    EXPECT_EQ(TextOf(*frame), "amount amount\r\namount\r\n");
+    ::SendMessageA(*frame, WM_COMMAND, ID_EDIT_UNDO, 0);
+    EXPECT_EQ(TextOf(*frame), "value Value\r\nvalue\r\n");
 }
 
 TEST_F(DocumentFrameTest, DocCloseClosesAModifiedDocumentWithoutAskingAndStopsChecks) {
