@@ -239,6 +239,10 @@ void CExplorerPane::FillFilterCombo() {
 void CExplorerPane::Layout() {
     RECT client{};
     GetClientRect(&client);
+    // Auto-sized before it is placed: its style's position bits (CCS_TOP with
+    // CCS_NOMOVEY) read as CCS_BOTTOM, so auto-sizing moves it to the pane's
+    // bottom edge, over the filter combo.
+    ::SendMessageA(m_toolbar, TB_AUTOSIZE, 0, 0);
     RECT bar{};
     ::GetWindowRect(m_toolbar, &bar);
     RECT filter{};
@@ -256,7 +260,6 @@ void CExplorerPane::Layout() {
     batch = ::DeferWindowPos(batch, m_filterCombo, nullptr, 0, client.bottom - filterHeight, client.right, 300,
                              SWP_NOZORDER | SWP_NOACTIVATE);
     ::EndDeferWindowPos(batch);
-    ::SendMessageA(m_toolbar, TB_AUTOSIZE, 0, 0);
 }
 
 LRESULT CExplorerPane::OnSize(UINT, WPARAM wParam, LPARAM, bool& handled) {

@@ -105,6 +105,17 @@ TEST_F(FrameExplorerTest, TheExplorerIsBuiltWhenFirstBroughtForwardAndOnlyThen) 
     PumpFrameMessages();
     ASSERT_TRUE(Pane()->View());
     EXPECT_EQ(LongPath(m_files.Path()), LongPath(Pane()->CurrentPath()));
+    // Laid out in the box's size: the view between the toolbar and the filter along the bottom.
+    RECT client{}, view{}, filter{}, bar{};
+    Pane()->GetClientRect(&client);
+    ::GetWindowRect(Pane()->ViewWindow(), &view);
+    ::GetWindowRect(Pane()->FilterCombo(), &filter);
+    ::GetWindowRect(Pane()->Toolbar(), &bar);
+    for (RECT* r : {&view, &filter, &bar}) ::MapWindowPoints(nullptr, Pane()->m_hWnd, (POINT*)r, 2);
+    EXPECT_EQ(client.bottom, filter.bottom);
+    EXPECT_EQ(bar.bottom, view.top);
+    EXPECT_EQ(filter.top, view.bottom);
+    EXPECT_EQ(client.right, view.right);
     const HWND path = Pane()->PathCombo();
     // Behind another tab and forward again: the same content.
     m_frame->SendMessage(WM_COMMAND, ID_PANE_SYMBOLS);
