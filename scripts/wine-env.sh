@@ -13,6 +13,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # errors Wine expects and drops. One that ends the program is printed as
 # "X Error of failed request" with its major opcode.
 export WINEDEBUG=${TARNWICK_WINEDEBUG:--all}
+# Xlib caches the X resource database only once it has found a resource:
+# with no ~/.Xdefaults and none on the display, every lookup Wine's X driver
+# makes (several for each top-level window it creates, and for cursors)
+# opened ~/.Xdefaults and ~/.Xdefaults-HOST again and asked uname, some
+# eight thousand opens at one start of the editor. One resource ends that.
+export XENVIRONMENT=${XENVIRONMENT:-$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/xresources}
 # Code page 936 comes from LC_ALL on the Wine command alone (bash warns
 # when the host lacks that locale, so it is not exported to the shell).
 TW_LC=zh_CN.UTF-8

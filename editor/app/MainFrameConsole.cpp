@@ -4,6 +4,7 @@
 #include "ConsolePane.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "PaneCreation.h"
 #include "ResourceText.h"
 
 void ConsolePaneDeleter::operator()(CConsolePane* pane) const { delete pane; }
@@ -12,7 +13,7 @@ void CMainFrame::CreateConsolePane() {
     std::string programFolder = g_appSettings ? std::string(g_appSettings->folder) : std::string();
     m_consolePane.reset(new CConsolePane(programFolder, g_outputFont));
     const RECT rect{100, 100, 500, 300};
-    if (!m_consolePane->Create(m_hWnd, rect, LoadText(IDS_PANE_CONSOLE).c_str())) {
+    if (!m_consolePane->Create(m_hWnd, rect, LoadText(IDS_PANE_CONSOLE).c_str(), kDockedPaneStyle)) {
         m_consolePane.reset();
         return;
     }

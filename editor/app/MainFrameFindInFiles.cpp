@@ -9,6 +9,7 @@
 #include "FindInFilesDialog.h"
 #include "Globals.h"
 #include "MainFrame.h"
+#include "PaneCreation.h"
 #include "ResourceText.h"
 #include "UiSeams.h"
 
@@ -25,7 +26,7 @@ bool CFindInFilesParts::CreatePanes(HWND frame, HWND commandPane) {
             g_appSettings ? ResultPaneLookOf(*g_appSettings, i + 1, g_outputFont, g_screenDC) : ResultPaneLook{};
         m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, *this, look);
         const RECT rect{100, 100, 500, 300};
-        if (!m_panes[i]->Create(frame, rect, LoadText(panes[i].title).c_str())) return false;
+        if (!m_panes[i]->Create(frame, rect, LoadText(panes[i].title).c_str(), kDockedPaneStyle)) return false;
         DockMessage record(nullptr, nullptr, kDockAtPlacement);
         record.place = {kSideBottom, panes[i].position, 0.1f, 100, 100, 0};
         m_panes[i]->DockAtPlacement(record);

@@ -59,7 +59,7 @@ void CMainFrame::RecolourPanes(const CAppSettings& settings) {
 bool CreateLeftPane(CDockPaneBase& pane, HWND frame, UINT titleId, LONG position) {
     const std::string title = LoadText(titleId).substr(0, 63);
     const RECT rect{100, 100, 300, 500};
-    if (!pane.Create(frame, rect, title.c_str())) return false;
+    if (!pane.Create(frame, rect, title.c_str(), kDockedPaneStyle)) return false;
     DockMessage record(nullptr, nullptr, kDockAtPlacement);
     record.place = {kSideLeft, position, 0.0f, 100, 100, 0};
     pane.DockAtPlacement(record);

@@ -1,14 +1,43 @@
 #include "Window.h"
 
-#include <vector>
+#include <mutex>
+#include <unordered_map>
 
 namespace {
 
-// The object pointer lives in a window property, so GWLP_USERDATA stays free
-// for the window's own use (an MDI child keeps its document frame there).
-ATOM BindingAtom() {
-    static ATOM atom = ::GlobalAddAtomA("TarnwickMsgWindow");
-    return atom;
+// Which object each bound window belongs to, kept in this process: every
+// message of every window looks its object up, and under Wine a window
+// property is a round trip to the server each time (a seventh of all server
+// requests at start). A window of another process is never found here, where
+// its property would have answered a pointer of that process. GWLP_USERDATA
+// stays free for the window's own use (an MDI child keeps its document frame
+// there).
+class CBindings {
+public:
+    CMsgWindow* Find(HWND hWnd) {
+        std::lock_guard<std::mutex> hold(m_lock);
+        auto found = m_objects.find(hWnd);
+        return found == m_objects.end() ? nullptr : found->second;
+    }
+    void Set(HWND hWnd, CMsgWindow* object) {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_objects[hWnd] = object;
+    }
+    void Remove(HWND hWnd, CMsgWindow* object) {
+        std::lock_guard<std::mutex> hold(m_lock);
+        auto found = m_objects.find(hWnd);
+        if (found != m_objects.end() && found->second == object) m_objects.erase(found);
+    }
+
+private:
+    std::mutex m_lock;
+    std::unordered_map<HWND, CMsgWindow*> m_objects;
+};
+
+// Never destroyed: windows may still get messages while the process ends.
+CBindings& Bindings() {
+    static CBindings* bindings = new CBindings;
+    return *bindings;
 }
 
 thread_local CMsgWindow* t_creating = nullptr;
@@ -41,18 +70,18 @@ CMsgWindow* CMsgWindow::TakeCreating() {
 }
 
 CMsgWindow* CMsgWindow::FromHandle(HWND hWnd) {
-    return hWnd ? static_cast<CMsgWindow*>(::GetPropA(hWnd, MAKEINTATOM(BindingAtom()))) : nullptr;
+    return hWnd ? Bindings().Find(hWnd) : nullptr;
 }
 
 void CMsgWindow::Bind(HWND hWnd) {
     m_hWnd = hWnd;
     m_gone = false;
-    ::SetPropA(hWnd, MAKEINTATOM(BindingAtom()), this);
+    Bindings().Set(hWnd, this);
 }
 
 void CMsgWindow::Unbind() {
     if (!m_hWnd) return;
-    ::RemovePropA(m_hWnd, MAKEINTATOM(BindingAtom()));
+    Bindings().Remove(m_hWnd, this);
     if (m_defaultProc == DefaultProc::Subclass && m_originalProc) {
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_originalProc);
         m_originalProc = nullptr;

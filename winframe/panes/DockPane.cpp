@@ -23,8 +23,11 @@ CDockPaneBase::CDockPaneBase() : m_boxMessage(DockingBoxMessage()) { m_placement
 
 HWND CDockPaneBase::Create(HWND hostFrame, const RECT& rect, const char* title, DWORD style, DWORD exStyle) {
     m_hostFrame = hostFrame;
-    return CMsgWindow::Create(hostFrame, &rect, title, style ? style : kDefaultPaneStyle,
-                              exStyle ? exStyle : WS_EX_TOOLWINDOW);
+    const DWORD chosen = style ? style : kDefaultPaneStyle;
+    HWND window = CMsgWindow::Create(hostFrame, &rect, title, chosen, exStyle ? exStyle : WS_EX_TOOLWINDOW);
+    // A floating pane takes its rectangle when shown; a child never floated.
+    if (window && (chosen & WS_CHILD)) m_floatRect = rect;
+    return window;
 }
 
 bool CDockPaneBase::Undock() {

@@ -33,7 +33,8 @@ class CDockPaneBase : public CDockWindowBase {
 public:
     CDockPaneBase();
 
-    // A new pane floats, owned by the host frame.
+    // A new pane floats, owned by the host frame. One made as a child (to be
+    // docked at once) floats, when asked to, at rect.
     HWND Create(HWND hostFrame, const RECT& rect, const char* title, DWORD style = 0, DWORD exStyle = 0);
 
     bool Undock() override;
