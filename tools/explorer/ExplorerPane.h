@@ -5,11 +5,11 @@
 // up, delete, new folder, view type, favourites); below it: the filter.
 // A double click on a file opens it in the editor.
 //
-// Most of the start's cost is this content (the controls, the system image
-// list, the folder view and its first browse), and the pane usually starts as
-// a tab behind another: so the window makes its content when it is first seen
-// (shown, or painted because its container was), or when a caller needs it;
-// until then it has its icon and title only.
+// The content (the controls, the system image list, the folder view and its
+// first browse) costs a good part of a start, and the pane usually starts as
+// a tab behind another: so the window makes it when it is first seen (shown,
+// or painted because its container was), or when a caller needs it; until
+// then it has its icon and title only.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
