@@ -8,12 +8,17 @@
 namespace {
 
 const wchar_t kClassName[] = L"languagewnd";
-const wchar_t kBindingProperty[] = L"TarnwickEditorView";
 
 WNDPROC g_componentProc = nullptr;
+// The view's pointer lives in window bytes of our own after the component's:
+// every message of the window looks it up, and under Wine a window property
+// is a round trip to the server each time.
+int g_viewOffset = 0;
 thread_local CEditorView* t_creating = nullptr;
 
-CEditorView* ViewOf(HWND window) { return static_cast<CEditorView*>(::GetPropW(window, kBindingProperty)); }
+CEditorView* ViewOf(HWND window) {
+    return reinterpret_cast<CEditorView*>(::GetWindowLongPtrW(window, g_viewOffset));
+}
 
 }  // namespace
 
@@ -40,6 +45,8 @@ bool CEditorView::RegisterViewClass() {
     if (!::GetClassInfoExW(module, L"Scintilla", &wc) && !::GetClassInfoExW(nullptr, L"Scintilla", &wc))
         return false;
     g_componentProc = wc.lpfnWndProc;
+    g_viewOffset = wc.cbWndExtra;
+    wc.cbWndExtra += static_cast<int>(sizeof(CEditorView*));
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = module;
     wc.lpszClassName = kClassName;
@@ -64,14 +71,14 @@ LRESULT CALLBACK CEditorView::WindowProc(HWND window, UINT message, WPARAM wPara
         view = t_creating;
         t_creating = nullptr;
         view->m_window = window;
-        ::SetPropW(window, kBindingProperty, view);
+        ::SetWindowLongPtrW(window, g_viewOffset, reinterpret_cast<LONG_PTR>(view));
     }
     LRESULT result = 0;
     bool handled = view && view->ProcessWindowMessage(window, message, wParam, lParam, result);
     if (!handled || message == WM_NCDESTROY)
         result = ::CallWindowProcW(g_componentProc, window, message, wParam, lParam);
     if (message == WM_NCDESTROY && view) {
-        ::RemovePropW(window, kBindingProperty);
+        ::SetWindowLongPtrW(window, g_viewOffset, 0);
         view->m_window = nullptr;
     }
     return result;

@@ -244,12 +244,21 @@ TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
     // Each of these would have a visible effect checked elsewhere; here only
     // that the document never sees them. The pair toggles restore the state
     // (the screen modes among them: ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN).
-    // 109 and 110 open the session file dialogs and 104 closes the
-    // documents (last, so that the others still find it open); the options
-    // dialog of 684 and 699 is cancelled.
-    const UINT own[] = {100, 101, 103, 107, 202, 203, 204, 300, 300, 301, 301, 302, 302, 303, 303, 304, 304,
-                        400, 401, 406, 409, 600, 679, 684, 699, 701, 781, 800, 801, 802, 807, 808, 808, 813, 814,
-                        820, 821, 822, 823, 824, 825, 826, 836, 837, 857, 858, 958, 0xE110, 0xE11F, 104};
+    // ID_FILE_CLOSE_ALL closes the documents (last, so that the others still
+    // find it open); the options dialog of ID_OPTIONS_FIRST and
+    // ID_OPTIONS_LAST is cancelled.
+    const UINT own[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE_OTHERS, ID_FILE_SAVE_ALL, ID_EDIT_CUT,
+                        ID_EDIT_COPY, ID_EDIT_PASTE, ID_VIEW_MENUBAR, ID_VIEW_MENUBAR, ID_VIEW_TOOLBAR,
+                        ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_STATUS_BAR, ID_VIEW_HIDE_TITLE,
+                        ID_VIEW_HIDE_TITLE, ID_VIEW_FULL_SCREEN, ID_VIEW_FULL_SCREEN, ID_SEARCH_FIND,
+                        ID_SEARCH_REPLACE, ID_SEARCH_FIND_IN_FILES, ID_SEARCH_HELP, ID_TOOL_FIRST, ID_TOOL_LAST,
+                        ID_OPTIONS_FIRST, ID_OPTIONS_LAST, ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, ID_WINDOW_NEXT,
+                        ID_WINDOW_PREV, ID_PANE_EXPLORER, ID_PANE_FIND_RESULTS2, ID_WINDOW_TOPMOST,
+                        ID_WINDOW_TOPMOST, ID_LAYOUT_LOAD, ID_LAYOUT_SAVE, ID_HELP_TOPICS, ID_HELP_HOME_PAGE,
+                        ID_HELP_CHECK_UPDATE, ID_HELP_FEEDBACK, ID_HELP_DONATE, ID_APP_ABOUT,
+                        ID_FONT_SCHEME_FIRST, ID_FONT_SCHEME_LAST, ID_LAYOUT_FIRST, ID_LAYOUT_LAST,
+                        ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST,
+                        ID_FILE_CLOSE_ALL};
     for (UINT id : own) {
         if (id >= ID_OPTIONS_FIRST && id <= ID_OPTIONS_LAST)
             // The find dialogs opened above are dialogs too: the driver

@@ -1,0 +1,68 @@
+#pragma once
+// An editor program started on one file and driven from outside, the same
+// way for our program and the peer, so that their figures compare. Both edit
+// in the same component, whose messages answer integers across processes.
+// Under Wine a menu handle means nothing in another process, so commands go
+// by id with WM_COMMAND, and another process's control text is set and read
+// with WM_SETTEXT and WM_GETTEXT (GetWindowText does not reach it).
+#include <windows.h>
+
+#include <string>
+
+#include "ProgramProcess.h"
+
+class RemoteEditor {
+public:
+    // frameClass: the class of the program's main window; componentClass:
+    // that of its editing component.
+    RemoteEditor(const char* frameClass, const char* componentClass);
+    // A program still running is closed without saving.
+    ~RemoteEditor();
+    RemoteEditor(const RemoteEditor&) = delete;
+    RemoteEditor& operator=(const RemoteEditor&) = delete;
+
+    // Starts exe from folder on file and waits until the file is loaded: the
+    // component holds all of it (the text is UTF-8 without a mark, so its
+    // length is the file's size) and the window thread answers. A program
+    // that loads in the background holds some text long before it is done.
+    bool Open(const std::string& exe, const std::string& folder, const std::string& file);
+
+    HWND Frame() const { return m_frame; }
+    HWND Component() const { return m_component; }
+    DWORD ProcessId() const { return m_program.Id(); }
+    // The component's integer answer to a message without arguments, or -1
+    // when it does not answer in time.
+    LONG_PTR Ask(UINT message, DWORD timeoutMs = 120000) const;
+    // Its SCI_GETLENGTH.
+    LONG_PTR Length(DWORD timeoutMs = 120000) const;
+    // The main window's thread answers again (it is held while it works).
+    bool Answers(DWORD timeoutMs = 60000) const;
+    // Posts the command to the main window, as its menu would.
+    void Command(UINT id) const;
+    // A visible window of the program of that control id and class, top-level
+    // or below one (a modeless dialog is top-level, a strip is a child).
+    HWND FindControl(int id, const char* className) const;
+    // Answers each message box or question the program shows now, other
+    // than keep: No where it asks, else OK or Cancel. Answers how many.
+    int AnswerQuestions(HWND keep = nullptr) const;
+    // Closes the program, answering No to "save changes?"; true once it ended.
+    bool Close(DWORD timeoutMs = 30000);
+
+private:
+    const char* m_frameClass;
+    const char* m_componentClass;
+    ProgramProcess m_program;
+    HWND m_frame = nullptr;
+    HWND m_component = nullptr;
+    bool m_running = false;
+};
+
+// Sends text to another process's control; true when it reads back the same.
+bool SetRemoteText(HWND control, const std::string& text);
+// Checks a check box (or a push-like toggle) as a click would, so that its
+// owner hears of it; true when it is checked after.
+bool CheckRemoteBox(HWND box);
+// The size of a file in bytes, 0 when it cannot be read.
+ULONGLONG FileSize(const std::string& path);
+// Milliseconds between two readings of the performance counter.
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to);
