@@ -99,17 +99,38 @@ CExplorerPane::~CExplorerPane() {
 
 LRESULT CExplorerPane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     handled = false;
+    // Only what the tab shows at once; the rest waits until the pane is seen.
     m_icon.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_EXPLORER_PANE),
                                                  IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
                                                  ::GetSystemMetrics(SM_CYSMICON), 0)));
     if (m_icon) ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon.get()));
+    return 0;
+}
 
+void CExplorerPane::EnsureContent() {
+    if (m_content == Content::Missing && m_hWnd) BuildContent();
+}
+
+void CExplorerPane::RequestContent() {
+    if (m_content != Content::Missing || m_buildRequested) return;
+    m_buildRequested = true;
+    PostMessage(kBuildContentMessage);
+}
+
+void CExplorerPane::BuildContent() {
+    m_content = Content::Building;
+    MakeContent();
+    m_content = Content::Built;  // tried once, whatever came of it
+    if (m_firstLayout && m_toolbar) Layout();  // no view placed the controls
+}
+
+void CExplorerPane::MakeContent() {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     m_pathCombo = ::CreateWindowExA(0, WC_COMBOBOXEXA, nullptr, kComboStyle, 0, 0, 100, 300, m_hWnd,
                                     (HMENU)(INT_PTR)kPathComboId, instance, nullptr);
     m_filterCombo = ::CreateWindowExA(0, WC_COMBOBOXEXA, nullptr, kComboStyle, 0, 0, 100, 300, m_hWnd,
                                       (HMENU)(INT_PTR)kFilterComboId, instance, nullptr);
-    if (!m_pathCombo || !m_filterCombo) return -1;
+    if (!m_pathCombo || !m_filterCombo) return;
     for (HWND combo : {m_pathCombo, m_filterCombo})
         if (g_guiFont.font) ::SendMessageA(combo, WM_SETFONT, (WPARAM)g_guiFont.font, FALSE);
     ::SendMessageA(m_pathCombo, CBEM_SETEXTENDEDSTYLE, CBES_EX_NOSIZELIMIT | CBES_EX_CASESENSITIVE,
@@ -129,9 +150,37 @@ LRESULT CExplorerPane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
     ::SHGetDesktopFolder(m_desktop.Put());
     m_documentsList = SpecialFolderList(CSIDL_PERSONAL);
     m_desktopList = SpecialFolderList(CSIDL_DESKTOP);
-    if (!CreateToolbar()) return -1;
+    if (!CreateToolbar()) return;
 
     BrowseTo(ParseStoredPath(ReadUser(kPathKey, "")), false);
+}
+
+LRESULT CExplorerPane::OnPosChanged(UINT, WPARAM, LPARAM lParam, bool& handled) {
+    handled = false;  // the pane base follows its float rectangle here
+    if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) RequestContent();
+    return 0;
+}
+
+LRESULT CExplorerPane::OnPaint(UINT, WPARAM, LPARAM, bool& handled) {
+    if (m_content == Content::Built) {
+        handled = false;
+        return 0;
+    }
+    // Seen without being shown itself: its container was. Built next; the
+    // background meanwhile.
+    if (m_content == Content::Missing) RequestContent();
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(m_hWnd, &paint);
+    ::FillRect(dc, &paint.rcPaint, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+LRESULT CExplorerPane::OnBuildContent(UINT, WPARAM, LPARAM, bool&) {
+    m_buildRequested = false;
+    // Shown and hidden again before this arrived (a tab that was in front
+    // only for a moment): still nothing to build.
+    if (::IsWindowVisible(m_hWnd)) EnsureContent();
     return 0;
 }
 
@@ -190,6 +239,10 @@ void CExplorerPane::FillFilterCombo() {
 void CExplorerPane::Layout() {
     RECT client{};
     GetClientRect(&client);
+    // Auto-sized before it is placed: its style's position bits (CCS_TOP with
+    // CCS_NOMOVEY) read as CCS_BOTTOM, so auto-sizing moves it to the pane's
+    // bottom edge, over the filter combo.
+    ::SendMessageA(m_toolbar, TB_AUTOSIZE, 0, 0);
     RECT bar{};
     ::GetWindowRect(m_toolbar, &bar);
     RECT filter{};
@@ -207,7 +260,6 @@ void CExplorerPane::Layout() {
     batch = ::DeferWindowPos(batch, m_filterCombo, nullptr, 0, client.bottom - filterHeight, client.right, 300,
                              SWP_NOZORDER | SWP_NOACTIVATE);
     ::EndDeferWindowPos(batch);
-    ::SendMessageA(m_toolbar, TB_AUTOSIZE, 0, 0);
 }
 
 LRESULT CExplorerPane::OnSize(UINT, WPARAM wParam, LPARAM, bool& handled) {
@@ -250,6 +302,7 @@ void CExplorerPane::UpdateButtons(LPCITEMIDLIST list) {
 }
 
 void CExplorerPane::BrowseTo(ItemIdList list, bool recordHistory) {
+    EnsureContent();
     if (!list || !m_desktop) return;
     if (recordHistory && m_currentList) m_back.Push(m_currentList.release());
     ComRef<IShellFolder> folder;
@@ -317,6 +370,7 @@ bool CExplorerPane::BrowseToPath(const std::string& path) {
         TellUser(IDS_FOLDER_NOT_FOUND, path.c_str(), MB_ICONERROR);
         return false;
     }
+    EnsureContent();
     const std::string folder = NormalizeFolderPath(path);
     std::wstring wide(folder.size() + 1, L'\0');
     wide.resize(::MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, wide.data(), (int)wide.size()));
@@ -343,6 +397,8 @@ void CExplorerPane::SelectFile(const std::string& path) {
 }
 
 void CExplorerPane::SaveState() {
+    // Never seen: the stored folder and filter stay as they were.
+    if (m_content == Content::Missing) return;
     if (g_appSettings && m_currentList) {
         if (m_documentsList && ::ILIsEqual(m_currentList.get(), m_documentsList.get())) {
             g_appSettings->WriteString(kUserSection, kPathKey, kDocumentsPath);
@@ -438,6 +494,7 @@ bool CExplorerPane::Include(IShellView*, LPCITEMIDLIST item) {
 void CExplorerPane::ApplyFilter(const std::string& text) { ApplyPattern(FilterPatternOfText(text)); }
 
 void CExplorerPane::ApplyPattern(const std::string& pattern) {
+    EnsureContent();
     m_pattern = pattern;
     if (m_view) m_view->Refresh();
 }
@@ -634,6 +691,7 @@ LRESULT CExplorerPane::OnHistoryItem(WORD, WORD id, HWND, bool&) {
 }
 
 LRESULT CExplorerPane::OnUp(WORD, WORD, HWND, bool&) {
+    EnsureContent();
     if (!m_currentList || !m_currentList->mkid.cb) return 0;
     BrowseTo(CloneParentIdList(m_currentList.get()), true);
     return 0;
@@ -698,6 +756,7 @@ UINT CExplorerPane::ViewMode() const {
 }
 
 void CExplorerPane::SetViewMode(UINT mode) {
+    EnsureContent();
     ComRef<IFolderView> folderView;
     if (m_view && SUCCEEDED(m_view->QueryInterface(IID_IFolderView, folderView.PutVoid())) && folderView)
         folderView->SetCurrentViewMode(mode);
@@ -714,6 +773,7 @@ void CExplorerPane::TellUser(UINT textId, const char* argument, UINT flags) {
 }
 
 LRESULT CExplorerPane::OnAddFavorite(WORD, WORD, HWND, bool&) {
+    EnsureContent();
     const std::string name =
         m_currentList ? GetDisplayName(m_desktop.Get(), m_currentList.get(), SHGDN_FORPARSING) : std::string();
     switch (FavoriteStore::FromSettings().Add(name)) {
@@ -732,6 +792,7 @@ LRESULT CExplorerPane::OnOrganize(WORD, WORD, HWND, bool&) {
 }
 
 LRESULT CExplorerPane::OnFavorite(WORD, WORD id, HWND, bool&) {
+    EnsureContent();
     const std::string stored = FavoriteStore::FromSettings().At(id - (ID_EXPLORER_FAVORITE_FIRST - 1));
     if (!stored.empty()) BrowseTo(ParseStoredPath(stored), true);
     return 0;

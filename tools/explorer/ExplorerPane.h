@@ -4,6 +4,12 @@
 // browser. Above the view: the path combo and the toolbar (back, forward,
 // up, delete, new folder, view type, favourites); below it: the filter.
 // A double click on a file opens it in the editor.
+//
+// The content (the controls, the system image list, the folder view and its
+// first browse) costs a good part of a start, and the pane usually starts as
+// a tab behind another: so the window makes it when it is first seen (shown,
+// or painted because its container was), or when a caller needs it; until
+// then it has its icon and title only.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -49,7 +55,8 @@ public:
     void ApplyPattern(const std::string& pattern);
     // Browses to the file's folder and selects it there.
     void SelectFile(const std::string& path);
-    // Writes "USER" path and filter, and lets the view go.
+    // Writes "USER" path and filter, and lets the view go; a pane never
+    // built writes nothing.
     void SaveState();
 
     LPCITEMIDLIST CurrentList() const { return m_currentList.get(); }
@@ -76,6 +83,9 @@ public:
     TW_BEGIN_MSG_MAP(CExplorerPane)
         TW_MESSAGE_HANDLER(WM_CREATE, OnCreate)
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
+        TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGED, OnPosChanged)
+        TW_MESSAGE_HANDLER(WM_PAINT, OnPaint)
+        TW_MESSAGE_HANDLER(kBuildContentMessage, OnBuildContent)
         TW_MESSAGE_HANDLER(WM_ERASEBKGND, OnEraseBackground)
         TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
         TW_MESSAGE_HANDLER(WM_CTLCOLOREDIT, OnCtlColorEdit)
@@ -104,6 +114,8 @@ public:
 
 private:
     static constexpr UINT kBrowseChosenMessage = WM_APP + 21;
+    static constexpr UINT kBuildContentMessage = WM_APP + 22;
+    enum class Content { Missing, Building, Built };
     struct PathItem {
         ItemIdList list;
         int indent;
@@ -111,6 +123,9 @@ private:
 
     LRESULT OnCreate(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnPosChanged(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnPaint(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnBuildContent(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnEraseBackground(UINT, WPARAM, LPARAM, bool&) { return 0; }
     LRESULT OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnCtlColorEdit(UINT, WPARAM, LPARAM, bool&) { return (LRESULT)::GetSysColorBrush(COLOR_WINDOW); }
@@ -134,6 +149,13 @@ private:
     LRESULT OnEndEdit(int, NMHDR*, bool&);
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
 
+    // The content once: the calls made while it is being built go on without it.
+    void EnsureContent();
+    // Built from the message loop, if the pane is still visible then.
+    void RequestContent();
+    void BuildContent();
+    // The combos, the filter, the image lists, the toolbar, and the stored folder browsed.
+    void MakeContent();
     bool CreateToolbar();
     void FillFilterCombo();
     void Layout();
@@ -155,6 +177,8 @@ private:
     bool MakeNewFolder();
 
     IExplorerPaneHost& m_host;
+    Content m_content = Content::Missing;
+    bool m_buildRequested = false;
     CExplorerBrowser m_browser{*this};
     ComRef<IShellFolder> m_desktop;
     ComRef<IShellFolder> m_folder;

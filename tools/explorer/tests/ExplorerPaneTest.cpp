@@ -1,5 +1,5 @@
 // The explorer pane as a real window in a fixture folder, over a stand-in
-// host: the filter, opening a file with a double click, browsing with back,
+// host: its content made only once it is seen, the filter, opening a file with a double click, browsing with back,
 // forward and up and their buttons, a new folder, the view mode, the saved
 // state, and the messages for a missing folder and a duplicate favourite.
 #include <gtest/gtest.h>
@@ -53,12 +53,21 @@ protected:
         ::DestroyWindow(m_owner);
         PumpFrameMessages();
     }
-    void MakePane() {
+    // Shown unless asked not to: a hidden pane has no content yet.
+    void MakePane(bool show = true) {
         m_pane.reset();
         m_pane = std::make_unique<CExplorerPane>(m_host);
         const RECT rect{50, 50, 450, 550};
         ASSERT_TRUE(m_pane->Create(m_owner, rect, "文件", kDefaultPaneStyle & ~WS_VISIBLE));
+        if (show) m_pane->ShowWindow(SW_SHOWNOACTIVATE);
         PumpFrameMessages();
+    }
+    int ChildCount(const char* className) const {
+        int count = 0;
+        for (HWND child = ::FindWindowExA(m_pane->m_hWnd, nullptr, className, nullptr); child;
+             child = ::FindWindowExA(m_pane->m_hWnd, child, className, nullptr))
+            ++count;
+        return count;
     }
     HWND List() const {
         return m_pane->ViewWindow() ? ::FindWindowExA(m_pane->ViewWindow(), nullptr, "SysListView32", nullptr)
@@ -125,6 +134,67 @@ TEST_F(ExplorerPaneTest, OpensAtTheStoredFolder) {
     EXPECT_FALSE(m_pane->IsButtonEnabled(ID_EXPLORER_FORWARD));
     EXPECT_TRUE(m_pane->IsButtonEnabled(ID_EXPLORER_UP));
     EXPECT_TRUE(m_pane->IsButtonEnabled(ID_EXPLORER_NEW_FOLDER));
+}
+
+TEST_F(ExplorerPaneTest, AHiddenPaneMakesItsContentWhenShownAndOnlyOnce) {
+    MakePane(false);
+    EXPECT_FALSE(m_pane->View());
+    EXPECT_FALSE(m_pane->PathCombo());
+    EXPECT_FALSE(m_pane->FilterCombo());
+    EXPECT_FALSE(m_pane->Toolbar());
+    EXPECT_EQ(0, ChildCount(nullptr));
+    EXPECT_TRUE(m_pane->CurrentPath().empty());
+
+    m_pane->ShowWindow(SW_SHOWNOACTIVATE);
+    PumpFrameMessages();
+    ASSERT_TRUE(m_pane->View());
+    EXPECT_EQ(Folder(), Here());
+    EXPECT_EQ((std::vector<std::string>{"a.c", "b.h", "c.txt", "sub"}), Names());
+    const HWND path = m_pane->PathCombo(), view = m_pane->ViewWindow();
+    m_pane->ShowWindow(SW_HIDE);
+    m_pane->ShowWindow(SW_SHOWNOACTIVATE);
+    PumpFrameMessages();
+    EXPECT_EQ(path, m_pane->PathCombo());
+    EXPECT_EQ(view, m_pane->ViewWindow());
+    EXPECT_EQ(2, ChildCount(WC_COMBOBOXEXA));
+    EXPECT_EQ(1, ChildCount(TOOLBARCLASSNAMEA));
+}
+
+TEST_F(ExplorerPaneTest, APaneSeenBecauseItsContainerWasShownMakesItsContent) {
+    // A child of a hidden window, visible itself without being shown: it
+    // is seen only when its container is, with no message of its own.
+    MakePane(false);
+    const HWND box = ::CreateWindowExA(0, "STATIC", "box", WS_POPUP | WS_CLIPCHILDREN, 60, 60, 400, 500, nullptr,
+                                       nullptr, nullptr, nullptr);
+    ASSERT_TRUE(box);
+    ::SetWindowLongPtrA(m_pane->m_hWnd, GWL_STYLE, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    ::SetParent(m_pane->m_hWnd, box);
+    ::SetWindowPos(m_pane->m_hWnd, nullptr, 0, 0, 400, 500, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ::SetWindowLongPtrA(m_pane->m_hWnd, GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    PumpFrameMessages();
+    EXPECT_FALSE(m_pane->View());
+
+    ::ShowWindow(box, SW_SHOWNOACTIVATE);
+    PumpFrameMessages();
+    EXPECT_TRUE(m_pane->View());
+    EXPECT_EQ(Folder(), Here());
+    m_pane->DestroyWindow();
+    ::DestroyWindow(box);
+}
+
+TEST_F(ExplorerPaneTest, ACallerThatNeedsTheContentGetsItFromAHiddenPane) {
+    MakePane(false);
+    m_pane->SelectFile(m_files.File("b.h"));
+    ASSERT_TRUE(m_pane->View());
+    EXPECT_FALSE(::IsWindowVisible(m_pane->m_hWnd));
+    EXPECT_EQ(Folder(), Here());
+    EXPECT_EQ((std::vector<std::string>{"a.c", "b.h", "c.txt", "sub"}), Names());
+    // Built while hidden, not again once shown.
+    const HWND path = m_pane->PathCombo();
+    m_pane->ShowWindow(SW_SHOWNOACTIVATE);
+    PumpFrameMessages();
+    EXPECT_EQ(path, m_pane->PathCombo());
+    EXPECT_EQ(2, ChildCount(WC_COMBOBOXEXA));
 }
 
 TEST_F(ExplorerPaneTest, TheFilterHidesFilesButNotFolders) {

@@ -1,6 +1,7 @@
 // The explorer pane in a real main frame: it shares the symbol pane's tab
-// docking box, locating a document shows its folder with the file selected, a double
-// click opens a file as a document, and closing the frame stores the folder.
+// docking box and makes its content only when brought forward, locating a document shows its folder with the file selected, a double
+// click opens a file as a document, and closing the frame stores the folder
+// (and leaves it alone when the pane was never seen).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -59,8 +60,9 @@ protected:
 TEST_F(FrameExplorerTest, LocatingADocumentShowsItsFileAndPane) {
     CDocumentFrame* document = m_frame->OpenDocument(m_files.File("b.txt").c_str(), kEncodingDefault, false);
     ASSERT_TRUE(document);
-    // Behind the symbol pane's tab at first.
+    // Behind the symbol pane's tab at first, and never built.
     EXPECT_FALSE(Pane()->IsPaneVisible());
+    EXPECT_FALSE(Pane()->View());
     ::SendMessageA(document->m_hWnd, WM_COMMAND, ID_TOOLS_LOCATE_FILE, 0);
     PumpFrameMessages();
     EXPECT_TRUE(Pane()->IsPaneVisible());
@@ -81,6 +83,52 @@ TEST_F(FrameExplorerTest, ClosingTheFrameStoresTheFolder) {
     m_frame->SendMessage(WM_CLOSE);
     PumpFrameMessages();
     EXPECT_EQ(LongPath(m_files.Path()), LongPath(g_appSettings->ReadString("USER", "path", "")));
+}
+
+TEST_F(FrameExplorerTest, ClosingWithTheExplorerNeverSeenKeepsItsStoredFolderAndFilter) {
+    g_appSettings->WriteString("USER", "path", m_files.Path().c_str());
+    g_appSettings->WriteString("USER", "filter", "Text (*.txt)");
+    ASSERT_FALSE(Pane()->View());
+    m_frame->SendMessage(WM_CLOSE);
+    PumpFrameMessages();
+    EXPECT_EQ(m_files.Path(), g_appSettings->ReadString("USER", "path", ""));
+    EXPECT_EQ("Text (*.txt)", g_appSettings->ReadString("USER", "filter", ""));
+}
+
+TEST_F(FrameExplorerTest, TheExplorerIsBuiltWhenFirstBroughtForwardAndOnlyThen) {
+    g_appSettings->WriteString("USER", "path", m_files.Path().c_str());
+    EXPECT_FALSE(Pane()->View());
+    EXPECT_FALSE(Pane()->PathCombo());
+    EXPECT_FALSE(::FindWindowExA(Pane()->m_hWnd, nullptr, nullptr, nullptr));
+
+    m_frame->SendMessage(WM_COMMAND, ID_PANE_EXPLORER);
+    PumpFrameMessages();
+    ASSERT_TRUE(Pane()->View());
+    EXPECT_EQ(LongPath(m_files.Path()), LongPath(Pane()->CurrentPath()));
+    // Laid out in the box's size: the view between the toolbar and the filter along the bottom.
+    RECT client{}, view{}, filter{}, bar{};
+    Pane()->GetClientRect(&client);
+    ::GetWindowRect(Pane()->ViewWindow(), &view);
+    ::GetWindowRect(Pane()->FilterCombo(), &filter);
+    ::GetWindowRect(Pane()->Toolbar(), &bar);
+    for (RECT* r : {&view, &filter, &bar}) ::MapWindowPoints(nullptr, Pane()->m_hWnd, (POINT*)r, 2);
+    EXPECT_EQ(client.bottom, filter.bottom);
+    EXPECT_EQ(bar.bottom, view.top);
+    EXPECT_EQ(filter.top, view.bottom);
+    EXPECT_EQ(client.right, view.right);
+    const HWND path = Pane()->PathCombo();
+    // Behind another tab and forward again: the same content.
+    m_frame->SendMessage(WM_COMMAND, ID_PANE_SYMBOLS);
+    PumpFrameMessages();
+    EXPECT_FALSE(Pane()->IsPaneVisible());
+    m_frame->SendMessage(WM_COMMAND, ID_PANE_EXPLORER);
+    PumpFrameMessages();
+    EXPECT_EQ(path, Pane()->PathCombo());
+    int combos = 0;
+    for (HWND child = ::FindWindowExA(Pane()->m_hWnd, nullptr, WC_COMBOBOXEXA, nullptr); child;
+         child = ::FindWindowExA(Pane()->m_hWnd, child, WC_COMBOBOXEXA, nullptr))
+        ++combos;
+    EXPECT_EQ(2, combos);
 }
 
 TEST_F(FrameExplorerTest, TheLeftPanesShareOneTabBoxAndCommand802BringsTheExplorerForward) {
