@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs a command with a Wine session around it: an Xvfb display of our own
-# (unless TARNWICK_USE_DISPLAY=1 and DISPLAY is set) and a persistent
-# wineserver. Stops only what it started.
+# Runs a command with a Wine session around it: an Xvfb display (unless
+# TARNWICK_USE_DISPLAY=1 and DISPLAY is set) and a persistent wineserver,
+# both shared by the sessions on one prefix and stopped by the last of them.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
@@ -9,9 +9,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # Sessions on one prefix share its server: each one registers here, and the
 # last to leave stops the server (stopping it kills every process on it).
+# They share its display too: the prefix's desktop process (explorer.exe, the
+# taskbar) lives on the display of the session that started the server, and
+# a program on another display that hides or shows the taskbar ends on an X
+# error (BadWindow in X_UnmapWindow: the window's id means nothing there).
+# The shared Xvfb is recorded in .display as "NUMBER PID".
 sessions="$WINEPREFIX.sessions"
 mkdir -p "$sessions"
-xvfb_pid=
+display_record="$sessions/.display"
 registered=
 cleanup() {
   if [ -n "$registered" ]; then
@@ -22,10 +27,16 @@ cleanup() {
         [ -e "$entry" ] || continue
         kill -0 "$(basename "$entry")" 2>/dev/null || rm -f "$entry"
       done
-      if [ -z "$(ls -A "$sessions" | grep -v '^\.lock$')" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+      if [ -z "$(ls -A "$sessions" | grep -v '^\.lock$' | grep -v '^\.display$')" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+        if [ -f "$display_record" ]; then
+          read -r _ shared_pid <"$display_record" || true
+          [ -n "${shared_pid:-}" ] && kill "$shared_pid" 2>/dev/null || true
+          rm -f "$display_record"
+        fi
+      fi
     ) 9>"$sessions/.lock"
   fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   if [ -n "$latency_pid" ]; then kill "$latency_pid" 2>/dev/null || true; wait "$latency_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
@@ -47,26 +58,48 @@ if [ "${TARNWICK_IDLE_LATENCY:-0}" != 1 ] && [ -w /dev/cpu_dma_latency ]; then
   latency_pid=$!
 fi
 
-if [ "${TARNWICK_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+start_display() {
   for n in $(seq 91 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
+    # setsid: the display outlives this session when others still use it.
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- 3>&- &
+    local pid=$!
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    if kill -0 "$xvfb_pid" 2>/dev/null; then export DISPLAY=":$n"; break; fi
-    xvfb_pid=
+    if kill -0 "$pid" 2>/dev/null; then
+      echo "$n $pid" >"$display_record"
+      echo ":$n"
+      return 0
+    fi
   done
-  [ -n "$xvfb_pid" ] || { echo "could not start Xvfb" >&2; exit 1; }
+  return 1
+}
+exec 9>"$sessions/.lock"
+flock -w 30 9 || true
+touch "$sessions/$$"
+registered=1
+others=
+for entry in "$sessions"/*; do
+  [ -e "$entry" ] && [ "$(basename "$entry")" != $$ ] && kill -0 "$(basename "$entry")" 2>/dev/null && others=1
+done
+# Alone on the prefix, a session starts its server afresh: one left over
+# from a session that did not end cleanly may have its desktop on a display
+# that is gone.
+[ -n "$others" ] || wineserver -k >/dev/null 2>&1 || true
+if [ "${TARNWICK_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+  shared=
+  if [ -f "$display_record" ]; then
+    read -r number pid <"$display_record" || true
+    if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$number" ]; then shared=":$number"; fi
+  fi
+  if [ -z "$shared" ]; then
+    shared=$(start_display) || { echo "could not start Xvfb" >&2; exit 1; }
+  fi
+  export DISPLAY=$shared
 fi
-
 # A persistent server keeps each Wine start fast; its streams must not hold a
 # pipe. When another session's server already runs, this start just fails.
-(
-  flock -w 30 9 || true
-  touch "$sessions/$$"
-  env LC_ALL=$TW_LC wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
-) 9>"$sessions/.lock"
-registered=1
+env LC_ALL=$TW_LC wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
+exec 9>&-
 # Start the prefix's own processes (services, the desktop) now, with their
 # streams on /dev/null: started by a test, they would hold its output pipe.
 env LC_ALL=$TW_LC wine wineboot </dev/null >/dev/null 2>&1 || true
