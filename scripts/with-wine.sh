@@ -18,16 +18,20 @@ sessions="$WINEPREFIX.sessions"
 mkdir -p "$sessions"
 display_record="$sessions/.display"
 registered=
+# Drops the entries of sessions that are gone and names the live ones; called
+# holding the lock.
+live_sessions() {
+  for entry in "$sessions"/*; do
+    [ -e "$entry" ] || continue
+    if kill -0 "$(basename "$entry")" 2>/dev/null; then basename "$entry"; else rm -f "$entry"; fi
+  done
+}
 cleanup() {
   if [ -n "$registered" ]; then
     (
       flock -w 30 9 || true
       rm -f "$sessions/$$"
-      for entry in "$sessions"/*; do
-        [ -e "$entry" ] || continue
-        kill -0 "$(basename "$entry")" 2>/dev/null || rm -f "$entry"
-      done
-      if [ -z "$(ls -A "$sessions" | grep -v '^\.lock$' | grep -v '^\.display$')" ]; then
+      if [ -z "$(live_sessions)" ]; then
         wineserver -k >/dev/null 2>&1 || true
         if [ -f "$display_record" ]; then
           read -r _ shared_pid <"$display_record" || true
@@ -77,14 +81,10 @@ exec 9>"$sessions/.lock"
 flock -w 30 9 || true
 touch "$sessions/$$"
 registered=1
-others=
-for entry in "$sessions"/*; do
-  [ -e "$entry" ] && [ "$(basename "$entry")" != $$ ] && kill -0 "$(basename "$entry")" 2>/dev/null && others=1
-done
 # Alone on the prefix, a session starts its server afresh: one left over
 # from a session that did not end cleanly may have its desktop on a display
 # that is gone.
-[ -n "$others" ] || wineserver -k >/dev/null 2>&1 || true
+[ "$(live_sessions)" != $$ ] || wineserver -k >/dev/null 2>&1 || true
 if [ "${TARNWICK_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   shared=
   if [ -f "$display_record" ]; then
