@@ -10,7 +10,6 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "PaneCreation.h"
-#include "ResourceText.h"
 #include "TemplatePane.h"
 
 namespace {
@@ -26,14 +25,7 @@ public:
     }
 
     // Left side, position 1, as the layout store expects it.
-    bool CreatePane(HWND frame) {
-        const RECT rect{100, 100, 300, 500};
-        if (!m_pane->Create(frame, rect, LoadText(IDS_PANE_TEMPLATES).c_str(), kDockedPaneStyle)) return false;
-        DockMessage record(nullptr, nullptr, kDockAtPlacement);
-        record.place = {kSideLeft, 1, 0.0f, 100, 100, 0};
-        m_pane->DockAtPlacement(record);
-        return true;
-    }
+    bool CreatePane(HWND frame) { return CreateLeftPane(*m_pane, frame, IDS_PANE_TEMPLATES, 1); }
     CTemplatePane* Pane() const { return m_pane.get(); }
 
     CEditorView* ActiveEditorView() override {
