@@ -1,11 +1,11 @@
 #include "RemoteEditor.h"
 
+#include <algorithm>
 #include <vector>
 
-namespace {
+#include <scintilla/Scintilla.h>
 
-// The component's SCI_GETLENGTH, the same in both programs.
-constexpr UINT kGetLength = 2006;
+namespace {
 
 bool HasClass(HWND window, const char* className) {
     char name[64] = {};
@@ -69,7 +69,7 @@ bool RemoteEditor::Open(const std::string& exe, const std::string& folder, const
     return WaitUntil([&] {
         if (!Answers()) return false;
         m_component = FindBelow(m_frame, [&](HWND child) {
-            return HasClass(child, m_componentClass) && static_cast<ULONGLONG>(AskOf(child, kGetLength, 60000)) == size;
+            return HasClass(child, m_componentClass) && static_cast<ULONGLONG>(AskOf(child, SCI_GETLENGTH, 60000)) == size;
         });
         return m_component != nullptr;
     }, 60000);
@@ -77,7 +77,7 @@ bool RemoteEditor::Open(const std::string& exe, const std::string& folder, const
 
 LONG_PTR RemoteEditor::Ask(UINT message, DWORD timeoutMs) const { return AskOf(m_component, message, timeoutMs); }
 
-LONG_PTR RemoteEditor::Length(DWORD timeoutMs) const { return Ask(kGetLength, timeoutMs); }
+LONG_PTR RemoteEditor::Length(DWORD timeoutMs) const { return Ask(SCI_GETLENGTH, timeoutMs); }
 
 bool RemoteEditor::Answers(DWORD timeoutMs) const {
     DWORD_PTR answer = 0;
@@ -155,4 +155,9 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;
     ::QueryPerformanceFrequency(&frequency);
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ProgramProcess.h"
 
@@ -66,3 +67,5 @@ bool CheckRemoteBox(HWND box);
 ULONGLONG FileSize(const std::string& path);
 // Milliseconds between two readings of the performance counter.
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to);
+// The median of figures (the upper one of an even count); not of none.
+double Median(std::vector<double> values);

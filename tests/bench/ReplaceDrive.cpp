@@ -9,14 +9,14 @@
 #include <thread>
 #include <vector>
 
+#include <scintilla/Scintilla.h>
+
 #include "RemoteEditor.h"
 
 namespace {
 
-// The component's search flags, which both programs set before they search:
-// SCI_GETSEARCHFLAGS, SCFIND_WHOLEWORD and SCFIND_MATCHCASE.
-constexpr UINT kGetSearchFlags = 2199;
-constexpr LONG_PTR kWholeWordMatchCase = 2 | 4;
+// The component's search flags, which both programs set before they search.
+constexpr LONG_PTR kWholeWordMatchCase = SCFIND_WHOLEWORD | SCFIND_MATCHCASE;
 
 // Another process's commit (PagefileUsage), 0 when it cannot be read.
 size_t CommitOf(HANDLE process) {
@@ -119,7 +119,7 @@ Run ReplaceOnce(RemoteEditor& editor, const ReplaceControls& ids, const std::str
         if (!answers) after = -1;
     }
     editor.AnswerQuestions(surface);  // ours tells how many were replaced
-    const LONG_PTR flags = editor.Ask(kGetSearchFlags);
+    const LONG_PTR flags = editor.Ask(SCI_GETSEARCHFLAGS);
     if (after < 0) {
         run.trouble = "the program stopped answering during Replace All";
     } else if (flags < 0 || (flags & kWholeWordMatchCase) != kWholeWordMatchCase) {
@@ -135,10 +135,6 @@ Run ReplaceOnce(RemoteEditor& editor, const ReplaceControls& ids, const std::str
     return run;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 }  // namespace
 

@@ -1,6 +1,5 @@
 #include "SaveDrive.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "RemoteEditor.h"
@@ -27,6 +26,5 @@ double MedianSave(int runs, const std::string& exe, const std::string& folder, c
         if (!done) return -1;
         times.push_back(Milliseconds(start, written));
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ProgramProcess.h"
+#include "RemoteEditor.h"
 #include "SaveDrive.h"
 #include "resource.h"
 #include "TempFolder.h"
@@ -36,8 +37,7 @@ double MedianStart(int runs, const std::string& exe, const std::string& folder, 
     const std::string name = file.substr(file.find_last_of('\\') + 1);
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER frequency, start, shown;
-        ::QueryPerformanceFrequency(&frequency);
+        LARGE_INTEGER start, shown;
         ::QueryPerformanceCounter(&start);
         ProgramProcess program;
         if (!program.Start(exe, file.empty() ? "" : "\"" + file + "\"", folder)) return -1;
@@ -50,12 +50,11 @@ double MedianStart(int runs, const std::string& exe, const std::string& folder, 
         }
         ::QueryPerformanceCounter(&shown);
         if (!frame) return -1;
-        times.push_back(1000.0 * (double)(shown.QuadPart - start.QuadPart) / (double)frequency.QuadPart);
+        times.push_back(Milliseconds(start, shown));
         ::PostMessageA(frame, WM_CLOSE, 0, 0);
         program.WaitForExit(20000);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 }  // namespace
