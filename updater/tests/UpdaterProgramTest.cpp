@@ -717,6 +717,8 @@ TEST_F(UpdateInstall, WithoutAMarkedProgramTheResultIsShownAndTheEditorStartsAga
 
 // A staged file lost after the editor was asked to close (a scanner took it,
 // say): the files already put in place go back, and the user is told.
+// (Holding an old file open without delete sharing would be the natural
+// fault, but Wine 8 renames such a file all the same.)
 TEST_F(UpdateInstall, AFailureWhileFilesArePutInPlaceBringsBackTheWholeOldVersion) {
     Serve("lockme.cab");
     StartEditor();
