@@ -65,23 +65,31 @@ TEST(ReplacingFile, ReadOnlyOrLockedTargetFailsAndStaysAsItWas) {
     EXPECT_EQ(2, CountFiles(folder));
 }
 
-TEST(ReplacingFile, TargetOpenElsewhereWithoutDeleteSharingIsRefused) {
+TEST(ReplacingFile, TargetOpenElsewhereIsWrittenOnlyWhenThatProgramSharesWriting) {
     TempFolder folder;
     folder.Write("open.txt", "old");
     const std::string path = folder.File("open.txt");
-    UniqueHandle reader(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr));
+    // A reader that does not let others write: refused before anything is
+    // written, and nothing is left behind.
+    UniqueHandle reader(
+        ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(reader);
-    EXPECT_FALSE(SaveTo(path, "new contents"));
+    CReplacingFile held;
+    EXPECT_FALSE(held.Open(path));
+    EXPECT_EQ(ERROR_SHARING_VIOLATION, held.LastError());
     reader.close();
     EXPECT_EQ("old", folder.Read("open.txt"));
     EXPECT_EQ(1, CountFiles(folder));
 
-    // Shared for deleting too, it is replaced.
-    UniqueHandle sharing(::CreateFileA(path.c_str(), GENERIC_READ,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    // One that shares writing (as editors and viewers do) sees the new text
+    // in the same file.
+    UniqueHandle sharing(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                        OPEN_EXISTING, 0, nullptr));
     EXPECT_TRUE(SaveTo(path, "new contents"));
+    char seen[16] = {};
+    DWORD got = 0;
+    ::ReadFile(sharing.get(), seen, sizeof(seen) - 1, &got, nullptr);
+    EXPECT_STREQ("new contents", seen);
     sharing.close();
     EXPECT_EQ("new contents", folder.Read("open.txt"));
     EXPECT_EQ(1, CountFiles(folder));
