@@ -33,19 +33,6 @@ std::string ReadWide(const std::wstring& path) {
 
 std::string Sh(const TempFolder& folder, const std::string& name) { return ShellQuote(UnixPath(folder.File(name))); }
 
-// The folder's plain files (copies included), by name.
-int FileCount(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
-    int count = 0;
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-    return count;
-}
-
 TEST(SafeSave, TheFileStaysTheSameFile) {
     struct Case {
         const char* what;
@@ -91,13 +78,13 @@ TEST(SafeSave, AWritableFileInAFolderThatCannotBeWrittenIsSaved) {
     EXPECT_EQ("new text", folder.Read("locked\\a.txt"));
     // The copy was in the temporary folder, and is gone.
     EXPECT_EQ("", SaveCopyFor(folder.File("locked\\a.txt")));
-    EXPECT_EQ(1, FileCount(folder.File("locked")));
+    EXPECT_EQ(1, CountFiles(folder.File("locked")));
 
     // A new name there cannot be made, and says so.
     DWORD error = 0;
     EXPECT_FALSE(SaveTo(folder.File("locked\\b.txt"), "x", &error));
     EXPECT_NE(0u, error);
-    EXPECT_EQ(1, FileCount(folder.File("locked")));
+    EXPECT_EQ(1, CountFiles(folder.File("locked")));
 }
 
 TEST(SafeSave, AFullDiskLeavesTheOldBytesAndSaysWhy) {
@@ -121,7 +108,7 @@ TEST(SafeSave, AFullDiskLeavesTheOldBytesAndSaysWhy) {
         EXPECT_EQ((DWORD)ERROR_DISK_FULL, error);
         EXPECT_FALSE(SystemErrorText(error).empty());
         EXPECT_TRUE(folder.Read("small\\a.txt") == old);
-        EXPECT_EQ(1, FileCount(folder.File("small")));
+        EXPECT_EQ(1, CountFiles(folder.File("small")));
     }
 }
 
@@ -148,7 +135,7 @@ TEST(SafeSave, AnInterruptedSaveLeavesAWholeCopyForTheNextOpen) {
         // The next save that completes takes the copy's place.
         EXPECT_TRUE(SaveTo(path, "saved again"));
         EXPECT_EQ("", SaveCopyFor(path));
-        EXPECT_EQ(1, FileCount(folder.Path()));
+        EXPECT_EQ(1, CountFiles(folder.Path()));
     }
 }
 
@@ -157,7 +144,7 @@ TEST(SafeSave, APartialCopyIsNoCopy) {
     folder.Write("a.txt", "old");
     folder.Write("a.txt.tarnwick-part", "half of a new te");
     EXPECT_EQ("", SaveCopyFor(folder.File("a.txt")));
-    EXPECT_EQ(1, FileCount(folder.Path()));
+    EXPECT_EQ(1, CountFiles(folder.Path()));
 }
 
 TEST(SafeSave, LongPathsAreWrittenWholeUnderTheirOwnName) {
