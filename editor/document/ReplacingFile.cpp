@@ -224,7 +224,8 @@ bool CReplacingFile::WriteInPlace() {
     std::vector<char> buffer(newSize < kCopyBlock ? static_cast<size_t>(newSize) + 1 : kCopyBlock);
 
     // The growth first, after the old bytes: a disk too full for it fails
-    // here, and cutting the file back leaves it as it was.
+    // here, and cutting the file back leaves it as it was. (Space cannot be
+    // reserved ahead: Wine 8 does not implement FileAllocationInfo.)
     if (newSize > oldSize) {
         if (!Seek(copy.get(), oldSize) || !Seek(target, oldSize) ||
             !CopyBytes(copy.get(), target, newSize - oldSize, buffer, nullptr)) {
