@@ -11,7 +11,6 @@
 #include "EncodingCodes.h"
 #include "AppSettings.h"
 #include "AutoHideManager.h"
-#include "Application.h"
 #include "DocumentFrameOwner.h"
 #include "MainFrameExplorer.h"
 #include "FontSchemes.h"
@@ -216,9 +215,11 @@ LRESULT CMainFrame::OnRebarHeightChange(int, NMHDR*, bool&) {
 LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     // The layout shows the frame.
     RestoreLayout();
-    // Every argument of our own command line, switches included, silently.
-    for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kEncodingDefault, true);
-    if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
+    OpenStartFiles();
+    if (!GetActiveMdiChild()) {
+        if (CurrentEditorMask() & kMaskNewDocumentAtStart) SendMessage(WM_COMMAND, ID_FILE_NEW);
+        LoadSession(DefaultSessionPath());
+    }
     m_starting = false;
     ShowActiveSymbols();
     return 0;

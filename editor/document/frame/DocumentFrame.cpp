@@ -120,7 +120,9 @@ void CDocumentFrame::SendToClient(UINT message, LPARAM lParam) const {
 bool CDocumentFrame::Load(const char* path, EncodingCode openType) {
     UpdateTitle();
     m_stamp = GetFileStamp(path);
+    ::SetLastError(0);
     const bool loaded = m_view->Load(path, openType);
+    m_loadError = loaded ? 0 : ::GetLastError();
     m_view->CheckOptionButtons();
     if (loaded && m_view->IsText()) m_owner.DocumentChanged(*this, DocumentEvent::Loaded);
     const DWORD attributes = ::GetFileAttributesA(path);
@@ -185,7 +187,14 @@ bool CDocumentFrame::SaveAs() {
 
 bool CDocumentFrame::Reload() {
     if (IsUntitled()) return false;
-    if (!m_view->Reload(m_path)) return false;
+    ::SetLastError(0);
+    if (!m_view->Reload(m_path)) {
+        // A locked or deleted file: the text stays, and the user is told why.
+        m_loadError = ::GetLastError();
+        ShowMessage(m_hWnd, FormatText(IDS_OPEN_FILE_FAILED, {m_path, SystemErrorText(m_loadError ? m_loadError : ERROR_READ_FAULT)}),
+                    MB_ICONERROR);
+        return false;
+    }
     m_stamp = GetFileStamp(m_path);
     SetDiskChanged(false);
     return true;
