@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,8 @@ TEST(InstanceHandOver, ASecondStartHandsItsFilesOverAndLeavesTheIniAlone) {
     HWND frame = first.WaitForMainWindow(20000);
     ASSERT_TRUE(frame);
     EXPECT_TRUE(WaitUntil([&] { return Contains(DocumentTitles(frame), work.File("own.txt")); }, 10000));
+    // The switch is opened too, as a file that does not exist, and told.
+    EXPECT_NE(std::string::npos, first.DismissMessageBox(10000).find("-x"));
 
     std::string iniBefore = program.Ini();
     ProgramProcess second;
@@ -119,6 +122,82 @@ TEST(InstanceHandOver, WaitsForAFirstInstanceThatIsSlowToAnswer) {
     ASSERT_TRUE(second.Start(program.exe, "a.txt", work.Path()));
     EXPECT_EQ(0, second.WaitForExit(30000));
     EXPECT_EQ((std::vector<std::string>{work.File("a.txt")}), SlowReceiver::received);
+
+    ::DestroyWindow(receiver);
+    ::UnregisterClassA("CMainFrame", wc.hInstance);
+    ::CloseHandle(mutex);
+}
+
+TEST(InstanceHandOver, EveryNameOfALongListReachesTheRunningEditor) {
+    ProgramFolder program(4);  // full paths as document titles
+    TempFolder work;
+    std::string arguments;
+    std::vector<std::string> expected;
+    for (int i = 1; i <= 20; ++i) {
+        char name[8];
+        snprintf(name, sizeof(name), "h%02d", i);
+        work.Write(name, name);
+        arguments += std::string(arguments.empty() ? "" : " ") + name;
+        expected.push_back(work.File(name));
+    }
+    ProgramProcess first;
+    ASSERT_TRUE(first.Start(program.exe, "", program.folder.Path()));
+    HWND frame = first.WaitForMainWindow(20000);
+    ASSERT_TRUE(frame);
+    ProgramProcess second;
+    ASSERT_TRUE(second.Start(program.exe, arguments, work.Path()));
+    EXPECT_EQ(0, second.WaitForExit(60000));
+    EXPECT_TRUE(WaitUntil([&] { return DocumentTitles(frame).size() >= expected.size(); }, 20000));
+    std::vector<std::string> titles = DocumentTitles(frame);
+    for (const std::string& path : expected) EXPECT_TRUE(Contains(titles, path)) << path;
+    ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, first.WaitForExit(20000));
+}
+
+// Plays a first instance that is busy past the later start's wait for one
+// answer, only the first time it is asked.
+struct BusyReceiver {
+    static std::vector<std::string> received;
+    static int calls;
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT msg, WPARAM w, LPARAM l) {
+        if (msg == InstanceMessage() && w == 1) {
+            if (calls++ == 0) ::Sleep(13000);
+            HANDLE mapping = ::OpenFileMappingA(FILE_MAP_READ, FALSE, "Tarnwick_IFM");
+            if (mapping) {
+                const char* view = (const char*)::MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+                if (view)
+                    for (const std::string& path : ParseForwardedFileList(view, kForwardBlockSize, (size_t)l))
+                        if (!Contains(received, path)) received.push_back(path);
+                if (view) ::UnmapViewOfFile(view);
+                ::CloseHandle(mapping);
+            }
+            return 0;
+        }
+        return ::DefWindowProcA(hWnd, msg, w, l);
+    }
+};
+std::vector<std::string> BusyReceiver::received;
+int BusyReceiver::calls = 0;
+
+TEST(InstanceHandOver, AFirstInstanceBusyPastTheTimeoutStillGetsTheNames) {
+    HANDLE mutex = ::CreateMutexA(nullptr, FALSE, "Tarnwick");
+    ASSERT_NE(ERROR_ALREADY_EXISTS, ::GetLastError()) << "no editor may run beside this test";
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = BusyReceiver::Proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CMainFrame";
+    ASSERT_TRUE(::RegisterClassA(&wc));
+    HWND receiver = ::CreateWindowA("CMainFrame", "busy", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                    wc.hInstance, nullptr);
+    ASSERT_TRUE(receiver);
+
+    ProgramFolder program(0);
+    TempFolder work;
+    ProgramProcess second;
+    ASSERT_TRUE(second.Start(program.exe, "a.txt b.txt", work.Path()));
+    EXPECT_EQ(0, second.WaitForExit(90000));
+    EXPECT_EQ((std::vector<std::string>{work.File("a.txt"), work.File("b.txt")}), BusyReceiver::received);
+    EXPECT_EQ(nullptr, second.WaitForMainWindow(0)) << "handed over, not opened by the later start";
 
     ::DestroyWindow(receiver);
     ::UnregisterClassA("CMainFrame", wc.hInstance);
