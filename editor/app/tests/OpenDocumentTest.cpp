@@ -330,6 +330,27 @@ TEST_F(OpenDocumentTest, ABinaryFileHeldOpenForWritingOpensInTheHexView) {
     EXPECT_TRUE(m_boxes.Texts().empty());
 }
 
+TEST_F(OpenDocumentTest, ReloadingAFileThatIsGoneOrLockedSaysWhyAndKeepsTheText) {
+    CMainFrame& frame = StartFrame();
+    const struct {
+        const char* name;
+        bool deleted;  // else held open by another program without sharing
+    } rows[] = {{"gone.txt", true}, {"locked.txt", false}};
+    for (const auto& row : rows) {
+        m_files.Write(row.name, "kept");
+        CDocumentFrame* document = frame.OpenDocument(m_files.File(row.name).c_str(), kEncodingDefault, false);
+        ASSERT_TRUE(document && document->GetEditor()) << row.name;
+        UniqueHandle holder;
+        if (row.deleted) ::DeleteFileA(m_files.File(row.name).c_str());
+        else holder.reset(::CreateFileA(m_files.File(row.name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        m_boxes.Clear();
+        ::SendMessageA(*document, WM_COMMAND, ID_FILE_RELOAD, 0);
+        ASSERT_EQ(m_boxes.Texts().size(), 1u) << row.name;
+        EXPECT_NE(m_boxes.Texts()[0].find(m_files.File(row.name)), std::string::npos);
+        EXPECT_EQ(document->GetEditor()->Component().GetText(), "kept") << row.name;
+    }
+}
+
 TEST_F(OpenDocumentTest, APathLongerThanItsBuffersIsRefusedWholeAndNothingIsWrittenElsewhere) {
     ASSERT_EQ(936u, ::GetACP()) << "the lengths are counted in code page 936";
     CMainFrame& frame = StartFrame();
