@@ -194,11 +194,13 @@ LRESULT CMainFrame::OnDropFiles(UINT, WPARAM wParam, LPARAM, bool&) {
     if (::DragQueryPoint(drop, &point) && ::PtInRect(&client, point)) {
         const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            char path[MAX_PATH] = {};
-            if (!::DragQueryFileA(drop, i, path, sizeof(path))) continue;
-            const DWORD attributes = ::GetFileAttributesA(path);
+            // Sized by the drop itself: a long path is refused whole, never cut.
+            std::string path(::DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+            if (!::DragQueryFileA(drop, i, path.data(), (UINT)path.size())) continue;
+            path.resize(std::strlen(path.c_str()));
+            const DWORD attributes = ::GetFileAttributesA(path.c_str());
             if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) break;
-            OpenDocument(path, kEncodingDefault, true);
+            OpenDocument(path.c_str(), kEncodingDefault, true);
         }
     }
     ::DragFinish(drop);
