@@ -87,7 +87,13 @@ std::vector<std::string> CInstanceGuard::ForwardCommandLine(int argc, char** arg
     if (got == 0 || got >= sizeof(folder)) folder[0] = '\0';
     char* view = nullptr;
     HANDLE mapping = nullptr;
-    if (!MapSharedBlock(&view, &mapping, kForwardBlockSize)) return {};
+    if (!MapSharedBlock(&view, &mapping, kForwardBlockSize)) {
+        // Nothing can be handed over: this start opens the names itself.
+        std::vector<std::string> own;
+        for (const std::string& argument : pending)
+            if (!IsForwardingSwitch(argument)) own.push_back(MakeForwardedPath(folder, argument));
+        return own;
+    }
     // The block holds only a few paths: the rest go in further rounds, each
     // a full block of its own that is answered before the next is written,
     // so a receiver that reads one block per message gets every name.
