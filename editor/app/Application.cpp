@@ -5,6 +5,8 @@
 #include <ole2.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "AppSettings.h"
 #include "Globals.h"
@@ -14,12 +16,10 @@
 #include "ProgramGlobals.h"
 #include "resource.h"
 #include "ResourceText.h"
+#include "StartFiles.h"
 #include "UiSeams.h"
 
 namespace {
-
-int s_argc = 0;
-char** s_argv = nullptr;
 
 const char kInstanceName[] = "Tarnwick";
 
@@ -27,12 +27,7 @@ void ReportFatal(UINT textId) { ShowMessage(nullptr, LoadText(textId), MB_OK | M
 
 }  // namespace
 
-int ProgramArgc() { return s_argc; }
-char** ProgramArgv() { return s_argv; }
-
 int RunApplication(int argc, char** argv) {
-    s_argc = argc;
-    s_argv = argv;
     g_appSettings = new CAppSettings();
     if (!g_appSettings->IsValid()) {
         ReportFatal(IDS_PROGRAM_PATH_TOO_LONG);
@@ -43,14 +38,21 @@ int RunApplication(int argc, char** argv) {
 
     CInstanceGuard guard(kInstanceName);
     g_instanceGuard = &guard;
+    std::vector<std::string> startFiles;
     if (!(g_appSettings->EditorMask & kMaskMultipleInstances) && guard.AlreadyRunning()) {
-        // A second instance hands over and never writes the ini.
-        guard.ForwardCommandLine(argc, argv);
-        guard.Close();
-        delete g_appSettings;
-        g_appSettings = nullptr;
-        return 0;
+        // A second instance hands over and never writes the ini; the names
+        // that reached no window it opens itself, as a full instance.
+        startFiles = guard.ForwardCommandLine(argc, argv);
+        if (startFiles.empty()) {
+            guard.Close();
+            delete g_appSettings;
+            g_appSettings = nullptr;
+            return 0;
+        }
+    } else {
+        for (int i = 1; i < argc; ++i) startFiles.push_back(FullStartPath(argv[i]));
     }
+    SetStartFiles(std::move(startFiles));
 
     InitGlobals();
     CMessageLoop loop;

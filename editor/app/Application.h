@@ -2,7 +2,3 @@
 // The body of the program: settings, the single-instance decision, the
 // globals, the main frame and its message loop, and the orderly exit.
 int RunApplication(int argc, char** argv);
-
-// The program's own command line, for the main frame's start.
-int ProgramArgc();
-char** ProgramArgv();

@@ -47,14 +47,18 @@ std::string MakeForwardedPath(const std::string& folder, const std::string& argu
 }
 
 size_t BuildForwardedFileList(const std::vector<std::string>& arguments, const std::string& folder, char* block,
-                              size_t blockSize) {
+                              size_t blockSize, std::vector<std::string>* left) {
     if (!blockSize) return 0;
     size_t used = 0;
     for (const std::string& argument : arguments) {
         if (IsForwardingSwitch(argument)) continue;
         std::string path = MakeForwardedPath(folder, argument);
         // The path, its NUL and the list's final NUL must all fit.
-        if (path.empty() || used + path.size() + 2 > blockSize) continue;
+        if (path.empty()) continue;
+        if (used + path.size() + 2 > blockSize) {
+            if (left) left->push_back(path);
+            continue;
+        }
         std::memcpy(block + used, path.c_str(), path.size() + 1);
         used += path.size() + 1;
     }

@@ -17,9 +17,10 @@ bool IsForwardingSwitch(const std::string& argument);
 
 // Writes the list into block (blockSize bytes) and answers the byte count of
 // the paths with their NULs, without the final empty string. Paths that do not
-// fit are left out; the terminator is always inside the block.
+// fit are left out, and appended to `left` (absolute) when it is given, for a
+// later round; the terminator is always inside the block.
 size_t BuildForwardedFileList(const std::vector<std::string>& arguments, const std::string& folder, char* block,
-                              size_t blockSize);
+                              size_t blockSize, std::vector<std::string>* left = nullptr);
 
 // Reads the paths from a block of blockSize bytes whose sender reported
 // `length`; never reads past min(length + 1, blockSize) bytes, and drops an

@@ -7,27 +7,18 @@ const char kMainFrameClassName[] = "CMainFrame";
 namespace {
 
 const char kSharedBlockName[] = "Tarnwick_IFM";
-// Long enough for a first instance that is busy loading a file.
+// One try: long enough for a first instance that is busy loading a file.
 const UINT kHandOverTimeoutMs = 10000;
+// A first instance that does not answer in time but still has its window is
+// tried again until this much time has passed; only then does the later
+// start open the names itself.
+const DWORD kBusyEditorPatienceMs = 60000;
+const DWORD kRetryPauseMs = 250;
 
-struct SendState {
-    UINT message;
-    WPARAM command;
-    LPARAM length;
-    bool delivered;
-};
-
-BOOL CALLBACK SendToEditorWindow(HWND hWnd, LPARAM param) {
-    auto* state = reinterpret_cast<SendState*>(param);
+BOOL CALLBACK CollectEditorWindow(HWND hWnd, LPARAM param) {
     char className[64] = {};
     ::GetClassNameA(hWnd, className, sizeof(className));
-    if (lstrcmpA(className, kMainFrameClassName) != 0) return TRUE;
-    DWORD_PTR answer = 0;
-    if (::SendMessageTimeoutA(hWnd, state->message, state->command, state->length, SMTO_ABORTIFHUNG,
-                              kHandOverTimeoutMs, &answer)) {
-        state->delivered = true;
-        return FALSE;
-    }
+    if (lstrcmpA(className, kMainFrameClassName) == 0) reinterpret_cast<std::vector<HWND>*>(param)->push_back(hWnd);
     return TRUE;
 }
 
@@ -43,11 +34,26 @@ void CInstanceGuard::Close() {
     m_mutex.reset();
 }
 
-void CInstanceGuard::SendToRunningEditor(WPARAM command, LPARAM length) const {
+bool CInstanceGuard::SendToRunningEditor(WPARAM command, LPARAM length) const {
     // The running editor lets this process take the foreground.
     ::AllowSetForegroundWindow(ASFW_ANY);
-    SendState state{m_message, command, length, false};
-    ::EnumWindows(SendToEditorWindow, reinterpret_cast<LPARAM>(&state));
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        std::vector<HWND> windows;
+        ::EnumWindows(CollectEditorWindow, reinterpret_cast<LPARAM>(&windows));
+        for (HWND window : windows) {
+            // The send waits, so the block outlives the receiver's read.
+            DWORD_PTR answer = 0;
+            if (::SendMessageTimeoutA(window, m_message, command, length, SMTO_ABORTIFHUNG, kHandOverTimeoutMs,
+                                      &answer))
+                return true;
+        }
+        // Busy is not gone: a window that still exists is asked again. A
+        // send that timed out may still be handled later; the receiver
+        // then reads the same block, and an open document is only activated.
+        if (windows.empty() || ::GetTickCount() - start >= kBusyEditorPatienceMs) return false;
+        ::Sleep(kRetryPauseMs);
+    }
 }
 
 void CInstanceGuard::BroadcastActivate() const { SendToRunningEditor(kInstanceActivate, 0); }
@@ -70,21 +76,44 @@ void CInstanceGuard::UnmapSharedBlock(char* view, HANDLE mapping) {
     if (mapping) ::CloseHandle(mapping);
 }
 
-void CInstanceGuard::ForwardCommandLine(int argc, char** argv) const {
-    if (argc <= 1) {
+std::vector<std::string> CInstanceGuard::ForwardCommandLine(int argc, char** argv) const {
+    std::vector<std::string> pending(argv + 1, argv + argc);
+    if (pending.empty()) {
         BroadcastActivate();
-        return;
+        return {};
     }
     char folder[MAX_PATH + 1] = {};
     DWORD got = ::GetCurrentDirectoryA(sizeof(folder), folder);
     if (got == 0 || got >= sizeof(folder)) folder[0] = '\0';
     char* view = nullptr;
     HANDLE mapping = nullptr;
-    if (!MapSharedBlock(&view, &mapping, kForwardBlockSize)) return;
-    std::vector<std::string> arguments(argv + 1, argv + argc);
-    size_t length = BuildForwardedFileList(arguments, folder, view, kForwardBlockSize);
-    SendToRunningEditor(kInstanceOpenFiles, (LPARAM)length);
+    if (!MapSharedBlock(&view, &mapping, kForwardBlockSize)) {
+        // Nothing can be handed over: this start opens the names itself.
+        std::vector<std::string> own;
+        for (const std::string& argument : pending)
+            if (!IsForwardingSwitch(argument)) own.push_back(MakeForwardedPath(folder, argument));
+        return own;
+    }
+    // The block holds only a few paths: the rest go in further rounds, each
+    // a full block of its own that is answered before the next is written,
+    // so a receiver that reads one block per message gets every name.
+    std::vector<std::string> notDelivered;
+    do {
+        std::vector<std::string> left;
+        const size_t length = BuildForwardedFileList(pending, folder, view, kForwardBlockSize, &left);
+        if (length == 0 && !left.empty()) {
+            notDelivered = left;  // a path that fits no block at all
+            break;
+        }
+        if (!SendToRunningEditor(kInstanceOpenFiles, (LPARAM)length)) {
+            notDelivered = ParseForwardedFileList(view, kForwardBlockSize, length);
+            notDelivered.insert(notDelivered.end(), left.begin(), left.end());
+            break;
+        }
+        pending = std::move(left);
+    } while (!pending.empty());
     UnmapSharedBlock(view, mapping);
+    return notDelivered;
 }
 
 bool CInstanceGuard::ReadForwardedFiles(std::vector<std::string>& files, size_t length) const {

@@ -32,14 +32,16 @@ public:
     static bool MapSharedBlock(char** view, HANDLE* mapping, DWORD size);
     static void UnmapSharedBlock(char* view, HANDLE mapping);
     // The second instance's side: hands the file arguments to the first.
-    void ForwardCommandLine(int argc, char** argv) const;
+    // Answers the absolute paths that did not reach it (no editor answered,
+    // or a path fits no block), for this process to open itself.
+    std::vector<std::string> ForwardCommandLine(int argc, char** argv) const;
     // The first instance's side: the paths of the shared block.
     bool ReadForwardedFiles(std::vector<std::string>& files, size_t length) const;
 
 private:
     // Sends to the editor main windows in turn and stops at the first that
-    // answers; the send waits, so the block outlives the receiver's read.
-    void SendToRunningEditor(WPARAM command, LPARAM length) const;
+    // answers; false when none answered, even after waiting for a busy one.
+    bool SendToRunningEditor(WPARAM command, LPARAM length) const;
 
     UniqueHandle m_mutex;
     bool m_alreadyRunning = false;

@@ -11,7 +11,6 @@
 #include "EncodingCodes.h"
 #include "AppSettings.h"
 #include "AutoHideManager.h"
-#include "Application.h"
 #include "DocumentFrameOwner.h"
 #include "MainFrameExplorer.h"
 #include "FontSchemes.h"
@@ -216,9 +215,11 @@ LRESULT CMainFrame::OnRebarHeightChange(int, NMHDR*, bool&) {
 LRESULT CMainFrame::OnRestoreSession(UINT, WPARAM, LPARAM, bool&) {
     // The layout shows the frame.
     RestoreLayout();
-    // Every argument of our own command line, switches included, silently.
-    for (int i = 1; i < ProgramArgc(); ++i) OpenDocument(ProgramArgv()[i], kEncodingDefault, true);
-    if (!GetActiveMdiChild()) LoadSession(DefaultSessionPath());
+    OpenStartFiles();
+    if (!GetActiveMdiChild()) {
+        if (CurrentEditorMask() & kMaskNewDocumentAtStart) SendMessage(WM_COMMAND, ID_FILE_NEW);
+        LoadSession(DefaultSessionPath());
+    }
     m_starting = false;
     ShowActiveSymbols();
     return 0;
@@ -407,12 +408,16 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
     if (m_commandBar.PreTranslateMessage(msg)) return TRUE;
     // The command pane takes every key, Ctrl+C included, as a console does.
     if (IsConsoleKey(*msg)) return FALSE;
+    // The folder view first: F2 or Ctrl+C there rename or copy its items.
+    // Wine's folder view takes no key through its translation, so its keys
+    // go straight to it rather than to the document's shortcuts.
+    if (m_explorer && m_explorer->TranslateViewAccelerator(msg)) return TRUE;
+    if (m_explorer && m_explorer->IsViewKey(*msg)) return FALSE;
     if (m_accelerators && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST &&
         ::TranslateAcceleratorA(m_hWnd, m_accelerators, msg)) {
         return TRUE;
     }
     if (m_mdiClient && ::TranslateMDISysAccel(m_mdiClient, msg)) return TRUE;
-    if (m_explorer && m_explorer->TranslateViewAccelerator(msg)) return TRUE;
     HWND active = GetActiveMdiChild();
     return active && ::SendMessageA(active, WM_FORWARDMSG, 0, (LPARAM)msg) != 0;
 }

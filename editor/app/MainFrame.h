@@ -79,6 +79,8 @@ public:
     CDocumentFrame* FindDocumentFrame(const char* path) const;
     // Null path: an untitled document.
     CDocumentFrame* CreateDocumentFrame(const char* path, bool binary);
+    // The start's own names (StartFiles), each failure told in one message.
+    void OpenStartFiles();
     // The recent-file list, in the registry under recentRoot (HKEY_CURRENT_USER).
     void AddToRecent(const char* path);
     void ReadRecentFiles();
@@ -384,7 +386,10 @@ private:
     HACCEL m_accelerators = nullptr;
     std::vector<ACCEL> m_keymapEntries;  // what m_accelerators was made from
     bool m_hideTitleBar = false;
+    void ReportOpenFailure(const char* path, const std::string& reason);
     bool m_starting = true;
+    // While the start's own names open: their failures, for one message.
+    std::vector<std::string>* m_startFailures = nullptr;
     bool m_isXpOrLater = false;
     std::unique_ptr<PackBuf, PackBufFreer> m_packBuf;
     std::unique_ptr<CMainFrameDocumentOwner> m_documentOwner;

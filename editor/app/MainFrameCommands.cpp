@@ -151,9 +151,25 @@ LRESULT CMainFrame::OnContextHelp(WORD, WORD, HWND, bool&) {
         ShowMessage(m_hWnd, "Cannot register vshelp.dll", MB_OK, "");  // the empty caption is its own
         return 0;
     }
-    // The viewer is not part of the editor: it is started, and what it
-    // shows for the keyword is its own matter.
+    // The viewer is not part of the editor: it is started and handed the
+    // keyword through its automation interface; what it shows is its own matter.
     ::OleRun(viewer);
+    IDispatch* automation = nullptr;
+    if (SUCCEEDED(viewer->QueryInterface(IID_IDispatch, (void**)&automation)) && automation) {
+        OLECHAR* method = const_cast<OLECHAR*>(L"DisplayTopicFromKeyword");
+        DISPID id = 0;
+        if (SUCCEEDED(automation->GetIDsOfNames(IID_NULL, &method, 1, LOCALE_USER_DEFAULT, &id))) {
+            VARIANT argument;
+            ::VariantInit(&argument);
+            argument.vt = VT_BSTR;
+            argument.bstrVal = ::SysAllocString(wide.c_str());
+            DISPPARAMS parameters{&argument, nullptr, 1, 0};
+            automation->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr, nullptr,
+                               nullptr);
+            ::VariantClear(&argument);
+        }
+        automation->Release();
+    }
     viewer->Release();
     return 0;
 }

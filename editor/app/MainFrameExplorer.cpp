@@ -21,6 +21,12 @@ bool CExplorerParts::TranslateViewAccelerator(MSG* msg) const {
     return m_pane->View()->TranslateAccelerator(msg) == S_OK;
 }
 
+bool CExplorerParts::IsViewKey(const MSG& msg) const {
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !m_pane) return false;
+    const HWND view = m_pane->ViewWindow();
+    return view && (msg.hwnd == view || ::IsChild(view, msg.hwnd));
+}
+
 void CExplorerParts::OpenDocument(const char* path) { m_frame.OpenDocument(path, kEncodingDefault, true); }
 
 void CExplorerParts::OrganizeFavorites() { m_frame.PostMessage(WM_COMMAND, ID_OPTIONS_FAVORITES); }

@@ -16,6 +16,8 @@ public:
     CExplorerPane* Pane() const { return m_pane.get(); }
     // The folder view's own keys, for a message to a window inside it.
     bool TranslateViewAccelerator(MSG* msg) const;
+    // Whether a key message is for the folder view or a window inside it.
+    bool IsViewKey(const MSG& msg) const;
 
     // IExplorerPaneHost
     void OpenDocument(const char* path) override;

@@ -20,6 +20,9 @@
 #include "MainFrame.h"
 #include "MultiOpenDialog.h"
 #include "OpenChoice.h"
+#include "OpenRefusal.h"
+#include "StartFiles.h"
+#include "resource.h"
 #include "UiSeams.h"
 
 namespace {
@@ -79,8 +82,32 @@ CDocumentFrame* CMainFrame::FindDocumentFrame(const char* path) const {
     return nullptr;
 }
 
+void CMainFrame::ReportOpenFailure(const char* path, const std::string& reason) {
+    const std::string text = FormatText(IDS_OPEN_FILE_FAILED, {path, reason});
+    if (m_startFailures) m_startFailures->push_back(text);
+    else if (!m_starting) ShowMessage(m_hWnd, text, MB_ICONERROR);  // a session opens the rest silently
+}
+
+void CMainFrame::OpenStartFiles() {
+    std::vector<std::string> failures;
+    m_startFailures = &failures;
+    for (const std::string& name : StartFiles()) OpenDocument(name.c_str(), kEncodingDefault, true);
+    m_startFailures = nullptr;
+    if (failures.empty()) return;
+    std::string text = failures.front();
+    for (size_t i = 1; i < failures.size(); ++i) text += "\n\n" + failures[i];
+    ShowMessage(m_hWnd, text, MB_ICONERROR);
+}
+
 CDocumentFrame* CMainFrame::OpenDocument(const char* path, EncodingCode openType, bool addToRecent) {
     if (!path || !*path || !m_mdiClient) return nullptr;
+    // Refused by name before anything opens them: reading a device can block
+    // for ever, and a path cut to fit a buffer would name another file.
+    switch (CheckOpenName(path)) {
+    case kOpenDeviceName: ReportOpenFailure(path, LoadText(IDS_NOT_A_DISK_FILE)); return nullptr;
+    case kOpenPathTooLong: ReportOpenFailure(path, SystemErrorText(ERROR_FILENAME_EXCED_RANGE)); return nullptr;
+    case kOpenAllowed: break;
+    }
     if (CDocumentFrame* open = FindDocumentFrame(path)) {
         ::BringWindowToTop(*open);
         return open;
@@ -90,10 +117,12 @@ CDocumentFrame* CMainFrame::OpenDocument(const char* path, EncodingCode openType
         UniqueHandle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) {
-            const DWORD error = ::GetLastError();
-            if (!m_starting) {
-                ShowMessage(m_hWnd, FormatText(IDS_OPEN_FILE_FAILED, {path, SystemErrorText(error)}), MB_ICONERROR);
-            }
+            ReportOpenFailure(path, SystemErrorText(::GetLastError()));
+            return nullptr;
+        }
+        // A name the platform maps to a device or pipe under another form.
+        if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+            ReportOpenFailure(path, LoadText(IDS_NOT_A_DISK_FILE));
             return nullptr;
         }
         LARGE_INTEGER size{};
@@ -101,13 +130,16 @@ CDocumentFrame* CMainFrame::OpenDocument(const char* path, EncodingCode openType
         unsigned char head[kSniffLength] = {};
         DWORD read = 0;
         if (openType == kEncodingDefault && (uint64_t)size.QuadPart <= kLargestTextFile &&
-            !::ReadFile(file.get(), head, sizeof(head), &read, nullptr))
+            !::ReadFile(file.get(), head, sizeof(head), &read, nullptr)) {
+            ReportOpenFailure(path, SystemErrorText(::GetLastError()));
             return nullptr;
+        }
         choice = ChooseOpenView((uint64_t)size.QuadPart, head, read, openType);
     }
     CDocumentFrame* frame = CreateDocumentFrame(path, choice.binary);
     if (!frame) return nullptr;
     if (!frame->Load(path, choice.openType)) {
+        ReportOpenFailure(path, SystemErrorText(frame->LoadError() ? frame->LoadError() : ERROR_READ_FAULT));
         // No window stays bound to a file it could not read.
         ::SendMessageA(*frame, WM_DOC_CLOSE, 0, 0);
         if (::IsWindow(*frame)) ::SendMessageA(m_mdiClient, WM_MDIDESTROY, (WPARAM)(HWND)*frame, 0);
@@ -162,11 +194,13 @@ LRESULT CMainFrame::OnDropFiles(UINT, WPARAM wParam, LPARAM, bool&) {
     if (::DragQueryPoint(drop, &point) && ::PtInRect(&client, point)) {
         const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            char path[MAX_PATH] = {};
-            if (!::DragQueryFileA(drop, i, path, sizeof(path))) continue;
-            const DWORD attributes = ::GetFileAttributesA(path);
+            // Sized by the drop itself: a long path is refused whole, never cut.
+            std::string path(::DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+            if (!::DragQueryFileA(drop, i, path.data(), (UINT)path.size())) continue;
+            path.resize(std::strlen(path.c_str()));
+            const DWORD attributes = ::GetFileAttributesA(path.c_str());
             if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) break;
-            OpenDocument(path, kEncodingDefault, true);
+            OpenDocument(path.c_str(), kEncodingDefault, true);
         }
     }
     ::DragFinish(drop);

@@ -47,9 +47,11 @@ INT_PTR CMultiOpenDialog::Run(HWND owner, FileDialogRunner runner) {
     const BOOL ok = runner ? runner(&dialog) : ::GetOpenFileNameA(&dialog);
     const bool tooSmall = !ok && ::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL && !m_finalSpec.empty();
     if (!ok && !tooSmall) return IDCANCEL;
-    // The name box at OK holds every name, even those a full buffer lost.
-    if (m_multiSelect && !m_finalSpec.empty() && !m_finalFolder.empty())
+    // The buffer holds the names as the dialog resolved them (its default
+    // extension and filter applied); only when it was too small does the
+    // name box, which keeps every name as typed, stand in for it.
+    if (ok) m_paths = PathsFromBuffer(buffer.data(), m_multiSelect);
+    if (m_paths.empty() && m_multiSelect && !m_finalSpec.empty() && !m_finalFolder.empty())
         m_paths = PathsFromSelection(m_finalFolder, m_finalSpec);
-    if (m_paths.empty()) m_paths = PathsFromBuffer(buffer.data(), m_multiSelect);
     return m_paths.empty() ? IDCANCEL : IDOK;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,8 @@ TEST(InstanceHandOver, ASecondStartHandsItsFilesOverAndLeavesTheIniAlone) {
     HWND frame = first.WaitForMainWindow(20000);
     ASSERT_TRUE(frame);
     EXPECT_TRUE(WaitUntil([&] { return Contains(DocumentTitles(frame), work.File("own.txt")); }, 10000));
+    // The switch is opened too, as a file that does not exist, and told.
+    EXPECT_NE(std::string::npos, first.DismissMessageBox(10000).find("-x"));
 
     std::string iniBefore = program.Ini();
     ProgramProcess second;
@@ -80,49 +83,106 @@ TEST(InstanceHandOver, ASecondStartHandsItsFilesOverAndLeavesTheIniAlone) {
     EXPECT_NE(std::string::npos, after.find("USER=me\r\n"));
 }
 
-// Plays a first instance that is slow to answer: the later start must keep
-// the shared block until the answer comes.
-struct SlowReceiver {
-    static std::vector<std::string> received;
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT msg, WPARAM w, LPARAM l) {
-        if (msg == InstanceMessage() && w == 1) {
-            ::Sleep(2000);
-            HANDLE mapping = ::OpenFileMappingA(FILE_MAP_READ, FALSE, "Tarnwick_IFM");
-            if (mapping) {
-                const char* view = (const char*)::MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
-                if (view) received = ParseForwardedFileList(view, kForwardBlockSize, (size_t)l);
-                if (view) ::UnmapViewOfFile(view);
-                ::CloseHandle(mapping);
-            }
-            return 0;
-        }
-        return ::DefWindowProcA(hWnd, msg, w, l);
-    }
-};
-std::vector<std::string> SlowReceiver::received;
-
-TEST(InstanceHandOver, WaitsForAFirstInstanceThatIsSlowToAnswer) {
-    HANDLE mutex = ::CreateMutexA(nullptr, FALSE, "Tarnwick");
-    ASSERT_NE(ERROR_ALREADY_EXISTS, ::GetLastError()) << "no editor may run beside this test";
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = SlowReceiver::Proc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "CMainFrame";
-    ASSERT_TRUE(::RegisterClassA(&wc));
-    HWND receiver = ::CreateWindowA("CMainFrame", "slow", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                    wc.hInstance, nullptr);
-    ASSERT_TRUE(receiver);
-
-    ProgramFolder program(0);
+TEST(InstanceHandOver, EveryNameOfALongListReachesTheRunningEditor) {
+    ProgramFolder program(4);  // full paths as document titles
     TempFolder work;
+    std::string arguments;
+    std::vector<std::string> expected;
+    for (int i = 1; i <= 20; ++i) {
+        char name[8];
+        snprintf(name, sizeof(name), "h%02d", i);
+        work.Write(name, name);
+        arguments += std::string(arguments.empty() ? "" : " ") + name;
+        expected.push_back(work.File(name));
+    }
+    ProgramProcess first;
+    ASSERT_TRUE(first.Start(program.exe, "", program.folder.Path()));
+    HWND frame = first.WaitForMainWindow(20000);
+    ASSERT_TRUE(frame);
     ProgramProcess second;
-    ASSERT_TRUE(second.Start(program.exe, "a.txt", work.Path()));
-    EXPECT_EQ(0, second.WaitForExit(30000));
-    EXPECT_EQ((std::vector<std::string>{work.File("a.txt")}), SlowReceiver::received);
+    ASSERT_TRUE(second.Start(program.exe, arguments, work.Path()));
+    EXPECT_EQ(0, second.WaitForExit(60000));
+    EXPECT_TRUE(WaitUntil([&] { return DocumentTitles(frame).size() >= expected.size(); }, 20000));
+    std::vector<std::string> titles = DocumentTitles(frame);
+    for (const std::string& path : expected) EXPECT_TRUE(Contains(titles, path)) << path;
+    ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, first.WaitForExit(20000));
+}
 
-    ::DestroyWindow(receiver);
-    ::UnregisterClassA("CMainFrame", wc.hInstance);
-    ::CloseHandle(mutex);
+// Plays a first instance that is slow to answer the first hand-over: the
+// later start must keep the shared block until an answer comes. Every path
+// read from the block is recorded once.
+class FakeFirstInstance {
+public:
+    explicit FakeFirstInstance(DWORD firstDelayMs) {
+        s_firstDelayMs = firstDelayMs;
+        s_calls = 0;
+        s_received.clear();
+        m_mutex = ::CreateMutexA(nullptr, FALSE, "Tarnwick");
+        m_alone = ::GetLastError() != ERROR_ALREADY_EXISTS;
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "CMainFrame";
+        ::RegisterClassA(&wc);
+        m_window = ::CreateWindowA("CMainFrame", "fake", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                   wc.hInstance, nullptr);
+    }
+    ~FakeFirstInstance() {
+        ::DestroyWindow(m_window);
+        ::UnregisterClassA("CMainFrame", ::GetModuleHandleA(nullptr));
+        ::CloseHandle(m_mutex);
+    }
+    // False when an editor runs beside the test.
+    bool Ready() const { return m_alone && m_window; }
+    static const std::vector<std::string>& Received() { return s_received; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT msg, WPARAM w, LPARAM l) {
+        if (msg != InstanceMessage() || w != 1) return ::DefWindowProcA(hWnd, msg, w, l);
+        if (s_calls++ == 0) ::Sleep(s_firstDelayMs);
+        HANDLE mapping = ::OpenFileMappingA(FILE_MAP_READ, FALSE, "Tarnwick_IFM");
+        if (mapping) {
+            const char* view = (const char*)::MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+            if (view)
+                for (const std::string& path : ParseForwardedFileList(view, kForwardBlockSize, (size_t)l))
+                    if (!Contains(s_received, path)) s_received.push_back(path);
+            if (view) ::UnmapViewOfFile(view);
+            ::CloseHandle(mapping);
+        }
+        return 0;
+    }
+
+    static inline DWORD s_firstDelayMs = 0;
+    static inline int s_calls = 0;
+    static inline std::vector<std::string> s_received;
+    HANDLE m_mutex = nullptr;
+    bool m_alone = false;
+    HWND m_window = nullptr;
+};
+
+TEST(InstanceHandOver, AFirstInstanceSlowOrBusyPastOneWaitStillGetsTheNames) {
+    const struct {
+        DWORD firstDelayMs;  // 13 s: longer than the later start waits for one answer
+        std::vector<std::string> names;
+    } rows[] = {{2000, {"a.txt"}}, {13000, {"a.txt", "b.txt"}}};
+    for (const auto& row : rows) {
+        FakeFirstInstance first(row.firstDelayMs);
+        ASSERT_TRUE(first.Ready()) << "no editor may run beside this test";
+        ProgramFolder program(0);
+        TempFolder work;
+        std::string arguments;
+        std::vector<std::string> expected;
+        for (const std::string& name : row.names) {
+            arguments += (arguments.empty() ? "" : " ") + name;
+            expected.push_back(work.File(name));
+        }
+        ProgramProcess second;
+        ASSERT_TRUE(second.Start(program.exe, arguments, work.Path()));
+        EXPECT_EQ(0, second.WaitForExit(90000)) << row.firstDelayMs;
+        EXPECT_EQ(expected, FakeFirstInstance::Received()) << row.firstDelayMs;
+        EXPECT_EQ(nullptr, second.WaitForMainWindow(0)) << "handed over, not opened by the later start";
+    }
 }
 
 TEST(InstanceHandOver, WithSeveralInstancesAllowedEveryStartIsFull) {

@@ -68,6 +68,20 @@ HWND ProgramProcess::WaitForMainWindow(DWORD timeoutMs, const char* className) c
     return state.found;
 }
 
+std::string ProgramProcess::DismissMessageBox(DWORD timeoutMs) const {
+    // A message box is a "#32770" dialog whose text is its static 0xFFFF.
+    FindState state{m_info.dwProcessId, nullptr, "#32770"};
+    WaitUntil([&] {
+        ::EnumWindows(FindMainFrame, reinterpret_cast<LPARAM>(&state));
+        return state.found != nullptr;
+    }, timeoutMs);
+    if (!state.found) return std::string();
+    char text[4096] = {};
+    ::GetDlgItemTextA(state.found, 0xFFFF, text, sizeof(text));
+    ::PostMessageA(state.found, WM_COMMAND, IDOK, 0);
+    return text;
+}
+
 std::vector<std::string> DocumentTitles(HWND mainFrame) {
     std::vector<std::string> titles;
     HWND client = ::FindWindowExA(mainFrame, nullptr, "MDIClient", nullptr);

@@ -22,6 +22,9 @@ public:
     // The process's visible top-level window of that class (the editor's
     // main frame unless another program is timed).
     HWND WaitForMainWindow(DWORD timeoutMs, const char* className = "CMainFrame") const;
+    // Answers the process's message box with OK once one shows; its text,
+    // or "" when none showed in time.
+    std::string DismissMessageBox(DWORD timeoutMs) const;
     DWORD Id() const { return m_info.dwProcessId; }
 
 private:

@@ -11,6 +11,7 @@
 #include "TemplateSql.h"
 #include "TemplateText.h"
 #include "UiSeams.h"
+#include "UniqueHandle.h"
 
 namespace {
 
@@ -162,13 +163,26 @@ void CTemplatePane::FillTables() {
     const std::string remembered = m_settings.ReadString(ini::kUser, ini::kUserTemplate, "");
     CTemplateDatabase database(m_path);
     std::vector<std::string> tables;
-    if (!database.ReadTables(tables)) return;
+    if (!database.ReadTables(tables)) {
+        ReportUnreadable();
+        return;
+    }
     for (const std::string& table : tables)
         ::SendMessageA(m_combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(table.c_str()));
     const int chosen = ChooseCategory(tables, remembered);
     if (chosen < 0) return;
     ::SendMessageA(m_combo, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
     SetNames(database.ReadNames(tables[static_cast<size_t>(chosen)]));
+}
+
+void CTemplatePane::ReportUnreadable() const {
+    // No database at all leaves the pane empty in silence; one that is there
+    // but cannot be read is told, with the system's reason.
+    if (::GetFileAttributesA(m_path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    const UniqueHandle file(::CreateFileA(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+    const DWORD error = file ? ERROR_FILE_CORRUPT : ::GetLastError();
+    ShowMessage(m_hWnd, FormatText(IDS_OPEN_FILE_FAILED, {m_path, SystemErrorText(error)}), MB_ICONERROR);
 }
 
 void CTemplatePane::FillNames(const std::string& table) {

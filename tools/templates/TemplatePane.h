@@ -51,6 +51,7 @@ public:
     // Refills the combo with the categories and the list with the chosen one's names.
     void FillTables();
     // Refills the list with the names of a category.
+    void ReportUnreadable() const;
     void FillNames(const std::string& table);
     // Inserts the template at list index into the active document.
     void InsertTemplate(int index);

@@ -7,9 +7,34 @@
 
 #include "FileFilter.h"
 #include "OpenChoice.h"
+#include "OpenRefusal.h"
 #include "RecentFiles.h"
 
 namespace {
+
+TEST(OpenRefusal, DeviceNamesAndOverlongPathsAreRefusedByName) {
+    const struct {
+        std::string path;
+        OpenRefusal expected;
+    } rows[] = {
+        {"CON", kOpenDeviceName},
+        {"con", kOpenDeviceName},
+        {"C:\\work\\aux.txt", kOpenDeviceName},
+        {"sub/COM1", kOpenDeviceName},
+        {"NUL:", kOpenDeviceName},
+        {"lpt9.tar.gz", kOpenDeviceName},
+        {"CON .c", kOpenDeviceName},
+        {"\\\\.\\pipe\\x", kOpenDeviceName},
+        {"C:\\CONFIG.SYS", kOpenAllowed},
+        {"COM0", kOpenAllowed},
+        {"COM10", kOpenAllowed},
+        {"C:\\con\\a.txt", kOpenAllowed},  // a folder of that name holds ordinary files
+        {"consoles.c", kOpenAllowed},
+        {"C:\\" + std::string(kLongestPath - 3, 'a'), kOpenAllowed},
+        {"C:\\" + std::string(kLongestPath - 2, 'a'), kOpenPathTooLong},
+    };
+    for (const auto& row : rows) EXPECT_EQ(CheckOpenName(row.path), row.expected) << row.path;
+}
 
 TEST(OpenChoice, SizeHeadAndOpenTypeDecideTheView) {
     auto bytes = [](size_t length, std::vector<std::pair<size_t, unsigned char>> set = {}) {

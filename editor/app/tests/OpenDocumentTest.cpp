@@ -22,6 +22,8 @@
 #include "MainFrame.h"
 #include "MessageLoop.h"
 #include "ResourceText.h"
+#include "StartFiles.h"
+#include "UniqueHandle.h"
 #include "TempFolder.h"
 #include "UiSeams.h"
 #include "resource.h"
@@ -252,6 +254,135 @@ TEST_F(OpenDocumentTest, ASessionBringsBackDocumentsViewStateAndBookmarks) {
     EXPECT_EQ(0, back.Send(SCI_MARKERNEXT, 0, 2));
     EXPECT_EQ(5, back.Send(SCI_MARKERNEXT, 1, 2));
     EXPECT_EQ(-1, back.Send(SCI_MARKERNEXT, 6, 2));
+}
+
+// Names as a start gets them: relative to the folder the editor was started
+// in, and the ones it cannot open.
+class StartNamesTest : public OpenDocumentTest {
+protected:
+    void TearDown() override {
+        SetStartFiles({});
+        OpenDocumentTest::TearDown();
+    }
+};
+
+TEST_F(StartNamesTest, ARelativeNameIsOpenedSavedAndStoredByItsFullPath) {
+    TempFolder project;
+    project.Write("main.c", "int x;\r\n");
+    char before[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(sizeof(before), before);
+    ::SetCurrentDirectoryA(project.Path().c_str());
+    SetStartFiles({FullStartPath("main.c")});
+    ::SetCurrentDirectoryA(before);  // the start moves on from another folder
+
+    CMainFrame& frame = StartFrame();
+    ASSERT_EQ(frame.DocumentWindows().size(), 1u) << (m_boxes.Texts().empty() ? "" : m_boxes.Texts()[0]);
+    auto* document = reinterpret_cast<CDocumentFrame*>(FrameDocumentOf(frame.DocumentWindows()[0]));
+    EXPECT_EQ(std::string(document->Path()), project.File("main.c"));
+    EXPECT_EQ(frame.RecentFiles().Newest(0), project.File("main.c"));
+    ASSERT_TRUE(document->GetEditor());
+    document->GetEditor()->Send(SCI_APPENDTEXT, 3, (LPARAM)"y;\n");
+    EXPECT_TRUE(document->Save());
+    EXPECT_EQ(project.Read("main.c"), "int x;\r\ny;\n");
+    EXPECT_TRUE(m_boxes.Texts().empty());
+}
+
+TEST_F(StartNamesTest, NamesThatCannotBeOpenedAreToldInOneMessageAndTheEditorAnswers) {
+    ::CreateDirectoryA(m_files.File("folder").c_str(), nullptr);
+    m_files.Write("ok.txt", "fine");
+    const std::vector<std::string> bad = {m_files.File("folder"), m_files.File("missing.txt"), "CON",
+                                          m_files.File("AUX.txt"), "COM1", "C:\\" + std::string(300, 'l')};
+    std::vector<std::string> names = bad;
+    names.push_back(m_files.File("ok.txt"));
+    std::vector<std::string> full;
+    for (const std::string& name : names) full.push_back(FullStartPath(name));
+    SetStartFiles(full);
+    const DWORD start = ::GetTickCount();
+    CMainFrame& frame = StartFrame();
+    EXPECT_LT(::GetTickCount() - start, 20000u) << "no name may block the start";
+    EXPECT_EQ(frame.DocumentWindows().size(), 1u) << "the good name still opens";
+    ASSERT_EQ(m_boxes.Texts().size(), 1u);
+    for (const std::string& name : bad) EXPECT_NE(m_boxes.Texts()[0].find(name), std::string::npos) << name;
+    EXPECT_EQ(m_boxes.Texts()[0].find(m_files.File("ok.txt")), std::string::npos);
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(::SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+}
+
+TEST_F(StartNamesTest, TheNewDocumentOptionOpensOneWhenNothingIsRestored) {
+    for (const bool set : {false, true}) {
+        g_appSettings->EditorMask = set ? kMaskNewDocumentAtStart : 0;
+        CMainFrame& frame = StartFrame();
+        ASSERT_EQ(frame.DocumentWindows().size(), set ? 1u : 0u) << set;
+        if (set) EXPECT_EQ(FrameDocumentOf(frame.DocumentWindows()[0])->Describe().path, "<new>");
+        CloseFrame();
+    }
+}
+
+TEST_F(OpenDocumentTest, ABinaryFileHeldOpenForWritingOpensInTheHexView) {
+    CMainFrame& frame = StartFrame();
+    m_files.Write("held.bin", std::string(64, '\0'));
+    UniqueHandle writer(::CreateFileA(m_files.File("held.bin").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(writer);
+    CDocumentFrame* document = frame.OpenDocument(m_files.File("held.bin").c_str(), kEncodingDefault, false);
+    ASSERT_TRUE(document) << (m_boxes.Texts().empty() ? "" : m_boxes.Texts()[0]);
+    EXPECT_EQ(document->Describe().kind, DocumentKind::Hex);
+    EXPECT_TRUE(m_boxes.Texts().empty());
+}
+
+TEST_F(OpenDocumentTest, ReloadingAFileThatIsGoneOrLockedSaysWhyAndKeepsTheText) {
+    CMainFrame& frame = StartFrame();
+    const struct {
+        const char* name;
+        bool deleted;  // else held open by another program without sharing
+    } rows[] = {{"gone.txt", true}, {"locked.txt", false}};
+    for (const auto& row : rows) {
+        m_files.Write(row.name, "kept");
+        CDocumentFrame* document = frame.OpenDocument(m_files.File(row.name).c_str(), kEncodingDefault, false);
+        ASSERT_TRUE(document && document->GetEditor()) << row.name;
+        UniqueHandle holder;
+        if (row.deleted) ::DeleteFileA(m_files.File(row.name).c_str());
+        else holder.reset(::CreateFileA(m_files.File(row.name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        m_boxes.Clear();
+        ::SendMessageA(*document, WM_COMMAND, ID_FILE_RELOAD, 0);
+        ASSERT_EQ(m_boxes.Texts().size(), 1u) << row.name;
+        EXPECT_NE(m_boxes.Texts()[0].find(m_files.File(row.name)), std::string::npos);
+        EXPECT_EQ(document->GetEditor()->Component().GetText(), "kept") << row.name;
+    }
+}
+
+TEST_F(OpenDocumentTest, APathLongerThanItsBuffersIsRefusedWholeAndNothingIsWrittenElsewhere) {
+    ASSERT_EQ(936u, ::GetACP()) << "the lengths are counted in code page 936";
+    CMainFrame& frame = StartFrame();
+    // Two files whose names differ only past byte 259: a cut would make them one.
+    std::wstring zhong(70, L'\u4E2D');
+    std::wstring folder = ToWide(m_files.Path()) + L"\\" + zhong;
+    ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
+    std::vector<std::string> paths;
+    for (const wchar_t* tail : {L"\u6587a.txt", L"\u6587b.txt"}) {
+        std::wstring path = folder + L"\\" + zhong + tail;
+        UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        ASSERT_TRUE(file);
+        paths.push_back(ToAnsi(path));
+        ASSERT_GT(paths.back().size(), 275u);
+    }
+    for (const std::string& path : paths) {
+        m_boxes.Clear();
+        EXPECT_EQ(frame.OpenDocument(path.c_str(), kEncodingDefault, true), nullptr);
+        ASSERT_EQ(m_boxes.Texts().size(), 1u);
+        EXPECT_NE(m_boxes.Texts()[0].find(path), std::string::npos) << "the message names the whole path";
+    }
+    EXPECT_TRUE(frame.DocumentWindows().empty());
+    EXPECT_EQ(frame.RecentFiles().Count(), 0);
+    WIN32_FIND_DATAW found{};
+    int files = 0;
+    HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++files;
+    if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
+    EXPECT_EQ(files, 2);
+    for (const std::string& path : paths) ::DeleteFileW(ToWide(path).c_str());
+    ::RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace

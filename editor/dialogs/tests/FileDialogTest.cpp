@@ -120,6 +120,19 @@ TEST_F(FileDialogTest, OpenReturnsEverySelectedFileWithTheChosenCode) {
     EXPECT_GT(g_script.encodingCombo.top, g_script.typeCombo.top);
 }
 
+TEST_F(FileDialogTest, ANameTypedWithoutItsExtensionOpensTheFileTheDialogResolves) {
+    m_folder.Write("abc.txt", "abc");
+    for (const bool multi : {true, false}) {
+        g_script = Script();
+        g_script.names = "abc";
+        CMultiOpenDialog dialog(kFilter);
+        dialog.SetMultiSelect(multi);
+        dialog.SetInitialFolder(m_folder.Path().c_str());
+        ASSERT_EQ(dialog.Run(nullptr, RunOpen), IDOK) << multi;
+        EXPECT_EQ(dialog.Paths(), std::vector<std::string>{m_folder.File("abc.txt")}) << multi;
+    }
+}
+
 TEST_F(FileDialogTest, OpenUntouchedGivesTheDefaultCodeAndCancelNoPaths) {
     m_folder.Write("a.txt", "a");
     g_script.names = "a.txt";

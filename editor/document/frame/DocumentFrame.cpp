@@ -119,7 +119,9 @@ bool CDocumentFrame::Load(const char* path, EncodingCode openType) {
     UpdateTitle();
     GetFileStampDetail(path, m_fileState);
     m_stamp = m_fileState.stamp;
+    ::SetLastError(0);
     const bool loaded = m_view->Load(path, openType);
+    m_loadError = loaded ? 0 : ::GetLastError();
     m_view->CheckOptionButtons();
     if (loaded && m_view->IsText()) m_owner.DocumentChanged(*this, DocumentEvent::Loaded);
     const DWORD attributes = ::GetFileAttributesW(ToWide(path).c_str());
@@ -205,7 +207,14 @@ bool CDocumentFrame::SaveAs() {
 
 bool CDocumentFrame::Reload() {
     if (IsUntitled()) return false;
-    if (!m_view->Reload(Path())) return false;
+    ::SetLastError(0);
+    if (!m_view->Reload(Path())) {
+        // A locked or deleted file: the text stays, and the user is told why.
+        m_loadError = ::GetLastError();
+        ShowMessage(m_hWnd, FormatText(IDS_OPEN_FILE_FAILED, {m_path, SystemErrorText(m_loadError ? m_loadError : ERROR_READ_FAULT)}),
+                    MB_ICONERROR);
+        return false;
+    }
     RememberFileState();
     SetDiskChanged(false);
     return true;

@@ -91,6 +91,8 @@ public:
     static CDocumentFrame* FromWindow(HWND window);
 
     bool Load(const char* path, EncodingCode openType);
+    // The system's error code of the last failed load or reload, 0 when unknown.
+    DWORD LoadError() const { return m_loadError; }
     bool Save();
     bool SaveAs();
     // False when the reload failed; the document then stays as it was.
@@ -223,4 +225,5 @@ private:
     const bool m_binary;
     bool m_viewReadOnly = false;
     bool m_fileReadOnly = false;
+    DWORD m_loadError = 0;
 };

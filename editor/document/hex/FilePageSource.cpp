@@ -8,8 +8,10 @@
 
 namespace {
 
+// Shared for writing too, as the text view opens: a file another program
+// holds open for writing still shows.
 UniqueHandle OpenToRead(const std::string& path) {
-    return UniqueHandle(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    return UniqueHandle(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 

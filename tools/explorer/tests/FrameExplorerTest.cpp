@@ -11,6 +11,8 @@
 
 #include "AppSettings.h"
 #include "DocumentFrame.h"
+#include "EditorView.h"
+#include <scintilla/Scintilla.h>
 #include "ExplorerPane.h"
 #include "FrameTestEnvironment.h"
 #include "Globals.h"
@@ -68,6 +70,28 @@ TEST_F(FrameExplorerTest, LocatingADocumentShowsItsFileAndPane) {
     EXPECT_TRUE(Pane()->IsPaneVisible());
     EXPECT_EQ(LongPath(m_files.Path()), LongPath(Pane()->CurrentPath()));
     EXPECT_EQ("b.txt", SelectedName());
+}
+
+TEST_F(FrameExplorerTest, KeysInTheFolderViewGoToItBeforeTheFramesShortcuts) {
+    std::string text;
+    for (int i = 0; i < 20; ++i) text += "line\r\n";
+    m_files.Write("c.txt", text);
+    CDocumentFrame* document = m_frame->OpenDocument(m_files.File("c.txt").c_str(), kEncodingDefault, false);
+    ASSERT_TRUE(document && document->GetEditor());
+    CEditorView& editor = *document->GetEditor();
+    editor.Send(SCI_MARKERADD, 10, 1);  // F2 would go to this bookmark
+    ASSERT_TRUE(Pane()->BrowseToPath(m_files.Path()));
+    PumpFrameMessages();
+    ASSERT_TRUE(List());
+    MSG key{List(), WM_KEYDOWN, VK_F2, 0x003C0001, 0, {0, 0}};
+    const BOOL taken = m_frame->PreTranslateMessage(&key);
+    if (!taken) {
+        ::TranslateMessage(&key);
+        ::DispatchMessageA(&key);
+    }
+    PumpFrameMessages();
+    EXPECT_EQ(0, editor.Send(SCI_LINEFROMPOSITION, editor.Send(SCI_GETCURRENTPOS)))
+        << "the document's shortcut ran for a key of the folder view";
 }
 
 TEST_F(FrameExplorerTest, TheDefaultCommandOpensTheSelectedFileAsADocument) {

@@ -182,6 +182,29 @@ TEST_F(TemplatePaneTest, AMissingDatabaseLeavesThePaneEmpty) {
     EXPECT_FALSE(dovari_test::IsFile(DatabasePath()));  // and no database was made
 }
 
+TEST_F(TemplatePaneTest, ADamagedDatabaseIsToldAndThePaneStillAppears) {
+    RealFrameTest::TearDown();
+    {
+        HANDLE file = ::CreateFileA(DatabasePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const std::string junk(4096, '\x5A');
+        DWORD written = 0;
+        ::WriteFile(file, junk.data(), (DWORD)junk.size(), &written, nullptr);
+        ::CloseHandle(file);
+    }
+    RecordedMessageBoxes boxes;
+    RealFrameTest::SetUp();
+    ASSERT_NE(m_frame->GetTemplatePane(), nullptr);
+    EXPECT_TRUE(Pane().IsWindow());
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find(DatabasePath()), std::string::npos);
+    EXPECT_EQ(Categories(), Texts{});
+    boxes.Clear();
+    ::SendMessageA(*m_frame, WM_COMMAND, ID_PANE_TEMPLATES, 0);
+    PumpFrameMessages();
+    EXPECT_TRUE(Pane().IsPaneVisible()) << "803 shows the pane";
+}
+
 TEST_F(TemplatePaneTest, AddingAsksForANameAndStoresTheTemplate) {
     RecordedMessageBoxes boxes;
     ChooseCategory("My Snippets");
