@@ -59,6 +59,13 @@ for f in "$out"/*.tex; do
   case $name in
     sample) expect_text "$f" "$text" 'Source File: sample.tex' 'main()' 'done^~' ;;
     odd_name\&) expect_text "$f" "$text" 'Source File: odd_name&.tex' ;;
+    tokens)
+      # Every character back as typed, blanks and character pairs too. The
+      # raw text drops a line's leading blanks (and the layout widens the
+      # padding of coloured boxes), so the layout shows the indent.
+      diff <(pdftotext -raw -nopgbrk "$out/$name-latex.pdf" - | sed -e '1d' -e '$d') \
+        <(sed 's/^ *//' "$out/tokens.expected") || fail "$f: the text read back differs from tokens.expected"
+      expect_text "$f" "$(pdftotext -layout "$out/$name-latex.pdf" -)" ' x = y;' ;;
   esac
 done
 
