@@ -45,6 +45,8 @@ for f in "$out"/*.pdf; do
   case $(basename "$f") in
     sample.pdf) expect_text "$f" "$text" 'int main() {' '"{[(\\)]}"' '// 50% of #1: a^b ~c $d _e @f' ;;
     large.pdf) expect_text "$f" "$text" 'value_0 = compute(0);' 'value_99999 = compute(89);' ;;
+    # Through the predefined Chinese font, whose CMaps poppler-data brings.
+    chinese*.pdf) expect_text "$f" "$text" '中文 text，编辑器。' ;;
   esac
 done
 pages=$(pdfinfo "$out/large.pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')
