@@ -391,6 +391,7 @@
 #define IDS_SAVE_ANSI_LOSSY             41016   /* Save As to ANSI */
 #define IDS_DONATE_PAGE                 41050   /* Help > Donate */
 #define IDS_LAYOUT_SAVE_FAILED          41017   /* save layout file */
+#define IDS_EXPORT_TEX_CHINESE          41080   /* LaTeX export of Chinese text */
 
 /* toolbar 1 tips use the command id as string id */
 
