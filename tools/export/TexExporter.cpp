@@ -158,7 +158,9 @@ bool CTexExporter::Write(IByteSink& sink) {
                 out.Put(' ');
             ++column;
         } else {
-            WriteTexEscaped(out, c, text.CharAt(i + 1));
+            // Only these two pair up; reading ahead for every character
+            // would cost a look-up each.
+            WriteTexEscaped(out, c, c == '-' || c == ',' ? text.CharAt(i + 1) : 0);
             ++column;
         }
     }
