@@ -40,8 +40,8 @@ std::string ColourText(const std::string& fore) {
            PdfColourComponent(GetBValue(value));
 }
 
-// The Latin fonts' resource after F1 to F4, and its width: Chinese
-// characters are square.
+// The Chinese font's resource, after the Latin fonts F1 to F4, and its
+// width: Chinese characters are square.
 constexpr int kChineseFont = 5;
 constexpr int kChineseWidth = 1000;
 
