@@ -75,6 +75,7 @@ PACKAGES=(
 	unrtf
 	qpdf
 	poppler-utils             # pdftotext, pdftoppm
+	poppler-data              # the CMaps of the PDF export's predefined Chinese font (UniGB-UCS2-H), without which pdftotext gives no Chinese back
 	texlive-latex-base        # pdflatex
 	texlive-fonts-recommended # T1 Times and Courier
 )

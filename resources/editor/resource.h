@@ -394,6 +394,7 @@
 #define IDS_UTF16_ODD_BYTE              41070   /* a UTF-16 file of odd length opened */
 #define IDS_SAVE_COPY_FOUND             41071   /* a copy left by an interrupted save */
 #define IDS_NOT_A_DISK_FILE             41060   /* open: a device name */
+#define IDS_EXPORT_TEX_CHINESE          41080   /* LaTeX export of Chinese text */
 
 /* toolbar 1 tips use the command id as string id */
 

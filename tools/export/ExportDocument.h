@@ -32,3 +32,17 @@ std::string ExportTitle(const std::string& path, bool fullPath);
 // The code point of the UTF-8 sequence at position i, with i moved past it;
 // a byte that starts no valid sequence stands for itself.
 unsigned NextCodePoint(const StyledText& text, size_t& i);
+
+constexpr unsigned kNoCharacter = 0xFFFD;
+
+// The code point of the document's character at position i, with i moved
+// past it: UTF-8 for the Unicode codes, one or two bytes of the ANSI code
+// page otherwise (kNoCharacter for bytes that stand for none).
+unsigned NextCharacter(const ExportDocument& document, size_t& i);
+
+// Whether the code point is a Chinese character or a CJK punctuation or
+// full-width form, which the Latin fonts of the exports cannot set.
+bool IsChineseCharacter(unsigned code);
+
+// Whether the document holds any such character.
+bool HasChineseText(const ExportDocument& document);

@@ -118,23 +118,28 @@ bool CHtmlExporter::Write(IByteSink& sink) {
 }
 
 void CHtmlExporter::WriteHead(ExportWriter& out, const bool*) {
+    std::string title = ExportTitle(m_document.path, m_options.fullPathTitle);
+    // The path is in the ANSI code page; the page says UTF-8 for Unicode documents.
+    const bool unicode = IsUnicodeEncoding(m_document.encoding);
+    if (unicode) title = AnsiToUtf8(title, m_document.ansiCodePage);
+    // Without a charset a reader guesses the page of the ANSI bytes. XML
+    // readers take the code page only from the declaration, browsers from
+    // the meta element: both name it.
+    const bool ansiBytes = !unicode && (HasBytesAbove127(m_document.text) || HasBytesAbove127(title));
+    const std::string charset = CharsetOf(m_document.ansiCodePage);
+    if (ansiBytes) out.Printf("<?xml version=\"1.0\" encoding=\"%s\"?>\n", charset.c_str());
     out.Write(
         "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
         "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\n");
     out.Write("<html xmlns=\"http://www.w3.org/1999/xhtml\">\n");
     out.Write("<head>\n<title>");
-    std::string title = ExportTitle(m_document.path, m_options.fullPathTitle);
-    // The path is in the ANSI code page; the page says UTF-8 for Unicode documents.
-    if (IsUnicodeEncoding(m_document.encoding)) title = AnsiToUtf8(title, m_document.ansiCodePage);
     WriteXmlEscaped(out, title);
     out.Write("</title>\n");
     out.Write("<meta name=\"Generator\" content=\"Tarnwick\" />\n");
-    if (IsUnicodeEncoding(m_document.encoding)) {
+    if (unicode) {
         out.Write("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n");
-    } else if (HasBytesAbove127(m_document.text) || HasBytesAbove127(title)) {
-        // Without it a reader guesses the page of the ANSI bytes.
-        out.Printf("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%s\" />\n",
-                   CharsetOf(m_document.ansiCodePage).c_str());
+    } else if (ansiBytes) {
+        out.Printf("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%s\" />\n", charset.c_str());
     }
     if (m_options.folding) out.Write(kScript);
 }

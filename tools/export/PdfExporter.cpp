@@ -40,33 +40,27 @@ std::string ColourText(const std::string& fore) {
            PdfColourComponent(GetBValue(value));
 }
 
-// One character of the text as a byte of WinAnsiEncoding ('?' when it has
-// none); i moves past it.
-char WinAnsiCharacter(const ExportDocument& document, size_t& i) {
-    const StyledText& text = document.text;
-    const unsigned char byte = static_cast<unsigned char>(text.CharAt(i));
-    if (byte < 0x80 || (!IsUnicodeEncoding(document.encoding) && document.ansiCodePage == 1252)) {
-        ++i;
-        return static_cast<char>(byte);
-    }
-    wchar_t wide[2] = {};
-    int units = 0;
-    if (IsUnicodeEncoding(document.encoding)) {
-        const unsigned code = NextCodePoint(text, i);
-        if (code <= 0xFFFF) wide[units++] = static_cast<wchar_t>(code);
-    } else {
-        char bytes[2] = {static_cast<char>(byte), 0};
-        int count = 1;
-        if (::IsDBCSLeadByteEx(document.ansiCodePage, byte) && i + 1 < text.Length()) bytes[count++] = text.CharAt(i + 1);
-        i += static_cast<size_t>(count);
-        units = ::MultiByteToWideChar(document.ansiCodePage, MB_ERR_INVALID_CHARS, bytes, count, wide, 2);
-        if (units != 1) units = 0;
-    }
-    if (units == 0) return '?';
-    char out = '?';
+// The Chinese font's resource, after the Latin fonts F1 to F4, and its
+// width: Chinese characters are square.
+constexpr int kChineseFont = 5;
+constexpr int kChineseWidth = 1000;
+
+// The byte of WinAnsiEncoding for a code point, if it has one.
+bool WinAnsiByte(unsigned code, char& byte) {
+    if (code > 0xFFFF) return false;
+    const wchar_t wide = static_cast<wchar_t>(code);
     BOOL defaulted = FALSE;
-    if (::WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide, 1, &out, 1, "?", &defaulted) != 1 || defaulted) return '?';
-    return out;
+    return ::WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, &wide, 1, &byte, 1, "?", &defaulted) == 1 && !defaulted;
+}
+
+// Whether the Chinese font has the code point: the font's collection holds
+// the characters of code page 936 (GBK), its encoding takes UCS-2 codes.
+bool InChineseFont(unsigned code) {
+    if (code > 0xFFFF) return false;
+    const wchar_t wide = static_cast<wchar_t>(code);
+    char bytes[2];
+    BOOL defaulted = FALSE;
+    return ::WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes, 2, "?", &defaulted) == 2 && !defaulted;
 }
 
 }  // namespace
@@ -134,11 +128,13 @@ void CPdfExporter::BeginObject(ExportWriter& out) {
 
 void CPdfExporter::EndObject(ExportWriter& out) { out.Write("endobj\n"); }
 
-void CPdfExporter::WriteStyle(const Style& style, bool full) {
-    if (full || style.variant != m_written.variant) {
+void CPdfExporter::WriteStyle(const Style& style, bool full, bool chinese) {
+    const int fontNumber = chinese ? kChineseFont : style.variant + 1;
+    if (full || fontNumber != m_writtenFont) {
         char font[32];
-        std::snprintf(font, sizeof font, "/F%d %d Tf ", style.variant + 1, m_fontSize);
+        std::snprintf(font, sizeof font, "/F%d %d Tf ", fontNumber, m_fontSize);
         m_stream += font;
+        m_writtenFont = fontNumber;
     }
     if (full || style.colour != m_written.colour) m_stream += style.colour + "rg ";
     m_written = style;
@@ -147,11 +143,13 @@ void CPdfExporter::WriteStyle(const Style& style, bool full) {
 void CPdfExporter::Flush() {
     if (m_segment.empty()) return;
     // Blanks look the same in any style: they are shown in the one the
-    // stream already has.
-    if (m_segmentHasText) WriteStyle(m_styles[m_segmentStyle], false);
-    m_stream += '(';
+    // stream already has, unless that is the Chinese font, which takes
+    // two-byte codes.
+    if (m_segmentHasText || (!m_segmentChinese && m_writtenFont == kChineseFont))
+        WriteStyle(m_styles[m_segmentStyle], false, m_segmentChinese);
+    m_stream += m_segmentChinese ? '<' : '(';
     m_stream += m_segment;
-    m_stream += ")Tj\n";
+    m_stream += m_segmentChinese ? ">Tj\n" : ")Tj\n";
     m_segment.clear();
     m_segmentHasText = false;
 }
@@ -164,7 +162,7 @@ void CPdfExporter::StartPage() {
     char start[64];
     std::snprintf(start, sizeof start, "BT 1 0 0 1 %d %.2f Tm\n", m_options.marginLeft, m_y);
     m_stream = start;
-    WriteStyle(m_styles[m_currentStyle], true);
+    WriteStyle(m_styles[m_currentStyle], true, false);
     m_segmentStyle = m_currentStyle;
 }
 
@@ -200,23 +198,62 @@ void CPdfExporter::EndPage(ExportWriter& out) {
     m_pageOpen = false;
 }
 
-void CPdfExporter::AddCharacter(ExportWriter& out, char c, int style) {
+void CPdfExporter::Advance(ExportWriter& out, int width) {
     if (!m_pageOpen) StartPage();
-    m_x += m_width * m_fontSize / 1000.0;
+    m_x += width * m_fontSize / 1000.0;
     if (m_width > 0 && m_x > m_pageWidth - m_options.marginRight) {
         EndLine(out);
-        m_x += m_width * m_fontSize / 1000.0;
+        m_x += width * m_fontSize / 1000.0;
     }
+}
+
+void CPdfExporter::SwitchTo(int style, bool chinese) {
     const Style& next = m_styles[style];
     const Style& current = m_styles[m_currentStyle];
-    if (next.variant != current.variant || next.colour != current.colour) {
+    if (next.variant != current.variant || next.colour != current.colour || chinese != m_segmentChinese) {
         Flush();
         m_segmentStyle = style;
+        m_segmentChinese = chinese;
     }
     m_currentStyle = style;
+}
+
+void CPdfExporter::AddChineseCharacter(ExportWriter& out, unsigned code, int style) {
+    Advance(out, m_width ? kChineseWidth : 0);
+    SwitchTo(style, true);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%04X", code);
+    m_segment += hex;
+    m_segmentHasText = true;
+    m_usedChinese = true;
+}
+
+void CPdfExporter::AddCharacter(ExportWriter& out, char c, int style) {
+    Advance(out, m_width);
+    SwitchTo(style, false);
     if (c == '(' || c == ')' || c == '\\') m_segment += '\\';
     if (c != ' ') m_segmentHasText = true;
     m_segment += c;
+}
+
+int CPdfExporter::WriteChineseFont(ExportWriter& out) {
+    // Not embedded: the font and its CMap are among those every reader has
+    // for the Adobe-GB1 collection.
+    const int font = static_cast<int>(m_offsets.size()) + 1;
+    BeginObject(out);
+    out.Printf("<</Type/Font/Subtype/Type0/Name/F%d/BaseFont/STSong-Light/Encoding/UniGB-UCS2-H/DescendantFonts[%d 0 R]>>\n",
+               kChineseFont, font + 1);
+    EndObject(out);
+    BeginObject(out);
+    out.Printf("<</Type/Font/Subtype/CIDFontType0/BaseFont/STSong-Light"
+               "/CIDSystemInfo<</Registry(Adobe)/Ordering(GB1)/Supplement 2>>/FontDescriptor %d 0 R/DW %d>>\n",
+               font + 2, kChineseWidth);
+    EndObject(out);
+    BeginObject(out);
+    out.Write("<</Type/FontDescriptor/FontName/STSong-Light/Flags 6/FontBBox[-25 -254 1000 880]"
+              "/ItalicAngle 0/Ascent 880/Descent -120/CapHeight 880/StemV 93>>\n");
+    EndObject(out);
+    return font;
 }
 
 bool CPdfExporter::Write(IByteSink& sink) {
@@ -230,6 +267,7 @@ bool CPdfExporter::Write(IByteSink& sink) {
     }
     m_currentStyle = kDefaultStyle;
     m_written = m_styles[kDefaultStyle];
+    const bool ansiIsWinAnsi = !IsUnicodeEncoding(m_document.encoding) && m_document.ansiCodePage == 1252;
 
     const StyledText& text = m_document.text;
     const size_t length = text.Length();
@@ -246,18 +284,32 @@ bool CPdfExporter::Write(IByteSink& sink) {
             ++i;
             EndLine(out);
             column = 0;
+        } else if (static_cast<unsigned char>(c) < 0x80 || ansiIsWinAnsi) {
+            AddCharacter(out, c, style);
+            ++i;
+            ++column;
         } else {
-            AddCharacter(out, WinAnsiCharacter(m_document, i), style);
+            const unsigned code = NextCharacter(m_document, i);
+            char byte;
+            if (WinAnsiByte(code, byte))
+                AddCharacter(out, byte, style);
+            else if (InChineseFont(code))
+                AddChineseCharacter(out, code, style);
+            else
+                AddCharacter(out, '?', style);
             ++column;
         }
     }
     if (!m_pageOpen && m_pageContents.empty()) StartPage();
     if (m_pageOpen) EndPage(out);
 
+    const int chineseFont = m_usedChinese ? WriteChineseFont(out) : 0;
     const int resources = static_cast<int>(m_offsets.size()) + 1;
     const int pages = resources + static_cast<int>(m_pageContents.size()) + 1;
     BeginObject(out);
-    out.Write("<</ProcSet[/PDF/Text]\n/Font<</F1 1 0 R/F2 2 0 R/F3 3 0 R/F4 4 0 R>> >>\n");
+    out.Write("<</ProcSet[/PDF/Text]\n/Font<</F1 1 0 R/F2 2 0 R/F3 3 0 R/F4 4 0 R");
+    if (chineseFont) out.Printf("/F%d %d 0 R", kChineseFont, chineseFont);
+    out.Write(">> >>\n");
     EndObject(out);
     for (int content : m_pageContents) {
         BeginObject(out);

@@ -1,7 +1,8 @@
 #pragma once
 // The PDF 1.3 export: the text laid out line by line over as many pages as
 // it needs, in one of three sets of standard Type 1 fonts, with a font
-// variant and a fill colour per editor style.
+// variant and a fill colour per editor style. Chinese text is drawn in a
+// predefined CJK font that readers carry, only where the text has some.
 #include <string>
 #include <vector>
 
@@ -39,11 +40,19 @@ private:
     void BeginObject(ExportWriter& out);
     void EndObject(ExportWriter& out);
     void AddCharacter(ExportWriter& out, char c, int style);
+    // A character of the Chinese font, by its UCS-2 code.
+    void AddChineseCharacter(ExportWriter& out, unsigned code, int style);
+    // Moves past a character of the given width (thousandths of the size).
+    void Advance(ExportWriter& out, int width);
+    // Ends the segment when the style looks different or the font changes.
+    void SwitchTo(int style, bool chinese);
     void Flush();
+    // The Chinese font's objects; the number of the font object.
+    int WriteChineseFont(ExportWriter& out);
     void StartPage();
     void EndLine(ExportWriter& out);
     void EndPage(ExportWriter& out);
-    void WriteStyle(const Style& style, bool full);
+    void WriteStyle(const Style& style, bool full, bool chinese);
 
     const ExportDocument& m_document;
     PdfExportOptions m_options;
@@ -61,7 +70,10 @@ private:
     std::string m_stream;   // the open page's content
     std::string m_segment;  // text of one style, not yet shown
     bool m_segmentHasText = false;
+    bool m_segmentChinese = false;  // then m_segment holds hex UCS-2 codes
+    bool m_usedChinese = false;
     int m_currentStyle = kDefaultStyle;
     int m_segmentStyle = kDefaultStyle;
     Style m_written;  // the state the page's stream has set
+    int m_writtenFont = 1;
 };

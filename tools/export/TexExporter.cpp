@@ -51,7 +51,7 @@ std::string TexStyleName(int style) {
     return name;
 }
 
-void WriteTexEscaped(ExportWriter& out, char c) {
+void WriteTexEscaped(ExportWriter& out, char c, char next) {
     switch (c) {
     case '#': case '$': case '%': case '&': case '_': case '{': case '}':
         out.Put('\\');
@@ -66,6 +66,15 @@ void WriteTexEscaped(ExportWriter& out, char c) {
         out.Put('$');
         break;
     case '\\': out.Write("{\\textbackslash}"); break;
+    // The T1 fonts print these two as curly quotes, and pairs of them as
+    // one double quote: code must read as it was typed.
+    case '\'': out.Write("\\textquotesingle{}"); break;
+    case '`': out.Write("\\textasciigrave{}"); break;
+    case '-': case ',':
+        // "--" and ",," would be set as one dash or one low quote.
+        out.Put(c);
+        if (next == c) out.Write("{}");
+        break;
     default:
         // Control characters are invalid input to LaTeX.
         out.Put(static_cast<unsigned char>(c) < 0x20 ? '?' : c);
@@ -100,7 +109,8 @@ bool CTexExporter::Write(IByteSink& sink) {
     }
     out.Write("\\begin{document}\n\n");
     out.Write("Source File: ");
-    for (char c : ExportTitle(m_document.path, fullPath)) WriteTexEscaped(out, c);
+    const std::string title = ExportTitle(m_document.path, fullPath);
+    for (size_t k = 0; k < title.size(); ++k) WriteTexEscaped(out, title[k], k + 1 < title.size() ? title[k + 1] : 0);
     // Likewise before the first run.
     out.Write("\n\n\\noindent\n\\tiny{%\n");
 
@@ -108,6 +118,7 @@ bool CTexExporter::Write(IByteSink& sink) {
     out.Printf("\\ed%s{", TexStyleName(previous).c_str());
     int column = 0;
     int lines = 0;
+    bool runStart = true;
     for (size_t i = 0; i < length; ++i) {
         const char c = text.CharAt(i);
         const int style = text.StyleAt(i) & 0x7F;
@@ -115,7 +126,10 @@ bool CTexExporter::Write(IByteSink& sink) {
             // The '%' keeps the line end from becoming a blank between the runs.
             out.Printf("}%%\n\\ed%s{", TexStyleName(style).c_str());
             previous = style;
+            runStart = true;
         }
+        const bool first = runStart;
+        runStart = false;
         if (c == '\t') {
             const int positions = tabSize - column % tabSize;
             out.Printf("\\hspace*{%dem}", positions);
@@ -129,11 +143,24 @@ bool CTexExporter::Write(IByteSink& sink) {
             const bool paragraph = ++lines % kLinesPerParagraph == 0;
             out.Printf(paragraph ? "}\\par\n\\ed%s{" : "} \\\\\n\\ed%s{", TexStyleName(previous).c_str());
             column = 0;
+            runStart = true;
         } else if (c == ' ') {
-            out.Write(i + 1 < length && text.CharAt(i + 1) == ' ' ? "{\\hspace*{1em}}" : " ");
+            if (text.CharAt(i + 1) == ' ')
+                out.Write("{\\hspace*{1em}}");
+            else if (column == 0)
+                // A line break drops the glue that follows it; the empty box
+                // before the blank keeps it.
+                out.Write("\\mbox{}\\ ");
+            else if (first)
+                // The colour macros look ahead past blanks and swallow them.
+                out.Write("\\ ");
+            else
+                out.Put(' ');
             ++column;
         } else {
-            WriteTexEscaped(out, c);
+            // Only these two pair up; reading ahead for every character
+            // would cost a look-up each.
+            WriteTexEscaped(out, c, c == '-' || c == ',' ? text.CharAt(i + 1) : 0);
             ++column;
         }
     }

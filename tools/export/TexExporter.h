@@ -21,5 +21,6 @@ private:
     const ExportDocument& m_document;
 };
 
-// Text with the characters LaTeX reads as commands written as text.
-void WriteTexEscaped(ExportWriter& out, char c);
+// Text with the characters LaTeX reads as commands written as text; next
+// (0 at the end) tells whether c would form a ligature with it.
+void WriteTexEscaped(ExportWriter& out, char c, char next);

@@ -15,6 +15,7 @@
 #include "RtfExporter.h"
 #include "TexExporter.h"
 #include "UiSeams.h"
+#include "resource.h"
 
 namespace {
 
@@ -61,6 +62,11 @@ bool ExportView(CEditorView& view, const CPropertySets& store, ExportFormat form
     view.Send(SCI_COLOURISE, 0, -1);
     const ComponentStyledText text(view.Component());
     const ExportDocument document = DocumentOf(view, text, store, path);
+    // The article's fonts cannot set Chinese characters: as Save As to
+    // ANSI does for what it would lose, say so and let the user choose.
+    if (format == ExportFormat::Tex && HasChineseText(document) &&
+        ShowMessage(view.Window(), FormatText(IDS_EXPORT_TEX_CHINESE, {path}), MB_YESNO | MB_ICONWARNING) != IDYES)
+        return true;
     const ExportFileMode mode = format == ExportFormat::Pdf ? ExportFileMode::Binary : ExportFileMode::Text;
     return WriteExportFile(path, mode, [&](IByteSink& sink) {
         switch (format) {

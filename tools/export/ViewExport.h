@@ -17,6 +17,8 @@ bool AskExportPath(HWND owner, ExportFormat format, std::string& path);
 
 // Styles the whole text and writes it to path; false when the file could
 // not be written (nothing is left at path then, and an old file stays).
+// LaTeX of Chinese text would not compile: the user is asked first
+// (IDS_EXPORT_TEX_CHINESE), and No writes nothing and returns true.
 bool ExportView(CEditorView& view, const CPropertySets& store, ExportFormat format, const std::string& path);
 
 // "Could not save file \"%s\"." under the caption "ERROR" (the program's

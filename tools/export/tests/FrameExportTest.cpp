@@ -19,6 +19,7 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "ModalDialogDriver.h"
+#include "ResourceText.h"
 #include "ScratchRegistry.h"
 #include "TempFolder.h"
 #include "ViewExport.h"
@@ -136,6 +137,40 @@ TEST_F(FrameExportTest, CommandsExportTheActiveDocument) {
     ASSERT_EQ(m_boxes.Texts().size(), 1u);
     EXPECT_EQ(m_boxes.Texts()[0], "Could not save file \"" + missing + "\".");
     EXPECT_EQ(::GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// LaTeX of Chinese text would not compile: the export asks first, Yes
+// writes and No writes nothing; the other formats and Latin text ask not.
+TEST_F(FrameExportTest, LatexOfChineseTextAsksFirst) {
+    const struct {
+        const char* name;
+        const char* content;
+    } documents[] = {
+        {"utf8.c", "\xEF\xBB\xBF// \xE4\xB8\xAD\xE6\x96\x87\r\n"},
+        {"gbk.c", "// \xD6\xD0\xCE\xC4\r\n"},  // the ANSI code page of the tests is 936
+    };
+    ASSERT_EQ(::GetACP(), 936u);
+    for (const auto& d : documents) {
+        ASSERT_TRUE(Open(d.name, d.content)) << d.name;
+        const std::string path = m_files.File(std::string(d.name) + ".tex");
+        DialogAnswer() = path;
+        m_boxes.Clear();
+        m_boxes.answer = IDNO;
+        Command(ID_FILE_EXPORT_TEX);
+        ASSERT_EQ(m_boxes.boxes.size(), 1u) << d.name;
+        EXPECT_EQ(m_boxes.boxes[0].text, FormatText(IDS_EXPORT_TEX_CHINESE, {path}));
+        EXPECT_EQ(m_boxes.boxes[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
+        EXPECT_EQ(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << d.name;
+
+        m_boxes.answer = IDYES;
+        Command(ID_FILE_EXPORT_TEX);
+        EXPECT_EQ(m_boxes.boxes.size(), 2u) << d.name;  // the question again, no error after it
+        EXPECT_EQ(m_files.Read(std::string(d.name) + ".tex").rfind("\\documentclass", 0), 0u) << d.name;
+
+        DialogAnswer() = m_files.File(std::string(d.name) + ".html");
+        Command(ID_FILE_EXPORT_HTML);
+        EXPECT_EQ(m_boxes.boxes.size(), 2u) << d.name;
+    }
 }
 
 TEST_F(FrameExportTest, CopyAsRtfLeavesTheSelectionOnTheClipboard) {

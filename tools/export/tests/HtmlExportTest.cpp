@@ -110,10 +110,23 @@ TEST(HtmlExport, TitleAndCharset) {
         f.encoding = code;
         EXPECT_EQ(Html(f).find(kUtf8Meta) != std::string::npos, code != kEncodingAnsi) << code;
     }
-    // An ANSI document with Chinese text names its code page.
+    // An ANSI document with Chinese text names its code page, for browsers
+    // and, in the declaration ahead of everything, for XML readers; one
+    // with only ASCII needs neither.
     f.encoding = kEncodingAnsi;
+    f.properties.Set("export.html.title.fullpath", "0");
     f.text = MemoryStyledText("\xD6\xD0\xCE\xC4", 0);
-    EXPECT_NE(Html(f).find("charset=gbk"), std::string::npos);
+    std::string html = Html(f);
+    EXPECT_EQ(html.rfind("<?xml version=\"1.0\" encoding=\"gbk\"?>\n<!DOCTYPE html ", 0), 0u);
+    EXPECT_NE(html.find("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gbk\" />\n"), std::string::npos);
+    f.text = MemoryStyledText("plain", 0);
+    html = Html(f);
+    EXPECT_EQ(html.rfind("<!DOCTYPE html ", 0), 0u);
+    EXPECT_EQ(html.find("charset="), std::string::npos);
+    // Unicode documents are written as UTF-8, which XML readers assume.
+    f.encoding = kEncodingUtf16Le;
+    f.text = MemoryStyledText("\xE4\xB8\xAD", 0);
+    EXPECT_EQ(Html(f).rfind("<!DOCTYPE html ", 0), 0u);
 }
 
 TEST(HtmlExport, FoldRegionsBalance) {

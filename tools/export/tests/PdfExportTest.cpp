@@ -157,15 +157,68 @@ TEST(PdfExport, PagesAndLayoutKeys) {
     EXPECT_NE(Pdf(f).find("/MediaBox[ 0 0 612 114]"), std::string::npos);
 }
 
-TEST(PdfExport, TextAsWinAnsi) {
+// Latin text in WinAnsiEncoding, Chinese in the Chinese font by its UCS-2
+// code, from UTF-8 and from the ANSI code page alike.
+TEST(PdfExport, LatinAndChineseText) {
+    const char kStart[] = "BT 1 0 0 1 72 712.82 Tm\n/F1 10 Tf 0 0 0 rg ";
+    struct Case {
+        const char* name;
+        EncodingCode encoding;
+        const char* text;
+        const char* stream;  // after kStart
+    } cases[] = {
+        {"e-acute, Chinese, a tab", kEncodingUtf8NoBom, "\xC3\xA9\xE4\xB8\xAD\t!",
+         "(\xE9)Tj\n/F5 10 Tf <4E2D>Tj\n/F1 10 Tf (  !)Tj\n"},
+        {"GBK", kEncodingAnsi, "\xD6\xD0\xCE\xC4" "a", "/F5 10 Tf <4E2D6587>Tj\n/F1 10 Tf (a)Tj\n"},
+        {"full-width punctuation", kEncodingUtf8, "\xEF\xBC\x8C\xE3\x80\x82", "/F5 10 Tf <FF0C3002>Tj\n"},
+        // Blanks between Chinese characters are Latin: the Chinese font takes two-byte codes.
+        {"a blank between", kEncodingUtf8, "\xE4\xB8\xAD \xE6\x96\x87",
+         "/F5 10 Tf <4E2D>Tj\n/F1 10 Tf ( )Tj\n/F5 10 Tf <6587>Tj\n"},
+        {"in neither font", kEncodingUtf8, "\xE0\xB8\x81\xF0\x9F\x98\x80", "(?" "?)Tj\n"},
+        // A lead byte without its trail byte stands for nothing, and takes only itself.
+        {"bytes that are no GBK character", kEncodingAnsi, "\x81 a\xFF", "(? a?)Tj\n"},
+    };
+    for (const Case& c : cases) {
+        ExportFixture f;
+        f.encoding = c.encoding;
+        f.text = MemoryStyledText(c.text, 0);
+        f.properties.Set("tabsize", "4");
+        const std::string pdf = Pdf(f);
+        EXPECT_EQ(Streams(pdf)[0], std::string(kStart) + c.stream) << c.name;
+        ExpectSoundStructure(pdf);
+        // The font only where it is drawn: Latin files stay as they were.
+        const bool chinese = std::string(c.stream).find("/F5") != std::string::npos;
+        EXPECT_EQ(pdf.find("/F5 ") != std::string::npos, chinese) << c.name;
+        EXPECT_EQ(pdf.find("/BaseFont/STSong-Light/Encoding/UniGB-UCS2-H/") != std::string::npos, chinese) << c.name;
+    }
+}
+
+TEST(PdfExport, ChineseFontObjects) {
     ExportFixture f;
-    f.encoding = kEncodingUtf8NoBom;
-    f.text = MemoryStyledText("\xC3\xA9\xE4\xB8\xAD\t!", 0);  // e-acute, a Chinese character, a tab
-    f.properties.Set("tabsize", "4");
-    EXPECT_NE(Streams(Pdf(f))[0].find("(\xE9?  !)Tj"), std::string::npos);
-    f.encoding = kEncodingAnsi;
-    f.text = MemoryStyledText("\xD6\xD0" "a", 0);
-    EXPECT_NE(Streams(Pdf(f))[0].find("(?a)Tj"), std::string::npos);
+    f.encoding = kEncodingUtf8;
+    f.properties.Set("style.cpp.1", "bold,fore:#FF0000");
+    f.text.Append("a", 1);
+    f.text.Append("\xE4\xB8\xAD", 1);
+    const std::string pdf = Pdf(f);
+    ExpectSoundStructure(pdf);
+    // The colour stays; the one Chinese font serves every variant.
+    EXPECT_EQ(Streams(pdf)[0], "BT 1 0 0 1 72 712.82 Tm\n/F1 10 Tf 0 0 0 rg /F2 10 Tf 1 0 0 rg (a)Tj\n/F5 10 Tf <4E2D>Tj\n");
+    EXPECT_NE(pdf.find("6 0 obj\n<</Type/Font/Subtype/Type0/Name/F5/BaseFont/STSong-Light/Encoding/UniGB-UCS2-H"
+                       "/DescendantFonts[7 0 R]>>\nendobj\n"
+                       "7 0 obj\n<</Type/Font/Subtype/CIDFontType0/BaseFont/STSong-Light"
+                       "/CIDSystemInfo<</Registry(Adobe)/Ordering(GB1)/Supplement 2>>/FontDescriptor 8 0 R/DW 1000>>\nendobj\n"
+                       "8 0 obj\n<</Type/FontDescriptor/FontName/STSong-Light/"),
+              std::string::npos);
+    EXPECT_NE(pdf.find("9 0 obj\n<</ProcSet[/PDF/Text]\n/Font<</F1 1 0 R/F2 2 0 R/F3 3 0 R/F4 4 0 R/F5 6 0 R>> >>\n"),
+              std::string::npos);
+    // Square characters: with Courier 46 fit beside 78 Latin ones.
+    f.properties.Set("export.pdf.font", "Courier");
+    std::string wide;
+    for (int k = 0; k < 47; ++k) wide += "\xE4\xB8\xAD";
+    f.text = MemoryStyledText(wide, 0);
+    std::string row;
+    for (int k = 0; k < 46; ++k) row += "4E2D";
+    EXPECT_NE(Streams(Pdf(f))[0].find("<" + row + ">Tj\n0 -12.0 TD\n<4E2D>Tj\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Writes the exporters' files for the reader check (check-readers.sh): each
 // format over a few small styled documents, an empty one and one of 100,000
 // lines, into the folder named by the argument.
+#include <cctype>
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include <scintilla/Scintilla.h>
@@ -46,6 +48,39 @@ MemoryStyledText Folded() {
     return text;
 }
 
+// C source with single blanks between its tokens and every pair of
+// characters that a T1 font would set as one, styled as the C lexer does:
+// blanks, keywords, numbers, strings and operators each in a style of their own.
+const char kTokens[] =
+    "static struct {long files, lines, bytes;} Totals = {0, 0, 0};\n"
+    "i--; j = k---l; f(a,,b) << c >> d;\n"
+    "s = \"``quoted''\" + 'x' + `cmd`; /* !` ?` */\n"
+    " x = y;\n";
+
+MemoryStyledText Tokens() {
+    MemoryStyledText text;
+    const std::string source = kTokens;
+    for (size_t i = 0; i < source.size();) {
+        size_t end = i + 1;
+        unsigned char style = 10;
+        const auto isWord = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+        if (source[i] == ' ' || source[i] == '\n') {
+            style = 0;
+        } else if (isWord(source[i])) {
+            while (end < source.size() && isWord(source[end])) ++end;
+            const std::string word = source.substr(i, end - i);
+            style = std::isdigit(static_cast<unsigned char>(word[0])) ? 4
+                    : word == "static" || word == "struct" || word == "long" ? 5 : 11;
+        } else if (source[i] == '"') {
+            end = source.find('"', i + 1) + 1;
+            style = 6;
+        }
+        text.Append(source.substr(i, end - i), style);
+        i = end;
+    }
+    return text;
+}
+
 MemoryStyledText Large() {
     MemoryStyledText text;
     std::string chunk;
@@ -86,19 +121,32 @@ int main(int argc, char** argv) {
     Fixture fixtures[] = {
         {"sample", Sample()},
         {"folded", Folded()},
-        {"chinese", MemoryStyledText("\xE4\xB8\xAD\xE6\x96\x87 text\n", 0), kEncodingUtf8NoBom},
+        // "中文 text，编辑器。" in UTF-8 (as a UTF-16 document is held too) and in the ANSI code page 936.
+        {"chinese", MemoryStyledText("\xE4\xB8\xAD\xE6\x96\x87 text\xEF\xBC\x8C\xE7\xBC\x96\xE8\xBE\x91\xE5\x99\xA8\xE3\x80\x82\n", 0),
+         kEncodingUtf8NoBom},
+        {"chinese_utf16", MemoryStyledText("\xE4\xB8\xAD\xE6\x96\x87 text\xEF\xBC\x8C\xE7\xBC\x96\xE8\xBE\x91\xE5\x99\xA8\xE3\x80\x82\n", 0),
+         kEncodingUtf16Le},
+        {"chinese_gbk", MemoryStyledText("\xD6\xD0\xCE\xC4 text\xA3\xAC\xB1\xE0\xBC\xAD\xC6\xF7\xA1\xA3\n", 0)},
         {"empty", MemoryStyledText("")},
         {"large", Large()},
+        {"tokens", Tokens()},
     };
     for (Fixture& fixture : fixtures) SetStyles(fixture.properties);
     fixtures[1].properties.Set("export.html.folding", "1");
+    // Coloured blanks and operators, as in the shipped styles.
+    PropertyMap& tokens = fixtures[7].properties;
+    tokens.Set("style.cpp.0", "fore:#808080");
+    tokens.Set("style.cpp.4", "fore:#007F7F");
+    tokens.Set("style.cpp.10", "fore:#000080,bold");
+    // What a reader must give back of it.
+    std::ofstream(folder + "\\tokens.expected", std::ios::binary) << kTokens;
     bool ok = true;
     for (const Fixture& fixture : fixtures) {
         for (const char* extension : {"html", "rtf", "pdf", "tex"}) {
             // Folding is an HTML matter; Chinese text cannot be set by pdflatex's T1 fonts.
             const std::string kind = extension;
             if (std::string(fixture.name) == "folded" && kind != "html") continue;
-            if (std::string(fixture.name) == "chinese" && kind == "tex") continue;
+            if (std::string(fixture.name).rfind("chinese", 0) == 0 && kind == "tex") continue;
             ok = Export(folder, fixture.name, extension, fixture) && ok;
         }
     }

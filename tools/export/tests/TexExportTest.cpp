@@ -33,7 +33,7 @@ TEST(TexExport, WholeFile) {
               "\\newcommand{\\edib}[1]{\\noindent{\\ttfamily{#1}}}\n"
               "\\begin{document}\n\n"
               "Source File: my\\_file.cpp\n\n\\noindent\n\\tiny{%\n"
-              "\\edf{int}%\n\\eda{ x\\_1;}\n"
+              "\\edf{int}%\n\\eda{\\ x\\_1;}\n"
               "} %end tiny\n\n\\end{document}\n");
     f.properties.Set("export.tex.title.fullpath", "1");
     EXPECT_NE(Tex(f).find("Source File: C:{\\textbackslash}src{\\textbackslash}my\\_file.cpp\n"), std::string::npos);
@@ -53,10 +53,34 @@ TEST(TexExport, CharactersOfTheBody) {
         {"tabs", "\tx\ty", "\\eda{\\hspace*{4em}x\\hspace*{3em}y"},
         {"line ends", "a\r\nb\rc\nd", "\\eda{a} \\\\\n\\eda{b} \\\\\n\\eda{c} \\\\\n\\eda{d"},
         {"control characters", "a\fb", "\\eda{a?b"},
+        {"ligature pairs broken", "i--; ---,,,", "\\eda{i-{}-; -{}-{}-,{},{},"},
+        {"quotes as typed", "`` '' !` ?`", "\\eda{\\textasciigrave{}\\textasciigrave{} "
+                                           "\\textquotesingle{}\\textquotesingle{} !\\textasciigrave{} ?\\textasciigrave{}"},
     };
     for (const Case& c : cases) {
         ExportFixture f;
         f.text = MemoryStyledText(c.text, 0);
+        EXPECT_EQ(BodyOf(Tex(f)), std::string(c.body) + "}") << c.name;
+    }
+}
+
+// Blanks where TeX would drop them: after the colour macros' look-ahead at
+// the start of a run, and after a line break.
+TEST(TexExport, BlanksTeXWouldSwallow) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* styles;
+        const char* body;
+    } cases[] = {
+        {"a run that starts with a blank", "a b c", "\1\0\0\0\0", "\\edb{a}%\n\\eda{\\ b c"},
+        {"a blank alone in its run", "a b", "\1\0\1", "\\edb{a}%\n\\eda{\\ }%\n\\edb{b"},
+        {"a line that starts with a blank", " a\n b", "\0\0\0\0\0", "\\eda{\\mbox{}\\ a} \\\\\n\\eda{\\mbox{}\\ b"},
+        {"a blank before more blanks", "\n  b", "\0\0\0\0", "\\eda{} \\\\\n\\eda{{\\hspace*{1em}} b"},
+    };
+    for (const Case& c : cases) {
+        ExportFixture f;
+        f.text = MemoryStyledText(c.text, std::string(c.styles, std::char_traits<char>::length(c.text)));
         EXPECT_EQ(BodyOf(Tex(f)), std::string(c.body) + "}") << c.name;
     }
 }

@@ -45,6 +45,8 @@ for f in "$out"/*.pdf; do
   case $(basename "$f") in
     sample.pdf) expect_text "$f" "$text" 'int main() {' '"{[(\\)]}"' '// 50% of #1: a^b ~c $d _e @f' ;;
     large.pdf) expect_text "$f" "$text" 'value_0 = compute(0);' 'value_99999 = compute(89);' ;;
+    # Through the predefined Chinese font, whose CMaps poppler-data brings.
+    chinese*.pdf) expect_text "$f" "$text" '中文 text，编辑器。' ;;
   esac
 done
 pages=$(pdfinfo "$out/large.pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')
@@ -59,6 +61,13 @@ for f in "$out"/*.tex; do
   case $name in
     sample) expect_text "$f" "$text" 'Source File: sample.tex' 'main()' 'done^~' ;;
     odd_name\&) expect_text "$f" "$text" 'Source File: odd_name&.tex' ;;
+    tokens)
+      # Every character back as typed, blanks and character pairs too. The
+      # raw text drops a line's leading blanks (and the layout widens the
+      # padding of coloured boxes), so the layout shows the indent.
+      diff <(pdftotext -raw -nopgbrk "$out/$name-latex.pdf" - | sed -e '1d' -e '$d') \
+        <(sed 's/^ *//' "$out/tokens.expected") || fail "$f: the text read back differs from tokens.expected"
+      expect_text "$f" "$(pdftotext -layout "$out/$name-latex.pdf" -)" ' x = y;' ;;
   esac
 done
 
