@@ -27,6 +27,21 @@ public:
     // length is the file's size) and the window thread answers. A program
     // that loads in the background holds some text long before it is done.
     bool Open(const std::string& exe, const std::string& folder, const std::string& file);
+    // The same with switches before the file on the command line, until the
+    // component holds length bytes (a file the program converts holds
+    // another length than its size; negative: the file's size).
+    bool Open(const std::string& exe, const std::string& folder, const std::string& switches,
+              const std::string& file, LONG_PTR length);
+    // Starts exe from folder with arguments and waits for its main window,
+    // looking every millisecond; true once it is visible.
+    bool Start(const std::string& exe, const std::string& folder, const std::string& arguments);
+    // Moves the caret to the end of the text, as Ctrl+End does, and waits
+    // until the last line is in view and painted and the window thread
+    // answers; false when that did not happen in time.
+    bool ShowLastLine(DWORD timeoutMs = 60000) const;
+    // The most memory the process has held so far (its peak working set,
+    // which Wine reads from the process's own figures), 0 when unknown.
+    size_t PeakMemory() const;
 
     HWND Frame() const { return m_frame; }
     HWND Component() const { return m_component; }
