@@ -213,3 +213,19 @@ double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
+
+std::string ReadAll(const std::string& path) {
+    std::string text;
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return text;
+    LARGE_INTEGER size{};
+    ::GetFileSizeEx(file, &size);
+    text.resize(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    for (size_t at = 0; at < text.size(); at += read)
+        if (!::ReadFile(file, &text[at], static_cast<DWORD>(std::min<size_t>(text.size() - at, 1 << 24)), &read,
+                        nullptr) || read == 0)
+            break;
+    ::CloseHandle(file);
+    return text;
+}

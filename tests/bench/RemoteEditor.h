@@ -78,6 +78,8 @@ bool SetRemoteText(HWND control, const std::string& text);
 // Checks a check box (or a push-like toggle) as a click would, so that its
 // owner hears of it; true when it is checked after.
 bool CheckRemoteBox(HWND box);
+// The whole of a file, empty when it cannot be read.
+std::string ReadAll(const std::string& path);
 // The size of a file in bytes, 0 when it cannot be read.
 ULONGLONG FileSize(const std::string& path);
 // Milliseconds between two readings of the performance counter.

@@ -36,22 +36,6 @@ constexpr ReplaceControls kPeerControls{216, 222, 231, 233, 232, 237};
 constexpr ReplaceControls kOurControls{ID_SEARCH_REPLACE,     IDC_SEARCH_FIND_TEXT,  IDC_SEARCH_REPLACE_TEXT,
                                        IDC_SEARCH_MATCH_CASE, IDC_SEARCH_WHOLE_WORD, IDC_SEARCH_REPLACE_ALL};
 
-std::string ReadAll(const std::string& path) {
-    std::string text;
-    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return text;
-    LARGE_INTEGER size{};
-    ::GetFileSizeEx(file, &size);
-    text.resize(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    for (size_t at = 0; at < text.size(); at += read)
-        if (!::ReadFile(file, &text[at], static_cast<DWORD>(std::min<size_t>(text.size() - at, 1 << 24)), &read,
-                        nullptr) || read == 0)
-            break;
-    ::CloseHandle(file);
-    return text;
-}
-
 // The component's word characters: letters, digits, '_' and every byte of a
 // multi-byte character.
 bool IsWordByte(unsigned char c) { return c >= 0x80 || c == '_' || std::isalnum(c); }

@@ -30,17 +30,7 @@ namespace {
 // converted to UTF-8, any other as it is on disk (those given here carry no
 // mark).
 LONG_PTR HeldLength(const std::string& path) {
-    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return -1;
-    LARGE_INTEGER size{};
-    ::GetFileSizeEx(file, &size);
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    for (size_t at = 0; at < bytes.size(); at += read)
-        if (!::ReadFile(file, &bytes[at], static_cast<DWORD>(std::min<size_t>(bytes.size() - at, 1 << 24)), &read,
-                        nullptr) || read == 0)
-            break;
-    ::CloseHandle(file);
+    const std::string bytes = ReadAll(path);
     if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') return static_cast<LONG_PTR>(bytes.size());
     const wchar_t* text = reinterpret_cast<const wchar_t*>(bytes.data() + 2);
     const int units = static_cast<int>((bytes.size() - 2) / 2);
