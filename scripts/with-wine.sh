@@ -55,10 +55,7 @@ trap cleanup EXIT
 # as it is (to measure as it is).
 latency_pid=
 if [ "${TARNWICK_IDLE_LATENCY:-0}" != 1 ] && [ -w /dev/cpu_dma_latency ]; then
-  (
-    exec 3>/dev/cpu_dma_latency && printf '\x00\x00\x00\x00' >&3 || exit 0
-    while kill -0 $$ 2>/dev/null; do sleep 1 3>&-; done
-  ) </dev/null >/dev/null 2>&1 &
+  "$here/hold-latency.sh" $$ </dev/null >/dev/null 2>&1 &
   latency_pid=$!
 fi
 

@@ -56,13 +56,21 @@ def count(lines, thread):
 
 def main():
     lines = open(sys.argv[1], errors='replace').read().splitlines()
+    shown_counts = []
     for image in sys.argv[2:]:
         thread = first_thread(lines, image)
         if not thread:
             print(f'{image}: not started in this log')
+            shown_counts.append(None)
             continue
         shown, total = count(lines, thread)
+        shown_counts.append(shown)
         print(f'{image}: {shown if shown else "?"} server requests to the main window shown, {total} in all')
+    # The same as a row of scripts/bench.sh's table: ours beside the first peer.
+    if len(shown_counts) > 1 and all(shown_counts[:2]):
+        ours, peer = shown_counts[:2]
+        print(f'row\tserver requests of one start to the main window\trequests\t{ours}\t{peer}\t-\t'
+              f'{ours / peer:.2f}\t1.0')
 
 
 if __name__ == '__main__':

@@ -1,4 +1,8 @@
+// GetProcessMemoryInfo from kernel32, without psapi.
+#define PSAPI_VERSION 2
 #include "RemoteEditor.h"
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -38,9 +42,10 @@ HWND FindBelow(HWND parent, const Match& match) {
     return nullptr;
 }
 
-LONG_PTR AskOf(HWND component, UINT message, DWORD timeoutMs) {
+LONG_PTR AskOf(HWND component, UINT message, DWORD timeoutMs, WPARAM argument = 0) {
     DWORD_PTR answer = 0;
-    if (!component || !::SendMessageTimeoutA(component, message, 0, 0, SMTO_NORMAL, timeoutMs, &answer)) return -1;
+    if (!component || !::SendMessageTimeoutA(component, message, argument, 0, SMTO_NORMAL, timeoutMs, &answer))
+        return -1;
     return static_cast<LONG_PTR>(answer);
 }
 
@@ -59,20 +64,67 @@ RemoteEditor::RemoteEditor(const char* frameClass, const char* componentClass)
 RemoteEditor::~RemoteEditor() { Close(); }
 
 bool RemoteEditor::Open(const std::string& exe, const std::string& folder, const std::string& file) {
-    const ULONGLONG size = FileSize(file);
-    if (!m_program.Start(exe, "\"" + file + "\"", folder)) return false;
+    return Open(exe, folder, "", file, -1);
+}
+
+bool RemoteEditor::Start(const std::string& exe, const std::string& folder, const std::string& arguments) {
+    if (!m_program.Start(exe, arguments, folder)) return false;
     m_running = true;
-    m_frame = m_program.WaitForMainWindow(30000, m_frameClass);
-    if (!m_frame) return false;
+    // Tighter than the test support's wait, which looks every 50 ms.
+    const DWORD until = ::GetTickCount() + 30000;
+    while (!m_frame && ::GetTickCount() < until) {
+        for (HWND top : TopLevelWindows(ProcessId()))
+            if (HasClass(top, m_frameClass)) m_frame = top;
+        if (!m_frame) ::Sleep(1);
+    }
+    return m_frame != nullptr;
+}
+
+bool RemoteEditor::Open(const std::string& exe, const std::string& folder, const std::string& switches,
+                        const std::string& file, LONG_PTR length) {
+    const ULONGLONG size = length < 0 ? FileSize(file) : static_cast<ULONGLONG>(length);
+    if (!Start(exe, folder, (switches.empty() ? "" : switches + " ") + "\"" + file + "\"")) return false;
     // Either program may have more than one component (the peer has an output
-    // pane): the one that holds the file is the editor.
-    return WaitUntil([&] {
-        if (!Answers()) return false;
-        m_component = FindBelow(m_frame, [&](HWND child) {
-            return HasClass(child, m_componentClass) && static_cast<ULONGLONG>(AskOf(child, SCI_GETLENGTH, 60000)) == size;
-        });
-        return m_component != nullptr;
-    }, 60000);
+    // pane): the one that holds the file is the editor. A busy window thread
+    // holds each question until it is free, so the loop needs no pause then.
+    const DWORD until = ::GetTickCount() + 60000;
+    while (::GetTickCount() < until) {
+        if (Answers()) {
+            m_component = FindBelow(m_frame, [&](HWND child) {
+                return HasClass(child, m_componentClass) &&
+                       static_cast<ULONGLONG>(AskOf(child, SCI_GETLENGTH, 60000)) == size;
+            });
+            if (m_component) return true;
+        }
+        ::Sleep(1);
+    }
+    return false;
+}
+
+bool RemoteEditor::ShowLastLine(DWORD timeoutMs) const {
+    if (Ask(SCI_DOCUMENTEND, timeoutMs) < 0) return false;
+    const DWORD until = ::GetTickCount() + timeoutMs;
+    while (::GetTickCount() < until) {
+        const LONG_PTR lines = Ask(SCI_GETLINECOUNT, timeoutMs);
+        const LONG_PTR below = Ask(SCI_GETFIRSTVISIBLELINE, timeoutMs) + Ask(SCI_LINESONSCREEN, timeoutMs);
+        const LONG_PTR lastInView = AskOf(m_component, SCI_DOCLINEFROMVISIBLE, timeoutMs, below);
+        // Painted: nothing of the component is left to draw.
+        if (lines > 0 && lastInView >= lines - 1 && !::GetUpdateRect(m_component, nullptr, FALSE) &&
+            Answers(timeoutMs))
+            return true;
+        ::Sleep(1);
+    }
+    return false;
+}
+
+size_t RemoteEditor::PeakMemory() const {
+    const HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ProcessId());
+    if (!process) return 0;
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    const size_t peak = ::GetProcessMemoryInfo(process, &counters, sizeof counters) ? counters.PeakWorkingSetSize : 0;
+    ::CloseHandle(process);
+    return peak;
 }
 
 LONG_PTR RemoteEditor::Ask(UINT message, DWORD timeoutMs) const { return AskOf(m_component, message, timeoutMs); }
@@ -160,4 +212,20 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+std::string ReadAll(const std::string& path) {
+    std::string text;
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return text;
+    LARGE_INTEGER size{};
+    ::GetFileSizeEx(file, &size);
+    text.resize(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    for (size_t at = 0; at < text.size(); at += read)
+        if (!::ReadFile(file, &text[at], static_cast<DWORD>(std::min<size_t>(text.size() - at, 1 << 24)), &read,
+                        nullptr) || read == 0)
+            break;
+    ::CloseHandle(file);
+    return text;
 }

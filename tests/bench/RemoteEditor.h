@@ -27,6 +27,21 @@ public:
     // length is the file's size) and the window thread answers. A program
     // that loads in the background holds some text long before it is done.
     bool Open(const std::string& exe, const std::string& folder, const std::string& file);
+    // The same with switches before the file on the command line, until the
+    // component holds length bytes (a file the program converts holds
+    // another length than its size; negative: the file's size).
+    bool Open(const std::string& exe, const std::string& folder, const std::string& switches,
+              const std::string& file, LONG_PTR length);
+    // Starts exe from folder with arguments and waits for its main window,
+    // looking every millisecond; true once it is visible.
+    bool Start(const std::string& exe, const std::string& folder, const std::string& arguments);
+    // Moves the caret to the end of the text, as Ctrl+End does, and waits
+    // until the last line is in view and painted and the window thread
+    // answers; false when that did not happen in time.
+    bool ShowLastLine(DWORD timeoutMs = 60000) const;
+    // The most memory the process has held so far (its peak working set,
+    // which Wine reads from the process's own figures), 0 when unknown.
+    size_t PeakMemory() const;
 
     HWND Frame() const { return m_frame; }
     HWND Component() const { return m_component; }
@@ -63,6 +78,8 @@ bool SetRemoteText(HWND control, const std::string& text);
 // Checks a check box (or a push-like toggle) as a click would, so that its
 // owner hears of it; true when it is checked after.
 bool CheckRemoteBox(HWND box);
+// The whole of a file, empty when it cannot be read.
+std::string ReadAll(const std::string& path);
 // The size of a file in bytes, 0 when it cannot be read.
 ULONGLONG FileSize(const std::string& path);
 // Milliseconds between two readings of the performance counter.

@@ -1,10 +1,13 @@
 // Replace All of a common word in a 50 MB file, driven from outside in our
-// program and, when one is named, in the peer the same way in the same run:
-// the median time from the Replace All click until the component holds the
-// new text and the program answers, and the peak commit beyond the document
-// as loaded, each with the ratio. The in-process bench of the view's
-// Replace All times the same text and pattern without the program around it.
-// Usage: replace_bench FILE [RUNS [PEER_EXE PEER_WINDOW_CLASS]].
+// program (from its program folder as shipped) and, when one is named, in
+// the peer the same way in the same run, interleaved: the median time from
+// the Replace All click until the component holds the new text and the
+// program answers, and the peak commit beyond the document as loaded. The
+// peer runs drawing like ours with its change history off and its undo
+// state updated lazily (the like peer of the ratio), and with its defaults.
+// The in-process bench of the view's Replace All times the same text and
+// pattern without the program around it.
+// Usage: replace_bench FOLDER FILE [RUNS [PEER_EXE]].
 #include <windows.h>
 
 #include <algorithm>
@@ -12,10 +15,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "BenchTable.h"
+#include "RemoteEditor.h"
 
 #include "ProgramProcess.h"
 #include "ReplaceDrive.h"
-#include "TempFolder.h"
 #include "resource.h"
 
 namespace {
@@ -29,22 +35,6 @@ const std::string kReplace = "amount";
 constexpr ReplaceControls kPeerControls{216, 222, 231, 233, 232, 237};
 constexpr ReplaceControls kOurControls{ID_SEARCH_REPLACE,     IDC_SEARCH_FIND_TEXT,  IDC_SEARCH_REPLACE_TEXT,
                                        IDC_SEARCH_MATCH_CASE, IDC_SEARCH_WHOLE_WORD, IDC_SEARCH_REPLACE_ALL};
-
-std::string ReadAll(const std::string& path) {
-    std::string text;
-    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return text;
-    LARGE_INTEGER size{};
-    ::GetFileSizeEx(file, &size);
-    text.resize(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    for (size_t at = 0; at < text.size(); at += read)
-        if (!::ReadFile(file, &text[at], static_cast<DWORD>(std::min<size_t>(text.size() - at, 1 << 24)), &read,
-                        nullptr) || read == 0)
-            break;
-    ::CloseHandle(file);
-    return text;
-}
 
 // The component's word characters: letters, digits, '_' and every byte of a
 // multi-byte character.
@@ -71,19 +61,16 @@ std::string Grouped(long long n) {
     return grouped;
 }
 
-void PrintTrouble(const char* who, const ReplaceFigures& figures) {
-    if (!figures.trouble.empty()) std::printf("  %s: %s (%d runs timed)\n", who, figures.trouble.c_str(), figures.timed);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::printf("usage: replace_bench FILE [RUNS [PEER_EXE PEER_WINDOW_CLASS]]\n");
+    if (argc < 3) {
+        std::printf("usage: replace_bench FOLDER FILE [RUNS [PEER_EXE]]\n");
         return 2;
     }
-    const std::string file = argv[1];
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    const std::string folder = argv[1];
+    const std::string file = argv[2];
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
     const std::string text = ReadAll(file);
     const long long matches = CountWholeWords(text, kFind);
     if (matches == 0) {
@@ -94,32 +81,35 @@ int main(int argc, char** argv) {
     const std::string row = "Replace All (plain, " + Grouped(matches) + " matches in " +
                             std::to_string(static_cast<int>(documentMB + 0.5)) + " MB)";
 
-    TempFolder folder;
-    const std::string exe = folder.File("Tarnwick.exe");
-    ::CopyFileA((BuildFolder() + "\\Tarnwick.exe").c_str(), exe.c_str(), FALSE);
-    const ReplaceFigures ours = MedianReplaceAll(runs, exe, folder.Path(), "CMainFrame", "languagewnd", file,
-                                                 kOurControls, kFind, kReplace, matches);
-    ReplaceFigures theirs;
-    const bool peer = argc > 4;
-    if (peer) {
-        const std::string peerExe = argv[3];
-        theirs = MedianReplaceAll(runs, peerExe, peerExe.substr(0, peerExe.find_last_of('\\')), argv[4], "Scintilla",
-                                  file, kPeerControls, kFind, kReplace, matches);
-    }
-
-    if (ours.milliseconds < 0) {
-        std::printf("%s: ours could not be driven\n", row.c_str());
+    // The runs write their settings into the folder: the script hands over a
+    // copy of the shipped one.
+    std::vector<BenchProgram> programs{{"ours", folder + "\\Tarnwick.exe", folder, "", "CMainFrame", "languagewnd"}};
+    if (argc > 4) {
+        programs.push_back(PeerProgram("lazy peer", argv[4],
+                                       "-technology=0 -code.page=65001 -change.history=0 -undo.redo.lazy=1"));
+        programs.push_back(PeerProgram("peer defaults", argv[4], ""));
     } else {
-        std::printf("%s: median %.0f ms, peak %.0f MB beyond the document (%.2f x its size; goal 2)", row.c_str(),
-                    ours.milliseconds, ours.peakBytes / 1e6, ours.peakBytes / 1e6 / documentMB);
-        if (theirs.milliseconds >= 0)
-            std::printf("; peer %.0f ms, %.0f MB; ratio %.2f, %.2f", theirs.milliseconds, theirs.peakBytes / 1e6,
-                        ours.milliseconds / theirs.milliseconds, ours.peakBytes / theirs.peakBytes);
-        else if (peer)
-            std::printf("; the peer could not be driven");
-        std::printf(" (medians of %d runs)\n", ours.timed);
+        std::printf("(no peer: only ours is timed)\n");
     }
-    PrintTrouble("ours", ours);
-    PrintTrouble("peer", theirs);
-    return ours.milliseconds < 0 ? 1 : 0;
+    std::vector<std::vector<double>> peaks(programs.size());
+    std::vector<std::string> trouble(programs.size());
+    const std::vector<double> times = InterleavedMedians(runs, programs, [&](const BenchProgram& program) {
+        const size_t which = static_cast<size_t>(&program - programs.data());
+        const ReplaceFigures figures = ReplaceAllOnce(program, file, which == 0 ? kOurControls : kPeerControls,
+                                                      kFind, kReplace, matches);
+        if (!figures.trouble.empty()) trouble[which] = figures.trouble;
+        if (figures.milliseconds >= 0 && figures.peakBytes >= 0) peaks[which].push_back(figures.peakBytes / 1e6);
+        return figures.milliseconds;
+    });
+    const auto column = [&](const std::vector<double>& values, size_t i) { return i < values.size() ? values[i] : -1; };
+    std::vector<double> peak;
+    for (const std::vector<double>& values : peaks) peak.push_back(values.empty() ? -1 : Median(values));
+    PrintRow(row, "ms", times[0], column(times, 1), column(times, 2), 0.7);
+    PrintRow("Replace All: peak memory beyond the document", "MB", peak[0], column(peak, 1), column(peak, 2));
+    // Its goal is against the document, not a peer: that column holds the document's size.
+    PrintRow("Replace All: our peak memory beyond the document, beside the document's size", "MB", peak[0],
+             documentMB, -1, 2.0);
+    for (size_t i = 0; i < programs.size(); ++i)
+        if (!trouble[i].empty()) std::printf("  %s: %s\n", programs[i].label.c_str(), trouble[i].c_str());
+    return times[0] < 0 ? 1 : 0;
 }

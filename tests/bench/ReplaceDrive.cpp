@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <atomic>
 #include <thread>
-#include <vector>
 
 #include <scintilla/Scintilla.h>
 
@@ -61,12 +60,6 @@ private:
     std::thread m_thread;
 };
 
-struct Run {
-    double milliseconds = -1;
-    double peakBytes = -1;
-    std::string trouble;
-};
-
 // The fields filled and the options checked; what failed, or empty.
 std::string FillIn(HWND surface, const ReplaceControls& ids, const std::string& find, const std::string& replace) {
     if (!SetRemoteText(::GetDlgItem(surface, ids.findText), find)) return "the find field did not take the text";
@@ -77,9 +70,9 @@ std::string FillIn(HWND surface, const ReplaceControls& ids, const std::string& 
     return {};
 }
 
-Run ReplaceOnce(RemoteEditor& editor, const ReplaceControls& ids, const std::string& find,
+ReplaceFigures ReplaceOnce(RemoteEditor& editor, const ReplaceControls& ids, const std::string& find,
                 const std::string& replace, long long matches) {
-    Run run;
+    ReplaceFigures run;
     editor.Command(ids.command);
     HWND button = nullptr;
     WaitUntil([&] { return (button = editor.FindControl(ids.replaceAll, "Button")) != nullptr; }, 10000);
@@ -138,26 +131,14 @@ Run ReplaceOnce(RemoteEditor& editor, const ReplaceControls& ids, const std::str
 
 }  // namespace
 
-ReplaceFigures MedianReplaceAll(int runs, const std::string& exe, const std::string& folder, const char* frameClass,
-                                const char* componentClass, const std::string& file, const ReplaceControls& ids,
-                                const std::string& find, const std::string& replace, long long matches) {
-    std::vector<double> times, peaks;
-    ReplaceFigures figures;
-    for (int i = 0; i < runs; ++i) {
-        RemoteEditor editor(frameClass, componentClass);
-        Run run;
-        if (editor.Open(exe, folder, file))
-            run = ReplaceOnce(editor, ids, find, replace, matches);
-        else
-            run.trouble = "the file did not load";
-        if (!editor.Close()) run.trouble += run.trouble.empty() ? "it did not close" : "; it did not close";
-        if (!run.trouble.empty()) figures.trouble = "run " + std::to_string(i + 1) + ": " + run.trouble;
-        if (run.milliseconds < 0) continue;
-        times.push_back(run.milliseconds);
-        if (run.peakBytes >= 0) peaks.push_back(run.peakBytes);
-    }
-    figures.timed = static_cast<int>(times.size());
-    if (!times.empty()) figures.milliseconds = Median(times);
-    if (!peaks.empty()) figures.peakBytes = Median(peaks);
-    return figures;
+ReplaceFigures ReplaceAllOnce(const BenchProgram& program, const std::string& file, const ReplaceControls& ids,
+                              const std::string& find, const std::string& replace, long long matches) {
+    RemoteEditor editor(program.frameClass, program.componentClass);
+    ReplaceFigures run;
+    if (editor.Open(program.exe, program.folder, program.switches, file, -1))
+        run = ReplaceOnce(editor, ids, find, replace, matches);
+    else
+        run.trouble = "the file did not load";
+    if (!editor.Close()) run.trouble += run.trouble.empty() ? "it did not close" : "; it did not close";
+    return run;
 }

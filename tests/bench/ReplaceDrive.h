@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "BenchTable.h"
+
 // The ids of one program's Replace command (posted to its main window) and
 // of the controls of what it opens (a dialog, or a strip in the main window).
 struct ReplaceControls {
@@ -19,20 +21,17 @@ struct ReplaceControls {
     int replaceAll;
 };
 
-// Medians over the runs; time negative when no run could be timed, with why.
+// One run's figures; time negative when it could not be timed, with why.
 struct ReplaceFigures {
     double milliseconds = -1;
     double peakBytes = -1;
-    int timed = 0;
     std::string trouble;
 };
 
-// Each run starts exe (main window of frameClass, component of
-// componentClass) on file, replaces find by replace in the whole document and
-// checks the result: matches replacements change the length by as many times
-// the difference of the two texts. A run that did not replace them all is
-// reported in trouble, not timed. Questions the program asks are answered,
-// and it is closed without saving.
-ReplaceFigures MedianReplaceAll(int runs, const std::string& exe, const std::string& folder, const char* frameClass,
-                                const char* componentClass, const std::string& file, const ReplaceControls& ids,
-                                const std::string& find, const std::string& replace, long long matches);
+// Starts the program on file, replaces find by replace in the whole document
+// and checks the result: matches replacements change the length by as many
+// times the difference of the two texts. A run that did not replace them all
+// is reported in trouble, not timed. Questions the program asks are
+// answered, and it is closed without saving.
+ReplaceFigures ReplaceAllOnce(const BenchProgram& program, const std::string& file, const ReplaceControls& ids,
+                              const std::string& find, const std::string& replace, long long matches);

@@ -1,19 +1,24 @@
-// Prints the median time from process start to the main window shown, over
-// several starts of the editor from a program folder of its own, and, when
-// a peer program is named, the same for it in the same run with the ratio.
-// With a FILE, each start opens it and the time runs until it is loaded:
-// its name is in the main window's or a document's title and the window's
-// thread answers again (a load holds that thread).
-// Usage: startup_bench [RUNS [PEER_EXE PEER_WINDOW_CLASS [FILE]]].
+// Start-up and load of the editor beside the peer's, in one run: the median
+// time from process start to the main window shown, and, for each FILE,
+// from process start on that file until the component holds its whole text
+// and the last line has been shown (caret at the end, painted, the window
+// thread answering), with the peak memory of that load. Ours runs from its
+// program folder as shipped; the peer runs once drawing and decoding like
+// ours (GDI, the file's code page) and once with its defaults. Each FILE is
+// PATH=CODE_PAGE, the code page the like peer is given for it.
+// Usage: startup_bench FOLDER [RUNS [PEER_EXE [FILE...]]].
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "ProgramProcess.h"
+#include <scintilla/Scintilla.h>
+
+#include "BenchTable.h"
 #include "RemoteEditor.h"
 #include "SaveDrive.h"
 #include "resource.h"
@@ -21,85 +26,122 @@
 
 namespace {
 
-// Median milliseconds to the window of className, or a negative value when
-// it did not appear.
-bool ShowsFile(HWND frame, const std::string& name) {
-    char title[512] = {};
-    ::GetWindowTextA(frame, title, sizeof(title));
-    if (std::string(title).find(name) != std::string::npos) return true;
-    for (const std::string& document : DocumentTitles(frame))
-        if (document.find(name) != std::string::npos) return true;
-    return false;
+// What the component holds of a file: a text with a UTF-16 mark is held
+// converted to UTF-8, any other as it is on disk (those given here carry no
+// mark).
+LONG_PTR HeldLength(const std::string& path) {
+    const std::string bytes = ReadAll(path);
+    if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') return static_cast<LONG_PTR>(bytes.size());
+    const wchar_t* text = reinterpret_cast<const wchar_t*>(bytes.data() + 2);
+    const int units = static_cast<int>((bytes.size() - 2) / 2);
+    return ::WideCharToMultiByte(CP_UTF8, 0, text, units, nullptr, 0, nullptr, nullptr);
 }
 
-double MedianStart(int runs, const std::string& exe, const std::string& folder, const char* className,
-                   const std::string& file = "") {
-    const std::string name = file.substr(file.find_last_of('\\') + 1);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, shown;
-        ::QueryPerformanceCounter(&start);
-        ProgramProcess program;
-        if (!program.Start(exe, file.empty() ? "" : "\"" + file + "\"", folder)) return -1;
-        HWND frame = program.WaitForMainWindow(30000, className);
-        if (frame && !file.empty()) {
-            const DWORD until = ::GetTickCount() + 60000;
-            while (!ShowsFile(frame, name) && ::GetTickCount() < until) ::Sleep(1);
-            DWORD_PTR answer = 0;
-            ::SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
-        }
-        ::QueryPerformanceCounter(&shown);
-        if (!frame) return -1;
-        times.push_back(Milliseconds(start, shown));
-        ::PostMessageA(frame, WM_CLOSE, 0, 0);
-        program.WaitForExit(20000);
-    }
-    return Median(times);
+struct BenchFile {
+    std::string path;
+    std::string codePage;
+    std::string name;  // for the row: the file's name without its folder
+    LONG_PTR length;
+};
+
+double StartOnce(const BenchProgram& program) {
+    LARGE_INTEGER start, shown;
+    ::QueryPerformanceCounter(&start);
+    RemoteEditor editor(program.frameClass, program.componentClass);
+    const bool started = editor.Start(program.exe, program.folder, program.switches);
+    ::QueryPerformanceCounter(&shown);
+    return started ? Milliseconds(start, shown) : -1;
+}
+
+// How each program held the file on its last load: its code page and its
+// drawing, so the output shows that the like peer is like ours.
+std::map<std::string, std::string> s_heldAs;
+
+struct LoadFigures {
+    double milliseconds = -1;
+    double peakMB = -1;
+};
+
+LoadFigures LoadOnce(const BenchProgram& program, const BenchFile& file) {
+    LoadFigures figures;
+    LARGE_INTEGER start, shown;
+    ::QueryPerformanceCounter(&start);
+    RemoteEditor editor(program.frameClass, program.componentClass);
+    const bool loaded = editor.Open(program.exe, program.folder, program.switches, file.path, file.length) &&
+                        editor.ShowLastLine();
+    ::QueryPerformanceCounter(&shown);
+    if (!loaded) return figures;
+    figures.milliseconds = Milliseconds(start, shown);
+    figures.peakMB = static_cast<double>(editor.PeakMemory()) / 1e6;
+    s_heldAs[program.label] = "code page " + std::to_string(editor.Ask(SCI_GETCODEPAGE)) + ", technology " +
+                              std::to_string(editor.Ask(SCI_GETTECHNOLOGY));
+    return figures;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
-    TempFolder folder;
-    std::string exe = folder.File("Tarnwick.exe");
-    ::CopyFileA((BuildFolder() + "\\Tarnwick.exe").c_str(), exe.c_str(), FALSE);
-    const double ours = MedianStart(runs, exe, folder.Path(), "CMainFrame");
-    if (ours < 0) {
-        std::printf("the main window did not appear\n");
+    if (argc < 2) {
+        std::printf("usage: startup_bench FOLDER [RUNS [PEER_EXE [PATH=CODE_PAGE...]]]\n");
+        return 2;
+    }
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    // The runs write their settings, session and layout into the folder, as
+    // a user's starts do: the script hands over a copy of the shipped one.
+    const std::string folder = argv[1];
+    std::vector<BenchProgram> programs{{"ours", folder + "\\Tarnwick.exe", folder, "", "CMainFrame", "languagewnd"}};
+    const bool peer = argc > 3;
+    if (peer) {
+        programs.push_back(PeerProgram("like peer", argv[3], "-technology=0"));
+        programs.push_back(PeerProgram("peer defaults", argv[3], ""));
+    } else {
+        std::printf("(no peer: only ours is timed)\n");
+    }
+    const auto column = [&](const std::vector<double>& medians, size_t i) { return i < medians.size() ? medians[i] : -1; };
+
+    const std::vector<double> start = InterleavedMedians(runs, programs, StartOnce);
+    if (start[0] < 0) {
+        std::printf("our main window did not appear\n");
         return 1;
     }
-    std::printf("start to main window: median %.1f ms over %d runs\n", ours, runs);
-    if (argc > 3) {
-        const std::string peer = argv[2];
-        const std::string peerFolder = peer.substr(0, peer.find_last_of('\\'));
-        const double theirs = MedianStart(runs, peer, peerFolder, argv[3]);
-        if (theirs < 0)
-            std::printf("peer: its main window did not appear\n");
-        else
-            std::printf("peer start to main window: median %.1f ms; ratio %.2f\n", theirs, ours / theirs);
-        if (argc > 4) {
-            const double ourLoad = MedianStart(runs, exe, folder.Path(), "CMainFrame", argv[4]);
-            const double theirLoad = MedianStart(runs, peer, peerFolder, argv[3], argv[4]);
-            std::printf("start and open %s until loaded: ours %.1f ms, peer %.1f ms; ratio %.2f (goal 0.5)\n",
-                        argv[4], ourLoad, theirLoad, ourLoad / theirLoad);
-            const std::string copy = folder.File("save-bench.txt");
-            // Our view is a superclass of the component; 106 is the peer's own Save command.
-            const double ourSave =
-                MedianSave(runs, exe, folder.Path(), "CMainFrame", "languagewnd", argv[4], copy, ID_FILE_SAVE);
-            const double theirSave = MedianSave(runs, peer, peerFolder, argv[3], "Scintilla", argv[4], copy, 106);
-            const double flush = MedianFlush(runs, argv[4], folder.File("flush-bench.txt"));
-            if (ourSave < 0 || theirSave < 0)
-                std::printf("save after one edit: ours %.1f ms, peer %.1f ms (negative: could not be driven)\n",
-                            ourSave, theirSave);
-            else
-                std::printf("save after one edit, both idle first, from the Save command until written: ours %.1f ms,"
-                            " peer %.1f ms; ratio %.2f (goal 1.5)\n"
-                            "  one flush of that size, which the peer does not do: %.1f ms; ours flushes twice (the"
-                            " whole copy, then the file written in place); ours without the two %.1f ms, ratio %.2f\n",
-                            ourSave, theirSave, ourSave / theirSave, flush, ourSave - 2 * flush,
-                            (ourSave - 2 * flush) / theirSave);
-        }
+    PrintRow("start to main window", "ms", start[0], column(start, 1), column(start, 2), 1.0);
+
+    for (int i = 4; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const size_t equals = argument.find_last_of('=');
+        BenchFile file{argument.substr(0, equals), equals == std::string::npos ? "65001" : argument.substr(equals + 1)};
+        file.name = file.path.substr(file.path.find_last_of('\\') + 1);
+        file.length = HeldLength(file.path);
+        std::vector<BenchProgram> loaders = programs;
+        if (peer) loaders[1].switches += " -code.page=" + file.codePage;
+        std::vector<double> peaks[3];
+        const std::vector<double> times = InterleavedMedians(runs, loaders, [&](const BenchProgram& program) {
+            const LoadFigures figures = LoadOnce(program, file);
+            for (size_t p = 0; p < loaders.size(); ++p)
+                if (&loaders[p] == &program && figures.peakMB >= 0) peaks[p].push_back(figures.peakMB);
+            return figures.milliseconds;
+        });
+        const auto peak = [&](size_t p) { return peaks[p].empty() ? -1.0 : Median(peaks[p]); };
+        PrintRow("open " + file.name + " until the last line is shown", "ms", times[0], column(times, 1),
+                 column(times, 2), 0.4);
+        PrintRow("peak memory of that load", "MB", peak(0), peak(1), peak(2));
+        for (const BenchProgram& program : loaders)
+            std::printf("  %s held %s as %s\n", program.label.c_str(), file.name.c_str(), s_heldAs[program.label].c_str());
+    }
+
+    if (peer && argc > 4) {
+        const std::string source = std::string(argv[4]).substr(0, std::string(argv[4]).find_last_of('='));
+        TempFolder scratch;
+        const std::string copy = scratch.File("save-bench.txt");
+        // Our view is a superclass of the component; 106 is the peer's own Save command.
+        const double ourSave = MedianSave(runs, programs[0].exe, folder, "CMainFrame", "languagewnd", source,
+                                          copy, ID_FILE_SAVE);
+        const double theirSave = MedianSave(runs, programs[1].exe, programs[1].folder, "SciTEWindow", "Scintilla",
+                                            source, copy, 106);
+        PrintRow("save after one edit, both idle first", "ms", ourSave, theirSave, -1, 1.5);
+        // The peer writes without flushing; ours flushes twice (the whole
+        // copy, then the file written in place): one flush of that size.
+        PrintRow("one flush of that size (not done by the peer)", "ms", MedianFlush(runs, source, scratch.File("flush-bench.txt")), -1);
     }
     return 0;
 }

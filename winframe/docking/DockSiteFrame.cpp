@@ -37,6 +37,8 @@ void CDockSiteFrame::UpdateLayout() {
     RECT r = DockingRect();
     if (m_autoHide) r = m_autoHide->Place(r);
     m_outer.SetRect(r);
+    // A hidden frame is painted whole when it is shown: drawing now is lost work.
+    if (!::IsWindowVisible(m_hWnd)) return;
     if (const CClientDc dc(m_hWnd); dc) DrawBars(dc);
 }
 
@@ -47,6 +49,8 @@ void CDockSiteFrame::DrawBars(HDC dc) {
 }
 
 void CDockSiteFrame::Redraw() {
+    // The panes docked while the frame is made, before it shows, cost no paint.
+    if (!::IsWindowVisible(m_hWnd)) return;
     UINT flags = RDW_INVALIDATE | RDW_UPDATENOW;
     if (!*m_centre) flags |= RDW_ERASE;
     ::RedrawWindow(m_hWnd, nullptr, nullptr, flags);

@@ -234,7 +234,7 @@ LRESULT CTabStripImpl::OnSetFont(UINT, WPARAM w, LPARAM l, bool&) {
 
 LRESULT CTabStripImpl::OnGetToolText(int, NMHDR* header, bool& handled) {
     auto* info = (NMTTDISPINFOA*)header;
-    if (header->hwndFrom != m_toolTips.Handle()) {
+    if (!m_toolTips.Is(header->hwndFrom)) {
         handled = false;
         return 0;
     }
