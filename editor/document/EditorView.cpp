@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "AppSettings.h"
+#include "EncodingCodes.h"
 #include "ReplaceAllUndo.h"
 #include "resource.h"
 
@@ -179,6 +180,8 @@ ViewStatusTexts CEditorView::StatusTexts() const {
     texts.position = buffer;
     texts.length = static_cast<uint64_t>(Send(SCI_GETLENGTH));
     texts.mode = Send(SCI_GETOVERTYPE) ? "OVR" : "INS";
+    // The encoding commands change it without a save or an activation.
+    texts.encoding = EncodingStatusName(GetEncoding());
     return texts;
 }
 

@@ -142,6 +142,7 @@ public:
     int CaretLine() const;
     int LineLength(int line) const;
     std::pair<int, int> GetSelection() const;
+    // Opens the folds over the lines from the position a to the position b.
     void EnsureLinesVisible(int a, int b);
     void GoToLine(int line);
     std::string GetTextRange(int start, int end) const;

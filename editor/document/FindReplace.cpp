@@ -76,9 +76,13 @@ int CViewSearch::Find(SearchOptions& options) {
 
     m_view.Send(SCI_SETSEARCHFLAGS, static_cast<uptr_t>(flags));
     const sptr_t length = m_view.Send(SCI_GETLENGTH);
-    // Upward from the very start: clamped, so the target never starts at -1.
-    sptr_t found = down ? SearchIn(m_view, selectionEnd, length, pattern)
-                        : SearchIn(m_view, std::max(selectionStart - 1, 0), 0, pattern);
+    // Upward the component finds only a match that lies wholly inside the
+    // target: it starts at the selection start, so that a match ending
+    // there (the one right before a selected match too) is found. An empty
+    // match would be the selection again: then from one before it.
+    sptr_t found = down ? SearchIn(m_view, selectionEnd, length, pattern) : SearchIn(m_view, selectionStart, 0, pattern);
+    if (!down && found == selectionStart && m_view.Send(SCI_GETTARGETEND) == selectionEnd)
+        found = selectionStart > 0 ? SearchIn(m_view, selectionStart - 1, 0, pattern) : -1;
     if (found < 0 && (options.SearchMask & kSearchWrap))
         found = down ? SearchIn(m_view, 0, length, pattern) : SearchIn(m_view, length, 0, pattern);
 
@@ -89,8 +93,7 @@ int CViewSearch::Find(SearchOptions& options) {
         if (run && m_result == 1 && start == m_seriesStart) {
             result = 2;
         } else {
-            m_view.EnsureLinesVisible(static_cast<int>(m_view.Send(SCI_LINEFROMPOSITION, start)),
-                                      static_cast<int>(m_view.Send(SCI_LINEFROMPOSITION, end)));
+            m_view.EnsureLinesVisible(start, end);
             m_view.Send(SCI_SETSEL, static_cast<uptr_t>(start), end);
             result = 1;
         }
@@ -145,6 +148,9 @@ void CViewSearch::MarkAll(const SearchOptions& options) {
 }
 
 int CViewSearch::ReplaceAll(const SearchOptions& options) {
+    // The component leaves a read-only text as it is but would still
+    // answer each replacement as made.
+    if (m_view.Send(SCI_GETREADONLY)) return 0;
     const std::string pattern = SearchBytes(options.FindText, options.SearchMask);
     if (pattern.empty()) return 0;
     const std::string replacement = SearchBytes(options.ReplaceText, options.SearchMask);

@@ -611,7 +611,7 @@ void CTypingAids::GoMatchingBrace(CEditorView& view, bool select) {
         ++earlier;
     else
         ++later;
-    view.EnsureLinesVisible(LineOf(view, brace), LineOf(view, opposite));
+    view.EnsureLinesVisible(static_cast<int>(brace), static_cast<int>(opposite));
     if (select)
         view.Send(SCI_SETSEL, static_cast<uptr_t>(brace), opposite);
     else

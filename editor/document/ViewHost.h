@@ -13,6 +13,7 @@ struct ViewStatusTexts {
     std::string position;  // "Ln %d : %d  Col %d  Sel %d"
     uint64_t length = 0;   // part 1 is FormatByteSize of this
     std::string mode;      // "INS" or "OVR"
+    std::string encoding;  // part 2, EncodingStatusName of the document's encoding
 };
 
 class IViewHost {

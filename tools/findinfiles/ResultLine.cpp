@@ -22,7 +22,9 @@ bool BeginsLineNumber(const std::string& text, size_t open) {
 }  // namespace
 
 bool ParseResultLine(const std::string& text, std::string& path, int& line) {
-    for (size_t open = text.rfind('('); open != std::string::npos; open = open ? text.rfind('(', open - 1) : std::string::npos) {
+    // The first: a path may hold "(" but never "): ", while the found text
+    // after it may hold anything, another "(12): " included.
+    for (size_t open = text.find('('); open != std::string::npos; open = text.find('(', open + 1)) {
         if (!BeginsLineNumber(text, open)) continue;
         path = text.substr(0, open);
         line = atoi(text.c_str() + open + 1);

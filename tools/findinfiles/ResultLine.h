@@ -6,6 +6,6 @@
 constexpr size_t kResultLineMax = 512;
 
 std::string FormatResultLine(const char* path, int line, const char* text);
-// Splits at the last "(" that begins the line number ("(", digits, "): ");
+// Splits at the first "(" that begins the line number ("(", digits, "): ");
 // false for a line without one (the summary, an error line).
 bool ParseResultLine(const std::string& text, std::string& path, int& line);

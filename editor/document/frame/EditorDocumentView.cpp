@@ -144,5 +144,6 @@ void ShowViewStatusTexts(HWND statusBar, const ViewStatusTexts& texts) {
     FormatByteSize(size, sizeof(size), texts.length);
     ::SetStatusText(statusBar, kStatusPosition, texts.position.c_str());
     ::SetStatusText(statusBar, kStatusSize, size);
+    ::SetStatusText(statusBar, kStatusEncoding, texts.encoding.c_str());
     ::SetStatusText(statusBar, kStatusMode, texts.mode.c_str());
 }

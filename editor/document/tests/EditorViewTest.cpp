@@ -109,6 +109,24 @@ TEST(EditorViewMargin, HoldsTheDigitsOfTheLineCount) {
     EXPECT_EQ(4, MarginDigits(w));
 }
 
+// The encoding part follows each encoding command at once, not the next save.
+TEST(EditorViewStatus, TheEncodingFollowsTheEncodingCommands) {
+    const struct {
+        int command;
+        const char* name;
+    } table[] = {
+        {ID_DOC_ENC_UTF8, "UTF-8"},         {ID_DOC_ENC_UTF16LE, "UNICODE"},
+        {ID_DOC_ENC_UTF16BE, "UNICODE BE"}, {ID_DOC_ENC_UTF8_NOBOM, "UTF-8 NOBOM"},
+        {ID_DOC_ENC_ANSI, "ANSI"},
+    };
+    ViewWindow w;
+    w.SetText("ab");
+    for (const auto& row : table) {
+        w.Command(row.command);
+        EXPECT_EQ(row.name, w.host.status.encoding) << row.command;
+    }
+}
+
 TEST(EditorViewStatus, PositionSizeAndMode) {
     ViewWindow w;
     w.view->UpdateStatusBar();

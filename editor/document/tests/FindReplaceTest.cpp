@@ -150,6 +150,56 @@ TEST(ViewReplace, OnceReplacesOnlyAStillSelectedMatch) {
     EXPECT_EQ(std::make_pair(4, 6), s.Selection());
 }
 
+// Upward, every match that ends at or before the selection start is found,
+// one after another, adjacent ones too; then the search wraps to the last.
+TEST(ViewFind, PreviousFindsEachMatchEndingBeforeTheSelection) {
+    const struct {
+        const char* text;
+        const char* find;
+        uint32_t mask;
+        int start, end;  // the selection before the first find
+        std::vector<std::pair<int, int>> found;
+    } table[] = {
+        {"ab ab", "ab", kSearchWrap, 5, 5, {{3, 5}, {0, 2}}},
+        {"abab", "ab", kSearchWrap, 2, 4, {{0, 2}, {2, 4}}},
+        {"ababab", "ab", kSearchWrap, 6, 6, {{4, 6}, {2, 4}, {0, 2}}},
+        {"ab ab", "a.", kSearchWrap | kSearchRegex, 5, 5, {{3, 5}, {0, 2}}},
+        {"abab", "ab", kSearchWrap | kSearchRegex, 2, 4, {{0, 2}, {2, 4}}},
+        {"a\nb\na", "^", kSearchWrap | kSearchRegex, 4, 4, {{2, 2}, {0, 0}}},
+    };
+    for (const auto& row : table) {
+        SearchView s;
+        s.Set(row.text, row.mask, row.find);
+        s.w.Send(SCI_SETSEL, row.start, row.end);
+        for (const auto& expected : row.found) {
+            EXPECT_EQ(1, s.Search().Find(s.options)) << row.text << " / " << row.find;
+            EXPECT_EQ(expected, s.Selection()) << row.text << " / " << row.find;
+        }
+        EXPECT_TRUE(g_notices.boxes.empty()) << row.text;
+    }
+}
+
+// A match on a line of a collapsed fold is shown, in either direction.
+TEST(ViewFind, AMatchInAFoldIsMadeVisible) {
+    const struct {
+        uint32_t mask;
+        int caret;
+        int line;
+    } table[] = {{kDown, 0, 2}, {kSearchWrap, 0, 3}, {kDown | kSearchRegex, 0, 2}};
+    for (const auto& row : table) {
+        SearchView s;
+        s.Set("head\nx\ny needle\nneedle\n", row.mask, (row.mask & kSearchRegex) ? "^y n" : "needle");
+        s.w.Send(SCI_SETFOLDLEVEL, 0, SC_FOLDLEVELBASE | SC_FOLDLEVELHEADERFLAG);
+        for (int line = 1; line <= 3; ++line) s.w.Send(SCI_SETFOLDLEVEL, line, SC_FOLDLEVELBASE + 1);
+        s.w.Send(SCI_FOLDALL, SC_FOLDACTION_CONTRACT);
+        ASSERT_FALSE(s.w.Send(SCI_GETLINEVISIBLE, row.line));
+        s.w.Send(SCI_SETEMPTYSELECTION, row.caret);
+        EXPECT_EQ(1, s.Search().Find(s.options)) << row.mask;
+        EXPECT_EQ(row.line, s.w.Send(SCI_LINEFROMPOSITION, s.Selection().first)) << row.mask;
+        EXPECT_TRUE(s.w.Send(SCI_GETLINEVISIBLE, row.line)) << row.mask;
+    }
+}
+
 TEST(ViewReplace, AllTable) {
     const struct {
         const char* text;
@@ -180,6 +230,27 @@ TEST(ViewReplace, AllTable) {
         EXPECT_EQ(row.result, s.w.Text()) << row.text << " / " << row.find;
         s.w.Send(SCI_UNDO);
         EXPECT_EQ(row.text, s.w.Text()) << "one undo step";
+    }
+}
+
+TEST(ViewReplace, AllInAReadOnlyDocumentReplacesNothing) {
+    const struct {
+        const char* find;
+        const char* replace;
+        uint32_t mask;
+    } table[] = {
+        {"cat", "dog", kDown},
+        {"c\\(a\\)t", "\\1", kDown | kSearchRegex},
+        {"^", "# ", kDown | kSearchRegex},
+        {"t", "", kDown | kScopeSelection << 8},
+    };
+    for (const auto& row : table) {
+        SearchView s;
+        s.Set("cat concat\ncat", row.mask, row.find, row.replace);
+        s.w.Send(SCI_SETSEL, 0, 7);
+        s.w.Send(SCI_SETREADONLY, 1);
+        EXPECT_EQ(0, s.Search().ReplaceAll(s.options)) << row.find;
+        EXPECT_EQ("cat concat\ncat", s.w.Text()) << row.find;
     }
 }
 

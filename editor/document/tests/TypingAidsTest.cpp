@@ -375,6 +375,25 @@ TEST(TypingAids, GoingToTheMatchingBraceAsATable) {
     EXPECT_EQ(6, t.Caret());
 }
 
+// The matching brace may lie in a folded block: its line is shown.
+TEST(TypingAids, TheMatchingBraceInAFoldIsMadeVisible) {
+    TypingView t("x.cpp");
+    const struct {
+        int caret;  // on the brace of the first line, after it, and inside
+        int line;
+    } rows[] = {{8, 4}, {9, 4}, {19, 3}};
+    for (const auto& row : rows) {
+        t.SetText("int f() {\n  if (a) {\n    x;\n  }\n}\n", row.caret);
+        t.v.Send(SCI_COLOURISE, 0, -1);
+        t.v.Send(SCI_FOLDALL, SC_FOLDACTION_CONTRACT);
+        t.v.Send(SCI_GOTOPOS, static_cast<uptr_t>(row.caret));
+        ASSERT_FALSE(t.v.Send(SCI_GETLINEVISIBLE, static_cast<uptr_t>(row.line))) << row.caret;
+        t.v.w.Command(ID_SEARCH_MATCH_BRACE);
+        EXPECT_EQ(row.line, t.v.Send(SCI_LINEFROMPOSITION, static_cast<uptr_t>(t.Caret()))) << row.caret;
+        EXPECT_TRUE(t.v.Send(SCI_GETLINEVISIBLE, static_cast<uptr_t>(row.line))) << row.caret;
+    }
+}
+
 TEST(TypingAids, APythonColonGoesToTheEndOfItsBlock) {
     TypingView t("x.py");
     t.SetText("def f():\n    x = 1\n    y = 2\nz = 3\n", 8);
