@@ -68,5 +68,8 @@ CDocumentFile::SaveAsResult CDocumentFile::SaveFileAs(const char* path, Encoding
         c.Send(SCI_SETSEL, static_cast<uptr_t>(position), position);
     }
     c.Send(SCI_SETSAVEPOINT);
+    // Undo would bring back bytes of the old encoding into a document that
+    // now holds the new one: the history ends with the conversion.
+    if (fromAnsi || toAnsi) c.Send(SCI_EMPTYUNDOBUFFER);
     return SaveAsResult::kSaved;
 }

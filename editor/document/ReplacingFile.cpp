@@ -1,15 +1,100 @@
 #include "ReplacingFile.h"
 
+#include <vector>
+
+#include "ResourceText.h"
+
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos) return ".";
-    if (slash == 0 || path[slash - 1] == ':') return path.substr(0, slash + 1);
-    return path.substr(0, slash);
+SaveInterruptSeam g_interruptSeam = nullptr;
+
+bool Interrupted(SaveStage stage) { return g_interruptSeam && g_interruptSeam(stage); }
+
+constexpr const wchar_t* kPartSuffix = L".tarnwick-part";
+constexpr const wchar_t* kSaveSuffix = L".tarnwick-save";
+// Large blocks: fewer calls are what make the in-place copy fast.
+constexpr size_t kCopyBlock = 4 * 1024 * 1024;
+
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD length = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return path;
+    std::wstring full(length, L'\0');
+    const DWORD got = ::GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+    if (got == 0 || got >= length) return path;
+    full.resize(got);
+    return full;
+}
+
+// The copy's name in the temporary folder: one per target path, so that the
+// next open of the path finds it.
+std::wstring TemporaryStem(const std::wstring& target) {
+    unsigned long long hash = 14695981039346656037ull;
+    for (wchar_t c : target) {
+        hash ^= static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(::CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c))))) & 0xFFFF;
+        hash *= 1099511628211ull;
+    }
+    wchar_t folder[MAX_PATH + 1] = {};
+    const DWORD length = ::GetTempPathW(MAX_PATH + 1, folder);
+    wchar_t name[32];
+    ::wsprintfW(name, L"tarnwick-%08lx%08lx", (unsigned long)(hash >> 32), (unsigned long)hash);
+    return std::wstring(folder, length) + name;
+}
+
+bool BesideFits(const std::wstring& target) { return target.size() + ::lstrlenW(kSaveSuffix) < MAX_PATH; }
+
+bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool WriteAll(HANDLE file, const char* bytes, size_t length) {
+    while (length > 0) {
+        const DWORD step = length > 0x10000000 ? 0x10000000 : static_cast<DWORD>(length);
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes, step, &written, nullptr)) return false;
+        if (written == 0) {
+            ::SetLastError(ERROR_WRITE_FAULT);
+            return false;
+        }
+        bytes += written;
+        length -= written;
+    }
+    return true;
+}
+
+bool Seek(HANDLE file, unsigned long long offset) {
+    LARGE_INTEGER to;
+    to.QuadPart = static_cast<LONGLONG>(offset);
+    return ::SetFilePointerEx(file, to, nullptr, FILE_BEGIN) != FALSE;
+}
+
+// Copies count bytes from the current position of from to that of to.
+bool CopyBytes(HANDLE from, HANDLE to, unsigned long long count, std::vector<char>& buffer, bool* touched) {
+    while (count > 0) {
+        const DWORD want = count < buffer.size() ? static_cast<DWORD>(count) : static_cast<DWORD>(buffer.size());
+        DWORD got = 0;
+        if (!::ReadFile(from, buffer.data(), want, &got, nullptr)) return false;
+        if (got == 0) {
+            ::SetLastError(ERROR_HANDLE_EOF);
+            return false;
+        }
+        if (touched) *touched = true;
+        if (!WriteAll(to, buffer.data(), got)) return false;
+        count -= got;
+    }
+    return true;
+}
+
+long long Ticks() {
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return now.QuadPart;
 }
 
 }  // namespace
+
+SaveInterruptSeam SetSaveInterruptSeam(SaveInterruptSeam seam) {
+    SaveInterruptSeam previous = g_interruptSeam;
+    g_interruptSeam = seam;
+    return previous;
+}
 
 CReplacingFile::~CReplacingFile() { Discard(); }
 
@@ -22,74 +107,177 @@ bool CReplacingFile::Fail(DWORD error) {
 
 void CReplacingFile::Discard() {
     m_file.close();
-    if (!m_temporary.empty()) ::DeleteFileA(m_temporary.c_str());
-    m_temporary.clear();
+    m_targetFile.close();
+    if (!m_part.empty()) ::DeleteFileW(m_part.c_str());
+    if (!m_copy.empty() && !m_keptCopy) ::DeleteFileW(m_copy.c_str());
+    m_part.clear();
+    m_copy.clear();
 }
 
 bool CReplacingFile::Open(const std::string& target) {
     Discard();
-    m_target = target;
     m_failed = false;
+    m_keptCopy = false;
     m_error = 0;
-    m_attributes = ::GetFileAttributesA(target.c_str());
-    if (m_attributes != INVALID_FILE_ATTRIBUTES) {
-        // Read-only, locked, a folder, or open elsewhere without delete
-        // sharing (which the replace needs): refused before anything is
-        // written, and without truncating. A replace that fails late can
-        // leave a stray file of its own under Wine.
-        UniqueHandle probe(::CreateFileA(target.c_str(), GENERIC_WRITE | DELETE,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!probe) return Fail();
+    m_written = 0;
+    m_flushTicks = 0;
+    m_target = FullPath(ToWide(target));
+
+    const DWORD attributes = ::GetFileAttributesW(m_target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        // Wine lets root open a read-only file for writing; the attribute is
+        // the user's word that it is not to be written.
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return Fail(ERROR_ACCESS_DENIED);
+        // Held from here to the end: read-only, locked or written by another
+        // program, it is refused before anything is written; and nobody else
+        // writes it while the save runs.
+        m_targetFile = UniqueHandle(::CreateFileW(m_target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!m_targetFile) return Fail();
     }
 
-    char name[MAX_PATH];
-    if (!::GetTempFileNameA(FolderOf(target).c_str(), "tw", 0, name)) return Fail();
-    m_temporary = name;
-    m_file =
-        UniqueHandle(::CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!m_file) return Fail();
+    const std::wstring temporary = TemporaryStem(m_target);
+    m_copyBeside = BesideFits(m_target);
+    if (m_copyBeside) {
+        m_part = m_target + kPartSuffix;
+        m_file = UniqueHandle(::CreateFileW(m_part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!m_file) {
+            const DWORD error = ::GetLastError();
+            m_part.clear();
+            // A missing folder, or a new file in a folder that cannot be
+            // written: the file could not be made either.
+            if (!m_targetFile) return Fail(error);
+            m_copyBeside = false;
+        }
+    }
+    if (!m_copyBeside) {
+        m_part = temporary + L".part";
+        m_file = UniqueHandle(::CreateFileW(m_part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!m_file) {
+            const DWORD error = ::GetLastError();
+            m_part.clear();
+            return Fail(error);
+        }
+    }
     return true;
 }
 
 bool CReplacingFile::Write(const void* data, size_t length) {
     if (m_failed || !m_file) return false;
-    const char* bytes = static_cast<const char*>(data);
-    while (length > 0) {
-        const DWORD step = length > 0x10000000 ? 0x10000000 : static_cast<DWORD>(length);
-        DWORD written = 0;
-        if (!::WriteFile(m_file.get(), bytes, step, &written, nullptr) || written == 0) return Fail();
-        bytes += written;
-        length -= written;
-    }
+    if (!WriteAll(m_file.get(), static_cast<const char*>(data), length)) return Fail();
+    m_written += length;
     return true;
 }
 
 bool CReplacingFile::Commit() {
     if (m_failed || !m_file) return false;
+    const long long flushStart = Ticks();
     if (!::FlushFileBuffers(m_file.get())) return Fail();
+    m_flushTicks += Ticks() - flushStart;
     if (!m_file.close()) return Fail();
 
-    if (m_attributes == INVALID_FILE_ATTRIBUTES) {
-        if (!::MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_WRITE_THROUGH)) return Fail();
-    } else {
-        if (!::ReplaceFileA(m_target.c_str(), m_temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                            nullptr)) {
-            const DWORD error = ::GetLastError();
-            if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
-                ::GetFileAttributesA(m_target.c_str()) != INVALID_FILE_ATTRIBUTES)
-                return Fail(error);
-            // The old file is gone already; the new contents are all there is.
-            if (!::MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_WRITE_THROUGH)) {
-                m_error = ::GetLastError();
-                m_failed = true;
-                m_temporary.clear();
-                return false;
-            }
-        }
-        const DWORD now = ::GetFileAttributesA(m_target.c_str());
-        if (now != INVALID_FILE_ATTRIBUTES && now != m_attributes) ::SetFileAttributesA(m_target.c_str(), m_attributes);
+    if (!m_targetFile && m_copyBeside) {
+        // A new file: the whole copy takes its name in one step.
+        if (!::MoveFileExW(m_part.c_str(), m_target.c_str(), MOVEFILE_WRITE_THROUGH)) return Fail();
+        m_part.clear();
+        return true;
     }
-    m_temporary.clear();
+
+    // The copy is whole: under its save name it is what an interruption
+    // leaves for the next open.
+    const std::wstring copy = m_copyBeside ? m_target + kSaveSuffix : TemporaryStem(m_target) + L".save";
+    if (!::MoveFileExW(m_part.c_str(), copy.c_str(), MOVEFILE_REPLACE_EXISTING)) return Fail();
+    m_part.clear();
+    m_copy = copy;
+    if (Interrupted(kSaveCopyWritten)) {
+        m_targetFile.close();
+        m_copy.clear();
+        m_failed = true;
+        m_error = ERROR_OPERATION_ABORTED;
+        return false;
+    }
+    if (!m_targetFile) {
+        m_targetFile = UniqueHandle(::CreateFileW(m_target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                                  nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!m_targetFile) return Fail();
+    }
+    if (!WriteInPlace()) return false;
+    m_targetFile.close();
+    ::DeleteFileW(m_copy.c_str());
+    m_copy.clear();
     return true;
+}
+
+bool CReplacingFile::WriteInPlace() {
+    HANDLE target = m_targetFile.get();
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(target, &size)) return Fail();
+    const unsigned long long oldSize = static_cast<unsigned long long>(size.QuadPart);
+    const unsigned long long newSize = m_written;
+    // Shared for deleting: a failure below removes the copy while it is open.
+    UniqueHandle copy(::CreateFileW(m_copy.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING,
+                                    FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!copy) return Fail();
+    std::vector<char> buffer(newSize < kCopyBlock ? static_cast<size_t>(newSize) + 1 : kCopyBlock);
+
+    // The growth first, after the old bytes: a disk too full for it fails
+    // here, and cutting the file back leaves it as it was. (Space cannot be
+    // reserved ahead: Wine 8 does not implement FileAllocationInfo.)
+    if (newSize > oldSize) {
+        if (!Seek(copy.get(), oldSize) || !Seek(target, oldSize) ||
+            !CopyBytes(copy.get(), target, newSize - oldSize, buffer, nullptr)) {
+            const DWORD error = ::GetLastError();
+            if (Seek(target, oldSize)) ::SetEndOfFile(target);
+            return Fail(error);
+        }
+    }
+    // From here on the old bytes change: a failure keeps the whole copy.
+    bool touched = false;
+    const unsigned long long head = newSize < oldSize ? newSize : oldSize;
+    const unsigned long long half = head / 2;
+    bool ok = Seek(copy.get(), 0) && Seek(target, 0) && CopyBytes(copy.get(), target, half, buffer, &touched);
+    if (ok && Interrupted(kSaveTargetHalfWritten)) {
+        m_targetFile.close();
+        m_copy.clear();
+        m_failed = true;
+        m_error = ERROR_OPERATION_ABORTED;
+        return false;
+    }
+    ok = ok && CopyBytes(copy.get(), target, head - half, buffer, &touched);
+    ok = ok && (newSize >= oldSize || (Seek(target, newSize) && ::SetEndOfFile(target)));
+    const long long flushStart = Ticks();
+    ok = ok && ::FlushFileBuffers(target);
+    m_flushTicks += Ticks() - flushStart;
+    if (!ok) {
+        const DWORD error = ::GetLastError();
+        m_keptCopy = touched || newSize < oldSize;
+        if (!m_keptCopy && newSize > oldSize && Seek(target, oldSize)) ::SetEndOfFile(target);
+        return Fail(error);
+    }
+    return true;
+}
+
+std::wstring SaveCopyFor(const std::wstring& target) {
+    const std::wstring full = FullPath(target);
+    const std::wstring temporary = TemporaryStem(full);
+    struct Names {
+        std::wstring part, save;
+    };
+    std::vector<Names> places;
+    if (BesideFits(full)) places.push_back({full + kPartSuffix, full + kSaveSuffix});
+    places.push_back({temporary + L".part", temporary + L".save"});
+    std::wstring found;
+    for (const Names& names : places) {
+        if (Exists(names.part)) ::DeleteFileW(names.part.c_str());
+        if (found.empty() && Exists(names.save)) found = names.save;
+    }
+    return found;
+}
+
+std::string SaveCopyFor(const std::string& target) {
+    const std::wstring copy = SaveCopyFor(ToWide(target));
+    return copy.empty() ? std::string() : ToAnsi(copy);
 }

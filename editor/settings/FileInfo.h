@@ -10,14 +10,19 @@ using FileStamp = int32_t;
 inline constexpr FileStamp kNoFileStamp = -1;
 
 // The stamp with what it cannot tell apart: the stamp has 2-second steps and
-// moves with daylight saving, so a change is judged on the UTC time and size.
+// moves with daylight saving, so a change is judged on the UTC time at full
+// precision and the size.
 struct FileStampDetail {
     FileStamp stamp = kNoFileStamp;
     FILETIME lastWriteUtc = {};
     uint64_t size = 0;
 };
+// True when the two describe different states of a file: a rewrite within
+// the stamp's two seconds, or one that kept the time but not the size.
+bool FileStateDiffers(const FileStampDetail& a, const FileStampDetail& b);
 
 // False (stamp -1) for a missing file, a folder or a time without DOS form.
+// The path is used whole (wide calls), however long.
 bool GetFileStampDetail(const char* path, FileStampDetail& detail);
 FileStamp GetFileStamp(const char* path);
 // Files and folders alike.

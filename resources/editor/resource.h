@@ -391,6 +391,8 @@
 #define IDS_SAVE_ANSI_LOSSY             41016   /* Save As to ANSI */
 #define IDS_DONATE_PAGE                 41050   /* Help > Donate */
 #define IDS_LAYOUT_SAVE_FAILED          41017   /* save layout file */
+#define IDS_UTF16_ODD_BYTE              41070   /* a UTF-16 file of odd length opened */
+#define IDS_SAVE_COPY_FOUND             41071   /* a copy left by an interrupted save */
 
 /* toolbar 1 tips use the command id as string id */
 

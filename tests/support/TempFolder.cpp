@@ -55,3 +55,15 @@ std::string TempFolder::Read(const std::string& name) const {
     text << in.rdbuf();
     return text.str();
 }
+
+int CountFiles(const std::string& folder) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
+    int count = 0;
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
+    return count;
+}

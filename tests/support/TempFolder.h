@@ -19,3 +19,6 @@ public:
 private:
     std::string m_path;
 };
+
+// The plain files directly in folder (not its subfolders).
+int CountFiles(const std::string& folder);

@@ -10,6 +10,7 @@
 #include "Globals.h"
 #include "GoToLineDialog.h"
 #include "ModifiedDocument.h"
+#include "ReplacingFile.h"
 #include "ResourceText.h"
 #include "StatusBar.h"
 #include "UiSeams.h"
@@ -88,27 +89,19 @@ void CDocumentFrame::OnFinalMessage(HWND) {
 // ---- path and title -------------------------------------------------------------
 
 void CDocumentFrame::SetPath(const char* path) {
-    // Cut at a character boundary so a double-byte character is never split.
-    const char* end = path;
-    while (*end) {
-        const char* next = ::CharNextA(end);
-        if (next - path > MAX_PATH - 1) break;
-        end = next;
-    }
-    std::memcpy(m_path, path, (size_t)(end - path));
-    m_path[end - path] = '\0';
-    m_title = m_path;
+    m_path = path;
+    m_titleOffset = 0;
 }
 
 void CDocumentFrame::UpdateTitle() {
-    const char* name = m_path;
-    for (const char* p = m_path; *p; p = ::CharNextA(p))
-        if (*p == '\\') name = p + 1;
-    m_title = (CurrentEditorMask() & kMaskFullPathTitle) ? m_path : name;
-    if (m_hWnd) ::SetWindowTextA(m_hWnd, m_title);
-    SendToClient(WM_MDI_TABTEXT, (LPARAM)name);
+    size_t name = 0;
+    for (const char* p = m_path.c_str(); *p; p = ::CharNextA(p))
+        if (*p == '\\') name = (size_t)(p - m_path.c_str()) + 1;
+    m_titleOffset = (CurrentEditorMask() & kMaskFullPathTitle) ? 0 : name;
+    if (m_hWnd) ::SetWindowTextA(m_hWnd, Title());
+    SendToClient(WM_MDI_TABTEXT, (LPARAM)(m_path.c_str() + name));
     SendToClient(WM_MDI_DOCFRAME, (LPARAM)this);
-    SendToClient(WM_MDI_TABTOOLTIP, (LPARAM)m_path);
+    SendToClient(WM_MDI_TABTOOLTIP, (LPARAM)m_path.c_str());
 }
 
 void CDocumentFrame::SendToClient(UINT message, LPARAM lParam) const {
@@ -117,39 +110,66 @@ void CDocumentFrame::SendToClient(UINT message, LPARAM lParam) const {
 
 // ---- load, save, reload -----------------------------------------------------------
 
+void CDocumentFrame::RememberFileState() {
+    GetFileStampDetail(Path(), m_fileState);
+    m_stamp = m_fileState.stamp;
+}
+
 bool CDocumentFrame::Load(const char* path, EncodingCode openType) {
     UpdateTitle();
-    m_stamp = GetFileStamp(path);
+    GetFileStampDetail(path, m_fileState);
+    m_stamp = m_fileState.stamp;
     const bool loaded = m_view->Load(path, openType);
     m_view->CheckOptionButtons();
     if (loaded && m_view->IsText()) m_owner.DocumentChanged(*this, DocumentEvent::Loaded);
-    const DWORD attributes = ::GetFileAttributesA(path);
+    const DWORD attributes = ::GetFileAttributesW(ToWide(path).c_str());
     m_fileReadOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
     if (m_fileReadOnly) {
         m_viewReadOnly = true;
         m_view->SetReadOnly(true);
     }
     SetTabState(m_fileReadOnly ? kTabReadOnly : kTabNormal);
+    if (loaded) {
+        ReportDroppedByte();
+        OfferSaveCopy();
+    }
     m_owner.UpdateStatusBar();
     return loaded;
 }
 
-bool CDocumentFrame::WriteTo(const char* path) {
-    const bool saved = m_view->Save(path);
-    if (!saved) ReportSaveFailure(path);
-    return saved;
+void CDocumentFrame::ReportDroppedByte() {
+    if (m_view->DroppedOddByte()) ShowMessage(m_hWnd, FormatText(IDS_UTF16_ODD_BYTE, {m_path}), MB_OK | MB_ICONWARNING);
+}
+
+void CDocumentFrame::OfferSaveCopy() {
+    if (!m_view->IsText()) return;
+    const std::string copy = SaveCopyFor(m_path);
+    if (copy.empty()) return;
+    const std::string text = FormatText(IDS_SAVE_COPY_FOUND, {m_path, copy});
+    if (ShowMessage(m_hWnd, text, MB_YESNO | MB_ICONWARNING) != IDYES) {
+        ::DeleteFileW(ToWide(copy).c_str());
+        return;
+    }
+    // The copy's text, unsaved: the file still holds what the interrupted
+    // save left, and the copy stays until the next save replaces it.
+    if (m_view->Reload(copy.c_str())) SetDiskChanged(true);
 }
 
 void CDocumentFrame::ReportSaveFailure(const char* path) {
-    ShowMessage(m_hWnd, FillText("Could not save file \"%s\".", {path}), MB_OK | MB_ICONERROR, "ERROR");
+    std::string text = FillText("Could not save file \"%s\".", {path});
+    if (const DWORD error = m_view->LastSaveError()) text += "\n\n" + SystemErrorText(error);
+    ShowMessage(m_hWnd, text, MB_OK | MB_ICONERROR, "ERROR");
 }
 
 bool CDocumentFrame::Save() {
     if (IsUntitled()) return SaveAs();
     // A failed save keeps the stamp and the disk-changed flag, so the document
     // still counts as modified.
-    if (!WriteTo(m_path)) return false;
-    m_stamp = GetFileStamp(m_path);
+    if (!m_view->Save(Path())) {
+        ReportSaveFailure(Path());
+        return false;
+    }
+    RememberFileState();
     SetDiskChanged(false);
     if (m_view->IsText()) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
@@ -158,7 +178,7 @@ bool CDocumentFrame::Save() {
 bool CDocumentFrame::SaveAs() {
     SaveAsChoice choice;
     const HWND owner = ::GetActiveWindow() ? ::GetActiveWindow() : m_owner.MainWindow();
-    const char* initial = IsUntitled() ? "" : m_path;
+    const char* initial = IsUntitled() ? "" : Path();
     const bool chosen = g_saveAsPrompt ? g_saveAsPrompt(owner, initial, choice) : ShowSaveAsDialog(owner, initial, choice);
     if (!chosen || choice.path.empty()) return false;
     // Nothing is adopted unless the file was written: a failed or cancelled
@@ -173,20 +193,20 @@ bool CDocumentFrame::SaveAs() {
         ReportSaveFailure(choice.path.c_str());
         return false;
     }
-    m_stamp = GetFileStamp(choice.path.c_str());
-    SetDiskChanged(false);
     SetPath(choice.path.c_str());
-    m_view->PathChanged(m_path);
+    RememberFileState();
+    SetDiskChanged(false);
+    m_view->PathChanged(Path());
     UpdateTitle();
-    m_owner.AddToRecent(m_path);
+    m_owner.AddToRecent(Path());
     if (m_view->IsText()) m_owner.DocumentChanged(*this, DocumentEvent::Saved);
     return true;
 }
 
 bool CDocumentFrame::Reload() {
     if (IsUntitled()) return false;
-    if (!m_view->Reload(m_path)) return false;
-    m_stamp = GetFileStamp(m_path);
+    if (!m_view->Reload(Path())) return false;
+    RememberFileState();
     SetDiskChanged(false);
     return true;
 }
@@ -202,7 +222,7 @@ void CDocumentFrame::SetDiskChanged(bool changed) {
 
 bool CDocumentFrame::QuerySave() {
     if (!IsModified()) return true;
-    const std::string text = FormatText(IDS_SAVE_CHANGES, {m_title});
+    const std::string text = FormatText(IDS_SAVE_CHANGES, {Title()});
     switch (ShowMessage(m_hWnd, text, MB_YESNOCANCEL | MB_ICONWARNING)) {
     case IDYES: return Save();
     case IDNO: return true;
@@ -212,20 +232,23 @@ bool CDocumentFrame::QuerySave() {
 
 bool CDocumentFrame::CheckFile(bool quiet) {
     if (IsUntitled()) return false;
-    const FileStamp stamp = GetFileStamp(m_path);
-    if (stamp == m_stamp) return false;
+    // The stamp alone misses a rewrite within its two seconds.
+    FileStampDetail now;
+    GetFileStampDetail(Path(), now);
+    if (!FileStateDiffers(now, m_fileState)) return false;
     if (quiet) return true;
-    if (FileExists(m_path)) {
+    if (FileExists(Path())) {
         m_checking = true;
         const std::string text = FormatText(IDS_FILE_CHANGED_RELOAD, {m_path});
         const int answer = ShowMessage(m_hWnd, text, MB_YESNO | MB_ICONQUESTION);
         m_checking = false;
-        if (answer == IDYES && m_view->Reload(m_path)) {
-            m_stamp = GetFileStamp(m_path);
+        if (answer == IDYES && m_view->Reload(Path())) {
+            RememberFileState();
             SetDiskChanged(false);
         } else {
             // Declined or failed: the text no longer matches the file.
-            m_stamp = stamp;
+            m_fileState = now;
+            m_stamp = now.stamp;
             SetDiskChanged(true);
         }
     } else {
@@ -249,10 +272,11 @@ LRESULT CDocumentFrame::OnToggleReadOnly(WORD, WORD, HWND, bool&) {
 }
 
 LRESULT CDocumentFrame::OnToggleFileReadOnly(WORD, WORD, HWND, bool&) {
-    const DWORD attributes = ::GetFileAttributesA(m_path);
+    const std::wstring path = ToWide(m_path);
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
     // Cleared, never flipped; the flags follow only a change that took.
-    if (!::SetFileAttributesA(m_path, attributes & ~FILE_ATTRIBUTE_READONLY)) return 0;
+    if (!::SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) return 0;
     m_fileReadOnly = false;
     m_view->SetReadOnly(false);
     m_viewReadOnly = false;
@@ -318,12 +342,12 @@ LRESULT CDocumentFrame::OnCopyPathPart(WORD, WORD id, HWND, bool&) {
 }
 
 LRESULT CDocumentFrame::OnLocateFile(WORD, WORD, HWND, bool&) {
-    if (!IsUntitled()) m_owner.LocateFile(m_path);
+    if (!IsUntitled()) m_owner.LocateFile(Path());
     return 0;
 }
 
 LRESULT CDocumentFrame::OnOpenWithDefaultProgram(WORD, WORD, HWND, bool&) {
-    if (!IsUntitled()) ShellOpen(m_hWnd, m_path, SW_SHOWNORMAL);
+    if (!IsUntitled()) ShellOpen(m_hWnd, Path(), SW_SHOWNORMAL);
     return 0;
 }
 
@@ -347,7 +371,7 @@ LRESULT CDocumentFrame::OnMdiActivate(UINT, WPARAM, LPARAM lParam, bool& handled
     if (!lParam) return 0;
     if ((HWND)lParam == m_hWnd) {
         m_owner.DocumentChanged(*this, DocumentEvent::Activated);
-        if (m_title[0]) m_owner.UpdateStatusBar();
+        if (Title()[0]) m_owner.UpdateStatusBar();
         EnableOptionButtons();
         m_view->CheckOptionButtons();
     }
@@ -387,7 +411,7 @@ LRESULT CDocumentFrame::OnDocDescribe(UINT, WPARAM, LPARAM lParam, bool&) {
     if (!item) return 1;
     // The save-modified list shows ANSI texts.
     item->SetDisplayName(GetPathPart(PathPart::Name));
-    item->SetFullPath(IsUntitled() ? LoadText(IDS_UNTITLED) : std::string(m_path));
+    item->SetFullPath(IsUntitled() ? LoadText(IDS_UNTITLED) : m_path);
     item->SetWindow(m_hWnd);
     return 1;
 }

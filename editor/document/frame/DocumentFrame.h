@@ -100,14 +100,14 @@ public:
     bool CheckFile(bool quiet);
     bool IsModified() const;
     void SetDiskChanged(bool changed);
-    bool IsUntitled() const { return m_path[0] == '<'; }
+    bool IsUntitled() const { return m_path.empty() || m_path[0] == '<'; }
     bool IsBinary() const { return m_binary; }
     bool IsClosing() const { return m_closing; }
     bool IsViewReadOnly() const { return m_viewReadOnly; }
     bool IsFileReadOnly() const { return m_fileReadOnly; }
-    const char* Path() const { return m_path; }
-    const char* Title() const { return m_title; }
-    std::string GetPathPart(PathPart kind) const { return ::GetPathPart(m_path, kind); }
+    const char* Path() const { return m_path.c_str(); }
+    const char* Title() const { return m_path.c_str() + m_titleOffset; }
+    std::string GetPathPart(PathPart kind) const { return ::GetPathPart(m_path.c_str(), kind); }
     void SetPath(const char* path);
     void UpdateTitle();
     // The editor view; null for a hex document.
@@ -195,9 +195,13 @@ private:
     LRESULT OnDocDescribe(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnDocClose(UINT, WPARAM, LPARAM, bool&);
 
-    // Writes the view to path; shows the failure message when it fails.
-    bool WriteTo(const char* path);
     void ReportSaveFailure(const char* path);
+    // The stamp and the state it is judged by, of the file now.
+    void RememberFileState();
+    // After a load: a copy left by an interrupted save is offered, and an
+    // odd last byte of a UTF-16 file is reported.
+    void OfferSaveCopy();
+    void ReportDroppedByte();
     DocumentTabState CurrentTabState() const;
     void SendToClient(UINT message, LPARAM lParam) const;
     // Wrap and Line ends are enabled for a view that shows text.
@@ -209,11 +213,13 @@ private:
     const std::unique_ptr<IDocumentView> m_view;
     HWND m_viewWindow = nullptr;
     FileStamp m_stamp = kNoFileStamp;
+    FileStampDetail m_fileState;  // m_stamp with the full-precision time and size
     bool m_diskChanged = false;
     bool m_closing = false;
     bool m_checking = false;  // a check's question is open
-    char m_path[MAX_PATH] = {};
-    const char* m_title = m_path;
+    // Whole, however long: a save never goes to a cut name.
+    std::string m_path;
+    size_t m_titleOffset = 0;  // the title text: the whole path or its file name
     const bool m_binary;
     bool m_viewReadOnly = false;
     bool m_fileReadOnly = false;

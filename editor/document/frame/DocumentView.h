@@ -54,6 +54,10 @@ public:
     // The current styles again, after fonts or colours changed.
     virtual void Restyle() = 0;
 
+    // Why the last Save or SaveAs failed (a system error code), 0 when unknown.
+    virtual DWORD LastSaveError() const { return 0; }
+    // The last load dropped the odd last byte of a UTF-16 file.
+    virtual bool DroppedOddByte() const { return false; }
     // The view shows text: the Wrap and Line ends buttons act on it, and the
     // panes that read a document's text hear of its loads and saves.
     virtual bool IsText() const { return false; }

@@ -47,6 +47,8 @@ public:
     }
 
     bool Reload(const char* path) override { return m_view && m_view->Reload(path); }
+    DWORD LastSaveError() const override { return m_view ? m_view->File().LastSaveError() : 0; }
+    bool DroppedOddByte() const override { return m_view && m_view->File().DroppedOddByte(); }
     bool IsModified() const override { return m_view && m_view->Send(SCI_GETMODIFY) != 0; }
 
     void SetReadOnly(bool readOnly) override {

@@ -12,18 +12,6 @@
 
 namespace {
 
-int CountFiles(const TempFolder& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((folder.Path() + "\\*").c_str(), &data);
-    int count = 0;
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-    return count;
-}
-
 bool SaveTo(const std::string& path, const std::string& bytes) {
     CReplacingFile file;
     return file.Open(path) && file.Write(bytes.data(), bytes.size()) && file.Commit();
@@ -33,7 +21,7 @@ TEST(ReplacingFile, CreatesANewFile) {
     TempFolder folder;
     EXPECT_TRUE(SaveTo(folder.File("new.txt"), "fresh"));
     EXPECT_EQ("fresh", folder.Read("new.txt"));
-    EXPECT_EQ(1, CountFiles(folder));
+    EXPECT_EQ(1, CountFiles(folder.Path()));
 }
 
 TEST(ReplacingFile, ReplacesAndKeepsAttributes) {
@@ -44,7 +32,7 @@ TEST(ReplacingFile, ReplacesAndKeepsAttributes) {
     EXPECT_TRUE(SaveTo(path, "new"));
     EXPECT_EQ("new", folder.Read("a.txt"));
     EXPECT_TRUE(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_EQ(1, CountFiles(folder));
+    EXPECT_EQ(1, CountFiles(folder.Path()));
 }
 
 TEST(ReplacingFile, ReadOnlyOrLockedTargetFailsAndStaysAsItWas) {
@@ -62,29 +50,37 @@ TEST(ReplacingFile, ReadOnlyOrLockedTargetFailsAndStaysAsItWas) {
     lock.close();
     EXPECT_EQ("keep me", folder.Read("ro.txt"));
     EXPECT_EQ("keep me too", folder.Read("locked.txt"));
-    EXPECT_EQ(2, CountFiles(folder));
+    EXPECT_EQ(2, CountFiles(folder.Path()));
 }
 
-TEST(ReplacingFile, TargetOpenElsewhereWithoutDeleteSharingIsRefused) {
+TEST(ReplacingFile, TargetOpenElsewhereIsWrittenOnlyWhenThatProgramSharesWriting) {
     TempFolder folder;
     folder.Write("open.txt", "old");
     const std::string path = folder.File("open.txt");
-    UniqueHandle reader(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr));
+    // A reader that does not let others write: refused before anything is
+    // written, and nothing is left behind.
+    UniqueHandle reader(
+        ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(reader);
-    EXPECT_FALSE(SaveTo(path, "new contents"));
+    CReplacingFile held;
+    EXPECT_FALSE(held.Open(path));
+    EXPECT_EQ(ERROR_SHARING_VIOLATION, held.LastError());
     reader.close();
     EXPECT_EQ("old", folder.Read("open.txt"));
-    EXPECT_EQ(1, CountFiles(folder));
+    EXPECT_EQ(1, CountFiles(folder.Path()));
 
-    // Shared for deleting too, it is replaced.
-    UniqueHandle sharing(::CreateFileA(path.c_str(), GENERIC_READ,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    // One that shares writing (as editors and viewers do) sees the new text
+    // in the same file.
+    UniqueHandle sharing(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                        OPEN_EXISTING, 0, nullptr));
     EXPECT_TRUE(SaveTo(path, "new contents"));
+    char seen[16] = {};
+    DWORD got = 0;
+    ::ReadFile(sharing.get(), seen, sizeof(seen) - 1, &got, nullptr);
+    EXPECT_STREQ("new contents", seen);
     sharing.close();
     EXPECT_EQ("new contents", folder.Read("open.txt"));
-    EXPECT_EQ(1, CountFiles(folder));
+    EXPECT_EQ(1, CountFiles(folder.Path()));
 }
 
 TEST(ReplacingFile, WithoutCommitNothingChanges) {
@@ -96,7 +92,7 @@ TEST(ReplacingFile, WithoutCommitNothingChanges) {
         ASSERT_TRUE(file.Write("half", 4));
     }
     EXPECT_EQ("old", folder.Read("a.txt"));
-    EXPECT_EQ(1, CountFiles(folder));
+    EXPECT_EQ(1, CountFiles(folder.Path()));
 }
 
 TEST(ReplacingFile, MissingFolderFails) {

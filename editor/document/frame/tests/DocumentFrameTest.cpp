@@ -21,6 +21,7 @@
 #include "MessagePump.h"
 #include "ModifiedDocument.h"
 #include "ReplaceAllUndo.h"
+#include "ReplacingFile.h"
 #include "ResourceText.h"
 #include "TempFolder.h"
 #include "UiSeams.h"
@@ -364,7 +365,9 @@ TEST_F(DocumentFrameTest, AFailedSaveKeepsTheDocumentModifiedAndOpen) {
     EXPECT_NE(::SendMessageA(window, WM_DOC_SAVE, 0, 0), 0);
     EXPECT_TRUE(frame->IsModified());
     ASSERT_EQ(m_prompts.boxes.size(), 1u);
-    EXPECT_EQ(m_prompts.boxes[0].text, "Could not save file \"" + path + "\".");
+    // The reason comes after the fixed text.
+    EXPECT_EQ(m_prompts.boxes[0].text,
+              "Could not save file \"" + path + "\".\n\n" + SystemErrorText(ERROR_SHARING_VIOLATION));
 
     m_prompts.answer = IDYES;
     ::SendMessageA(window, WM_CLOSE, 0, 0);
@@ -402,6 +405,150 @@ TEST_F(DocumentFrameTest, AFailedSaveAsKeepsTheOldPathAndAddsNothingToRecent) {
     EXPECT_STREQ(frame->Path(), path.c_str());
     EXPECT_TRUE(m_owner.recent.empty());
     EXPECT_TRUE(frame->IsModified());
+}
+
+// Sets the file's last-write time to the given one, moved by ticks of 100 ns.
+void SetWriteTime(const std::string& path, FILETIME time, LONGLONG ticks) {
+    HANDLE file = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ULARGE_INTEGER value{{time.dwLowDateTime, time.dwHighDateTime}};
+    value.QuadPart += ticks;
+    time = {value.LowPart, value.HighPart};
+    ::SetFileTime(file, nullptr, nullptr, &time);
+    ::CloseHandle(file);
+}
+
+TEST_F(DocumentFrameTest, ARewriteWithinTheStampsTwoSecondsIsNoticed) {
+    const struct {
+        const char* what;
+        const char* rewrite;
+        LONGLONG ticks;  // from the time the save left
+    } cases[] = {
+        {"same size, a moment later", "tool", 1},
+        {"other size, the same time", "tool output", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = m_folder.File("t.txt");
+        m_folder.Write("t.txt", "");
+        CDocumentFrame* frame = Open(path.c_str());
+        Type(*frame, "mine");
+        ASSERT_TRUE(frame->Save());
+        FileStampDetail saved;
+        ASSERT_TRUE(GetFileStampDetail(path.c_str(), saved));
+        m_folder.Write("t.txt", c.rewrite);
+        SetWriteTime(path, saved.lastWriteUtc, c.ticks);
+        ASSERT_EQ(saved.stamp, GetFileStamp(path.c_str()));
+        // As a user tool with "reload afterwards" asks.
+        EXPECT_TRUE(frame->CheckFile(true));
+        EXPECT_TRUE(frame->Reload());
+        EXPECT_EQ(TextOf(*frame), c.rewrite);
+        EXPECT_FALSE(frame->CheckFile(true));
+        ::SendMessageA(*frame, WM_DOC_CLOSE, 0, 0);
+    }
+}
+
+TEST_F(DocumentFrameTest, UndoAfterSaveAsToUtf8NeverBringsBackGbkBytes) {
+    m_folder.Write("g.txt", "\xD6\xD0\xCE\xC4");  // 中文 in GBK
+    CDocumentFrame* frame = Open(m_folder.File("g.txt").c_str());
+    ASSERT_EQ(frame->GetEditor()->File().GetEncoding(), kEncodingAnsi);
+    g_saveAsAnswer = {m_folder.File("u.txt"), kEolDefault, kEncodingUtf8};
+    g_saveAsChosen = true;
+    ASSERT_TRUE(frame->SaveAs());
+    ::SendMessageA(*frame, WM_COMMAND, ID_EDIT_UNDO, 0);
+    Type(*frame, "!");
+    ASSERT_TRUE(frame->Save());
+    const std::string written = m_folder.Read("u.txt");
+    EXPECT_EQ(written, "\xEF\xBB\xBF!\xE4\xB8\xAD\xE6\x96\x87");
+}
+
+bool StopHalfWay(SaveStage stage) { return stage == kSaveTargetHalfWritten; }
+
+TEST_F(DocumentFrameTest, TheCopyOfAnInterruptedSaveIsOfferedAtTheNextOpen) {
+    m_folder.Write("b.txt", "the old text of b");
+    const std::string path = m_folder.File("b.txt");
+    CDocumentFrame* frame = Open(path.c_str());
+    Type(*frame, "new and longer: ");
+    const std::string edited = TextOf(*frame);
+    const SaveInterruptSeam previous = SetSaveInterruptSeam(&StopHalfWay);
+    EXPECT_FALSE(frame->Save());
+    SetSaveInterruptSeam(previous);
+    EXPECT_TRUE(frame->IsModified());
+    ::SendMessageA(*frame, WM_DOC_CLOSE, 0, 0);
+    const std::string copy = SaveCopyFor(path);
+    ASSERT_NE(copy, "");
+
+    // No: the copy is dropped and the file opens as it is.
+    m_prompts.boxes.clear();
+    m_prompts.answer = IDNO;
+    {
+        TempFolder keep;
+        keep.Write("copy", edited);
+        ::CopyFileA(keep.File("copy").c_str(), copy.c_str(), FALSE);
+        frame = Open(path.c_str());
+        ASSERT_EQ(m_prompts.boxes.size(), 1u);
+        EXPECT_EQ(m_prompts.boxes[0].text, FormatText(IDS_SAVE_COPY_FOUND, {path, copy}));
+        EXPECT_FALSE(frame->IsModified());
+        EXPECT_EQ(SaveCopyFor(path), "");
+        ::SendMessageA(*frame, WM_DOC_CLOSE, 0, 0);
+        ::CopyFileA(keep.File("copy").c_str(), copy.c_str(), FALSE);
+    }
+
+    // Yes: the copy's text, to be saved; the save takes the copy's place.
+    m_prompts.answer = IDYES;
+    frame = Open(path.c_str());
+    EXPECT_EQ(TextOf(*frame), edited);
+    EXPECT_TRUE(frame->IsModified());
+    EXPECT_TRUE(frame->Save());
+    EXPECT_EQ(m_folder.Read("b.txt"), edited);
+    EXPECT_EQ(SaveCopyFor(path), "");
+}
+
+TEST_F(DocumentFrameTest, AnOddLastByteOfAUtf16FileIsReportedAtOpen) {
+    m_folder.Write("u16.txt", std::string("\xFF\xFE" "A\0B", 5));
+    const std::string path = m_folder.File("u16.txt");
+    Open(path.c_str());
+    ASSERT_EQ(m_prompts.boxes.size(), 1u);
+    EXPECT_EQ(m_prompts.boxes[0].text, FormatText(IDS_UTF16_ODD_BYTE, {path}));
+    m_folder.Write("even.txt", std::string("\xFF\xFE" "A\0", 4));
+    Open(m_folder.File("even.txt").c_str());
+    EXPECT_EQ(m_prompts.boxes.size(), 1u);
+}
+
+TEST_F(DocumentFrameTest, APathPastTheAnsiLimitIsSavedWholeUnderItsOwnName) {
+    // 275 bytes in code page 936; each folder name within the Linux side's
+    // 255 bytes of UTF-8.
+    std::wstring name;
+    for (int i = 0; i < 40; ++i) name += L'\u6587';
+    std::wstring wide = ToWide(m_folder.Path());
+    for (int i = 0; i < 2; ++i) {
+        wide += L"\\" + name;
+        ASSERT_TRUE(::CreateDirectoryW(wide.c_str(), nullptr));
+    }
+    wide += L"\\" + name + L".txt";
+    std::string path = ToAnsi(wide);
+    while (path.size() < 275) {
+        wide.insert(wide.size() - 4, L"\u6587");
+        path = ToAnsi(wide);
+    }
+    CDocumentFrame* frame = CDocumentFrame::Create(m_owner, m_client, path.c_str(), false, false);
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->Path(), path);
+    EXPECT_EQ(m_client.texts.back(), path);  // the tab's tool tip
+    Type(*frame, "whole");
+    ASSERT_TRUE(frame->Save());
+    UniqueHandle file(::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(file);
+    char text[16] = {};
+    DWORD got = 0;
+    ::ReadFile(file.get(), text, sizeof(text) - 1, &got, nullptr);
+    EXPECT_STREQ(text, "whole");
+    file.close();
+    ::DeleteFileW(wide.c_str());
+    for (int i = 0; i < 2; ++i) {
+        wide = wide.substr(0, wide.rfind(L'\\'));
+        ::RemoveDirectoryW(wide.c_str());
+    }
 }
 
 // A UTF-8 document with a character that GBK lacks (U+1F600) beside one it
