@@ -160,6 +160,49 @@ LRESULT CDockSiteFrame::OnSize(UINT, WPARAM w, LPARAM, bool&) {
     return 0;
 }
 
+namespace {
+
+// Puts the frame's visible owned popups back above it: Wine lets a frame
+// shown or raised after them (a layout restored before the frame is shown,
+// a click on its title bar) cover them.
+BOOL CALLBACK RaiseOwnedPopup(HWND window, LPARAM frame) {
+    if (::GetWindow(window, GW_OWNER) == (HWND)frame && ::IsWindowVisible(window))
+        ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return TRUE;
+}
+
+}  // namespace
+
+LRESULT CDockSiteFrame::OnPosChanged(UINT, WPARAM, LPARAM l, bool& handled) {
+    // Floating panes and boxes are popups owned by the frame; Wine leaves
+    // them on screen when their owner is minimised, so the frame hides them
+    // itself and shows again only those it hid.
+    handled = false;
+    const bool minimised = ::IsIconic(m_hWnd) != FALSE;
+    if (minimised && !m_floatersHidden) {
+        ::ShowOwnedPopups(m_hWnd, FALSE);
+        m_floatersHidden = true;
+    } else if (!minimised && m_floatersHidden && ::IsWindowVisible(m_hWnd)) {
+        ::ShowOwnedPopups(m_hWnd, TRUE);
+        m_floatersHidden = false;
+    }
+    const auto* pos = (const WINDOWPOS*)l;
+    if (!minimised && (pos->flags & SWP_SHOWWINDOW || !(pos->flags & SWP_NOZORDER)))
+        RaiseOwnedPopups();
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnActivate(UINT, WPARAM w, LPARAM, bool& handled) {
+    // Activation raises the frame without telling it of a new z-order.
+    if (LOWORD(w) != WA_INACTIVE && !::IsIconic(m_hWnd)) RaiseOwnedPopups();
+    handled = false;
+    return 0;
+}
+
+void CDockSiteFrame::RaiseOwnedPopups() {
+    ::EnumThreadWindows(::GetCurrentThreadId(), RaiseOwnedPopup, (LPARAM)m_hWnd);
+}
+
 LRESULT CDockSiteFrame::OnPaint(UINT, WPARAM, LPARAM, bool&) {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(m_hWnd, &ps);

@@ -41,6 +41,8 @@ public:
         TW_MESSAGE_HANDLER(WM_DOCKMESSAGE, OnDockMessage)
         TW_MESSAGE_HANDLER(WM_CREATE, OnCreate)
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
+        TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGED, OnPosChanged)
+        TW_MESSAGE_HANDLER(WM_ACTIVATE, OnActivate)
         TW_MESSAGE_HANDLER(WM_PAINT, OnPaint)
         TW_MESSAGE_HANDLER(WM_SETCURSOR, OnSetCursor)
         TW_MESSAGE_HANDLER(WM_LBUTTONDOWN, OnLButtonDown)
@@ -60,6 +62,9 @@ private:
     LRESULT OnDockMessage(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnCreate(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnPosChanged(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnActivate(UINT, WPARAM, LPARAM, bool&);
+    void RaiseOwnedPopups();
     LRESULT OnPaint(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSetCursor(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnLButtonDown(UINT, WPARAM, LPARAM, bool&);
@@ -80,6 +85,8 @@ private:
     HWND* m_centre = &m_noCentre;
     HWND m_noCentre = nullptr;
     bool m_initialised = false;
+    // The floating panes and boxes were hidden with the frame's minimising.
+    bool m_floatersHidden = false;
     // Declared last: destroyed before the areas.
     std::unique_ptr<IAutoHideBars> m_autoHide;
 };

@@ -143,6 +143,10 @@ LRESULT CDockWindowBase::OnPosChanged(UINT, WPARAM, LPARAM l, bool& handled) {
     bool movedOrSized = (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE);
     if (IsFloating() && ::IsWindowVisible(m_hWnd) && ((pos->flags & SWP_SHOWWINDOW) || movedOrSized))
         GetWindowRect(&m_floatRect);
+    // Shown floating (a layout restored, a pane let go): on top, so that it
+    // never starts out under the frame that owns it.
+    if (IsFloating() && (pos->flags & SWP_SHOWWINDOW))
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     handled = false;
     return 0;
 }
@@ -202,6 +206,12 @@ LRESULT CDockWindowBase::OnDockNotice(UINT, WPARAM w, LPARAM l, bool&) {
     bool horizontal = true;
     if (w == 0) {
         m_container = nullptr;
+        // A container lets its window go with no parent and so no owner: an
+        // unowned popup falls behind the frame at the frame's first click and
+        // stays on screen while the frame is minimised. Owned by the frame it
+        // stays above it and hides and shows with it.
+        if (m_hostFrame && !(::GetWindowLongPtrA(m_hWnd, GWL_STYLE) & WS_CHILD) && ::GetParent(m_hWnd) == nullptr)
+            ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)m_hostFrame);
     } else {
         m_container = (HWND)l;
         horizontal = HIWORD(w) != 1;

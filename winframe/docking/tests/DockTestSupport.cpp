@@ -54,6 +54,12 @@ void CALLBACK CCaptureWatchdog::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     ::ReleaseCapture();
 }
 
+bool LiesAbove(HWND upper, HWND lower) {
+    for (HWND h = ::GetWindow(upper, GW_HWNDNEXT); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (h == lower) return true;
+    return false;
+}
+
 RECT RectIn(HWND window, HWND reference) {
     RECT r{};
     ::GetWindowRect(window, &r);

@@ -97,6 +97,8 @@ private:
 
 // A window's rectangle in another window's client coordinates.
 RECT RectIn(HWND window, HWND reference);
+// True when `upper` lies above `lower` among the top-level windows.
+bool LiesAbove(HWND upper, HWND lower);
 RECT ClientOf(HWND window);
 // Sends a code with a record of the pane and target.
 LRESULT SendCode(HWND to, UINT code, HWND pane, HWND target = nullptr);

@@ -187,6 +187,9 @@ TEST_F(LayoutWindowTest, SaveAndRestoreGiveTheSameFile) {
     EXPECT_FALSE(::IsWindowVisible(BoxOf(*panes[3])->m_hWnd));
     ASSERT_NE(BoxOf(*panes[2]), nullptr);
     EXPECT_EQ(BoxOf(*panes[2]), BoxOf(*panes[5]));  // the floating box stays one box
+    HWND floating = BoxOf(*panes[2])->m_hWnd;
+    EXPECT_TRUE(::IsWindowVisible(floating));
+    EXPECT_EQ(::GetWindow(floating, GW_OWNER), Frame());
     EXPECT_TRUE(panes[1]->IsAutoHidden());
 }
 

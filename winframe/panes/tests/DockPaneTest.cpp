@@ -252,6 +252,25 @@ TEST_F(PaneDragTest, DroppedInEmptySpaceFloatsKeepingTheGrabPoint) {
     EXPECT_EQ(empty.y - floating.top, ::MulDiv(f.bottom - f.top, grab.y - window.top, window.bottom - window.top));
 }
 
+TEST_F(PaneDragTest, AFloatedPaneIsOwnedByTheFrameAndFollowsIt) {
+    Drag({empty});
+    ASSERT_TRUE(pane->IsFloating());
+    EXPECT_EQ(::GetWindow(pane->m_hWnd, GW_OWNER), Frame());
+    ::ShowWindow(Frame(), SW_SHOWNORMAL);
+    // What a click on the frame's title bar does: the frame comes to the top.
+    ::SetWindowPos(Frame(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(Frame());
+    PumpMessages();
+    EXPECT_TRUE(LiesAbove(pane->m_hWnd, Frame())) << "stays above the frame once the frame is activated";
+    ::ShowWindow(Frame(), SW_MINIMIZE);
+    PumpMessages();
+    EXPECT_FALSE(::IsWindowVisible(pane->m_hWnd)) << "hidden while the frame is minimised";
+    ::ShowWindow(Frame(), SW_RESTORE);
+    PumpMessages();
+    EXPECT_TRUE(::IsWindowVisible(pane->m_hWnd)) << "shown again with the frame";
+    EXPECT_TRUE(LiesAbove(pane->m_hWnd, Frame()));
+}
+
 TEST_F(PaneDragTest, DraggedToTheBottomEdgeDocksThere) {
     HWND oldSlot = pane->Container();
     Drag({bottomEdge});
