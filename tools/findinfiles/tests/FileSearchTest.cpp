@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,19 @@ TEST_F(FileSearchTest, AStoppedSearchReadsNoMoreFilesAndWritesNoSummary) {
     EXPECT_TRUE(m_lines.empty());
     EXPECT_TRUE(m_summary.empty());
     EXPECT_EQ(counts.files, 0);
+}
+
+// The tree of tests/support/make-link-loop.sh: a\b\up leads back to a and
+// c leads to a, which is walked before it.
+TEST_F(FileSearchTest, ALinkLoopEndsWithEachRealFileSearchedOnce) {
+    const char* tree = std::getenv("TW_LINK_LOOP_TREE");
+    ASSERT_TRUE(tree) << "TW_LINK_LOOP_TREE is set by the test's fixture";
+    const std::string root = tree;
+    const FindInFilesCounts counts = Search("hit", kSubfolders, "", root);
+    EXPECT_EQ(m_lines, (std::vector<std::string>{root + "\\a\\b\\f2.txt(1): hit", root + "\\a\\f1.txt(1): hit",
+                                                 root + "\\top.txt(1): hit"}));
+    EXPECT_EQ(counts.files, 3);
+    EXPECT_FALSE(m_summary.empty());
 }
 
 }  // namespace
