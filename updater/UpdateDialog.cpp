@@ -5,6 +5,7 @@
 #include <urlmon.h>
 
 #include <cstdio>
+#include <string>
 
 #include "CabinetExtract.h"
 #include "UpdaterText.h"
@@ -37,6 +38,7 @@ void ShowProgress(HWND dialog, bool show) {
 
 // The download's status object: only progress matters; it lives on the
 // worker's stack for the length of the download, so nothing counts references.
+// It keeps the largest total announced, the length the server gave.
 class DownloadStatusCallback : public IBindStatusCallback {
 public:
     explicit DownloadStatusCallback(HWND dialog) : m_dialog(dialog) {}
@@ -50,6 +52,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetPriority(LONG*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE OnLowResource(DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE OnProgress(ULONG progress, ULONG maximum, ULONG, LPCWSTR) override {
+        if (maximum > m_expected) m_expected = maximum;
         ReportDownloadProgress(m_dialog, progress, maximum);
         return S_OK;
     }
@@ -58,8 +61,12 @@ public:
     HRESULT STDMETHODCALLTYPE OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE OnObjectAvailable(REFIID, IUnknown*) override { return E_NOTIMPL; }
 
+    // The length announced, 0 when none was.
+    ULONG Expected() const { return m_expected; }
+
 private:
     HWND m_dialog;
+    ULONG m_expected = 0;
 };
 
 void InitUpdateDialog(HWND dialog, UpdaterContext& context) {
@@ -74,7 +81,38 @@ void InitUpdateDialog(HWND dialog, UpdaterContext& context) {
     ::SendDlgItemMessageA(dialog, IDC_UPDATE_PROGRESS, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
 }
 
-// Downloads the package; false (with the box shown) when that failed.
+// After a download or a package that failed: another mirror may be tried
+// when there is one.
+void OfferAnotherTry(HWND dialog, UpdaterContext& context) {
+    ShowProgress(dialog, false);
+    if (context.mirrors.size() > 1) {
+        ::EnableWindow(::GetDlgItem(dialog, IDOK), TRUE);
+        context.working = false;
+    }
+}
+
+// Tells the user, in the log and in a box, why nothing was installed.
+void Report(HWND dialog, UpdaterContext& context, const std::string& text) {
+    AppendLog(dialog, "\r\n" + text + "\r\n");
+    ShowUpdaterText(context.instance, dialog, text, MB_OK | MB_ICONERROR);
+}
+
+// A package that is not used: why, and that the program is as it was.
+void RefusePackage(HWND dialog, UpdaterContext& context, const std::string& cabinet, const std::string& reason) {
+    ::DeleteFileA(cabinet.c_str());
+    Report(dialog, context, FormatUpdaterString(context.instance, IDS_UPDATE_REFUSED,
+                                                {context.reply.packageName, reason, VersionText(context.installed)}));
+    OfferAnotherTry(dialog, context);
+}
+
+unsigned long long FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// Downloads the package; false (with the box shown) when that failed or
+// less arrived than the server announced.
 bool DownloadPackage(HWND dialog, UpdaterContext& context, std::string& target) {
     char mirror[513] = {};
     const HWND combo = ::GetDlgItem(dialog, IDC_UPDATE_MIRRORS);
@@ -88,23 +126,73 @@ bool DownloadPackage(HWND dialog, UpdaterContext& context, std::string& target) 
     target = folder + context.reply.packageName;
     AppendLog(dialog, FormatUpdaterString(context.instance, IDS_UPDATE_TARGET, target.c_str()));
     DownloadStatusCallback status(dialog);
-    // An error page downloads "successfully" too: only a cabinet counts.
-    const bool ok = SUCCEEDED(::URLDownloadToFileA(nullptr, address.c_str(), target.c_str(), 0, &status)) &&
-                    LooksLikeCabinet(target);
-    if (ok) return true;
-    ShowProgress(dialog, false);
-    if (context.mirrors.size() > 1) {
-        ShowUpdaterBox(context.instance, dialog, IDS_UPDATE_TRY_MIRROR, MB_OK | MB_ICONERROR);
-        ::EnableWindow(::GetDlgItem(dialog, IDOK), TRUE);
-    } else {
-        ShowUpdaterBox(context.instance, dialog, IDS_UPDATE_TRY_LATER, MB_OK | MB_ICONERROR);
+    if (SUCCEEDED(::URLDownloadToFileA(nullptr, address.c_str(), target.c_str(), 0, &status))) {
+        // A connection closed early still ends "successfully".
+        const unsigned long long got = FileSize(target);
+        if (status.Expected() == 0 || got == status.Expected()) return true;
+        const std::string reason =
+            FormatUpdaterString(context.instance, IDS_UPDATE_SHORT_DOWNLOAD,
+                                {std::to_string(got), std::to_string(static_cast<unsigned long>(status.Expected()))});
+        RefusePackage(dialog, context, target, reason);
+        return false;
     }
+    ShowProgress(dialog, false);
+    ShowUpdaterBox(context.instance, dialog, context.mirrors.size() > 1 ? IDS_UPDATE_TRY_MIRROR : IDS_UPDATE_TRY_LATER,
+                   MB_OK | MB_ICONERROR);
+    OfferAnotherTry(dialog, context);
     return false;
 }
 
-// Closes the running editors, then unpacks; false (with the dialog shown
-// again and the failure in its log) when a file could not be written.
-bool InstallDownloadedPackage(HWND dialog, UpdaterContext& context, const std::string& cabinet) {
+UINT FaultText(CabinetFault fault) {
+    switch (fault) {
+        case kNotACabinet: return IDS_UPDATE_NOT_CABINET;
+        case kCabinetSizeDiffers: return IDS_UPDATE_SIZE_DIFFERS;
+        case kCabinetBadChecksum: return IDS_UPDATE_BAD_CHECKSUM;
+        case kCabinetSpans: return IDS_UPDATE_SPANS;
+        case kCabinetCutShort:
+        case kCabinetSound: break;
+    }
+    return IDS_UPDATE_CUT_SHORT;
+}
+
+// Unpacks the whole package into the staging folder and checks it, with the
+// editor still running; false (with the reason told) when it cannot be used.
+bool StageDownloadedPackage(HWND dialog, UpdaterContext& context, const std::string& cabinet, PackageStage& stage) {
+    stage = StagePackage(cabinet, context.folder);
+    if (stage.ok) return true;
+    if (stage.fault != kCabinetSound) {
+        // An error page or a damaged package: not the package the server offered.
+        RefusePackage(dialog, context, cabinet, LoadUpdaterString(context.instance, FaultText(stage.fault)));
+        return false;
+    }
+    Report(dialog, context, FormatUpdaterString(context.instance, IDS_UPDATE_UNPACK_FAILED,
+                                                {stage.failedFile, SystemErrorText(stage.error),
+                                                 VersionText(context.installed)}));
+    OfferAnotherTry(dialog, context);
+    return false;
+}
+
+void StartEditorAgain(UpdaterContext& context) {
+    const std::string command = "\"" + context.folder + "\\" + context.fileName + "\"";
+    dovari_common::RunProcess(command.c_str(), context.folder.c_str(), false);
+}
+
+// The end of an update that does not hand over to a marked program: the
+// dialog comes back with the result, and the user closes it.
+void Finish(HWND dialog, UpdaterContext& context, const std::string& failure) {
+    context.finished = true;
+    ShowProgress(dialog, false);
+    ::EnableWindow(::GetDlgItem(dialog, IDOK), FALSE);
+    ::ShowWindow(dialog, SW_SHOW);
+    ::SetForegroundWindow(dialog);
+    if (!failure.empty()) Report(dialog, context, failure);
+}
+
+// Closes the running editors and puts the staged files in place. Whatever
+// happens, the program folder then holds one whole version, the editor runs
+// again unless the package's marked program takes over, and the user learns
+// which version it is.
+void InstallDownloadedPackage(HWND dialog, UpdaterContext& context, const PackageStage& stage) {
     ::SetDlgItemTextA(dialog, IDC_UPDATE_PERCENT, "100%");
     ::SendDlgItemMessageA(dialog, IDC_UPDATE_PROGRESS, PBM_SETPOS, 100, 0);
     AppendLog(dialog, LoadUpdaterString(context.instance, IDS_UPDATE_DOWNLOADED));
@@ -114,38 +202,61 @@ bool InstallDownloadedPackage(HWND dialog, UpdaterContext& context, const std::s
     ::ShowWindow(dialog, SW_HIDE);
 
     const std::string baseName = ProgramBaseName(context.fileName);
+    bool editorWasRunning = false;
+    if (HANDLE mutex = ::OpenMutexA(SYNCHRONIZE, FALSE, baseName.c_str())) {
+        editorWasRunning = true;
+        ::CloseHandle(mutex);
+    }
     const UINT closeMessage = ::RegisterWindowMessageA(baseName.c_str());
     DWORD recipients = BSM_APPLICATIONS;
     ::BroadcastSystemMessageA(kBroadcastFlags, &recipients, closeMessage, kCloseForUpdate, 0);
     // The request returns before the editors have ended; their files stay in
     // use until then.
-    WaitForProgramToEnd(baseName, kEditorExitTimeoutMs);
+    if (!WaitForProgramToEnd(baseName, kEditorExitTimeoutMs)) {
+        DiscardStaging(context.folder);
+        Finish(dialog, context, FormatUpdaterString(context.instance, IDS_UPDATE_EDITOR_BUSY,
+                                                    {context.fileName, VersionText(context.installed)}));
+        return;
+    }
 
-    const ExtractResult result = ExtractPackage(cabinet, context.folder);
-    RememberSetAside(context.folder, result.setAside);
-    context.runPath = result.runPath;
-    if (result.ok) return true;
-    AppendLog(dialog, FormatUpdaterString(context.instance, IDS_UPDATE_EXTRACT_FAILED, result.failedFile.c_str(),
-                                          static_cast<int>(result.error)));
-    ::ShowWindow(dialog, SW_SHOW);
-    return false;
+    const InstallResult result = InstallStagedPackage(stage, context.folder);
+    if (!result.ok) {
+        const std::string error = SystemErrorText(result.error);
+        const std::string text =
+            result.restored
+                ? FormatUpdaterString(context.instance, IDS_UPDATE_INSTALL_FAILED,
+                                      {result.failedFile, error, VersionText(context.installed)})
+                : FormatUpdaterString(context.instance, IDS_UPDATE_RESTORE_FAILED,
+                                      {result.failedFile, error, context.folder + "\\" + kBackupFolder,
+                                       VersionText(context.installed)});
+        if (editorWasRunning) StartEditorAgain(context);
+        Finish(dialog, context, text);
+        return;
+    }
+    AppendLog(dialog, FormatUpdaterString(context.instance, IDS_UPDATE_INSTALLED, VersionText(context.package).c_str()));
+    context.runPath = stage.runPath;
+    if (!context.runPath.empty()) {
+        const std::string command = "\"" + context.runPath + "\"";
+        if (dovari_common::RunProcess(command.c_str(), nullptr, false)) {
+            ::PostMessageA(dialog, WM_UPDATE_DONE, 0, 0);
+            return;
+        }
+    }
+    if (editorWasRunning) StartEditorAgain(context);
+    Finish(dialog, context, "");
+    if (!context.runPath.empty())
+        ShowUpdaterBox(context.instance, dialog, IDS_UPDATE_START_FAILED, MB_OK | MB_ICONERROR, context.runPath.c_str());
 }
 
 DWORD WINAPI InstallWorker(void* parameter) {
     const HWND dialog = static_cast<HWND>(parameter);
     auto& context = *reinterpret_cast<UpdaterContext*>(::GetWindowLongPtrA(dialog, DWLP_USER));
-    ::EnableWindow(::GetDlgItem(dialog, IDOK), FALSE);
     ShowProgress(dialog, true);
     std::string cabinet;
     if (!DownloadPackage(dialog, context, cabinet)) return 0;
-    if (!InstallDownloadedPackage(dialog, context, cabinet)) return 0;
-    if (context.runPath.empty()) return 0;
-    const std::string command = "\"" + context.runPath + "\"";
-    if (dovari_common::RunProcess(command.c_str(), nullptr, false)) {
-        ::PostMessageA(dialog, WM_UPDATE_DONE, 0, 0);
-        return 0;
-    }
-    ShowUpdaterBox(context.instance, dialog, IDS_UPDATE_START_FAILED, MB_OK | MB_ICONERROR, context.runPath.c_str());
+    PackageStage stage;
+    if (!StageDownloadedPackage(dialog, context, cabinet, stage)) return 0;
+    InstallDownloadedPackage(dialog, context, stage);
     return 0;
 }
 
@@ -186,11 +297,24 @@ INT_PTR CALLBACK UpdateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) {
+                // Disabled here, before the worker runs: a second press that
+                // is already queued must not start a second worker.
+                if (context->working.exchange(true) || context->finished) return TRUE;
+                ::EnableWindow(::GetDlgItem(dialog, IDOK), FALSE);
                 DWORD id = 0;
-                if (HANDLE thread = ::CreateThread(nullptr, 0, InstallWorker, dialog, 0, &id)) ::CloseHandle(thread);
+                if (HANDLE thread = ::CreateThread(nullptr, 0, InstallWorker, dialog, 0, &id)) {
+                    ::CloseHandle(thread);
+                } else {
+                    context->working = false;
+                    ::EnableWindow(::GetDlgItem(dialog, IDOK), TRUE);
+                }
                 return TRUE;
             }
             if (LOWORD(wParam) == IDCANCEL) {
+                if (context->finished) {
+                    ::EndDialog(dialog, IDOK);
+                    return TRUE;
+                }
                 if (ShowUpdaterBox(context->instance, dialog, IDS_UPDATE_CANCEL, MB_YESNO | MB_ICONQUESTION) == IDYES)
                     ::EndDialog(dialog, IDCANCEL);
                 return TRUE;

@@ -4,6 +4,7 @@
 // its worker share.
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,12 @@ struct UpdaterContext {
     HWND dialog = nullptr;
     // The first cabinet entry marked to run, once one is found.
     std::string runPath;
+    // Set the moment the start button is pressed, cleared when the user may
+    // try again: one worker at a time.
+    std::atomic<bool> working{false};
+    // The update has come to its end (installed or not): the dialog shows
+    // the result and closes without asking.
+    std::atomic<bool> finished{false};
 };
 
 }  // namespace vantrel

@@ -172,6 +172,33 @@ std::string ProgramBaseName(const std::string& fileName) {
     return dot == std::string::npos ? fileName : fileName.substr(0, dot);
 }
 
+namespace {
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsUpdatersOwnPath(std::string_view relative) {
+    std::string path(relative);
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    if (EqualNoCase(path, kSetAsideList)) return true;
+    for (std::string_view folder : {std::string_view(kStagingFolder), std::string_view(kBackupFolder)}) {
+        if (EqualNoCase(path, folder)) return true;
+        if (path.size() > folder.size() && path[folder.size()] == '\\' &&
+            EqualNoCase(std::string_view(path).substr(0, folder.size()), folder))
+            return true;
+    }
+    return false;
+}
+
 std::string CabinetEntryTarget(const std::string& programFolder, const std::string& entryName) {
     if (entryName.empty() || entryName[0] == '\\' || entryName[0] == '/') return "";
     if (entryName.find(':') != std::string::npos) return "";
@@ -179,13 +206,34 @@ std::string CabinetEntryTarget(const std::string& programFolder, const std::stri
     for (;;) {
         const size_t end = entryName.find_first_of("\\/", start);
         const std::string part = entryName.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (part == "..") return "";
+        // The system drops a final '.' or blank from a name, so "x." would
+        // land on "x"; ".." would leave the folder.
+        if (part.empty() || part.back() == '.' || part.back() == ' ') return "";
         if (end == std::string::npos) break;
         start = end + 1;
     }
+    if (IsUpdatersOwnPath(entryName)) return "";
     std::string target = programFolder + "\\" + entryName;
     if (target.size() >= MAX_PATH) return "";
     return target;
+}
+
+std::string FillTexts(std::string_view format, const std::vector<std::string>& texts) {
+    std::string out;
+    size_t next = 0;
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's') {
+            if (next < texts.size()) out += texts[next];
+            ++next;
+            ++i;
+        } else if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '%') {
+            out += '%';
+            ++i;
+        } else {
+            out += format[i];
+        }
+    }
+    return out;
 }
 
 }  // namespace vantrel

@@ -78,9 +78,27 @@ int DownloadPercent(unsigned long progress, unsigned long maximum);
 // name up to its last '.', or the whole name without one.
 std::string ProgramBaseName(const std::string& fileName);
 
+// The updater's own places below the program folder: the download folder's
+// staging and backup folders and the list of files set aside. No package
+// entry may name them.
+inline constexpr char kStagingFolder[] = "update\\staging";
+inline constexpr char kBackupFolder[] = "update\\backup";
+inline constexpr char kSetAsideList[] = "update\\setaside.txt";
+
+// True when the path below the program folder ('\' or '/' between folders)
+// is one of the updater's own places or lies inside its staging or backup
+// folder; letter case does not count.
+bool IsUpdatersOwnPath(std::string_view relative);
+
 // A cabinet entry's target below the program folder (which ends without
-// '\'), or "" when the entry names a drive, starts with '\' or '/', holds a
-// ".." component, or the target would not fit in MAX_PATH.
+// '\'), or "" when the entry names a drive, starts with '\' or '/', holds an
+// empty component or one that ends in '.' or a blank (so "..", "." and names
+// the system would shorten), names one of the updater's own places, or the
+// target would not fit in MAX_PATH.
 std::string CabinetEntryTarget(const std::string& programFolder, const std::string& entryName);
+
+// The format with each "%s" replaced by the next text, in order ("%%" is a
+// '%'); a "%s" without a text left becomes empty.
+std::string FillTexts(std::string_view format, const std::vector<std::string>& texts);
 
 }  // namespace vantrel

@@ -80,8 +80,10 @@ int UpdaterMain(HINSTANCE instance, const char* commandLine) {
     }
     if (!context.switches.temporaryCopy) return RunFromTemporaryCopy(context);
 
-    // Files an earlier update set aside are free now.
+    // Files an earlier update set aside are free now, and what an unfinished
+    // run left half unpacked is of no use.
     RemoveSetAside(context.folder);
+    DiscardStaging(context.folder);
     const std::string program = context.folder + "\\" + context.fileName;
     VS_FIXEDFILEINFO version{};
     if (!dovari_common::ReadFixedVersion(program.c_str(), &version)) {

@@ -55,25 +55,35 @@ std::string ReadProcessorId() {
     return ProcessorText(eax, ebx, ecx, edx);
 }
 
-FetchResult FetchReply(const std::string& host, const std::string& path, std::string& reply) {
+FetchResult FetchReply(const std::string& host, const std::string& path, std::string& reply, unsigned long& detail) {
     reply.clear();
+    detail = 0;
+    // The failing call's own error, never a zero that would name no reason.
+    auto failed = [&detail]() {
+        detail = ::GetLastError();
+        if (detail == 0) detail = ERROR_INTERNET_INTERNAL_ERROR;
+        return FetchResult::kFailed;
+    };
     const std::string url = "http://" + host + path;
     if (!::InternetCheckConnectionA(url.c_str(), FLAG_ICC_FORCE_CONNECTION, 0)) return FetchResult::kOffline;
     InternetHandle internet(::InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!internet) return FetchResult::kFailed;
+    if (!internet) return failed();
     InternetHandle connection(::InternetConnectA(internet.get(), host.c_str(), INTERNET_DEFAULT_HTTP_PORT, "anonymous",
                                                  nullptr, INTERNET_SERVICE_HTTP, 0, 0));
-    if (!connection) return FetchResult::kFailed;
+    if (!connection) return failed();
     const char* accept[] = {"*/*", nullptr};
     InternetHandle request(::HttpOpenRequestA(connection.get(), "GET", path.c_str(), "HTTP/1.0", nullptr, accept,
                                               INTERNET_FLAG_RELOAD, 0));
-    if (!request) return FetchResult::kFailed;
-    if (!::HttpSendRequestA(request.get(), nullptr, 0, nullptr, 0)) return FetchResult::kFailed;
+    if (!request) return failed();
+    if (!::HttpSendRequestA(request.get(), nullptr, 0, nullptr, 0)) return failed();
     // An error page is no reply.
     DWORD status = 0, statusSize = sizeof status;
-    if (!::HttpQueryInfoA(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &statusSize, nullptr) ||
-        status != 200)
-        return FetchResult::kFailed;
+    if (!::HttpQueryInfoA(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &statusSize, nullptr))
+        return failed();
+    if (status != 200) {
+        detail = status;
+        return FetchResult::kStatus;
+    }
     // One read may bring only part of the reply: read until the limit or its end.
     char buffer[kReplyLimit + 1];
     DWORD total = 0;
@@ -89,11 +99,21 @@ FetchResult FetchReply(const std::string& host, const std::string& path, std::st
 void QueryLatestVersion(UpdaterContext& context, const std::string& host) {
     const std::string path = RequestPath(context.productId, ReadAdapterAddress(), ReadProcessorId());
     std::string text;
-    switch (FetchReply(host, path, text)) {
+    unsigned long detail = 0;
+    switch (FetchReply(host, path, text, detail)) {
         case FetchResult::kOffline:
             ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_OFFLINE, MB_OK | MB_ICONERROR);
             return;
         case FetchResult::kFailed:
+            // The user who asked is told why; the silent check stays silent.
+            if (!context.switches.silent)
+                ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_QUERY_FAILED, MB_OK | MB_ICONERROR,
+                               SystemErrorText(detail).c_str());
+            return;
+        case FetchResult::kStatus:
+            if (!context.switches.silent)
+                ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_QUERY_STATUS, MB_OK | MB_ICONERROR,
+                               std::to_string(detail).c_str());
             return;
         case FetchResult::kReply:
             break;
@@ -102,7 +122,10 @@ void QueryLatestVersion(UpdaterContext& context, const std::string& host) {
         ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_NONE, MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (!ReadPackageVersion(context.reply.packageName, context.package)) return;
+    if (!ReadPackageVersion(context.reply.packageName, context.package)) {
+        if (!context.switches.silent) ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_BAD_REPLY, MB_OK | MB_ICONERROR);
+        return;
+    }
     if (!IsNewerVersion(context.package, context.installed)) {
         if (!context.switches.silent) ShowUpdaterBox(context.instance, nullptr, IDS_UPDATE_NONE, MB_OK);
         return;

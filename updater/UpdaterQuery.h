@@ -13,12 +13,13 @@ std::string ReadAdapterAddress();
 // The processor identification text (leaf 0).
 std::string ReadProcessorId();
 
-enum class FetchResult { kReply, kOffline, kFailed };
+enum class FetchResult { kReply, kOffline, kFailed, kStatus };
 
 // GETs path from host on port 80 and answers at most 512 bytes of a reply
-// whose status is 200. kOffline when the connection test fails, kFailed for
-// every other failure.
-FetchResult FetchReply(const std::string& host, const std::string& path, std::string& reply);
+// whose status is 200. kOffline when the connection test fails, kStatus
+// (detail the status) for any other status, kFailed (detail the system's
+// error code) for every other failure.
+FetchResult FetchReply(const std::string& host, const std::string& path, std::string& reply, unsigned long& detail);
 
 // The whole query against host: shows the boxes of its failures and, for a
 // newer package, the update dialog.

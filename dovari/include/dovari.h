@@ -46,7 +46,8 @@ DOVARI_API int PathExists(const char* path);
 // 3: makes the missing folders named before each '\'; 0 for "".
 DOVARI_API int MakeDirPath(const char* path);
 // 4: deletes a folder and all it holds; a relative name is below the current
-// folder. 0 when it is missing, empty, a drive root or the current folder.
+// folder. 0 when it is missing, empty, a drive root, the current folder or
+// one of the folders above it, however the path spells it.
 DOVARI_API int DeleteDirTree(const char* folder);
 // 5: calls back for each file, e.g. with patterns "*.cpp;*.h" (NULL: all).
 // Names beginning with '.' are skipped and never entered. Answers 0.
@@ -65,7 +66,8 @@ DOVARI_API int IsFtpPath(const char* text);
 // Either side may be "ftp://[user[:password]@]host/folder/file" (port 21).
 // NULL stands for the current folder.
 
-// 9: copies; with failIfExists an existing destination is kept.
+// 9: copies; with failIfExists an existing destination is kept. 0 when
+// nothing could be copied (FTP on both sides is not supported).
 DOVARI_API int CopyNetFile(const char* source, const char* destination, int failIfExists);
 // 10: deletes a local file or an FTP location.
 DOVARI_API int DeleteNetFile(const char* path);

@@ -5,8 +5,10 @@
 
 namespace dovari {
 
-// A drive or share root, or the current folder itself (an empty or "." text
-// lands there): deleting it would empty the disk or the folder we run in.
+// A drive or share root, the current folder itself or any folder above it,
+// however spelt ("..", ".", a relative or short name): deleting one would
+// empty the disk or take the folder we run in with it. A path that cannot be
+// resolved counts as protected.
 bool IsProtectedFolder(const std::string& path);
 
 } // namespace dovari

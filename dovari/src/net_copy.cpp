@@ -42,8 +42,9 @@ int CopyInFolder(const std::string& current, const char* source, const char* des
         return CopyFileA(src.c_str(), dst.c_str(), failIfExists);
     }
     if (srcFtp && dstFtp) {
+        // Nothing is copied, so the caller must not take it for a success.
         std::printf("[ERROR]: CopyNetFile not support ftp to ftp copy mode.\n");
-        return 1;
+        return 0;
     }
     if (dstFtp) {
         if (source != nullptr)

@@ -12,7 +12,7 @@ using namespace dovari_test;
 
 namespace {
 
-TEST(FolderGuard, ProtectsRootsAndTheCurrentFolderOnly)
+TEST(FolderGuard, ProtectsRootsTheCurrentFolderAndItsAncestors)
 {
     TempFolder tmp;
     MakeFolder(tmp.File("here"));
@@ -32,7 +32,17 @@ TEST(FolderGuard, ProtectsRootsAndTheCurrentFolderOnly)
         {tmp.File("here\\."), true},
         {tmp.File("HERE"), true},
         {tmp.File("here\\sub"), false},
-        {tmp.Path(), false}, // above the current folder is the caller's call
+        {tmp.File("here\\sub\\.."), true},
+        {tmp.File("other"), false},
+        {tmp.Path(), true},
+        {tmp.Path() + "\\", true},
+        {"..", true},
+        {"..\\", true},
+        {"../here", true},
+        {"..\\here\\..", true},
+        {"sub\\..\\..", true},
+        {"sub", false},
+        {"..\\other", false},
         {"C:\\windows", false},
     };
     for (const auto& c : cases)

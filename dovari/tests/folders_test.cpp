@@ -134,6 +134,20 @@ TEST(DeleteDirTree, RefusesWhatWouldEmptyTheCurrentFolder)
     EXPECT_TRUE(IsFile(tmp.File("here\\keep.txt")));
 }
 
+TEST(DeleteDirTree, RefusesTheParentFolderHoweverSpelt)
+{
+    TempFolder tmp;
+    MakeFolder(tmp.File("here"));
+    WriteFile(tmp.File("sibling.txt"), "x");
+    WriteFile(tmp.File("here\\keep.txt"), "x");
+    CurrentFolder here(tmp.File("here"));
+    for (const char* text : {"..", "..\\", "../", "..\\here\\..", "..\\.", "here\\..\\.."})
+        EXPECT_EQ(DeleteDirTree(text), 0) << "'" << text << "'";
+    EXPECT_EQ(DeleteDirTree(tmp.Path().c_str()), 0);
+    EXPECT_TRUE(IsFile(tmp.File("sibling.txt")));
+    EXPECT_TRUE(IsFile(tmp.File("here\\keep.txt")));
+}
+
 TEST(DeleteDirTree, MissingFolderAnswersZero)
 {
     TempFolder tmp;

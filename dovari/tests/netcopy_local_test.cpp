@@ -47,10 +47,10 @@ TEST(CopyNetFile, LocalToLocalCopiesAndAnnounces)
     EXPECT_STREQ(after, folder);
 }
 
-TEST(CopyNetFile, FtpToFtpIsRefusedWithItsLine)
+TEST(CopyNetFile, FtpToFtpIsRefusedWithItsLineAndAnswersZero)
 {
     StdoutCapture out;
-    EXPECT_EQ(CopyNetFile("ftp://127.0.0.1/d/a", "ftp://127.0.0.1/d/b", 0), 1);
+    EXPECT_EQ(CopyNetFile("ftp://127.0.0.1/d/a", "ftp://127.0.0.1/d/b", 0), 0) << "nothing was copied";
     EXPECT_EQ(out.Text(), "[ERROR]: CopyNetFile not support ftp to ftp copy mode.\n");
 }
 

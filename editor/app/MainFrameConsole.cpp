@@ -5,21 +5,16 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "PaneCreation.h"
-#include "ResourceText.h"
 
 void ConsolePaneDeleter::operator()(CConsolePane* pane) const { delete pane; }
 
 void CMainFrame::CreateConsolePane() {
     std::string programFolder = g_appSettings ? std::string(g_appSettings->folder) : std::string();
     m_consolePane.reset(new CConsolePane(programFolder, g_outputFont));
-    const RECT rect{100, 100, 500, 300};
-    if (!m_consolePane->Create(m_hWnd, rect, LoadText(IDS_PANE_CONSOLE).c_str(), kDockedPaneStyle)) {
+    if (!CreateDockedPane(*m_consolePane, m_hWnd, IDS_PANE_CONSOLE, {kSideBottom, 3, 0.0f})) {
         m_consolePane.reset();
         return;
     }
-    DockMessage record(nullptr, nullptr, kDockAtPlacement);
-    record.place = {kSideBottom, 3, 0.0f, 100, 100, 0};
-    m_consolePane->DockAtPlacement(record);
     m_paneOfCommand[ID_PANE_CONSOLE - ID_PANE_EXPLORER] = m_consolePane.get();
 }
 

@@ -11,7 +11,7 @@ CExplorerParts::CExplorerParts(CMainFrame& frame) : m_frame(frame) {}
 
 bool CExplorerParts::CreatePane(HWND frame) {
     m_pane = std::make_unique<CExplorerPane>(*this);
-    return CreateLeftPane(*m_pane, frame, IDS_PANE_EXPLORER, 0);
+    return CreateDockedPane(*m_pane, frame, IDS_PANE_EXPLORER, {kSideLeft, 0, 0.0f});
 }
 
 bool CExplorerParts::TranslateViewAccelerator(MSG* msg) const {

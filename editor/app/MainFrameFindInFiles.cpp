@@ -10,7 +10,6 @@
 #include "Globals.h"
 #include "MainFrame.h"
 #include "PaneCreation.h"
-#include "ResourceText.h"
 #include "UiSeams.h"
 
 CFindInFilesParts::CFindInFilesParts(CMainFrame& frame) : m_frame(frame), m_runner(SharedSearchOptions()) {}
@@ -25,11 +24,7 @@ bool CFindInFilesParts::CreatePanes(HWND frame, HWND commandPane) {
         const ResultPaneLook look =
             g_appSettings ? ResultPaneLookOf(*g_appSettings, i + 1, g_outputFont, g_screenDC) : ResultPaneLook{};
         m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, *this, look);
-        const RECT rect{100, 100, 500, 300};
-        if (!m_panes[i]->Create(frame, rect, LoadText(panes[i].title).c_str(), kDockedPaneStyle)) return false;
-        DockMessage record(nullptr, nullptr, kDockAtPlacement);
-        record.place = {kSideBottom, panes[i].position, 0.1f, 100, 100, 0};
-        m_panes[i]->DockAtPlacement(record);
+        if (!CreateDockedPane(*m_panes[i], frame, panes[i].title, {kSideBottom, panes[i].position, 0.1f})) return false;
     }
     // The second goes onto the first (both onto the command pane when there
     // is one), so that they share one tab docking box; the first results

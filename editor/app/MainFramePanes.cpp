@@ -56,12 +56,13 @@ void CMainFrame::RecolourPanes(const CAppSettings& settings) {
             ::RedrawWindow(pane->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-bool CreateLeftPane(CDockPaneBase& pane, HWND frame, UINT titleId, LONG position) {
+bool CreateDockedPane(CDockPaneBase& pane, HWND frame, UINT titleId, const DockedPanePlace& place) {
     const std::string title = LoadText(titleId).substr(0, 63);
-    const RECT rect{100, 100, 300, 500};
+    const bool across = place.side == kSideBottom || place.side == kSideTop;
+    const RECT rect = across ? RECT{100, 100, 500, 300} : RECT{100, 100, 300, 500};
     if (!pane.Create(frame, rect, title.c_str(), kDockedPaneStyle)) return false;
     DockMessage record(nullptr, nullptr, kDockAtPlacement);
-    record.place = {kSideLeft, position, 0.0f, 100, 100, 0};
+    record.place = {place.side, place.position, place.ratio, 100, 100, 0};
     pane.DockAtPlacement(record);
     return true;
 }

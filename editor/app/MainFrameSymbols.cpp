@@ -11,7 +11,7 @@ CSymbolParts::CSymbolParts(CMainFrame& frame) : m_frame(frame) {}
 
 bool CSymbolParts::CreatePane(HWND frame) {
     m_pane = std::make_unique<CSymbolPane>(*this);
-    return CreateLeftPane(*m_pane, frame, IDS_PANE_SYMBOLS, 2);
+    return CreateDockedPane(*m_pane, frame, IDS_PANE_SYMBOLS, {kSideLeft, 2, 0.0f});
 }
 
 void CSymbolParts::DocumentChanged(CDocumentFrame& document, DocumentEvent event) {

@@ -25,7 +25,7 @@ public:
     }
 
     // Left side, position 1, as the layout store expects it.
-    bool CreatePane(HWND frame) { return CreateLeftPane(*m_pane, frame, IDS_PANE_TEMPLATES, 1); }
+    bool CreatePane(HWND frame) { return CreateDockedPane(*m_pane, frame, IDS_PANE_TEMPLATES, {kSideLeft, 1, 0.0f}); }
     CTemplatePane* Pane() const { return m_pane.get(); }
 
     CEditorView* ActiveEditorView() override {

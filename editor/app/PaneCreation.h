@@ -11,6 +11,16 @@
 // icon's conversion under Wine, only to be reparented at once.
 constexpr DWORD kDockedPaneStyle = (kDefaultPaneStyle & ~(WS_POPUP | WS_VISIBLE)) | WS_CHILD;
 
-// Docked on the left at position (sizes 100 by 100, as the layout store
-// expects); false when the window could not be made.
-bool CreateLeftPane(CDockPaneBase& pane, HWND frame, UINT titleId, LONG position);
+// Where a pane docks when it is made: its side, its position there (the
+// order the layout store expects) and its ratio.
+struct DockedPanePlace {
+    DockSide side;
+    LONG position;
+    float ratio;
+};
+
+// Makes the pane with its title from the string table and docks it at place
+// (sizes 100 by 100, as the layout store expects); it floats, when asked, at
+// a tall rectangle for a side pane and a wide one for a bottom or top pane.
+// False when the window could not be made.
+bool CreateDockedPane(CDockPaneBase& pane, HWND frame, UINT titleId, const DockedPanePlace& place);

@@ -25,13 +25,6 @@ LRESULT CFavoritesPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     return TRUE;
 }
 
-int CFavoritesPage::Selected() const { return SelectedListItem(GetDlgItem(IDC_FAVORITES_LIST)); }
-
-void CFavoritesPage::Select(int item) {
-    SelectListItem(GetDlgItem(IDC_FAVORITES_LIST), item);
-    UpdateEnabling();
-}
-
 std::string CFavoritesPage::ItemText(int item) const {
     char text[MAX_PATH] = {};
     ListView_GetItemText(GetDlgItem(IDC_FAVORITES_LIST), item, 0, text, sizeof(text));
@@ -87,29 +80,13 @@ LRESULT CFavoritesPage::OnNew(WORD, WORD, HWND, bool&) {
     return 0;
 }
 
-LRESULT CFavoritesPage::OnDelete(WORD, WORD, HWND, bool&) {
-    const int item = Selected();
-    if (item < 0) return 0;
-    HWND list = GetDlgItem(IDC_FAVORITES_LIST);
-    ListView_DeleteItem(list, item);
-    Select(ListView_GetItemCount(list) > 0 ? 0 : -1);
-    ::SetFocus(list);
-    SetChanged();
-    return 0;
-}
+// The list's rows are the page's model: the paths themselves.
+void CFavoritesPage::RemoveRow(int item) { ListView_DeleteItem(List(), item); }
 
-LRESULT CFavoritesPage::OnMove(WORD, WORD id, HWND, bool&) {
-    HWND list = GetDlgItem(IDC_FAVORITES_LIST);
-    const int item = Selected();
-    const int to = id == ID_LIST_UP ? item - 1 : item + 1;
-    if (item < 0 || to < 0 || to >= ListView_GetItemCount(list)) return 0;
-    const std::string text = ItemText(item);
-    ListView_DeleteItem(list, item);
-    InsertListItem(list, to, text);
-    Select(to);
-    ::SetFocus(list);
-    SetChanged();
-    return 0;
+void CFavoritesPage::MoveRow(int from, int to) {
+    const std::string text = ItemText(from);
+    ListView_DeleteItem(List(), from);
+    InsertListItem(List(), to, text);
 }
 
 LRESULT CFavoritesPage::OnBrowse(WORD, WORD, HWND, bool&) {

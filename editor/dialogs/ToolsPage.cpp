@@ -48,13 +48,6 @@ LRESULT CToolsPage::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     return TRUE;
 }
 
-int CToolsPage::Selected() const { return SelectedListItem(GetDlgItem(IDC_TOOLS_LIST)); }
-
-void CToolsPage::Select(int item) {
-    SelectListItem(GetDlgItem(IDC_TOOLS_LIST), item);
-    UpdateEnabling();
-}
-
 void CToolsPage::InsertItem(int item, size_t tool) {
     InsertListItem(GetDlgItem(IDC_TOOLS_LIST), item, m_model.tools[tool].entry.name);
 }
@@ -150,39 +143,24 @@ LRESULT CToolsPage::OnNew(WORD, WORD, HWND, bool&) {
     return 0;
 }
 
-LRESULT CToolsPage::OnDelete(WORD, WORD, HWND, bool&) {
-    const int item = Selected();
-    if (item < 0) return 0;
-    HWND list = GetDlgItem(IDC_TOOLS_LIST);
+void CToolsPage::RemoveRow(int item) {
     // Out of the order first: deleting the item stores nothing into it.
     m_order.erase(m_order.begin() + item);
     m_showing = true;
-    ListView_DeleteItem(list, item);
+    ListView_DeleteItem(List(), item);
     m_showing = false;
     ShowTool(-1);
-    Select(m_order.empty() ? -1 : 0);
-    ::SetFocus(list);
-    SetChanged();
-    return 0;
 }
 
-LRESULT CToolsPage::OnMove(WORD, WORD id, HWND, bool&) {
-    const int item = Selected();
-    const int to = id == ID_LIST_UP ? item - 1 : item + 1;
-    if (item < 0 || to < 0 || to >= static_cast<int>(m_order.size())) return 0;
-    StoreTool(item);
-    HWND list = GetDlgItem(IDC_TOOLS_LIST);
-    const size_t tool = m_order[static_cast<size_t>(item)];
-    m_order.erase(m_order.begin() + item);
+void CToolsPage::MoveRow(int from, int to) {
+    StoreTool(from);
+    const size_t tool = m_order[static_cast<size_t>(from)];
+    m_order.erase(m_order.begin() + from);
     m_order.insert(m_order.begin() + to, tool);
     m_showing = true;
-    ListView_DeleteAllItems(list);
+    ListView_DeleteAllItems(List());
     for (size_t i = 0; i < m_order.size(); ++i) InsertItem(static_cast<int>(i), m_order[i]);
     m_showing = false;
-    Select(to);
-    ::SetFocus(list);
-    SetChanged();
-    return 0;
 }
 
 LRESULT CToolsPage::OnBrowseCommand(WORD, WORD, HWND button, bool&) {

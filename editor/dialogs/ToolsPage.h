@@ -6,13 +6,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "OptionsPage.h"
+#include "ListRowsPage.h"
 #include "ToolsPageLogic.h"
 #include "resource.h"
 
-class CToolsPage : public COptionsPage {
+class CToolsPage : public CListRowsPage {
 public:
-    explicit CToolsPage(OptionsContext& context) : COptionsPage(IDD_OPTIONS_TOOLS, context) {}
+    explicit CToolsPage(OptionsContext& context) : CListRowsPage(IDD_OPTIONS_TOOLS, context, IDC_TOOLS_LIST) {}
     ~CToolsPage() override;
 
     void Apply() override;
@@ -21,9 +21,6 @@ public:
         TW_MESSAGE_HANDLER(WM_INITDIALOG, OnInitDialog)
         TW_NOTIFY_HANDLER(IDC_TOOLS_LIST, LVN_ITEMCHANGED, OnItemChanged)
         TW_COMMAND_ID_HANDLER(ID_LIST_NEW, OnNew)
-        TW_COMMAND_ID_HANDLER(ID_LIST_DELETE, OnDelete)
-        TW_COMMAND_ID_HANDLER(ID_LIST_UP, OnMove)
-        TW_COMMAND_ID_HANDLER(ID_LIST_DOWN, OnMove)
         TW_COMMAND_CODE_HANDLER(EN_CHANGE, OnEditChanged)
         TW_COMMAND_HANDLER(IDC_TOOLS_IN_CONSOLE, BN_CLICKED, OnFlagClicked)
         TW_COMMAND_HANDLER(IDC_TOOLS_NEEDS_DOCUMENT, BN_CLICKED, OnFlagClicked)
@@ -31,15 +28,13 @@ public:
         TW_COMMAND_HANDLER(IDC_TOOLS_BROWSE_FOLDER, BN_CLICKED, OnBrowseFolder)
         TW_COMMAND_HANDLER(IDC_TOOLS_INSERT, BN_CLICKED, OnInsertMenu)
         TW_COMMAND_RANGE_HANDLER(ID_TOOLVAR_FILE, ID_TOOLVAR_FILE_EXT, OnInsertMacro)
-        TW_CHAIN_MSG_MAP(COptionsPage)
+        TW_CHAIN_MSG_MAP(CListRowsPage)
     TW_END_MSG_MAP()
 
 private:
     LRESULT OnInitDialog(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnItemChanged(int, NMHDR*, bool&);
     LRESULT OnNew(WORD, WORD, HWND, bool&);
-    LRESULT OnDelete(WORD, WORD, HWND, bool&);
-    LRESULT OnMove(WORD, WORD, HWND, bool&);
     LRESULT OnEditChanged(WORD, WORD, HWND, bool&);
     LRESULT OnFlagClicked(WORD, WORD, HWND, bool&);
     LRESULT OnBrowseCommand(WORD, WORD, HWND, bool&);
@@ -47,12 +42,12 @@ private:
     LRESULT OnInsertMenu(WORD, WORD, HWND, bool&);
     LRESULT OnInsertMacro(WORD, WORD, HWND, bool&);
 
-    int Selected() const;
-    void Select(int item);
     void InsertItem(int item, size_t tool);
+    void RemoveRow(int item) override;
+    void MoveRow(int from, int to) override;
     void ShowTool(int item);
     void StoreTool(int item);
-    void UpdateEnabling();
+    void UpdateEnabling() override;
     bool Refuse(const ToolCheck& check);
     void Applied(const std::vector<std::string>& keysNow);
 

@@ -130,7 +130,32 @@ TEST(UpdaterLogic, NamesAndCabinetTargets) {
         {"/evil.txt", ""},
         {"D:\\evil.txt", ""},
         {"", ""},
+        // The updater's own places are never a package's to write.
+        {"update\\setaside.txt", ""},
+        {"UPDATE/SetAside.TXT", ""},
+        {"update\\setaside.txt.", ""},
+        {"update\\.\\setaside.txt", ""},
+        {"update\\\\setaside.txt", ""},
+        {"update\\staging\\Tarnwick.exe", ""},
+        {"update\\backup\\1\\Tarnwick.exe", ""},
+        {"update\\notes.txt", "C:\\Tarnwick\\update\\notes.txt"},
+        {"update\\stagingnot.txt", "C:\\Tarnwick\\update\\stagingnot.txt"},
+        {"name \\a.txt", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(CabinetEntryTarget(folder, c.entry), c.target) << c.entry;
     EXPECT_EQ(CabinetEntryTarget(folder, std::string(260, 'a')), "") << "a target that does not fit";
+}
+
+TEST(UpdaterLogic, TextsFillEachPlaceInTurn) {
+    struct Case {
+        const char* format;
+        std::vector<std::string> texts;
+        const char* out;
+    } cases[] = {
+        {"安装%s失败：%s", {"a.txt", "Access denied."}, "安装a.txt失败：Access denied."},
+        {"%s%%", {"90"}, "90%"},
+        {"%s and %s", {"one"}, "one and "},
+        {"none", {"x"}, "none"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FillTexts(c.format, c.texts), c.out) << c.format;
 }

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -45,6 +47,12 @@ bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str())
 std::wstring Wide(const std::string& utf8) {
     std::wstring out(utf8.size(), L'\0');
     out.resize(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), out.data(), (int)out.size()));
+    return out;
+}
+
+std::string Narrow(const std::wstring& wide) {
+    std::string out(wide.size() * 3, '\0');
+    out.resize(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), (int)wide.size(), out.data(), (int)out.size(), nullptr, nullptr));
     return out;
 }
 
@@ -227,8 +235,19 @@ TEST_F(UpdaterProgram, TheQueryReachesTheServerEachTimeAndAnOlderPackageIsQuietW
 
 TEST_F(UpdaterProgram, AnErrorPageOrAReplyWithoutLineFeed) {
     std::ofstream(m_serverRoot + "\\status.txt") << "404";
-    EXPECT_EQ(RunQuietly("/X"), 0u) << "an error status ends the query without a box";
+    EXPECT_EQ(RunQuietly("/X /S"), 0u) << "the silent check ends without a box";
+    {
+        Process asked = Run("/X");
+        EXPECT_EQ(AnswerBox(asked.Id()), L"无法检查升级：升级服务器回答状态404。") << "the user who asked is told";
+        EXPECT_EQ(asked.Wait(), 0u);
+    }
     ::DeleteFileA((m_serverRoot + "\\status.txt").c_str());
+    Reply("tarnwick.cab\nhttp://127.0.0.1/\n");
+    {
+        Process asked = Run("/X");
+        EXPECT_EQ(AnswerBox(asked.Id()), L"无法检查升级：升级服务器的回答无法识别。");
+        EXPECT_EQ(asked.Wait(), 0u);
+    }
     Reply("tarnwick_9.0.0.cab");
     Process updater = Run("/X /S");
     EXPECT_EQ(AnswerBox(updater.Id()), L"没有可用的升级包。") << "shown even when silent";
@@ -310,8 +329,10 @@ TEST(UpdaterExtract, EntriesStayInsideTheFolderAndFailuresAreReported) {
     const std::string folder = parent.File("program");
     ::CreateDirectoryA(folder.c_str(), nullptr);
     std::ofstream(folder + "\\ok.txt") << "old, and longer than the new text";
-    const vantrel::ExtractResult result = vantrel::ExtractPackage(Env("UPDATER_FIXTURES") + "\\escape.cab", folder);
-    EXPECT_TRUE(result.ok);
+    const vantrel::PackageStage result = vantrel::StagePackage(Env("UPDATER_FIXTURES") + "\\escape.cab", folder);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(ReadAll(folder + "\\ok.txt"), "old, and longer than the new text") << "nothing is touched while staging";
+    EXPECT_TRUE(vantrel::InstallStagedPackage(result, folder).ok);
     EXPECT_EQ(ReadAll(folder + "\\ok.txt"), "new ok") << "an existing file is replaced";
     EXPECT_FALSE(Exists(parent.File("evil.txt"))) << "no entry lands outside the folder";
     EXPECT_EQ(result.runPath, folder + "\\first.txt") << "the first of two marked entries";
@@ -320,7 +341,7 @@ TEST(UpdaterExtract, EntriesStayInsideTheFolderAndFailuresAreReported) {
     const std::string blocked = parent.File("blocked");
     ::CreateDirectoryA(blocked.c_str(), nullptr);
     ::CreateDirectoryA((blocked + "\\ok.txt").c_str(), nullptr);
-    const vantrel::ExtractResult failed = vantrel::ExtractPackage(Env("UPDATER_FIXTURES") + "\\escape.cab", blocked);
+    const vantrel::PackageStage failed = vantrel::StagePackage(Env("UPDATER_FIXTURES") + "\\escape.cab", blocked);
     EXPECT_FALSE(failed.ok);
     EXPECT_NE(failed.error, 0u);
     EXPECT_NE(failed.failedFile.find("ok.txt"), std::string::npos) << failed.failedFile;
@@ -413,6 +434,322 @@ TEST_F(UpdaterProgram, TheRunningEditorIsClosedAndItsFilesReplaced) {
     EXPECT_TRUE(editorFile == "new editor") << editorFile.substr(0, 40) << " (" << editorFile.size() << " bytes)";
     EXPECT_TRUE(libraryFile == "new library") << libraryFile.substr(0, 40) << " (" << libraryFile.size() << " bytes)";
     EXPECT_EQ(ReadAll(m_folder.File("doc.txt")), "hello") << "No saved nothing";
+}
+
+}  // namespace
+
+namespace {
+
+// The files of a folder and below, by path relative to it, with their bytes.
+using Snapshot = std::map<std::string, std::string>;
+
+void Collect(const std::string& folder, const std::string& relative, Snapshot& out) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((folder + "\\" + relative + "*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..") continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            Collect(folder, relative + name + "\\", out);
+        else
+            out[relative + name] = ReadAll(folder + "\\" + relative + name);
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
+}
+
+// Which of the two versions a folder holds, named for the failure message.
+std::string Which(const Snapshot& now, const Snapshot& old, const Snapshot& fresh) {
+    if (now == old) return "old";
+    if (now == fresh) return "new";
+    std::string mixed = "mixed:";
+    for (const auto& [name, bytes] : now) {
+        const auto o = old.find(name);
+        mixed += " " + name + (o != old.end() && o->second == bytes ? "(old)" : "(changed)");
+    }
+    for (const auto& [name, bytes] : old)
+        if (!now.count(name)) mixed += " " + name + "(gone)";
+    return mixed;
+}
+
+bool Ended(DWORD process, DWORD timeoutMs) {
+    HANDLE handle = ::OpenProcess(SYNCHRONIZE, FALSE, process);
+    if (!handle) return true;  // already gone
+    const bool ended = ::WaitForSingleObject(handle, timeoutMs) == WAIT_OBJECT_0;
+    ::CloseHandle(handle);
+    return ended;
+}
+
+// The fake editor's window, and with it its process, when one runs.
+HWND FakeEditorWindow(DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (HWND window = ::FindWindowA("UpdaterFakeEditor", nullptr)) return window;
+        if (::GetTickCount() - start >= timeoutMs) return nullptr;
+        ::Sleep(50);
+    }
+}
+
+// An update over a program folder whose old version is known, with the
+// package's files as the new one. Each test runs the whole update as a user
+// would and then judges the folder: every file of it (the download folder
+// and the fake programs' marks aside) is the whole old or the whole new
+// version, nothing outside it changed, and the updater and its temporary
+// copy have ended.
+class UpdateInstall : public UpdaterProgram {
+protected:
+    void SetUp() override {
+        UpdaterProgram::SetUp();
+        if (HasFatalFailure()) return;
+        m_folder.Write("lib.dll", "old library");
+        m_folder.Write("data\\a.txt", "old a");
+        m_folder.Write("zlocked.txt", "old locked");
+        m_outside.Write("keep.txt", "outside");
+        m_old = Files();
+        m_new = m_old;
+        m_new["lib.dll"] = "new library";
+        m_new["data\\a.txt"] = "new a";
+        m_new["data\\b.txt"] = "new b";
+        m_new["marker.exe"] = ReadAll(ProgramFolderOfTest() + "\\updater_marker.exe");
+    }
+    void TearDown() override {
+        // A copy that failed to end must not answer the next test's search.
+        if (m_copy) {
+            if (HANDLE copy = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, m_copy)) {
+                if (::WaitForSingleObject(copy, 0) == WAIT_TIMEOUT) ::TerminateProcess(copy, 99);
+                ::WaitForSingleObject(copy, 5000);
+                ::CloseHandle(copy);
+            }
+        }
+        // An editor the updater started again is ended here.
+        if (HWND window = FakeEditorWindow(0)) {
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(window, &process);
+            ::PostMessageA(window, WM_CLOSE, 0, 0);
+            Ended(process, 10000);
+        }
+    }
+
+    Snapshot Files() const {
+        Snapshot all;
+        Collect(m_folder.Path(), "", all);
+        Snapshot kept;
+        for (auto& [name, bytes] : all) {
+            const bool mark = name == "started.txt" || name == "closed.txt" || name == "gone.txt" || name == "marker.txt";
+            if (!mark && name.rfind("update\\", 0) != 0) kept[name] = bytes;
+        }
+        return kept;
+    }
+    Snapshot Outside() const {
+        Snapshot all;
+        Collect(m_outside.Path(), "", all);
+        all["victim"] = ReadAll("C:\\tarnwick-victim.txt");
+        all["evil"] = Exists(m_folder.File("..\\evil.txt")) ? "there" : "";
+        return all;
+    }
+
+    // Offers the fixture package as version 9.0.0; sent, when given, is how
+    // many of its bytes the server sends before it closes.
+    void Serve(const char* fixture, int sent = -1) {
+        const std::string package = m_serverRoot + "\\tarnwick_9.0.0.cab";
+        ASSERT_TRUE(::CopyFileA((Env("UPDATER_FIXTURES") + "\\" + fixture).c_str(), package.c_str(), FALSE));
+        ::DeleteFileA((package + ".send").c_str());
+        if (sent >= 0) std::ofstream(package + ".send") << sent;
+        Reply("tarnwick_9.0.0.cab\nhttp://127.0.0.1/\n");
+    }
+    size_t PackageRequests() const {
+        size_t count = 0;
+        std::istringstream in(ReadAll(m_serverLog));
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("GET /tarnwick_9.0.0.cab", 0) == 0) ++count;
+        return count;
+    }
+
+    void StartEditor() {
+        m_editor = std::make_unique<Process>("\"" + m_folder.File("fake_editor.exe") + "\"", m_folder.Path());
+        for (int i = 0; i < 100 && !Exists(m_folder.File("started.txt")); ++i) ::Sleep(50);
+        ASSERT_TRUE(Exists(m_folder.File("started.txt")));
+        ::DeleteFileA(m_folder.File("started.txt").c_str());
+    }
+
+    // Starts the updater as the editor does, presses the start button
+    // (presses times, at once) and answers the box that follows; gives its
+    // text and, in copy, the temporary copy's process.
+    // meanwhile, when given, runs while that box is up.
+    std::wstring Update(Process& updater, DWORD& copy, int presses = 1, const std::function<void()>& meanwhile = {}) {
+        const HWND dialog = WaitForWindow(0, IsUpdateDialog);
+        if (!dialog) return L"(no update dialog)";
+        ::GetWindowThreadProcessId(dialog, &copy);
+        m_copy = copy;
+        for (int i = 0; i < presses; ++i) ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        const HWND box = WaitForWindow(copy, IsBox, 60000);
+        if (!box) return L"(no box)";
+        if (meanwhile) meanwhile();
+        const std::wstring text = BoxText(box);
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        // Gone before the next box is looked for, so it is not read twice.
+        for (int i = 0; i < 100 && ::IsWindow(box); ++i) ::Sleep(50);
+        return text;
+    }
+
+    // The dialog again, once the update came to its end; closing it ends the
+    // run without a question.
+    void CloseTheFinishedDialog(DWORD copy, const std::wstring& logHas) {
+        const HWND dialog = WaitForWindow(copy, IsUpdateDialog, 30000);
+        ASSERT_TRUE(dialog) << "the dialog shows the result";
+        EXPECT_NE(WindowTextW(::GetDlgItem(dialog, IDC_UPDATE_LOG)).find(logHas), std::wstring::npos);
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, IDOK)));
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+
+    // A refused package leaves the dialog up; Cancel ends the run.
+    void CancelTheDialog(DWORD copy) {
+        const HWND dialog = WaitForWindow(copy, IsUpdateDialog);
+        ASSERT_TRUE(dialog);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(AnswerBox(copy, IDYES), L"升级还没有完成，确定要取消吗?");
+    }
+
+    void ExpectEnded(Process& updater, DWORD copy) {
+        EXPECT_EQ(updater.Wait(60000), 0u) << "the updater ended";
+        EXPECT_TRUE(Ended(copy, 5000)) << "its temporary copy ended";
+        EXPECT_FALSE(Exists(m_folder.File("vantrel.tmp")));
+        EXPECT_FALSE(Exists(m_folder.File("update\\staging"))) << "no staging folder is left";
+        EXPECT_FALSE(Exists(m_folder.File("update\\backup"))) << "no old files are left";
+    }
+
+    void ExpectEditorRunsAgain() {
+        const HWND window = FakeEditorWindow(10000);
+        EXPECT_TRUE(window) << "the editor that was closed runs again";
+    }
+
+    TempFolder m_outside;
+    DWORD m_copy = 0;
+    Snapshot m_old, m_new;
+    std::unique_ptr<Process> m_editor;
+};
+
+const wchar_t kReady[] = L"成功下载升级包，点击确定继续。如果提示保存文件，请先保存。";
+
+TEST_F(UpdateInstall, AGoodPackageInstallsWholeAndRunsItsMarkedProgram) {
+    Serve("good.cab");
+    StartEditor();
+    const Snapshot outside = Outside();
+    Process updater = Run("");
+    DWORD copy = 0;
+    EXPECT_EQ(Update(updater, copy), kReady);
+    ExpectEnded(updater, copy);
+    EXPECT_EQ(m_editor->Wait(5000), 0u) << "the editor was closed";
+    for (int i = 0; i < 100 && !Exists(m_folder.File("marker.txt")); ++i) ::Sleep(50);
+    EXPECT_EQ(ReadAll(m_folder.File("marker.txt")), "after the editor");
+    EXPECT_EQ(Which(Files(), m_old, m_new), "new");
+    EXPECT_EQ(Outside(), outside);
+}
+
+// Refused before anything is touched: the editor keeps running and the
+// folder is the old version.
+TEST_F(UpdateInstall, AnIncompleteOrDamagedPackageIsRefusedWithTheEditorRunning) {
+    struct Case {
+        const char* what;
+        const char* fixture;
+        int sent;
+        const wchar_t* reason;
+    } cases[] = {
+        {"cut short on the wire", "good.cab", 150000, L"下载没有完成：收到150000字节"},
+        {"a truncated file", "truncated.cab", -1, L"文件大小与升级包记录的大小不符"},
+        {"damaged data", "damaged.cab", -1, L"升级包的数据已损坏"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Serve(c.fixture, c.sent);
+        StartEditor();
+        const Snapshot outside = Outside();
+        Process updater = Run("");
+        DWORD copy = 0;
+        const std::wstring box = Update(updater, copy);
+        EXPECT_NE(box.find(c.reason), std::wstring::npos) << Narrow(box);
+        EXPECT_NE(box.find(L"程序仍是原来的版本1.2.3"), std::wstring::npos) << Narrow(box);
+        CancelTheDialog(copy);
+        ExpectEnded(updater, copy);
+        EXPECT_EQ(m_editor->Wait(0), STILL_ACTIVE) << "the editor was not closed";
+        EXPECT_FALSE(Exists(m_folder.File("closed.txt")));
+        EXPECT_EQ(Which(Files(), m_old, m_new), "old");
+        EXPECT_EQ(Outside(), outside);
+        m_editor.reset();
+    }
+}
+
+TEST_F(UpdateInstall, APackageCannotWriteTheSetAsideList) {
+    std::ofstream("C:\\tarnwick-victim.txt") << "not the updater's";
+    Serve("setaside.cab");
+    StartEditor();
+    const Snapshot outside = Outside();
+    Process updater = Run("");
+    DWORD copy = 0;
+    EXPECT_EQ(Update(updater, copy), kReady);
+    ExpectEnded(updater, copy);
+    EXPECT_EQ(Which(Files(), m_old, m_new), "new") << "the rest of the package installs";
+    EXPECT_EQ(ReadAll(m_folder.File("update\\setaside.txt")).find("victim"), std::string::npos);
+
+    // A list that names other files, as if written by a package before: the
+    // next start deletes none of them.
+    m_folder.Write("update\\setaside.txt", "C:\\tarnwick-victim.txt\r\n" + m_outside.File("keep.txt") + "\r\n" +
+                                               m_folder.File("lib.dll") + "\r\n..\\tarnwick-victim.txt\r\n");
+    Reply("tarnwick_1.0.0.cab\nhttp://127.0.0.1/\n");
+    EXPECT_EQ(RunQuietly("/S"), 0u);
+    EXPECT_EQ(Outside(), outside);
+    EXPECT_EQ(Which(Files(), m_old, m_new), "new");
+    ::DeleteFileA("C:\\tarnwick-victim.txt");
+}
+
+TEST_F(UpdateInstall, WithoutAMarkedProgramTheResultIsShownAndTheEditorStartsAgain) {
+    Serve("norun.cab");
+    StartEditor();
+    Process updater = Run("");
+    DWORD copy = 0;
+    EXPECT_EQ(Update(updater, copy), kReady);
+    EXPECT_EQ(m_editor->Wait(10000), 0u) << "the editor was closed";
+    CloseTheFinishedDialog(copy, L"升级完成，程序现在是版本9.0.0");
+    ExpectEnded(updater, copy);
+    ExpectEditorRunsAgain();
+    EXPECT_EQ(Which(Files(), m_old, m_new), "new");
+}
+
+// A staged file lost after the editor was asked to close (a scanner took it,
+// say): the files already put in place go back, and the user is told.
+// (Holding an old file open without delete sharing would be the natural
+// fault, but Wine 8 renames such a file all the same.)
+TEST_F(UpdateInstall, AFailureWhileFilesArePutInPlaceBringsBackTheWholeOldVersion) {
+    Serve("lockme.cab");
+    StartEditor();
+    const Snapshot outside = Outside();
+    Process updater = Run("");
+    DWORD copy = 0;
+    EXPECT_EQ(Update(updater, copy, 1, [this] {
+                  EXPECT_TRUE(::DeleteFileA(m_folder.File("update\\staging\\zlocked.txt").c_str()));
+              }),
+              kReady);
+    const std::wstring box = AnswerBox(copy);
+    EXPECT_NE(box.find(L"无法安装文件" + Wide(m_folder.File("zlocked.txt"))), std::wstring::npos) << Narrow(box);
+    EXPECT_NE(box.find(L"程序仍是原来的版本1.2.3"), std::wstring::npos) << Narrow(box);
+    EXPECT_EQ(box.find(L"错误0"), std::wstring::npos) << "the system's reason, not a zero";
+    CloseTheFinishedDialog(copy, L"已恢复原来的文件");
+    ExpectEnded(updater, copy);
+    ExpectEditorRunsAgain();
+    EXPECT_EQ(Which(Files(), m_old, m_new), "old");
+    EXPECT_EQ(Outside(), outside);
+}
+
+TEST_F(UpdateInstall, ASecondPressStartsNothing) {
+    Serve("good.cab");
+    StartEditor();
+    Process updater = Run("");
+    DWORD copy = 0;
+    const size_t before = PackageRequests();
+    EXPECT_EQ(Update(updater, copy, 2), kReady);
+    ExpectEnded(updater, copy);
+    EXPECT_EQ(PackageRequests(), before + 1) << "one download";
+    EXPECT_EQ(Which(Files(), m_old, m_new), "new");
 }
 
 }  // namespace

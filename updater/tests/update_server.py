@@ -7,7 +7,10 @@
 Serves the update query and the package mirrors from DIR, which the tests
 fill: "/version.asp?..." answers with DIR/reply.txt (or with the status in
 DIR/status.txt when that file exists); any other path answers with the file
-of that name in DIR, or 404. Every request line is appended to FILE.
+of that name in DIR, or 404. When DIR holds NAME.send with a number, the
+file NAME is announced whole but only that many of its bytes are sent
+before the connection closes, as a failing network would. Every request
+line is appended to FILE.
 """
 import http.server
 import os
@@ -24,12 +27,14 @@ def serve(args):
         def log_message(self, *_):
             pass
 
-        def answer(self, status, body):
+        def answer(self, status, body, sent=None):
             self.send_response(status)
             self.send_header("Content-Type", "application/octet-stream")
             self.send_header("Content-Length", str(len(body)))
             self.end_headers()
-            self.wfile.write(body)
+            self.wfile.write(body if sent is None else body[:sent])
+            self.wfile.flush()
+            self.close_connection = True
 
         def do_GET(self):
             with open(args.log, "a") as log:
@@ -44,8 +49,12 @@ def serve(args):
             path = os.path.join(args.root, os.path.basename(self.path))
             if not os.path.isfile(path):
                 return self.answer(404, b"<html>not found</html>\n")
+            sent = None
+            if os.path.isfile(path + ".send"):
+                with open(path + ".send") as f:
+                    sent = int(f.read().strip())
             with open(path, "rb") as f:
-                return self.answer(200, f.read())
+                return self.answer(200, f.read(), sent)
 
     server = http.server.HTTPServer(("127.0.0.1", args.port), Handler)
     loopback_server.serve_until_stopped(args, server.serve_forever)
