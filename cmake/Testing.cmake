@@ -27,3 +27,13 @@ function(tw_add_test name)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
   endif()
 endfunction()
+
+# The folder tree with link loops made by tests/support/make-link-loop.sh
+# before the tests that need it; they find it, as Wine names it (the host's
+# / is Z:), in TW_LINK_LOOP_TREE.
+set(TW_LINK_LOOP_TREE ${CMAKE_BINARY_DIR}/link-loop-tree)
+function(tw_uses_link_loop_tree name)
+  string(REPLACE "/" "\\" windows_path "Z:${TW_LINK_LOOP_TREE}")
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED link_loop_tree
+    ENVIRONMENT "TW_LINK_LOOP_TREE=${windows_path}")
+endfunction()

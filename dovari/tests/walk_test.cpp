@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -156,6 +157,30 @@ TEST_F(WalkTree, EntriesPastThePathLimitAreSkipped)
     for (const auto& p : seen.paths)
         EXPECT_LT(p.size(), 260u) << p;
     EXPECT_EQ(Sorted(seen.paths), Full({"root\\c.txt", "root\\sub\\e.txt"}));
+}
+
+// The tree of tests/support/make-link-loop.sh: a link from a\b back to a
+// and a link c to a, both seen under Wine as folders.
+std::string LinkLoopTree()
+{
+    const char* tree = std::getenv("TW_LINK_LOOP_TREE");
+    return tree ? tree : "";
+}
+
+TEST(WalkLinks, EachRealFolderIsEnteredOnce)
+{
+    const std::string root = LinkLoopTree();
+    ASSERT_FALSE(root.empty()) << "TW_LINK_LOOP_TREE is set by the test's fixture";
+    Seen files;
+    EnumFiles(root.c_str(), nullptr, 1, CollectFile, &files, &files.stopAt);
+    EXPECT_EQ(Sorted(files.paths), Sorted({root + "\\top.txt", root + "\\a\\f1.txt", root + "\\a\\b\\f2.txt"}));
+    Seen folders;
+    EnumDirs(root.c_str(), 1, CollectDir, &folders, nullptr);
+    EXPECT_EQ(Sorted(folders.paths), Sorted({root + "\\a\\", root + "\\a\\b\\"}));
+    // Without recursion a link is listed like any folder.
+    Seen top;
+    EnumDirs(root.c_str(), 0, CollectDir, &top, nullptr);
+    EXPECT_EQ(Sorted(top.paths), Sorted({root + "\\a\\", root + "\\c\\"}));
 }
 
 } // namespace

@@ -343,6 +343,7 @@
 #define IDS_FIND_WRAPPED                40024
 #define IDS_STRING_NOT_FOUND            40026
 #define IDS_FIND_IN_FILES_DONE          40028
+#define IDS_FIND_IN_FILES_SKIPPED       40029
 #define IDS_FOLDER_NOT_FOUND            40032
 #define IDS_COLUMN_LINE                 40033
 #define IDS_FILE_CHANGED_RELOAD         40036

@@ -113,6 +113,7 @@ FindInFilesRequest CFindInFilesDialog::Request() const {
     request.folder = m_options.findFolder;
     request.mask = m_options.SearchMask;
     request.summaryFormat = LoadText(IDS_FIND_IN_FILES_DONE);
+    request.skippedFormat = LoadText(IDS_FIND_IN_FILES_SKIPPED);
     return request;
 }
 

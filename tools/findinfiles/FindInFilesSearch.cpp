@@ -14,7 +14,13 @@ std::string SkipLeadingBlanks(const std::string& text) {
 int SearchFileCallback(const WIN32_FIND_DATAA* data, const char* path, void* state, void*) {
     auto& search = *static_cast<FileSearch*>(state);
     if (search.stop && search.stop->load(std::memory_order_relaxed)) return 0;
-    if (data->nFileSizeHigh != 0 || data->nFileSizeLow > kLargestSearchedFile || data->nFileSizeLow == 0) return 1;
+    if (data->nFileSizeLow == 0 && data->nFileSizeHigh == 0) return 1;
+    if (data->nFileSizeHigh != 0 || data->nFileSizeLow > kLargestSearchedFile) {
+        // Not read, but counted: the summary says so, rather than a bare
+        // "0 found" over files it never looked in.
+        ++search.skipped;
+        return 1;
+    }
     const FileReadResult read = search.reader.Read(path, kLargestSearchedFile);
     if (read != kReadDone) {
         char line[MAX_PATH + 64];
@@ -45,12 +51,17 @@ FindInFilesCounts RunFindInFiles(const FindInFilesRequest& request, IFindResultS
     ::EnumFiles(folder.c_str(), types.empty() ? nullptr : types.c_str(), (request.mask & 0x80) ? 1 : 0,
                 SearchFileCallback, &search, nullptr);
     const DWORD elapsed = ::GetTickCount() - start;
-    const FindInFilesCounts counts{search.buffer.hits, search.files};
+    const FindInFilesCounts counts{search.buffer.hits, search.files, search.skipped};
     if (stop.load() || request.summaryFormat.empty()) return counts;
 
     char summary[512];
     snprintf(summary, sizeof(summary), request.summaryFormat.c_str(), request.findText.c_str(), counts.hits,
              counts.files, static_cast<unsigned>(elapsed) * 0.001);
-    sink.AddText(summary);
+    std::string line = summary;
+    if (counts.skipped > 0 && !request.skippedFormat.empty()) {
+        snprintf(summary, sizeof(summary), request.skippedFormat.c_str(), counts.skipped);
+        line += summary;
+    }
+    sink.AddText(line.c_str());
     return counts;
 }

@@ -18,11 +18,14 @@ struct FindInFilesRequest {
     std::string folder;
     uint32_t mask = 0;          // SearchMask: bits 0, 1, 7
     std::string summaryFormat;  // "...'%s' %d ... %d ... %0.3f ..."
+    // Added to the summary when files were passed over for their size: "...%d...".
+    std::string skippedFormat;
 };
 
 struct FindInFilesCounts {
     int hits = 0;
     int files = 0;
+    int skipped = 0;  // files over the size limit, passed over unread
 };
 
 // The state a search hands to the folder walk's callback.
@@ -30,6 +33,7 @@ struct FileSearch {
     BufferSearch buffer;
     CSearchFileReader reader;  // one buffer for every file
     int files = 0;
+    int skipped = 0;
     const std::atomic<bool>* stop = nullptr;
 };
 

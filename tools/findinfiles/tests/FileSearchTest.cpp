@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ namespace {
 
 constexpr uint32_t kSubfolders = 0x80;
 const char kSummary[] = "done '%s' %d %d %0.3f";
+const char kSkipped[] = " skipped %d";
 
 class FileSearchTest : public ::testing::Test {
 protected:
@@ -28,7 +30,7 @@ protected:
     // the summary, when there is one, is kept apart.
     FindInFilesCounts Search(const std::string& text, uint32_t mask = kSubfolders, const std::string& types = "",
                              std::string folder = "") {
-        FindInFilesRequest request{text, types, folder.empty() ? m_root.Path() : folder, mask, kSummary};
+        FindInFilesRequest request{text, types, folder.empty() ? m_root.Path() : folder, mask, kSummary, kSkipped};
         RecordingSink sink;
         const FindInFilesCounts counts = RunFindInFiles(request, sink, m_stop);
         m_summary.clear();
@@ -58,6 +60,7 @@ TEST_F(FileSearchTest, LinesCountsAndSummary) {
     EXPECT_EQ(counts.hits, 2);
     EXPECT_EQ(counts.files, 1);
     EXPECT_EQ(m_summary.rfind("done 'ab' 2 1 ", 0), 0u) << m_summary;
+    EXPECT_EQ(m_summary.find("skipped"), std::string::npos) << "nothing skipped, nothing said";
 }
 
 TEST_F(FileSearchTest, AFileOfOnePageWhoseLastLineHasNoLineEnd) {
@@ -78,6 +81,9 @@ TEST_F(FileSearchTest, SizeLimitsDecideWhichFilesAreRead) {
     const FindInFilesCounts counts = Search("hit");
     EXPECT_EQ(m_lines, (std::vector<std::string>{Line("limit.txt", 1, "hit")}));
     EXPECT_EQ(counts.files, 1);
+    // The file over the limit is counted in the summary; the empty one is not.
+    EXPECT_EQ(counts.skipped, 1);
+    EXPECT_EQ(m_summary.substr(m_summary.size() - 10), " skipped 1") << m_summary;
     EXPECT_EQ(Search("").files, 0) << "an empty pattern matches nothing";
 }
 
@@ -153,6 +159,19 @@ TEST_F(FileSearchTest, AStoppedSearchReadsNoMoreFilesAndWritesNoSummary) {
     EXPECT_TRUE(m_lines.empty());
     EXPECT_TRUE(m_summary.empty());
     EXPECT_EQ(counts.files, 0);
+}
+
+// The tree of tests/support/make-link-loop.sh: a\b\up leads back to a and
+// c leads to a, which is walked before it.
+TEST_F(FileSearchTest, ALinkLoopEndsWithEachRealFileSearchedOnce) {
+    const char* tree = std::getenv("TW_LINK_LOOP_TREE");
+    ASSERT_TRUE(tree) << "TW_LINK_LOOP_TREE is set by the test's fixture";
+    const std::string root = tree;
+    const FindInFilesCounts counts = Search("hit", kSubfolders, "", root);
+    EXPECT_EQ(m_lines, (std::vector<std::string>{root + "\\a\\b\\f2.txt(1): hit", root + "\\a\\f1.txt(1): hit",
+                                                 root + "\\top.txt(1): hit"}));
+    EXPECT_EQ(counts.files, 3);
+    EXPECT_FALSE(m_summary.empty());
 }
 
 }  // namespace
