@@ -93,6 +93,9 @@ public:
         TW_COMMAND_HANDLER(kFilterComboId, CBN_SELCHANGE, OnFilterChosen)
         TW_COMMAND_HANDLER(kPathComboId, CBN_DROPDOWN, OnPathDropDown)
         TW_COMMAND_HANDLER(kPathComboId, CBN_SELCHANGE, OnPathChosen)
+        // A mouse pick confirms the item before the list closes, and its
+        // selection change only follows the close, when the items are gone.
+        TW_COMMAND_HANDLER(kPathComboId, CBN_SELENDOK, OnPathChosen)
         TW_COMMAND_HANDLER(kPathComboId, CBN_CLOSEUP, OnPathCloseUp)
         TW_COMMAND_ID_HANDLER(ID_EXPLORER_BACK, OnBack)
         TW_COMMAND_ID_HANDLER(ID_EXPLORER_FORWARD, OnForward)

@@ -1,7 +1,7 @@
 // The explorer pane as a real window in a fixture folder, over a stand-in
 // host: its content made only once it is seen, the filter, opening a file with a double click, browsing with back,
 // forward and up and their buttons, a new folder, the view mode, the saved
-// state, and the messages for a missing folder and a duplicate favourite.
+// state, and the messages for a missing folder and a duplicate favourite; the path list picked with the mouse.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -380,4 +380,33 @@ TEST_F(ExplorerPaneTest, ThePathListPlacesTheCurrentFolderUnderItsAncestors) {
     Command(ID_EXPLORER_BACK);  // the one step recorded is the double click's
     EXPECT_EQ(Folder(), Here());
     EXPECT_FALSE(m_pane->IsButtonEnabled(ID_EXPLORER_BACK));
+}
+
+// The mouse path: the list dropped by the combo itself and an item clicked in
+// it, so the combo sends its own notifications in its own order.
+TEST_F(ExplorerPaneTest, ADrivePickedWithTheMouseInThePathListBrowsesThere) {
+    const HWND combo = (HWND)::SendMessageA(m_pane->PathCombo(), CBEM_GETCOMBOCONTROL, 0, 0);
+    ASSERT_TRUE(combo);
+    ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    PumpFrameMessages();
+    COMBOBOXINFO info{sizeof(info)};
+    ASSERT_TRUE(::GetComboBoxInfo(combo, &info));
+    ASSERT_TRUE(::IsWindowVisible(info.hwndList));
+    const std::vector<PathEntry> entries = PathEntries(m_pane->PathCombo());
+    int drive = -1;
+    for (size_t i = 0; i < entries.size() && drive < 0; ++i)
+        if (entries[i].indent == 2 && entries[i].text.find("C:") != std::string::npos) drive = (int)i;
+    ASSERT_GE(drive, 0);
+
+    RECT rect{};
+    ::SendMessageA(info.hwndList, LB_SETTOPINDEX, drive, 0);
+    ASSERT_NE(LB_ERR, (int)::SendMessageA(info.hwndList, LB_GETITEMRECT, drive, (LPARAM)&rect));
+    const LPARAM at = MAKELPARAM(rect.left + 4, (rect.top + rect.bottom) / 2);
+    ::SendMessageA(info.hwndList, WM_MOUSEMOVE, 0, at);
+    ::SendMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(info.hwndList, WM_LBUTTONUP, 0, at);
+    PumpFrameMessages();
+    EXPECT_FALSE(::IsWindowVisible(info.hwndList));
+    EXPECT_EQ("C:\\", Here());
+    EXPECT_EQ(0, (int)::SendMessageA(m_pane->PathCombo(), CB_GETCOUNT, 0, 0));
 }
