@@ -840,6 +840,19 @@ LRESULT CExplorerPane::OnToolbarDropDown(int, NMHDR* header, bool& handled) {
     return TBDDRET_DEFAULT;
 }
 
+LRESULT CExplorerPane::OnToolbarCustomDraw(int, NMHDR* header, bool&) {
+    // The toolbar is transparent and the pane erases nothing (its children
+    // cover it), so the band behind the buttons is filled here before every
+    // paint, erased or not; else old pixels of whatever lay there stay.
+    auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(header);
+    if (draw->dwDrawStage == CDDS_PREPAINT) {
+        RECT band{};
+        ::GetClipBox(draw->hdc, &band);
+        ::FillRect(draw->hdc, &band, ::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    return CDRF_DODEFAULT;
+}
+
 LRESULT CExplorerPane::OnToolTip(int, NMHDR* header, bool& handled) {
     auto* tip = reinterpret_cast<NMTTDISPINFOA*>(header);
     for (const TipSpec& spec : kTips) {

@@ -108,6 +108,7 @@ public:
         TW_COMMAND_RANGE_HANDLER(ID_EXPLORER_FAVORITE_FIRST, ID_EXPLORER_FAVORITE_LAST, OnFavorite)
         TW_COMMAND_RANGE_HANDLER(ID_EXPLORER_BACK_FIRST, ID_EXPLORER_FORWARD_FIRST + 49, OnHistoryItem)
         TW_NOTIFY_CODE_HANDLER(TBN_DROPDOWN, OnToolbarDropDown)
+        TW_NOTIFY_HANDLER(kToolbarId, NM_CUSTOMDRAW, OnToolbarCustomDraw)
         TW_NOTIFY_CODE_HANDLER(TTN_GETDISPINFOA, OnToolTip)
         TW_NOTIFY_CODE_HANDLER(CBEN_ENDEDITA, OnEndEdit)
         TW_NOTIFY_CODE_HANDLER(CBEN_ENDEDITW, OnEndEdit)
@@ -149,6 +150,7 @@ private:
     LRESULT OnHistoryItem(WORD, WORD, HWND, bool&);
     LRESULT OnToolbarDropDown(int, NMHDR*, bool&);
     LRESULT OnToolTip(int, NMHDR*, bool&);
+    LRESULT OnToolbarCustomDraw(int, NMHDR*, bool&);
     LRESULT OnEndEdit(int, NMHDR*, bool&);
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
 

@@ -1,7 +1,7 @@
 // The explorer pane as a real window in a fixture folder, over a stand-in
 // host: its content made only once it is seen, the filter, opening a file with a double click, browsing with back,
 // forward and up and their buttons, a new folder, the view mode, the saved
-// state, and the messages for a missing folder and a duplicate favourite; the path list picked with the mouse.
+// state, and the messages for a missing folder and a duplicate favourite; the path list picked with the mouse and the toolbar's band.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -409,4 +409,39 @@ TEST_F(ExplorerPaneTest, ADrivePickedWithTheMouseInThePathListBrowsesThere) {
     EXPECT_FALSE(::IsWindowVisible(info.hwndList));
     EXPECT_EQ("C:\\", Here());
     EXPECT_EQ(0, (int)::SendMessageA(m_pane->PathCombo(), CB_GETCOUNT, 0, 0));
+}
+
+// The toolbar draws no background of its own: what lies behind its buttons is
+// the pane's to paint, whether the toolbar repaints with or without an erase,
+// so stale pixels (here a marker colour) never stay.
+TEST_F(ExplorerPaneTest, TheToolbarBandIsPaintedWithThePaneBackground) {
+    const HWND toolbar = m_pane->BrowserToolbar();
+    ASSERT_TRUE(toolbar);
+    RECT client{};
+    ::GetClientRect(toolbar, &client);
+    ASSERT_GT(client.right, 40);
+    // Points past the last button and between the buttons' tops and the edge.
+    const POINT points[] = {{client.right - 3, client.bottom / 2}, {client.right - 3, 1}, {client.right / 2, 0}};
+    const COLORREF marker = RGB(255, 0, 0);
+    for (const UINT redraw : {RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW, RDW_INVALIDATE | RDW_UPDATENOW}) {
+        HDC dc = ::GetDC(toolbar);
+        const HBRUSH brush = ::CreateSolidBrush(marker);
+        ::FillRect(dc, &client, brush);
+        ::DeleteObject(brush);
+        ASSERT_EQ(marker, ::GetPixel(dc, points[0].x, points[0].y));
+        ::RedrawWindow(toolbar, nullptr, nullptr, redraw);
+        PumpFrameMessages();
+        for (const POINT& point : points)
+            EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), ::GetPixel(dc, point.x, point.y))
+                << "redraw " << redraw << " at " << point.x << "," << point.y;
+        // ...and the buttons are still drawn over it.
+        RECT button{};
+        ::SendMessageA(toolbar, TB_GETITEMRECT, 0, (LPARAM)&button);
+        bool drawn = false;
+        for (int y = button.top; y < button.bottom && !drawn; ++y)
+            for (int x = button.left; x < button.right && !drawn; ++x)
+                drawn = ::GetPixel(dc, x, y) != ::GetSysColor(COLOR_BTNFACE);
+        EXPECT_TRUE(drawn) << "redraw " << redraw;
+        ::ReleaseDC(toolbar, dc);
+    }
 }
