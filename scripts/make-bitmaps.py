@@ -555,6 +555,13 @@ def ic_tab_readonly(cv):
     cv.rect(11, 12, 1, 2, DARK)
 
 
+def ic_document(cv):
+    # The document window's own picture: a written page with a blue band, so
+    # a maximised document's menu-bar icon reads apart from the tab states.
+    page(cv, 2, 1, 12, 14, lines=True)
+    cv.rect(3, 2, 7, 2, BLUE)
+
+
 def ic_templates(cv):
     page(cv, 5, 0, 10, 12, fold=3, fill=tint(BLUE, 0.85), edge=BLUE)
     page(cv, 1, 3, 10, 13, fold=3)
@@ -576,6 +583,7 @@ ICONS = [
     ('tab_normal.ico', ic_tab_normal),  # 14
     ('tab_readonly.ico', ic_tab_readonly),  # 15
     ('templates.ico', ic_templates),    # 16
+    ('document.ico', ic_document),      # 17
 ]
 
 

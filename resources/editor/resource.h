@@ -75,6 +75,7 @@
 #define IDI_TAB_NORMAL                  14
 #define IDI_TAB_READONLY                15
 #define IDI_TEMPLATE_PANE               16
+#define IDI_DOCUMENT                    17  /* document window class: menu-bar icon when maximised */
 
 /* ---- cursors (tab drag) */
 #define IDC_TABDRAG_OUTSIDE             1   /* pointer outside the strip */

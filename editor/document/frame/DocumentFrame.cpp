@@ -63,6 +63,21 @@ CDocumentFrame* CDocumentFrame::Create(IDocumentFrameOwner& owner, HWND mdiClien
     return frame;
 }
 
+// The class carries the document icon: the maximised document's menu bar
+// takes the window's small icon, and without one its slot stays blank.
+// Shared icons from the program's own resources, so they are never freed.
+WindowClassInfo CDocumentFrame::GetWindowClassInfo() const {
+    HINSTANCE module = ::GetModuleHandleA(nullptr);
+    WindowClassInfo info;
+    info.name = kWindowClass;
+    info.icon = (HICON)::LoadImageA(module, MAKEINTRESOURCEA(IDI_DOCUMENT), IMAGE_ICON, 0, 0,
+                                    LR_DEFAULTSIZE | LR_SHARED);
+    info.iconSmall = (HICON)::LoadImageA(module, MAKEINTRESOURCEA(IDI_DOCUMENT), IMAGE_ICON,
+                                         ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                         LR_SHARED);
+    return info;
+}
+
 CDocumentFrame* CDocumentFrame::FromWindow(HWND window) {
     return static_cast<CDocumentFrame*>(FrameDocumentOf(window));
 }

@@ -172,7 +172,7 @@ public:
     TW_END_MSG_MAP()
 
 protected:
-    WindowClassInfo GetWindowClassInfo() const override { return {kWindowClass}; }
+    WindowClassInfo GetWindowClassInfo() const override;
     void OnFinalMessage(HWND) override;
 
 private:

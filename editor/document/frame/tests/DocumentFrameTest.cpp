@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -818,4 +819,39 @@ TEST_F(DocumentFrameTest, TheTypingAidsTakeTheBraceCommands) {
     ::SendMessageA(*frame, WM_COMMAND, ID_SEARCH_SELECT_BRACE, 0);
     EXPECT_EQ(4, editor.Send(SCI_GETANCHOR));
     EXPECT_EQ(1, editor.Send(SCI_GETCURRENTPOS));
+}
+
+// A maximised document's menu bar draws the icon it finds the way the command
+// bar looks for it: the window's small icon, else the class's small icon,
+// else the class icon. Drawn on a plain ground it must show a picture, not a
+// blank slot or a single-colour block.
+TEST_F(DocumentFrameTest, MaximisedDocumentHasAnIconThatDrawsAPicture) {
+    CDocumentFrame* frame = CDocumentFrame::Create(m_owner, m_client, nullptr, false, true);
+    ASSERT_TRUE(frame);
+    HICON icon = (HICON)::SendMessageA(*frame, WM_GETICON, ICON_SMALL, 0);
+    if (!icon) icon = (HICON)::GetClassLongPtrA(*frame, GCLP_HICONSM);
+    if (!icon) icon = (HICON)::GetClassLongPtrA(*frame, GCLP_HICON);
+    ASSERT_TRUE(icon);
+    EXPECT_TRUE(::GetClassLongPtrA(*frame, GCLP_HICON));
+
+    const int size = ::GetSystemMetrics(SM_CXSMICON);
+    const COLORREF ground = RGB(0, 255, 0);
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size, size);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    HBRUSH brush = ::CreateSolidBrush(ground);
+    RECT all{0, 0, size, size};
+    ::FillRect(dc, &all, brush);
+    ::DeleteObject(brush);
+    ASSERT_TRUE(::DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL));
+    std::set<COLORREF> colours;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) colours.insert(::GetPixel(dc, x, y));
+    ::SelectObject(dc, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    colours.erase(ground);
+    EXPECT_GE(colours.size(), 2u) << "the icon draws nothing but one colour";
 }
