@@ -47,7 +47,7 @@ NM=$TRIPLE-nm
 WINDRES=$TRIPLE-windres
 
 # Bump a revision when its recipe changes so the cached build is redone.
-declare -A REV=([scite]=1 [tinyxml]=1 [sqlite3]=1 [ctags]=1 [googletest]=1)
+declare -A REV=([scite]=1 [sciteregex]=1 [tinyxml]=1 [sqlite3]=1 [ctags]=1 [googletest]=1)
 
 PACKAGES=(
 	g++-mingw-w64-x86-64-posix
@@ -287,6 +287,17 @@ build_scite() {
 	rm -rf "$b"
 }
 
+# The headers of the component's own regular-expression engine (RESearch,
+# compiled into libscintilla.a), which the editor runs itself so that a long
+# search can be stopped. A recipe of its own, beside scite's: only these
+# headers are added, so the library is not rebuilt for them, and scite's
+# rebuild (which empties include/scintilla) leaves them be.
+build_sciteregex() {
+	local dir=$1
+	mkdir -p "$PREFIX/include/scintilla-internal"
+	install -m 644 "$dir"/scintilla/src/{RESearch.h,CharClassify.h,Position.h} "$PREFIX/include/scintilla-internal/"
+}
+
 # TinyXML. Debian's patched tinyxml.h forces TIXML_USE_STL on, so the library
 # is built with it too; consumers get it from the header.
 build_tinyxml() {
@@ -380,6 +391,7 @@ setup_locale
 
 declare -A VER DIR
 VER[scite]=$(src_version scite)
+VER[sciteregex]=${VER[scite]}
 VER[tinyxml]=$(src_version tinyxml)
 VER[sqlite3]=$(src_version sqlite3)
 VER[ctags]=$(src_version exuberant-ctags)
@@ -387,7 +399,7 @@ VER[googletest]=$(dpkg-query -W -f='${Version}' googletest)
 DIR[googletest]=/usr/src/googletest
 
 todo=()
-for dep in scite tinyxml sqlite3 ctags googletest; do
+for dep in scite sciteregex tinyxml sqlite3 ctags googletest; do
 	if stamp_ok "$dep" "${VER[$dep]}" "${REV[$dep]}"; then continue; fi
 	todo+=("$dep")
 done
@@ -397,6 +409,7 @@ if [[ ${#todo[@]} -gt 0 ]]; then
 	for dep in "${todo[@]}"; do
 		case $dep in
 		scite | tinyxml | sqlite3) DIR[$dep]=$(fetch_src "$dep" "${VER[$dep]}") ;;
+		sciteregex) DIR[$dep]=$(fetch_src scite "${VER[$dep]}") ;;
 		ctags) DIR[$dep]=$(fetch_src exuberant-ctags "${VER[$dep]}") ;;
 		esac
 	done
@@ -427,14 +440,14 @@ fi
 
 for f in lib/libscintilla.a lib/liblexilla.a lib/libtinyxml.a lib/libsqlite3.a \
 	lib/libgtest.a lib/libgtest_main.a lib/libgmock.a lib/libgmock_main.a \
-	include/scintilla/Scintilla.h include/lexilla/Lexilla.h include/lexilla/lexlib/WordList.h \
+	include/scintilla/Scintilla.h include/scintilla-internal/RESearch.h include/lexilla/Lexilla.h include/lexilla/lexlib/WordList.h \
 	include/tinyxml/tinyxml.h include/sqlite3.h include/gtest/gtest.h include/gmock/gmock.h \
 	bin/ctags.exe; do
 	[[ -e $PREFIX/$f ]] || die "missing $PREFIX/$f (remove its .stamp-* file in $PREFIX to rebuild)"
 done
 
 {
-	for dep in scite tinyxml sqlite3 ctags googletest; do
+	for dep in scite sciteregex tinyxml sqlite3 ctags googletest; do
 		printf '%s %s\n' "$dep" "${VER[$dep]}"
 	done
 } >"$PREFIX/deps-ok"

@@ -86,10 +86,12 @@ LRESULT CFindReplaceDialog::OnFind(WORD, WORD, HWND, bool&) {
     ReadOptions();
     AddHistory(false);
     CViewSearch* search = m_searchHost.ActiveSearch();
-    if (search && search->Find(m_options) > 0) {
+    const int result = search ? search->Find(m_options) : 0;
+    if (result > 0) {
         if (m_searchHost.EditorMask() & kMaskCloseFindDialogs) Close();
         return 0;
     }
+    if (result == kFindStopped) return 0;  // the view has said so
     Message(IDS_STRING_NOT_FOUND, m_options.FindText[0] ? m_options.FindText : "(empty)", 0);
     ::SetFocus(GetDlgItem(IDC_SEARCH_FIND_TEXT));
     return 0;
@@ -118,7 +120,8 @@ LRESULT CFindReplaceDialog::OnReplaceAll(WORD, WORD, HWND, bool&) {
     if (ScopeOf(m_options.SearchMask) == kScopeAllDocuments) {
         m_searchHost.ForEachSearch([this](CViewSearch& search) { search.ReplaceAll(m_options); });
     } else if (CViewSearch* search = m_searchHost.ActiveSearch()) {
-        Message(IDS_REPLACED_COUNT, nullptr, search->ReplaceAll(m_options));
+        const int count = search->ReplaceAll(m_options);
+        if (count != kReplaceStopped) Message(IDS_REPLACED_COUNT, nullptr, count);
     }
     Close();
     return 0;

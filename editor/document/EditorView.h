@@ -68,6 +68,7 @@ public:
     operator HWND() const { return m_window; }
 
     void SetHooks(IViewHooks* hooks) { m_hooks = hooks; }
+    IViewHost& Host() const { return m_host; }
     CEditingComponent& Component() { return m_component; }
     const CEditingComponent& Component() const { return m_component; }
     CDocumentFile& File() { return m_file; }

@@ -11,6 +11,13 @@
 #include "AppSettings.h"
 
 class CEditorView;
+struct SearchStopped;
+
+// What Find answers for a regular-expression search the user stopped (or
+// that the text changed under); ReplaceAll likewise. Nothing was changed,
+// and the notice was shown.
+constexpr int kFindStopped = -2;
+constexpr int kReplaceStopped = -1;
 
 // Bits the dialogs and the editor's find add to SearchMaskBits.
 constexpr uint32_t kSearchWrap = 0x20;
@@ -30,14 +37,14 @@ public:
     explicit CViewSearch(CEditorView& view, unsigned ansiCodePage = ::GetACP());
 
     // -1 empty text, 0 not found, 1 found and selected, 2 back at the first
-    // match of the run (IDS_FIND_WRAPPED shown).
+    // match of the run (IDS_FIND_WRAPPED shown), kFindStopped.
     int Find(SearchOptions& options);
     // Replaces the selection when it still is a match, then finds; false
     // when that find found nothing.
     bool ReplaceOnce(SearchOptions& options);
     // Bookmarks every line holding a match, once.
     void MarkAll(const SearchOptions& options);
-    // The number of replacements, in one undo action.
+    // The number of replacements, in one undo action, or kReplaceStopped.
     int ReplaceAll(const SearchOptions& options);
 
     // The search or replacement text as the component holds it: in UTF-8
@@ -54,6 +61,8 @@ public:
 
 private:
     bool IsUtf8() const;
+    // IDS_SEARCH_STOPPED or IDS_SEARCH_ABANDONED.
+    void NotifyStopped(const SearchStopped& stop) const;
 
     CEditorView& m_view;
     unsigned m_ansiCodePage;

@@ -24,6 +24,14 @@ public:
             ::InvalidateRect(m_view.Window(), nullptr, TRUE);
         }
     }
+    // Painting again before the end, for an edit that has taken long enough
+    // that the user should see the window alive.
+    void ResumePainting() {
+        if (!m_redraw) return;
+        m_redraw = false;
+        ::SendMessageA(m_view.Window(), WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(m_view.Window(), nullptr, TRUE);
+    }
     CQuietChanges(const CQuietChanges&) = delete;
     CQuietChanges& operator=(const CQuietChanges&) = delete;
 

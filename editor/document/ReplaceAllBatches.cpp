@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "RegexSearch.h"
 #include "ReplaceAllRecord.h"
 
 sptr_t SearchIn(const CEditorView& view, sptr_t start, sptr_t end, const std::string& pattern) {
@@ -63,35 +64,27 @@ public:
         m_parts.push_back({literal, -1});
     }
 
-    // The length of the replacement of the current match.
-    sptr_t Length(const CEditorView& view) const {
+    // The length of the replacement of the finder's current match.
+    sptr_t Length(const CViewFinder& finder) const {
         sptr_t length = 0;
         for (const Part& part : m_parts) {
             length += static_cast<sptr_t>(part.literal.size());
-            if (part.group == 0) length += view.Send(SCI_GETTARGETEND) - view.Send(SCI_GETTARGETSTART);
-            if (part.group > 0) length += view.Send(SCI_GETTAG, static_cast<uptr_t>(part.group), 0);
+            if (part.group >= 0) {
+                const auto [begin, end] = finder.Group(part.group);
+                if (begin >= 0 && end > begin) length += end - begin;
+            }
         }
         return length;
     }
 
-    void AppendTo(const CEditorView& view, std::string& out) const {
+    void AppendTo(const CEditorView& view, const CViewFinder& finder, std::string& out) const {
         for (const Part& part : m_parts) {
             out += part.literal;
             if (part.group < 0) continue;
-            if (part.group == 0) {  // the whole match, which the component gives no tag for
-                const sptr_t start = view.Send(SCI_GETTARGETSTART);
-                const sptr_t length = view.Send(SCI_GETTARGETEND) - start;
-                out.append(reinterpret_cast<const char*>(
-                               view.Send(SCI_GETRANGEPOINTER, static_cast<uptr_t>(start), length)),
-                           static_cast<size_t>(length));
-                continue;
-            }
-            const sptr_t length = view.Send(SCI_GETTAG, static_cast<uptr_t>(part.group), 0);
-            if (length <= 0) continue;
-            const size_t at = out.size();
-            out.resize(at + static_cast<size_t>(length) + 1);  // the tag comes with its NUL
-            view.Send(SCI_GETTAG, static_cast<uptr_t>(part.group), reinterpret_cast<sptr_t>(&out[at]));
-            out.pop_back();
+            const auto [begin, end] = finder.Group(part.group);
+            if (begin < 0 || end <= begin) continue;  // a group that took no part
+            out.append(reinterpret_cast<const char*>(view.Send(SCI_GETRANGEPOINTER, static_cast<uptr_t>(begin), end - begin)),
+                       static_cast<size_t>(end - begin));
         }
     }
 
@@ -152,19 +145,25 @@ bool ContextChanges(const CEditorView& view, sptr_t start, sptr_t end, const std
 }
 
 // How much longer the text becomes, found from a pass over the matches.
-sptr_t Growth(const CEditorView& view, const std::string& pattern, const CSubstitution& substitution,
+sptr_t Growth(const CEditorView& view, const CViewFinder& finder, const CSubstitution& substitution,
               sptr_t found, sptr_t rangeEnd) {
     sptr_t growth = 0;
     while (found >= 0) {
         const sptr_t end = view.Send(SCI_GETTARGETEND);
-        growth += substitution.Length(view) - (end - found);
+        growth += substitution.Length(finder) - (end - found);
         const sptr_t next = NextSearchStart(view, found == end, end, rangeEnd);
-        found = next < 0 ? -1 : SearchIn(view, next, rangeEnd, pattern);
+        found = next < 0 ? -1 : finder.Search(next, rangeEnd);
     }
     return growth;
 }
 
 }  // namespace
+
+std::string Substitute(const CEditorView& view, const CViewFinder& finder, const std::string& replacement) {
+    std::string text;
+    CSubstitution(replacement, finder.IsRegex()).AppendTo(view, finder, text);
+    return text;
+}
 
 sptr_t CPieceWriter::Replace(sptr_t start, sptr_t end, std::string_view text) {
     sptr_t delta = 0;
@@ -196,20 +195,22 @@ sptr_t CPieceWriter::Flush() {
     return delta;
 }
 
-int ReplaceAllInBatches(const CEditorView& view, const std::string& pattern, const std::string& replacement,
-                        bool regex, bool wholeWord, sptr_t rangeStart, sptr_t& rangeEnd, sptr_t* last,
+int ReplaceAllInBatches(const CEditorView& view, const CViewFinder& finder, const std::string& replacement,
+                        bool wholeWord, sptr_t rangeStart, sptr_t& rangeEnd, sptr_t* last,
                         CReplaceAllRecord* record) {
+    const bool regex = finder.IsRegex();
+    const std::string& pattern = finder.Pattern();
     const CSubstitution substitution(replacement, regex);
-    sptr_t found = SearchIn(view, rangeStart, rangeEnd, pattern);
+    sptr_t found = finder.Search(rangeStart, rangeEnd);
     // The component grows its text and style buffers by a sixth of their
     // size at a time, copying both: room for the final text made at once,
     // before the undo history fills, costs only the growth itself.
     if (regex || replacement.size() > pattern.size()) {
-        const sptr_t growth = Growth(view, pattern, substitution, found, rangeEnd);
+        const sptr_t growth = Growth(view, finder, substitution, found, rangeEnd);
         if (growth > 0) view.Send(SCI_ALLOCATE, static_cast<uptr_t>(view.Send(SCI_GETLENGTH) + growth));
         // The first match again, with its groups; looked for from where it
         // was, as a search from inside a character moves out of it first.
-        found = SearchIn(view, rangeStart, rangeEnd, pattern);
+        found = finder.Search(rangeStart, rangeEnd);
     }
 
     int count = 0;
@@ -227,13 +228,13 @@ int ReplaceAllInBatches(const CEditorView& view, const std::string& pattern, con
             // Replaced one by one, this match would be looked for after the
             // written replacement, whose last character may decide it.
             flush();
-            found = *last < rangeEnd ? SearchIn(view, *last, rangeEnd, pattern) : -1;
+            found = *last < rangeEnd ? finder.Search(*last, rangeEnd) : -1;
             continue;
         }
         sptr_t next = NextSearchStart(view, start == end, end, rangeEnd);
         // Built from this search's groups, before an edit moves them.
         text.clear();
-        substitution.AppendTo(view, text);
+        substitution.AppendTo(view, finder, text);
         if (record)
             record->Add(start - writer.Shift(), end - start,
                         reinterpret_cast<const char*>(
@@ -250,7 +251,7 @@ int ReplaceAllInBatches(const CEditorView& view, const std::string& pattern, con
             flush();
             next = NextSearchStart(view, start == end, *last, rangeEnd);
         }
-        found = next < 0 ? -1 : SearchIn(view, next, rangeEnd, pattern);
+        found = next < 0 ? -1 : finder.Search(next, rangeEnd);
     }
     flush();
     return count;

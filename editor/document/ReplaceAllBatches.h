@@ -11,23 +11,28 @@
 #include "EditorView.h"
 
 class CReplaceAllRecord;
+class CViewFinder;
 
 // Searches [start, end) (backwards when start > end) with the view's search
 // flags; the match start or -1, the match in the target.
 sptr_t SearchIn(const CEditorView& view, sptr_t start, sptr_t end, const std::string& pattern);
 
+// The replacement of finder's current match: for a regular expression the
+// substitution as the component builds it (\0 to \9 and the escapes).
+std::string Substitute(const CEditorView& view, const CViewFinder& finder, const std::string& replacement);
+
 // One character on from position; CR LF counts as one.
 sptr_t StepOver(const CEditorView& view, sptr_t position);
 
-// The matches in [rangeStart, rangeEnd) are replaced; rangeEnd
-// follows the edits. regex: the replacement is a regular-expression
+// The matches of finder in [rangeStart, rangeEnd) are replaced; rangeEnd
+// follows the edits. For a regular expression the replacement is a
 // substitution (\0 to \9, \a \b \f \n \r \t \v \\). wholeWord: a match
 // depends on the character before it, so a match right after another is
 // looked for again once the other is replaced. Answers the count and sets
 // *last to the end of the last replacement. The caller holds the undo action,
 // or gives a record, which gets every match in the text as it was before.
-int ReplaceAllInBatches(const CEditorView& view, const std::string& pattern, const std::string& replacement,
-                        bool regex, bool wholeWord, sptr_t rangeStart, sptr_t& rangeEnd, sptr_t* last,
+int ReplaceAllInBatches(const CEditorView& view, const CViewFinder& finder, const std::string& replacement,
+                        bool wholeWord, sptr_t rangeStart, sptr_t& rangeEnd, sptr_t* last,
                         CReplaceAllRecord* record = nullptr);
 
 // Changes in increasing order, put in as few large pieces: a change close

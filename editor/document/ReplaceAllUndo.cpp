@@ -4,6 +4,7 @@
 
 #include "EditorView.h"
 #include "QuietChanges.h"
+#include "RegexSearch.h"
 #include "ReplaceAllBatches.h"
 
 namespace {
@@ -63,7 +64,7 @@ int ReplaceAllRecorded(CEditorView& view, const std::string& pattern, const std:
     int count = 0;
     {
         const CUndoCollectionOff off(view);
-        count = ReplaceAllInBatches(view, pattern, replacement, false, wholeWord, rangeStart, rangeEnd, last,
+        count = ReplaceAllInBatches(view, CViewFinder(view, pattern, nullptr), replacement, wholeWord, rangeStart, rangeEnd, last,
                                     &record);
     }
     if (count == 0) return 0;

@@ -341,6 +341,9 @@
 #define IDS_EXPLORER_NEW_FOLDER         40018
 #define IDS_EXPLORER_UP                 40019
 #define IDS_EXPLORER_VIEW               40020
+#define IDS_SEARCH_STOPPED              40021
+#define IDS_SEARCH_ABANDONED            40022
+#define IDS_SEARCH_RUNNING              40023
 #define IDS_FIND_WRAPPED                40024
 #define IDS_STRING_NOT_FOUND            40026
 #define IDS_FIND_IN_FILES_DONE          40028
