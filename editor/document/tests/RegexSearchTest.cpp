@@ -115,7 +115,7 @@ TEST(RegexSearch, EscStopsABacktrackingSearchAndChangesNothing) {
     // The newest recorder records the view's notices.
     MessageBoxRecorder notices(SetMessageBoxHook);
     for (const char* pattern : {"a*a*b", "a*b", ".*b"}) {
-        for (const bool replace : {false, true}) {
+        for (const char* operation : {"find", "replace all", "mark"}) {
             ViewWindow w;
             w.SetText(text);
             w.Send(SCI_EMPTYUNDOBUFFER);
@@ -126,13 +126,16 @@ TEST(RegexSearch, EscStopsABacktrackingSearchAndChangesNothing) {
             lstrcpyA(options.FindText, pattern);
             lstrcpyA(options.ReplaceText, "x");
             CViewSearch search(*w.view);
-            const std::string where = std::string(pattern) + (replace ? " replace all" : " find");
+            const std::string where = std::string(pattern) + " " + operation;
             {
                 Stopper stopper(w.view->Window());
-                if (replace)
+                const std::string op = operation;
+                if (op == "replace all")
                     EXPECT_EQ(kReplaceStopped, search.ReplaceAll(options)) << where;
-                else
+                else if (op == "find")
                     EXPECT_EQ(kFindStopped, search.Find(options)) << where;
+                else
+                    search.MarkAll(options);
                 EXPECT_TRUE(stopper.answered) << where;
                 EXPECT_TRUE(stopper.painted) << where;
             }
@@ -140,6 +143,7 @@ TEST(RegexSearch, EscStopsABacktrackingSearchAndChangesNothing) {
             EXPECT_EQ(0, w.Send(SCI_CANUNDO)) << where;
             EXPECT_EQ(0, w.Send(SCI_GETMODIFY)) << where;
             EXPECT_EQ((std::pair<int, int>{10, 20}), w.view->GetSelection()) << where;
+            EXPECT_EQ(-1, w.Send(SCI_MARKERNEXT, 0, -1)) << where;
             ASSERT_EQ(1u, notices.boxes.size()) << where;
             EXPECT_EQ(LoadText(IDS_SEARCH_STOPPED), notices.boxes[0].text) << where;
             EXPECT_EQ("", w.host.message) << where;
