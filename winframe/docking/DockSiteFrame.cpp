@@ -162,6 +162,10 @@ LRESULT CDockSiteFrame::OnSize(UINT, WPARAM w, LPARAM, bool&) {
 
 namespace {
 
+// Past the mapping of the frame's X window, which Wine takes in well under this.
+constexpr UINT_PTR kRaiseAfterShowTimer = 0x7D01;
+constexpr UINT kRaiseAfterShowMs = 100;
+
 // Puts the frame's visible owned popups back above it: Wine lets a frame
 // shown or raised after them (a layout restored before the frame is shown,
 // a click on its title bar) cover them.
@@ -189,6 +193,21 @@ LRESULT CDockSiteFrame::OnPosChanged(UINT, WPARAM, LPARAM l, bool& handled) {
     const auto* pos = (const WINDOWPOS*)l;
     if (!minimised && (pos->flags & SWP_SHOWWINDOW || !(pos->flags & SWP_NOZORDER)))
         RaiseOwnedPopups();
+    // A frame just shown (a layout restored before the frame shows it) is
+    // brought forward again by Wine once its X window is mapped, after its
+    // first paint and without a message to the frame or the popups: they are
+    // raised once more a moment later.
+    if (!minimised && (pos->flags & SWP_SHOWWINDOW)) ::SetTimer(m_hWnd, kRaiseAfterShowTimer, kRaiseAfterShowMs, nullptr);
+    return 0;
+}
+
+LRESULT CDockSiteFrame::OnTimer(UINT, WPARAM w, LPARAM, bool& handled) {
+    if (w != kRaiseAfterShowTimer) {
+        handled = false;
+        return 0;
+    }
+    ::KillTimer(m_hWnd, kRaiseAfterShowTimer);
+    if (::IsWindowVisible(m_hWnd) && !::IsIconic(m_hWnd)) RaiseOwnedPopups();
     return 0;
 }
 
