@@ -201,6 +201,17 @@ LRESULT CDockSiteFrame::OnPosChanged(UINT, WPARAM, LPARAM l, bool& handled) {
     return 0;
 }
 
+LRESULT CDockSiteFrame::OnNcLButtonDown(UINT, WPARAM, LPARAM, bool&) {
+    // A press on the frame's caption or border runs the move loop; under Wine
+    // the frame then comes forward without a message, covering its popups.
+    LRESULT result = DefWindowProc();
+    if (::IsWindowVisible(m_hWnd) && !::IsIconic(m_hWnd)) {
+        RaiseOwnedPopups();
+        ::SetTimer(m_hWnd, kRaiseAfterShowTimer, kRaiseAfterShowMs, nullptr);
+    }
+    return result;
+}
+
 LRESULT CDockSiteFrame::OnTimer(UINT, WPARAM w, LPARAM, bool& handled) {
     if (w != kRaiseAfterShowTimer) {
         handled = false;

@@ -44,6 +44,7 @@ public:
         TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGED, OnPosChanged)
         TW_MESSAGE_HANDLER(WM_ACTIVATE, OnActivate)
         TW_MESSAGE_HANDLER(WM_TIMER, OnTimer)
+        TW_MESSAGE_HANDLER(WM_NCLBUTTONDOWN, OnNcLButtonDown)
         TW_MESSAGE_HANDLER(WM_PAINT, OnPaint)
         TW_MESSAGE_HANDLER(WM_SETCURSOR, OnSetCursor)
         TW_MESSAGE_HANDLER(WM_LBUTTONDOWN, OnLButtonDown)
@@ -66,6 +67,7 @@ private:
     LRESULT OnPosChanged(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnActivate(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnTimer(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnNcLButtonDown(UINT, WPARAM, LPARAM, bool&);
     void RaiseOwnedPopups();
     LRESULT OnPaint(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSetCursor(UINT, WPARAM, LPARAM, bool&);
