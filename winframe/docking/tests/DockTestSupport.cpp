@@ -1,5 +1,7 @@
 #include "DockTestSupport.h"
 
+#include <string>
+
 #include "DragOutline.h"
 
 HWND CTestPane::Create(HWND owner, SIZE min) {
@@ -62,7 +64,21 @@ bool LiesAbove(HWND upper, HWND lower) {
     return false;
 }
 
-HWND FindOutline() { return ::FindWindowA(CDragOutline::kClassName, nullptr); }
+// This thread's only: another test program's drag may show its own.
+HWND FindOutline() {
+    HWND found = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM out) -> BOOL {
+            char name[32] = {};
+            ::GetClassNameA(window, name, sizeof name);
+            if (std::string(name) != CDragOutline::kClassName) return TRUE;
+            *(HWND*)out = window;
+            return FALSE;
+        },
+        (LPARAM)&found);
+    return found;
+}
 
 OutlineSeen SeeOutline(HWND frame, HWND dragging) {
     OutlineSeen seen;

@@ -113,7 +113,7 @@ struct OutlineSeen {
     bool passesPointer = false;  // the window under the pointer is not the outline
     RECT rect{};
 };
-// The top-level outline window, or null when none is up.
+// The drag outline window of this thread, or null when none is up.
 HWND FindOutline();
 OutlineSeen SeeOutline(HWND frame, HWND dragging);
 // Moves the real cursor away from the test windows.
