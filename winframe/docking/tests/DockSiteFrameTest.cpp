@@ -378,16 +378,20 @@ protected:
     // as the pane saw it between the two moves.
     int DragSeeingMidway(DWORD dragMode) {
         Prepare(dragMode);
-        CCaptureWatchdog watchdog;
         int seen = -1;
-        left->probe = [&] { seen = SlotWidth(); };
+        DragProbingMidway([&] { seen = SlotWidth(); });
+        return seen;
+    }
+    // Drags the bar from 102 to 202, running the probe between the two moves.
+    void DragProbingMidway(std::function<void()> probe) {
+        CCaptureWatchdog watchdog;
+        left->probe = std::move(probe);
         Move(152);
         ::PostMessageA(left->m_hWnd, WM_APP, 0, 0);
         Move(202);
         Up(202);
         Press();
         EXPECT_FALSE(watchdog.Fired());
-        return seen;
     }
 
     CTestPane* left = nullptr;
@@ -423,19 +427,12 @@ TEST_F(SplitterDragTest, TheOutlineWindowShowsTheGhostBarAndGoesAtTheRelease) {
         g_ghosts.push_back(r);
         g_platformGhostBar(r);
     };
-    CCaptureWatchdog watchdog;
     OutlineSeen seen;
     RECT ghost{};
-    left->probe = [&] {
+    DragProbingMidway([&] {
         seen = SeeOutline(Frame(), Frame());
         ghost = g_ghosts.back();
-    };
-    Move(152);
-    ::PostMessageA(left->m_hWnd, WM_APP, 0, 0);
-    Move(202);
-    Up(202);
-    Press();
-    EXPECT_FALSE(watchdog.Fired());
+    });
     EXPECT_TRUE(seen.shown);
     EXPECT_TRUE(seen.topmost);
     EXPECT_TRUE(seen.aboveFrame);
