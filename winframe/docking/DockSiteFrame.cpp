@@ -162,9 +162,12 @@ LRESULT CDockSiteFrame::OnSize(UINT, WPARAM w, LPARAM, bool&) {
 
 namespace {
 
-// Past the mapping of the frame's X window, which Wine takes in well under this.
+// Wine's late raise of the frame comes when its X events are read, sooner or
+// later with the machine's load: the popups are raised at every tick for a
+// second.
 constexpr UINT_PTR kRaiseAfterShowTimer = 0x7D01;
 constexpr UINT kRaiseAfterShowMs = 100;
+constexpr int kRaiseAfterShowTicks = 10;
 
 // Puts the frame's visible owned popups back above it: Wine lets a frame
 // shown or raised after them (a layout restored before the frame is shown,
@@ -196,8 +199,8 @@ LRESULT CDockSiteFrame::OnPosChanged(UINT, WPARAM, LPARAM l, bool& handled) {
     // A frame just shown (a layout restored before the frame shows it) is
     // brought forward again by Wine once its X window is mapped, after its
     // first paint and without a message to the frame or the popups: they are
-    // raised once more a moment later.
-    if (!minimised && (pos->flags & SWP_SHOWWINDOW)) ::SetTimer(m_hWnd, kRaiseAfterShowTimer, kRaiseAfterShowMs, nullptr);
+    // raised again for a while.
+    if (!minimised && (pos->flags & SWP_SHOWWINDOW)) RaiseOwnedPopupsForAWhile();
     return 0;
 }
 
@@ -207,7 +210,7 @@ LRESULT CDockSiteFrame::OnNcLButtonDown(UINT, WPARAM, LPARAM, bool&) {
     LRESULT result = DefWindowProc();
     if (::IsWindowVisible(m_hWnd) && !::IsIconic(m_hWnd)) {
         RaiseOwnedPopups();
-        ::SetTimer(m_hWnd, kRaiseAfterShowTimer, kRaiseAfterShowMs, nullptr);
+        RaiseOwnedPopupsForAWhile();
     }
     return result;
 }
@@ -217,9 +220,14 @@ LRESULT CDockSiteFrame::OnTimer(UINT, WPARAM w, LPARAM, bool& handled) {
         handled = false;
         return 0;
     }
-    ::KillTimer(m_hWnd, kRaiseAfterShowTimer);
+    if (--m_raiseTicks <= 0) ::KillTimer(m_hWnd, kRaiseAfterShowTimer);
     if (::IsWindowVisible(m_hWnd) && !::IsIconic(m_hWnd)) RaiseOwnedPopups();
     return 0;
+}
+
+void CDockSiteFrame::RaiseOwnedPopupsForAWhile() {
+    m_raiseTicks = kRaiseAfterShowTicks;
+    ::SetTimer(m_hWnd, kRaiseAfterShowTimer, kRaiseAfterShowMs, nullptr);
 }
 
 LRESULT CDockSiteFrame::OnActivate(UINT, WPARAM w, LPARAM, bool& handled) {

@@ -69,6 +69,7 @@ private:
     LRESULT OnTimer(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnNcLButtonDown(UINT, WPARAM, LPARAM, bool&);
     void RaiseOwnedPopups();
+    void RaiseOwnedPopupsForAWhile();
     LRESULT OnPaint(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSetCursor(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnLButtonDown(UINT, WPARAM, LPARAM, bool&);
@@ -91,6 +92,7 @@ private:
     bool m_initialised = false;
     // The floating panes and boxes were hidden with the frame's minimising.
     bool m_floatersHidden = false;
+    int m_raiseTicks = 0;  // ticks left of the raise after a show or a caption press
     // Declared last: destroyed before the areas.
     std::unique_ptr<IAutoHideBars> m_autoHide;
 };
