@@ -1,6 +1,7 @@
 #include "BarTracker.h"
 
 #include "DockSeams.h"
+#include "DragOutline.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ bool TrackSplitterBar(const BarTrack& t) {
     if (::GetCapture() == t.owner) ::ReleaseCapture();
     if (t.outline) {
         DrawGhost(t, current);
+        EndDragOutlines();
         if (cancelled || current == t.offset || !t.apply) return false;
         t.apply(current);
         return true;

@@ -1,22 +1,13 @@
 #include "DockSeams.h"
 
-#include "GdiHandles.h"
+#include "DragOutline.h"
 #include "PackageWindowFrame.h"
 
 namespace {
 
 BOOL PlatformDragDetect(HWND window, POINT point) { return ::DragDetect(window, point); }
 
-void PlatformGhostBar(const RECT& r) {
-    const CClientDc dc(nullptr);
-    if (!dc) return;
-    if (HBRUSH brush = CreateHalftoneBrush()) {
-        HGDIOBJ old = ::SelectObject(dc, brush);
-        ::PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, PATINVERT);
-        ::SelectObject(dc, old);
-        ::DeleteObject(brush);
-    }
-}
+void PlatformGhostBar(const RECT& r) { DragOutline(OutlineShape::Bar).Toggle(r); }
 
 constexpr DockSeams kPlatform{PlatformDragDetect, PlatformGhostBar, CPackageWindowFrame::Create};
 

@@ -1,8 +1,8 @@
 #pragma once
 // Calls of the docking windows that a test cannot drive for real under
-// Wine: DragDetect needs the physical button down, the outline ghost is
-// drawn on the desktop, and window creation does not fail on request. The
-// defaults are the real calls.
+// Wine: DragDetect needs the physical button down, a test records the ghost
+// bars in place of showing the outline window, and window creation does not
+// fail on request. The defaults are the real calls.
 #include <windows.h>
 
 #include <memory>

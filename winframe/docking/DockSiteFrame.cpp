@@ -162,6 +162,13 @@ LRESULT CDockSiteFrame::OnSize(UINT, WPARAM w, LPARAM, bool&) {
 
 namespace {
 
+// Wine's late raise of the frame comes when its X events are read, sooner or
+// later with the machine's load: the popups are raised at every tick for a
+// second.
+constexpr UINT_PTR kRaiseAfterShowTimer = 0x7D01;
+constexpr UINT kRaiseAfterShowMs = 100;
+constexpr int kRaiseAfterShowTicks = 10;
+
 // Puts the frame's visible owned popups back above it: Wine lets a frame
 // shown or raised after them (a layout restored before the frame is shown,
 // a click on its title bar) cover them.
@@ -189,7 +196,38 @@ LRESULT CDockSiteFrame::OnPosChanged(UINT, WPARAM, LPARAM l, bool& handled) {
     const auto* pos = (const WINDOWPOS*)l;
     if (!minimised && (pos->flags & SWP_SHOWWINDOW || !(pos->flags & SWP_NOZORDER)))
         RaiseOwnedPopups();
+    // A frame just shown (a layout restored before the frame shows it) is
+    // brought forward again by Wine once its X window is mapped, after its
+    // first paint and without a message to the frame or the popups: they are
+    // raised again for a while.
+    if (!minimised && (pos->flags & SWP_SHOWWINDOW)) RaiseOwnedPopupsForAWhile();
     return 0;
+}
+
+LRESULT CDockSiteFrame::OnNcLButtonDown(UINT, WPARAM, LPARAM, bool&) {
+    // A press on the frame's caption or border runs the move loop; under Wine
+    // the frame then comes forward without a message, covering its popups.
+    LRESULT result = DefWindowProc();
+    if (::IsWindowVisible(m_hWnd) && !::IsIconic(m_hWnd)) {
+        RaiseOwnedPopups();
+        RaiseOwnedPopupsForAWhile();
+    }
+    return result;
+}
+
+LRESULT CDockSiteFrame::OnTimer(UINT, WPARAM w, LPARAM, bool& handled) {
+    if (w != kRaiseAfterShowTimer) {
+        handled = false;
+        return 0;
+    }
+    if (--m_raiseTicks <= 0) ::KillTimer(m_hWnd, kRaiseAfterShowTimer);
+    if (::IsWindowVisible(m_hWnd) && !::IsIconic(m_hWnd)) RaiseOwnedPopups();
+    return 0;
+}
+
+void CDockSiteFrame::RaiseOwnedPopupsForAWhile() {
+    m_raiseTicks = kRaiseAfterShowTicks;
+    ::SetTimer(m_hWnd, kRaiseAfterShowTimer, kRaiseAfterShowMs, nullptr);
 }
 
 LRESULT CDockSiteFrame::OnActivate(UINT, WPARAM w, LPARAM, bool& handled) {

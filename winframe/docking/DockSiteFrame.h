@@ -43,6 +43,8 @@ public:
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
         TW_MESSAGE_HANDLER(WM_WINDOWPOSCHANGED, OnPosChanged)
         TW_MESSAGE_HANDLER(WM_ACTIVATE, OnActivate)
+        TW_MESSAGE_HANDLER(WM_TIMER, OnTimer)
+        TW_MESSAGE_HANDLER(WM_NCLBUTTONDOWN, OnNcLButtonDown)
         TW_MESSAGE_HANDLER(WM_PAINT, OnPaint)
         TW_MESSAGE_HANDLER(WM_SETCURSOR, OnSetCursor)
         TW_MESSAGE_HANDLER(WM_LBUTTONDOWN, OnLButtonDown)
@@ -64,7 +66,10 @@ private:
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnPosChanged(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnActivate(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnTimer(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnNcLButtonDown(UINT, WPARAM, LPARAM, bool&);
     void RaiseOwnedPopups();
+    void RaiseOwnedPopupsForAWhile();
     LRESULT OnPaint(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSetCursor(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnLButtonDown(UINT, WPARAM, LPARAM, bool&);
@@ -87,6 +92,7 @@ private:
     bool m_initialised = false;
     // The floating panes and boxes were hidden with the frame's minimising.
     bool m_floatersHidden = false;
+    int m_raiseTicks = 0;  // ticks left of the raise after a show or a caption press
     // Declared last: destroyed before the areas.
     std::unique_ptr<IAutoHideBars> m_autoHide;
 };

@@ -3,6 +3,7 @@
 #include "DockWindowBase.h"
 
 #include "DockSeams.h"
+#include "DragOutline.h"
 #include "OwnCaption.h"
 #include "PaneLoops.h"
 #include "PaneSeams.h"
@@ -120,6 +121,7 @@ bool CDockWindowBase::TrackCaptionDrag(POINT press, DockMessage& record) {
         PaneSeam().drawGhostFrame(r);
     });
     PaneSeam().drawGhostFrame(record.drag.rect);
+    EndDragOutlines();
     return commit && (record.target || last.x != press.x || last.y != press.y);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Calls of the pane base that a test replaces: the ghost frame drawn on the
-// desktop, and the factory of tab docking boxes.
+// Calls of the pane base that a test replaces: the ghost frame a drag
+// shows (the outline window by default), and the factory of tab docking boxes.
 #include <windows.h>
 
 struct PaneSeams {
@@ -12,6 +12,3 @@ struct PaneSeams {
 
 PaneSeams& PaneSeam();
 void ResetPaneSeams();
-
-// A frame 3 pixels thick drawn with PATINVERT in the current brush.
-void PatInvertFrame(HDC dc, const RECT& r);

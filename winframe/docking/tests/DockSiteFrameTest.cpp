@@ -378,16 +378,20 @@ protected:
     // as the pane saw it between the two moves.
     int DragSeeingMidway(DWORD dragMode) {
         Prepare(dragMode);
-        CCaptureWatchdog watchdog;
         int seen = -1;
-        left->probe = [&] { seen = SlotWidth(); };
+        DragProbingMidway([&] { seen = SlotWidth(); });
+        return seen;
+    }
+    // Drags the bar from 102 to 202, running the probe between the two moves.
+    void DragProbingMidway(std::function<void()> probe) {
+        CCaptureWatchdog watchdog;
+        left->probe = std::move(probe);
         Move(152);
         ::PostMessageA(left->m_hWnd, WM_APP, 0, 0);
         Move(202);
         Up(202);
         Press();
         EXPECT_FALSE(watchdog.Fired());
-        return seen;
     }
 
     CTestPane* left = nullptr;
@@ -410,6 +414,35 @@ TEST_F(SplitterDragTest, OutlineModeChangesNothingUntilTheRelease) {
     RECT last = g_ghosts.back();
     ::MapWindowPoints(nullptr, Frame(), (POINT*)&last, 2);
     EXPECT_EQ(last, (RECT{200, 0, 205, H}));
+}
+
+// The platform ghost bar, called after recording so the outline window shows.
+void (*g_platformGhostBar)(const RECT&) = nullptr;
+
+TEST_F(SplitterDragTest, TheOutlineWindowShowsTheGhostBarAndGoesAtTheRelease) {
+    Prepare(kDragKeepMode | kDragOutline);
+    ResetSeams();
+    g_platformGhostBar = Seams().drawGhostBar;
+    Seams().drawGhostBar = [](const RECT& r) {
+        g_ghosts.push_back(r);
+        g_platformGhostBar(r);
+    };
+    OutlineSeen seen;
+    RECT ghost{};
+    DragProbingMidway([&] {
+        seen = SeeOutline(Frame(), Frame());
+        ghost = g_ghosts.back();
+    });
+    EXPECT_TRUE(seen.shown);
+    EXPECT_TRUE(seen.topmost);
+    EXPECT_TRUE(seen.aboveFrame);
+    EXPECT_TRUE(seen.keptCapture) << "the bar's loop keeps the mouse";
+    EXPECT_TRUE(seen.passesPointer) << "the solid bar is not under the pointer";
+    EXPECT_EQ(seen.rect, ghost);
+    ::MapWindowPoints(nullptr, Frame(), (POINT*)&ghost, 2);
+    EXPECT_EQ(ghost, (RECT{150, 0, 155, H}));
+    EXPECT_EQ(FindOutline(), nullptr) << "gone after the release";
+    EXPECT_EQ(SlotWidth(), 200);
 }
 
 TEST_F(SplitterDragTest, EscapeInOutlineModeLeavesTheLayout) {

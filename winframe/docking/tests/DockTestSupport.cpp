@@ -1,5 +1,9 @@
 #include "DockTestSupport.h"
 
+#include <string>
+
+#include "DragOutline.h"
+
 HWND CTestPane::Create(HWND owner, SIZE min) {
     minimum = min;
     RECT r{300, 300, 500, 450};
@@ -58,6 +62,37 @@ bool LiesAbove(HWND upper, HWND lower) {
     for (HWND h = ::GetWindow(upper, GW_HWNDNEXT); h; h = ::GetWindow(h, GW_HWNDNEXT))
         if (h == lower) return true;
     return false;
+}
+
+// This thread's only: another test program's drag may show its own.
+HWND FindOutline() {
+    HWND found = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM out) -> BOOL {
+            char name[32] = {};
+            ::GetClassNameA(window, name, sizeof name);
+            if (std::string(name) != CDragOutline::kClassName) return TRUE;
+            *(HWND*)out = window;
+            return FALSE;
+        },
+        (LPARAM)&found);
+    return found;
+}
+
+OutlineSeen SeeOutline(HWND frame, HWND dragging) {
+    OutlineSeen seen;
+    HWND outline = FindOutline();
+    if (!outline) return seen;
+    seen.shown = ::IsWindowVisible(outline) != FALSE;
+    seen.topmost = (::GetWindowLongPtrA(outline, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    seen.aboveFrame = LiesAbove(outline, frame);
+    seen.keptCapture = ::GetCapture() == dragging;
+    ::GetWindowRect(outline, &seen.rect);
+    // On the outline's own edge: the pointer must still find what lies below.
+    POINT edge{seen.rect.left + 1, seen.rect.top + 1};
+    seen.passesPointer = ::WindowFromPoint(edge) != outline;
+    return seen;
 }
 
 RECT RectIn(HWND window, HWND reference) {

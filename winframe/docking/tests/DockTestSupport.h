@@ -104,6 +104,18 @@ RECT ClientOf(HWND window);
 LRESULT SendCode(HWND to, UINT code, HWND pane, HWND target = nullptr);
 // A code-5 placement record.
 DockMessage Placement(HWND pane, DWORD flags, int position, int size = 100, int length = 100, float ratio = 0);
+// What the drag outline window showed at one moment of a drag.
+struct OutlineSeen {
+    bool shown = false;       // a visible outline window exists
+    bool topmost = false;
+    bool aboveFrame = false;  // in the z-order
+    bool keptCapture = false; // the drag's window still holds the mouse
+    bool passesPointer = false;  // the window under the pointer is not the outline
+    RECT rect{};
+};
+// The drag outline window of this thread, or null when none is up.
+HWND FindOutline();
+OutlineSeen SeeOutline(HWND frame, HWND dragging);
 // Moves the real cursor away from the test windows.
 void ParkCursor();
 // Makes GetMessagePos report a screen point, as the real cursor would.

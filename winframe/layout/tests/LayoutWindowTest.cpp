@@ -193,6 +193,34 @@ TEST_F(LayoutWindowTest, SaveAndRestoreGiveTheSameFile) {
     EXPECT_TRUE(panes[1]->IsAutoHidden());
 }
 
+TEST_F(LayoutWindowTest, AFloatingBoxRestoredAtStartLiesAboveTheFrame) {
+    ShowWindow(Frame(), SW_SHOW);
+    ::SetWindowPos(panes[2]->m_hWnd, nullptr, 200, 200, 300, 250, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    DockMessage box(panes[5]->m_hWnd, panes[2]->m_hWnd, kDockAtPlacement);
+    box.place = {0, 0, 0.0f, 0, 0, 1};
+    ASSERT_TRUE(panes[5]->DockAtPlacement(box));
+    PumpMessages(2, 10);
+    ASSERT_TRUE(manager->SaveToFile(Path()));
+    // As at a start: the frame is shown by the restore, after the box.
+    ::ShowWindow(Frame(), SW_HIDE);
+    ::ShowWindow(BoxOf(*panes[2])->m_hWnd, SW_HIDE);
+    Restore();
+    ASSERT_NE(BoxOf(*panes[2]), nullptr);
+    HWND floating = BoxOf(*panes[2])->m_hWnd;
+    // The frame's first moments on screen, as the program's own loop runs
+    // them: Wine brings the frame forward late, so the box has a while to
+    // come back above it.
+    PumpMessagesFor(300);
+    for (int i = 0; i < 20 && !LiesAbove(floating, Frame()); ++i) PumpMessagesFor(50);
+    ASSERT_TRUE(::IsWindowVisible(Frame()));
+    EXPECT_TRUE(::IsWindowVisible(floating));
+    EXPECT_TRUE(LiesAbove(floating, Frame()));
+    RECT r = WindowOf(floating), frame = WindowOf(Frame());
+    POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ASSERT_TRUE(::PtInRect(&frame, centre)) << "the box lies over the frame";
+    EXPECT_EQ(::GetAncestor(::WindowFromPoint(centre), GA_ROOT), floating) << "the box is what shows there";
+}
+
 TEST_F(LayoutWindowTest, DamagedFilesStillShowTheWindowAndKeepPanes) {
     ASSERT_TRUE(DockAt(*panes[0], kSideLeft, 0, 200));
     struct Case {

@@ -311,6 +311,57 @@ TEST_F(PaneDragTest, ToggledControlFlipsTheGhostAndEscapeCancels) {
     EXPECT_EQ(RectIn(pane->m_hWnd, Frame()), before);
 }
 
+// The platform ghost, called after recording so the user's outline window shows.
+void (*g_platformGhostFrame)(const RECT&) = nullptr;
+
+TEST_F(PaneDragTest, TheOutlineWindowShowsEachGhostAboveTheFrameAndGoesAtTheEnd) {
+    ResetPaneSeams();
+    g_platformGhostFrame = PaneSeam().drawGhostFrame;
+    PaneSeam().drawGhostFrame = [](const RECT& r) {
+        g_ghostFrames.push_back(r);
+        g_platformGhostFrame(r);
+    };
+    struct Moment {
+        OutlineSeen seen;
+        RECT ghost;
+        HWND active;
+    };
+    std::vector<Moment> moments;
+    pane->probe = [&] { moments.push_back({SeeOutline(Frame(), pane->m_hWnd), g_ghostFrames.back(), ::GetActiveWindow()}); };
+    // Cancelled first, so the pane is still docked for the drop that floats it.
+    for (bool drop : {false, true}) {
+        SCOPED_TRACE(drop ? "dropped" : "cancelled");
+        moments.clear();
+        g_ghostFrames.clear();
+        PostMove(pane->m_hWnd, bottomEdge);
+        ::PostMessageA(pane->m_hWnd, WM_APP, 0, 0);
+        PostMove(pane->m_hWnd, empty);
+        ::PostMessageA(pane->m_hWnd, WM_APP, 0, 0);
+        if (drop) {
+            PostUp(pane->m_hWnd, empty);
+        } else {
+            ::PostMessageA(pane->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+        HWND active = ::GetActiveWindow();
+        Press(pane->m_hWnd, HTCAPTION, grab);
+        EXPECT_FALSE(watchdog.Fired());
+        ASSERT_EQ(moments.size(), 2u);
+        EXPECT_EQ(moments[0].ghost.right - moments[0].ghost.left, Client().right) << "the docking ghost";
+        EXPECT_EQ(moments[1].ghost.right - moments[1].ghost.left, pane->FloatRect().right - pane->FloatRect().left);
+        for (const Moment& m : moments) {
+            EXPECT_TRUE(m.seen.shown);
+            EXPECT_TRUE(m.seen.topmost);
+            EXPECT_TRUE(m.seen.aboveFrame);
+            EXPECT_TRUE(m.seen.keptCapture) << "the drag keeps the mouse";
+            EXPECT_TRUE(m.seen.passesPointer) << "the drop target under the pointer is still found";
+            EXPECT_EQ(m.seen.rect, m.ghost) << "the outline frames the ghost";
+            EXPECT_EQ(m.active, active) << "the outline never takes the activation";
+        }
+        EXPECT_EQ(FindOutline(), nullptr) << "gone after the drag";
+        EXPECT_EQ(pane->IsFloating(), drop);
+    }
+}
+
 TEST_F(PaneDragTest, CodeOneAtAPaneAcceptsOnlyOnItsCaption) {
     CTestDockPane& other = NewDockPane();
     ASSERT_TRUE(DockAt(other, kSideBottom, 0, 150));
