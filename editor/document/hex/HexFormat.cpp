@@ -10,14 +10,10 @@ bool IsGroupStart(int column) { return column == 0 || column == 8; }
 
 const char* OffsetHeader() { return "Offset"; }
 
-std::string ColumnHeader() {
-    std::string text;
-    char cell[8];
-    for (int column = 0; column < kBytesPerRow; ++column) {
-        std::snprintf(cell, sizeof(cell), IsGroupStart(column) ? " %2X " : "%2X ", column);
-        text += cell;
-    }
-    return text;
+std::string ColumnLabel(int column) {
+    char label[8];
+    std::snprintf(label, sizeof(label), "%2X", column);
+    return label;
 }
 
 std::string RowOffset(uint64_t offset) {
@@ -29,6 +25,12 @@ std::string RowOffset(uint64_t offset) {
 std::string ByteCell(int column, uint8_t value) {
     char text[8];
     std::snprintf(text, sizeof(text), IsGroupStart(column) ? " %02X " : "%02X ", value);
+    return text;
+}
+
+std::string ByteDigits(uint8_t value) {
+    char text[4];
+    std::snprintf(text, sizeof(text), "%02X", value);
     return text;
 }
 

@@ -12,12 +12,14 @@ constexpr int kOffsetColumnChars = 10;
 
 // "Offset" for the header cell of the offset column.
 const char* OffsetHeader();
-// The column numbers 0..F as one text, 50 characters.
-std::string ColumnHeader();
+// The header label of one column, "%2X": it stands over the column's two digits.
+std::string ColumnLabel(int column);
 // "%08X" of a row's offset; wider for offsets of 4 GiB and more.
 std::string RowOffset(uint64_t offset);
 // The cell of one byte: " %02X " in columns 0 and 8, "%02X " elsewhere.
 std::string ByteCell(int column, uint8_t value);
+// The two digits of a byte, "%02X".
+std::string ByteDigits(uint8_t value);
 // The hex cells of up to 16 bytes of one row, as one text.
 std::string RowHex(const uint8_t* bytes, int count);
 // The character shown for a byte: itself from 33 to 125, else '.'.

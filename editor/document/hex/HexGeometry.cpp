@@ -10,9 +10,16 @@ int Geometry::VisibleRows(int clientHeight) const {
     return std::max(0, (clientHeight - lineHeight) / lineHeight);
 }
 
+int Geometry::DigitX(int column, int half) const {
+    return HexLeft() + charWidth * (3 * column + column / 8 + half + 1);
+}
+
+int Geometry::CellLeft(int column) const {
+    return DigitX(column, 0) - (column % 8 == 0 ? charWidth : 0);
+}
+
 int Geometry::CaretX(Side side, int column, int half) const {
-    if (side == kHexSide) return HexLeft() + charWidth * (3 * column + column / 8 + half + 1);
-    return CharLeft() + charWidth * column;
+    return side == kHexSide ? DigitX(column, half) : CharX(column);
 }
 
 std::optional<Hit> Geometry::HitTest(int x, int y, int shownRows) const {

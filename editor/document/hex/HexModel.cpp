@@ -23,6 +23,7 @@ void HexModel::Open(IPageSource* source, uint64_t size) {
     m_source = source;
     m_size = (int64_t)size;
     m_first = 0;
+    m_geometry.scrollX = 0;
     m_undo.clear();
     m_edits.Clear();
     m_savedDepth = 0;
@@ -33,6 +34,54 @@ void HexModel::Open(IPageSource* source, uint64_t size) {
     // file cannot make every paint set it again.
     m_anchor = m_caret = 0;
     SetSelection(0, 0, true);
+}
+
+void HexModel::SetGeometry(const hexgeo::Geometry& geometry) {
+    const int scrollX = m_geometry.scrollX;
+    m_geometry = geometry;
+    m_geometry.scrollX = std::clamp(scrollX, 0, MaxScrollX());
+}
+
+void HexModel::SetClientWidth(int width) {
+    m_clientWidth = std::max(width, 0);
+    m_geometry.scrollX = std::clamp(m_geometry.scrollX, 0, MaxScrollX());
+}
+
+int HexModel::MaxScrollX() const { return std::max(0, m_geometry.RowWidth() - m_clientWidth); }
+
+bool HexModel::ScrollSideways(Scroll code, int trackX) {
+    const int cell = 3 * m_geometry.charWidth;
+    int x = m_geometry.scrollX;
+    switch (code) {
+    case Scroll::LineUp: x -= cell; break;
+    case Scroll::LineDown: x += cell; break;
+    case Scroll::PageUp: x -= std::max(m_clientWidth, cell); break;
+    case Scroll::PageDown: x += std::max(m_clientWidth, cell); break;
+    case Scroll::Top: x = 0; break;
+    case Scroll::Bottom: x = MaxScrollX(); break;
+    case Scroll::Track: x = trackX; break;
+    case Scroll::None: break;
+    }
+    x = std::clamp(x, 0, MaxScrollX());
+    if (x == m_geometry.scrollX) return false;
+    m_geometry.scrollX = x;
+    return true;
+}
+
+void HexModel::SwitchSide() {
+    m_side = m_side == hexgeo::kHexSide ? hexgeo::kCharSide : hexgeo::kHexSide;
+    ScrollCaretIntoViewSideways();
+}
+
+void HexModel::ScrollCaretIntoViewSideways() {
+    if (m_clientWidth <= 0 || m_size == 0 || !m_geometry.Valid()) return;
+    const int column = (int)(std::min(m_caret, m_size - 1) % 16);
+    // In row coordinates: where the caret stands with no scroll.
+    const int x = m_geometry.CaretX(m_side, column, m_half) + m_geometry.scrollX - m_geometry.left;
+    int scroll = m_geometry.scrollX;
+    if (x < scroll) scroll = x;
+    else if (x + m_geometry.charWidth > scroll + m_clientWidth) scroll = x + m_geometry.charWidth - m_clientWidth;
+    m_geometry.scrollX = std::clamp(scroll, 0, MaxScrollX());
 }
 
 void HexModel::SetClientHeight(int height) {
@@ -83,6 +132,7 @@ void HexModel::SetSelection(int64_t anchor, int64_t caret, bool readPage) {
     m_caret = caret;
     UpdateStatusText();
     bool moved = ScrollCaretIntoView();
+    ScrollCaretIntoViewSideways();
     if (readPage || moved) LoadPage();
 }
 

@@ -30,11 +30,21 @@ public:
     int64_t Size() const { return m_size; }
     int64_t Rows() const { return (m_size + 15) / 16; }
 
-    void SetGeometry(const hexgeo::Geometry& geometry) { m_geometry = geometry; }
+    // A new font keeps the sideways scroll, held within the new row width.
+    void SetGeometry(const hexgeo::Geometry& geometry);
     const hexgeo::Geometry& Geometry() const { return m_geometry; }
     // A new client height: the visible rows change and the page is read.
     void SetClientHeight(int height);
     int VisibleRows() const { return m_visibleRows; }
+    // A new client width: the sideways scroll stays within the row.
+    void SetClientWidth(int width);
+    int ClientWidth() const { return m_clientWidth; }
+    int ScrollX() const { return m_geometry.scrollX; }
+    int MaxScrollX() const;
+    // Sideways, with the scroll bar's codes: Up is left, Down is right, a
+    // line is one byte's cell and a page the client width. Answers whether
+    // the rows moved.
+    bool ScrollSideways(Scroll code, int trackX = 0);
     int ShownRows() const;
     int64_t FirstRow() const { return m_first / 16; }
     int64_t FirstOffset() const { return m_first; }
@@ -67,7 +77,7 @@ public:
     bool MouseDown(int x, int y);
     void MouseDrag(int x, int y, int clientHeight);
     void DoubleClick(int x, int y);
-    void SwitchSide() { m_side = m_side == hexgeo::kHexSide ? hexgeo::kCharSide : hexgeo::kHexSide; }
+    void SwitchSide();
 
     void Undo();
     bool CanUndo() const { return !m_undo.empty(); }
@@ -87,6 +97,7 @@ private:
     void WriteByte(int64_t offset, uint8_t value);
     void PushAndWrite(int64_t offset, uint8_t kind, uint8_t value);
     bool ScrollCaretIntoView();
+    void ScrollCaretIntoViewSideways();
     void ReportModified();
     int64_t OffsetOf(const hexgeo::Hit& hit) const { return m_first + 16 * (int64_t)hit.row + hit.column; }
 
@@ -96,6 +107,7 @@ private:
     int64_t m_size = 0;
     int64_t m_first = 0;
     int m_visibleRows = 0;
+    int m_clientWidth = 0;
     std::vector<uint8_t> m_page;
     int64_t m_pageStart = 0;
     int64_t m_anchor = 0;

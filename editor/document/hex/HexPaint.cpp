@@ -1,5 +1,6 @@
 // Painting of the hex view, through an off-screen DC.
 #include <string>
+#include <vector>
 
 #include "GdiHandles.h"
 #include "HexFormat.h"
@@ -8,7 +9,12 @@
 
 namespace {
 
-void DrawTextAt(HDC dc, int x, int y, const std::string& text) { ::TextOutA(dc, x, y, text.c_str(), (int)text.size()); }
+// Each character advances by the geometry's width, not the glyph's, so the
+// text lands on the same grid as the caret and the mouse hits.
+void DrawCells(HDC dc, int x, int y, const std::string& text, int charWidth, const RECT& cell) {
+    std::vector<INT> advances(text.size(), charWidth);
+    ::ExtTextOutA(dc, x, y, ETO_OPAQUE, &cell, text.c_str(), (UINT)text.size(), advances.data());
+}
 
 void DrawCentred(HDC dc, RECT cell, const std::string& text) {
     ::DrawTextA(dc, text.c_str(), (int)text.size(), &cell, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -29,7 +35,7 @@ void CHexView::Paint(HDC target) {
     CBrushHandle background(::CreateSolidBrush(m_background));
     ::FillRect(dc, &client, background);
     HBRUSH face = ::GetSysColorBrush(COLOR_BTNFACE);
-    RECT offsetColumn{client.left, client.top, client.left + 10 * c, client.bottom};
+    RECT offsetColumn{g.Origin(), client.top, g.OffsetRight(), client.bottom};
     RECT header{client.left, client.top, client.right, client.top + h};
     ::FillRect(dc, &offsetColumn, face);
     ::FillRect(dc, &header, face);
@@ -41,8 +47,10 @@ void CHexView::Paint(HDC target) {
     const COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
     ::SetTextColor(dc, text);
     ::SetBkColor(dc, faceColour);
-    DrawCentred(dc, {client.left, client.top, client.left + 10 * c, client.top + h}, hexfmt::OffsetHeader());
-    DrawTextAt(dc, g.HexLeft(), client.top, hexfmt::ColumnHeader());
+    DrawCentred(dc, {g.Origin(), client.top, g.OffsetRight(), client.top + h}, hexfmt::OffsetHeader());
+    for (int column = 0; column < hexfmt::kBytesPerRow; ++column)
+        DrawCells(dc, g.DigitX(column, 0), client.top, hexfmt::ColumnLabel(column), c,
+                  {g.CellLeft(column), client.top, g.CellRight(column), client.top + h});
     {
         CPenHandle pen(::CreatePen(PS_SOLID, 1, faceColour));
         CSelectObject selected(dc, pen);
@@ -58,8 +66,7 @@ void CHexView::Paint(HDC target) {
         const int y = g.RowY(row);
         ::SetTextColor(dc, text);
         ::SetBkColor(dc, faceColour);
-        DrawCentred(dc, {client.left, y, client.left + 10 * c, y + h}, hexfmt::RowOffset((uint64_t)rowOffset));
-        int x = g.HexLeft();
+        DrawCentred(dc, {g.Origin(), y, g.OffsetRight(), y + h}, hexfmt::RowOffset((uint64_t)rowOffset));
         for (int column = 0; column < 16; ++column) {
             const int64_t offset = rowOffset + column;
             const int64_t index = offset - pageStart;
@@ -78,11 +85,11 @@ void CHexView::Paint(HDC target) {
                     ::SetBkColor(dc, m_background);
                 }
                 if (side == hexgeo::kHexSide) {
-                    std::string cell = hexfmt::ByteCell(column, value);
-                    DrawTextAt(dc, x, y, cell);
-                    x += (int)cell.size() * c;
+                    DrawCells(dc, g.DigitX(column, 0), y, hexfmt::ByteDigits(value), c,
+                              {g.CellLeft(column), y, g.CellRight(column), y + h});
                 } else {
-                    DrawTextAt(dc, g.CharLeft() + column * c, y, std::string(1, hexfmt::ByteChar(value)));
+                    DrawCells(dc, g.CharX(column), y, std::string(1, hexfmt::ByteChar(value)), c,
+                              {g.CharX(column), y, g.CharX(column) + c, y + h});
                 }
             }
         }

@@ -52,6 +52,12 @@ int CHexView::ClientHeight() const {
     return client.bottom - client.top;
 }
 
+int CHexView::ClientWidth() const {
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    return client.right - client.left;
+}
+
 bool CHexView::OpenFile(const char* path) {
     auto size = FilePageSource::FileSize(path);
     if (!size || !HexModel::CanShow(*size)) return false;
@@ -71,6 +77,7 @@ bool CHexView::Save(const char* path) {
 }
 
 void CHexView::Layout() {
+    m_model.SetClientWidth(ClientWidth());
     m_model.SetClientHeight(ClientHeight());
     SyncScrollBar(true);
     Refresh();
@@ -84,6 +91,15 @@ void CHexView::SyncScrollBar(bool range) {
     info.nPage = (UINT)m_model.VisibleRows();
     info.nPos = (int)m_model.FirstRow();
     ::SetScrollInfo(m_hWnd, SB_VERT, &info, TRUE);
+    // Last: showing or hiding this bar resizes the client, and the WM_SIZE
+    // it sends lays everything out again with the new size.
+    SCROLLINFO sideways{sizeof(sideways)};
+    sideways.fMask = SIF_POS | (range ? SIF_RANGE | SIF_PAGE : 0);
+    sideways.nMin = 0;
+    sideways.nMax = m_model.Geometry().RowWidth() - 1;
+    sideways.nPage = (UINT)m_model.ClientWidth();
+    sideways.nPos = m_model.ScrollX();
+    ::SetScrollInfo(m_hWnd, SB_HORZ, &sideways, TRUE);
 }
 
 void CHexView::UpdateCaret() {
@@ -119,8 +135,8 @@ void CHexView::Refresh() {
 
 LRESULT CHexView::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     LONG_PTR style = ::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
-    if (!(style & WS_VSCROLL)) {
-        ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, style | WS_VSCROLL);
+    if ((style & (WS_VSCROLL | WS_HSCROLL)) != (WS_VSCROLL | WS_HSCROLL)) {
+        ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, style | WS_VSCROLL | WS_HSCROLL);
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
@@ -188,29 +204,38 @@ LRESULT CHexView::OnChar(UINT, WPARAM wParam, LPARAM, bool&) {
     return 0;
 }
 
-LRESULT CHexView::OnVScroll(UINT, WPARAM wParam, LPARAM, bool&) {
+HexModel::Scroll CHexView::ScrollCode(WPARAM wParam, int bar, int& track) const {
     using Scroll = HexModel::Scroll;
-    Scroll code = Scroll::None;
-    int64_t track = 0;
     switch (LOWORD(wParam)) {
-    case SB_LINEUP: code = Scroll::LineUp; break;
-    case SB_LINEDOWN: code = Scroll::LineDown; break;
-    case SB_PAGEUP: code = Scroll::PageUp; break;
-    case SB_PAGEDOWN: code = Scroll::PageDown; break;
-    case SB_TOP: code = Scroll::Top; break;
-    case SB_BOTTOM: code = Scroll::Bottom; break;
+    case SB_LINEUP: return Scroll::LineUp;
+    case SB_LINEDOWN: return Scroll::LineDown;
+    case SB_PAGEUP: return Scroll::PageUp;
+    case SB_PAGEDOWN: return Scroll::PageDown;
+    case SB_TOP: return Scroll::Top;
+    case SB_BOTTOM: return Scroll::Bottom;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: {
         // The 32-bit track position: HIWORD(wParam) wraps above 65535 rows.
         SCROLLINFO info{sizeof(info), SIF_TRACKPOS};
-        ::GetScrollInfo(m_hWnd, SB_VERT, &info);
-        code = Scroll::Track;
+        ::GetScrollInfo(m_hWnd, bar, &info);
         track = info.nTrackPos;
-        break;
+        return Scroll::Track;
     }
-    default: break;
+    default: return Scroll::None;
     }
+}
+
+LRESULT CHexView::OnVScroll(UINT, WPARAM wParam, LPARAM, bool&) {
+    int track = 0;
+    HexModel::Scroll code = ScrollCode(wParam, SB_VERT, track);
     if (m_model.ScrollTo(code, track)) Refresh();
+    return 0;
+}
+
+LRESULT CHexView::OnHScroll(UINT, WPARAM wParam, LPARAM, bool&) {
+    int track = 0;
+    HexModel::Scroll code = ScrollCode(wParam, SB_HORZ, track);
+    if (m_model.ScrollSideways(code, track)) Refresh();
     return 0;
 }
 
@@ -251,6 +276,17 @@ LRESULT CHexView::OnMouseWheel(UINT, WPARAM wParam, LPARAM, bool&) {
     int lines = std::abs(delta / WHEEL_DELTA) * 2;  // per message, as designed
     for (int i = 0; i < lines; ++i) m_model.ScrollTo(delta > 0 ? HexModel::Scroll::LineUp : HexModel::Scroll::LineDown);
     Refresh();
+    return 0;
+}
+
+LRESULT CHexView::OnMouseHWheel(UINT, WPARAM wParam, LPARAM, bool&) {
+    // Tilted right is a positive delta; two cells a notch, as the wheel scrolls two rows.
+    int delta = GET_WHEEL_DELTA_WPARAM(wParam);
+    int cells = std::abs(delta / WHEEL_DELTA) * 2;
+    bool moved = false;
+    for (int i = 0; i < cells; ++i)
+        moved |= m_model.ScrollSideways(delta > 0 ? HexModel::Scroll::LineDown : HexModel::Scroll::LineUp);
+    if (moved) Refresh();
     return 0;
 }
 

@@ -56,11 +56,13 @@ public:
         TW_MESSAGE_HANDLER(WM_KEYDOWN, OnKeyDown)
         TW_MESSAGE_HANDLER(WM_CHAR, OnChar)
         TW_MESSAGE_HANDLER(WM_VSCROLL, OnVScroll)
+        TW_MESSAGE_HANDLER(WM_HSCROLL, OnHScroll)
         TW_MESSAGE_HANDLER(WM_LBUTTONDOWN, OnLButtonDown)
         TW_MESSAGE_HANDLER(WM_MOUSEMOVE, OnMouseMove)
         TW_MESSAGE_HANDLER(WM_LBUTTONUP, OnLButtonUp)
         TW_MESSAGE_HANDLER(WM_LBUTTONDBLCLK, OnLButtonDblClk)
         TW_MESSAGE_HANDLER(WM_MOUSEWHEEL, OnMouseWheel)
+        TW_MESSAGE_HANDLER(WM_MOUSEHWHEEL, OnMouseHWheel)
         TW_COMMAND_ID_HANDLER(kUndoCommand, OnUndo)
         TW_COMMAND_ID_HANDLER(kCopyCommand, OnCopy)
         TW_COMMAND_ID_HANDLER(kNextPaneCommand, OnNextPane)
@@ -82,11 +84,15 @@ private:
     LRESULT OnKeyDown(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnChar(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnVScroll(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnHScroll(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnLButtonDown(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnMouseMove(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnLButtonUp(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnLButtonDblClk(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnMouseWheel(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnMouseHWheel(UINT, WPARAM, LPARAM, bool&);
+    // A scroll bar's code as the model's, with the 32-bit thumb position of `bar`.
+    HexModel::Scroll ScrollCode(WPARAM wParam, int bar, int& track) const;
     LRESULT OnUndo(WORD, WORD, HWND, bool&);
     LRESULT OnCopy(WORD, WORD, HWND, bool&);
     LRESULT OnNextPane(WORD, WORD, HWND, bool&);
@@ -104,6 +110,7 @@ private:
     void Paint(HDC target);
     bool Captured() const { return ::GetCapture() == m_hWnd; }
     int ClientHeight() const;
+    int ClientWidth() const;
 
     IHexHost& m_owner;
     HexModel m_model;

@@ -14,7 +14,9 @@ TEST(HexFormat, RowOfBytesZeroToFifteen) {
 }
 
 TEST(HexFormat, HeaderAndOffsets) {
-    EXPECT_EQ(hexfmt::ColumnHeader(), "  0  1  2  3  4  5  6  7   8  9  A  B  C  D  E  F ");
+    EXPECT_EQ(hexfmt::ColumnLabel(0), " 0");
+    EXPECT_EQ(hexfmt::ColumnLabel(15), " F");
+    EXPECT_EQ(hexfmt::ByteDigits(0x0A), "0A");
     EXPECT_EQ(std::string(hexfmt::OffsetHeader()), "Offset");
     EXPECT_EQ(hexfmt::RowOffset(0x10), "00000010");
     EXPECT_EQ(hexfmt::RowOffset(0xBFFFFFFF0ull), "BFFFFFFF0");  // past 4 GiB the digits grow
@@ -89,4 +91,32 @@ TEST_F(HexGeometryTest, VisibleRowsNeverNegative) {
     EXPECT_EQ(g.VisibleRows(g.lineHeight - 1), 0);
     EXPECT_EQ(g.VisibleRows(g.lineHeight * 4 + 3), 3);
     EXPECT_EQ(hexgeo::Geometry{}.VisibleRows(100), 0);
+}
+
+// The header label of a column and the column's cells stand on one grid,
+// whatever the character width: the label's two characters over the digits.
+TEST(HexGeometry, HeaderLabelsStandOverTheirColumnsAtEveryWidth) {
+    for (int width : {7, 8, 9, 11}) {
+        hexgeo::Geometry g{width, 15, 0, 0};
+        for (int column = 0; column < 16; ++column) {
+            EXPECT_EQ(g.DigitX(column, 1) - g.DigitX(column, 0), width) << width;
+            EXPECT_EQ(g.CaretX(hexgeo::kHexSide, column, 0), g.DigitX(column, 0));
+            EXPECT_EQ(g.CellRight(column) - g.CellLeft(column), (int)hexfmt::ByteCell(column, 0).size() * width);
+            if (column > 0) EXPECT_EQ(g.CellLeft(column), g.CellRight(column - 1)) << column;
+        }
+        EXPECT_EQ(g.CellLeft(0), g.HexLeft());
+        EXPECT_EQ(g.CellRight(15), g.HexRight());
+    }
+}
+
+TEST(HexGeometry, SidewaysScrollMovesEveryColumnAndTheHits) {
+    hexgeo::Geometry g{8, 16, 0, 0};
+    g.scrollX = 200;
+    EXPECT_EQ(g.HexLeft(), 80 - 200);
+    EXPECT_EQ(g.CharX(15), 61 * 8 + 15 * 8 - 200);
+    auto hit = g.HitTest(g.CharX(15) + 2, 16 + 3, 1);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->side, hexgeo::kCharSide);
+    EXPECT_EQ(hit->column, 15);
+    EXPECT_EQ(g.RowWidth(), 77 * 8);
 }

@@ -351,6 +351,53 @@ TEST_F(HexViewTest, F6SwitchesSides) {
     EXPECT_EQ(Send(WM_COMMAND, CHexView::kCopyCommand), 0);
 }
 
+// A view narrower than a row scrolls sideways: the bar covers the row, the
+// drawing and the mouse hits move with it, and the caret is kept in sight.
+TEST_F(HexViewTest, NarrowViewScrollsSideways) {
+    OpenFixture(Counting(100));
+    view.MoveWindow(0, 0, 40 * c, h * 8);
+    RECT client;
+    view.GetClientRect(&client);
+    ASSERT_LT(client.right, 77 * c);
+    SCROLLINFO info{sizeof(info), SIF_ALL};
+    ::GetScrollInfo(view, SB_HORZ, &info);
+    EXPECT_EQ(info.nMax - info.nMin + 1, 77 * c);
+    EXPECT_EQ((int)info.nPage, client.right);
+    EXPECT_EQ(info.nPos, 0);
+
+    Send(WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0));
+    EXPECT_EQ(view.Model().ScrollX(), 3 * c);
+    EXPECT_EQ(view.Model().Geometry().HexLeft(), 10 * c - 3 * c);
+    Send(WM_HSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0));
+    EXPECT_EQ(view.Model().ScrollX(), 77 * c - client.right);  // held at the end
+    ::GetScrollInfo(view, SB_HORZ, &info);
+    EXPECT_EQ(info.nPos, 77 * c - client.right);
+
+    // A click on where column 15's character now stands selects that byte.
+    const int scroll = view.Model().ScrollX();
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(61 * c + 15 * c - scroll + c / 2, h + h / 2));
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(61 * c + 15 * c - scroll + c / 2, h + h / 2));
+    EXPECT_EQ(view.Model().Anchor(), 15);
+    EXPECT_EQ(view.Model().Side(), hexgeo::kCharSide);
+
+    Send(WM_HSCROLL, MAKEWPARAM(SB_TOP, 0));
+    EXPECT_EQ(view.Model().ScrollX(), 0);
+    Key(VK_F6);
+    PumpMessages();
+    Send(WM_HSCROLL, MAKEWPARAM(SB_TOP, 0));
+    Key(VK_HOME);
+    Key(VK_END);  // the last column on the hex side, beyond the right edge
+    const int caretX = view.Model().Geometry().CaretX(hexgeo::kHexSide, 15, 0);
+    EXPECT_GT(view.Model().ScrollX(), 0);
+    EXPECT_GE(caretX, 0);
+    EXPECT_LE(caretX + c, client.right);
+
+    Send(WM_MOUSEHWHEEL, MAKEWPARAM(0, -120));
+    EXPECT_LT(view.Model().ScrollX(), 77 * c - client.right);
+    view.MoveWindow(0, 0, 900, h * 8);  // wide again: nothing to scroll
+    EXPECT_EQ(view.Model().ScrollX(), 0);
+}
+
 // Paints through WM_PRINTCLIENT and counts the pixels of a colour in the first row's hex cells.
 class HexViewPaintTest : public HexViewTest {
 protected:
@@ -371,6 +418,43 @@ protected:
         return count;
     }
 };
+
+// Each header label stands over its column's digits: the leftmost inked
+// pixel column of the label "F" and of the digit under it are the same, at
+// two font sizes. The bytes are all 0xFF so the low digit is an "F" too.
+TEST_F(HexViewPaintTest, HeaderLabelsStandOverTheirColumns) {
+    for (int size : {-12, -15}) {
+        CFontHandle sized(::CreateFontA(size, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, FIXED_PITCH, "Courier New"));
+        view.SetStyle(sized, RGB(255, 255, 255));
+        OpenFixture(std::string(32, '\xFF'));
+        const auto& g = view.Model().Geometry();
+        RECT client;
+        view.GetClientRect(&client);
+        const CClientDc screen(nullptr);
+        HDC memory = ::CreateCompatibleDC(screen);
+        CBitmapHandle bitmap(::CreateCompatibleBitmap(screen, client.right, client.bottom));
+        {
+            CSelectObject selected(memory, bitmap);
+            Send(WM_PRINTCLIENT, (WPARAM)memory, PRF_CLIENT);
+            const COLORREF ink = ::GetSysColor(COLOR_WINDOWTEXT);
+            auto firstInk = [&](int top, int x0, int x1) {
+                for (int x = x0; x < x1; ++x)
+                    for (int y = top; y < top + g.lineHeight; ++y)
+                        if (::GetPixel(memory, x, y) == ink) return x;
+                return -1;
+            };
+            for (int column : {7, 13, 15}) {
+                const int x0 = g.DigitX(column, 1), x1 = x0 + g.charWidth;
+                const int label = firstInk(0, x0, x1);
+                EXPECT_NE(label, -1) << size << " " << column;
+                // A pixel of rasteriser play; the fault was whole characters.
+                EXPECT_NEAR(label, firstInk(g.RowY(0), x0, x1), 1) << size << " " << column;
+            }
+        }
+        ::DeleteDC(memory);
+    }
+}
 
 TEST_F(HexViewPaintTest, ReadOnlyBytesAreGrey) {
     OpenFixture(Counting(100));
