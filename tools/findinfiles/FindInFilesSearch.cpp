@@ -31,8 +31,8 @@ bool SearchListedFile(BufferSearch& scan, CSearchFileReader& reader, const char*
 }
 
 int DefaultReaderCount() {
-    // Past four the server, which answers one request at a time, is the
-    // limit, and more threads only wait on it.
+    // Every open and close is answered by the one server process in turn:
+    // a few readers keep it busy, more would only queue on it.
     SYSTEM_INFO info;
     ::GetSystemInfo(&info);
     return static_cast<int>(std::min<DWORD>(4, std::max<DWORD>(1, info.dwNumberOfProcessors)));
