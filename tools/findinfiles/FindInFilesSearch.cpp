@@ -1,9 +1,11 @@
 #include "FindInFilesSearch.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <dovari.h>
 
+#include "ParallelFileSearch.h"
 #include "SearchFileReader.h"
 
 std::string SkipLeadingBlanks(const std::string& text) {
@@ -11,24 +13,46 @@ std::string SkipLeadingBlanks(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
+ListedFile ClassifyListedFile(const WIN32_FIND_DATAA& data) {
+    if (data.nFileSizeLow == 0 && data.nFileSizeHigh == 0) return ListedFile::Empty;
+    if (data.nFileSizeHigh != 0 || data.nFileSizeLow > kLargestSearchedFile) return ListedFile::TooLarge;
+    return ListedFile::Searched;
+}
+
+bool SearchListedFile(BufferSearch& scan, CSearchFileReader& reader, const char* path) {
+    const FileReadResult read = reader.Read(path, kLargestSearchedFile);
+    if (read != kReadDone) {
+        char line[MAX_PATH + 64];
+        snprintf(line, sizeof(line), "Cannot open file: %s error:%d", path, static_cast<int>(read));
+        scan.sink->AddText(line);
+        return false;
+    }
+    return SearchBuffer(scan, reader.Bytes(), path, reader.Size());
+}
+
+int DefaultReaderCount() {
+    // Every open and close is answered by the one server process in turn:
+    // a few readers keep it busy, more would only queue on it.
+    SYSTEM_INFO info;
+    ::GetSystemInfo(&info);
+    return static_cast<int>(std::min<DWORD>(4, std::max<DWORD>(1, info.dwNumberOfProcessors)));
+}
+
 int SearchFileCallback(const WIN32_FIND_DATAA* data, const char* path, void* state, void*) {
     auto& search = *static_cast<FileSearch*>(state);
     if (search.stop && search.stop->load(std::memory_order_relaxed)) return 0;
-    if (data->nFileSizeLow == 0 && data->nFileSizeHigh == 0) return 1;
-    if (data->nFileSizeHigh != 0 || data->nFileSizeLow > kLargestSearchedFile) {
+    switch (ClassifyListedFile(*data)) {
+    case ListedFile::Empty:
+        return 1;
+    case ListedFile::TooLarge:
         // Not read, but counted: the summary says so, rather than a bare
         // "0 found" over files it never looked in.
         ++search.skipped;
         return 1;
+    case ListedFile::Searched:
+        break;
     }
-    const FileReadResult read = search.reader.Read(path, kLargestSearchedFile);
-    if (read != kReadDone) {
-        char line[MAX_PATH + 64];
-        snprintf(line, sizeof(line), "Cannot open file: %s error:%d", path, static_cast<int>(read));
-        search.buffer.sink->AddText(line);
-        return 1;
-    }
-    if (SearchBuffer(search.buffer, search.reader.Bytes(), path, search.reader.Size())) ++search.files;
+    if (SearchListedFile(search.buffer, search.reader, path)) ++search.files;
     return 1;
 }
 
@@ -42,16 +66,24 @@ FindInFilesCounts RunFindInFiles(const FindInFilesRequest& request, IFindResultS
         return {};
     }
 
-    FileSearch search;
-    search.buffer.pattern = request.findText;
-    search.buffer.mask = request.mask;
-    search.buffer.sink = &sink;
-    search.stop = &stop;
+    BufferSearch scan;
+    scan.pattern = request.findText;
+    scan.mask = request.mask;
+    scan.sink = &sink;
+    const bool subfolders = (request.mask & 0x80) != 0;
+    const char* patterns = types.empty() ? nullptr : types.c_str();
+    const int readers = request.readers > 0 ? request.readers : DefaultReaderCount();
     const DWORD start = ::GetTickCount();
-    ::EnumFiles(folder.c_str(), types.empty() ? nullptr : types.c_str(), (request.mask & 0x80) ? 1 : 0,
-                SearchFileCallback, &search, nullptr);
+    FindInFilesCounts counts;
+    // On one thread when threads are not wanted or could not be had.
+    if (readers <= 1 || !SearchFilesOnThreads(folder, patterns, subfolders, scan, readers, sink, stop, counts)) {
+        FileSearch search;
+        search.buffer = scan;
+        search.stop = &stop;
+        ::EnumFiles(folder.c_str(), patterns, subfolders ? 1 : 0, SearchFileCallback, &search, nullptr);
+        counts = {search.buffer.hits, search.files, search.skipped};
+    }
     const DWORD elapsed = ::GetTickCount() - start;
-    const FindInFilesCounts counts{search.buffer.hits, search.files, search.skipped};
     if (stop.load() || request.summaryFormat.empty()) return counts;
 
     char summary[512];

@@ -1,7 +1,8 @@
 #pragma once
 // One find-in-files search: walks a folder, reads each file that qualifies
-// and scans it. The search works on its own copy of the request, so the
-// dialogs may change the settings while it runs.
+// and scans it, on one thread or on several (ParallelFileSearch.h), with
+// the same lines in the same order either way. The search works on its own
+// copy of the request, so the dialogs may change the settings while it runs.
 #include <windows.h>
 
 #include <atomic>
@@ -20,6 +21,9 @@ struct FindInFilesRequest {
     std::string summaryFormat;  // "...'%s' %d ... %d ... %0.3f ..."
     // Added to the summary when files were passed over for their size: "...%d...".
     std::string skippedFormat;
+    // Threads that read and scan files; 0 chooses by the machine's
+    // processors, 1 walks and reads in turn on the calling thread.
+    int readers = 0;
 };
 
 struct FindInFilesCounts {
@@ -39,6 +43,17 @@ struct FileSearch {
 
 // Largest file searched; bigger ones are passed over.
 constexpr DWORD kLargestSearchedFile = 0x100000;
+
+// What a search does with a file the walk lists, by its size.
+enum class ListedFile { Empty, TooLarge, Searched };
+ListedFile ClassifyListedFile(const WIN32_FIND_DATAA& data);
+
+// Reads one listed file with reader and scans it, its lines (an error line
+// when it cannot be read) going to scan.sink; true when it held a match.
+bool SearchListedFile(BufferSearch& scan, CSearchFileReader& reader, const char* path);
+
+// The reader threads a search with readers = 0 uses.
+int DefaultReaderCount();
 
 // The folder walk's callback for one file. Answers 0 (ends the folder's
 // listing) only once the search is asked to stop.

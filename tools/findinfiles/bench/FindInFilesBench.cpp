@@ -6,10 +6,14 @@
 //
 // The floor walks the tree with the engine's own folder walk and reads,
 // with one CreateFile (the engine's flags) and ReadFile each, exactly the files the engine reads
-// (names not beginning with '.', 1 byte to 1 MiB), into one buffer; it scans
-// nothing. The runs are interleaved (engine, floor, the breakdown's steps,
-// then again) after one warm-up pass of each, so that the tree is in the page
-// cache and a change in the machine's load falls on every figure alike.
+// (names not beginning with '.', 1 byte to 1 MiB), into one buffer, on one
+// thread; it scans nothing. Its parts are timed apart over the same files:
+// the walk alone, the opens and closes alone (over the walk's list), and
+// the reads alone (over handles opened before the clock starts). The engine
+// is timed with its own readers and with one thread. The runs are
+// interleaved (each figure once, then again) after one warm-up pass of
+// each, so that the tree is in the page cache and a change in the
+// machine's load falls on every figure alike.
 #include <windows.h>
 
 #include <algorithm>
@@ -43,7 +47,7 @@ bool Searched(const WIN32_FIND_DATAA* data) {
 }
 
 // What each pass of the floor and of the breakdown does per file.
-enum class Step { Walk, Open, Read };
+enum class Step { Walk, Read };
 
 struct StepPass {
     Step step;
@@ -70,9 +74,22 @@ int StepCallback(const WIN32_FIND_DATAA* data, const char* path, void* state, vo
     return 1;
 }
 
+int ListCallback(const WIN32_FIND_DATAA* data, const char* path, void* state, void*) {
+    if (Searched(data)) static_cast<std::vector<std::string>*>(state)->push_back(path);
+    return 1;
+}
+
+HANDLE OpenAsTheEngineDoes(const std::string& path) {
+    return ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
 struct Timed {
     const char* name;
     std::function<void()> run;
+    // Around each run, outside its time.
+    std::function<void()> prepare = [] {};
+    std::function<void()> finish = [] {};
     std::vector<double> times;
     double Median() {
         std::sort(times.begin(), times.end());
@@ -103,22 +120,56 @@ int main(int argc, char** argv) {
             if (out) *out = pass;
         };
     };
+    std::vector<std::string> paths;
+    ::EnumFiles(argv[1], nullptr, 1, ListCallback, &paths, nullptr);
+    std::vector<HANDLE> handles;
+    FindInFilesRequest oneThread = request;
+    oneThread.readers = 1;
     std::vector<Timed> timed;
     timed.push_back({"engine", [&] {
                          CountingSink sink;
                          counts = RunFindInFiles(request, sink, stop);
                      }});
     timed.push_back({"floor", stepRun(Step::Read, &floorPass)});
-    timed.push_back({"walk only", stepRun(Step::Walk, nullptr)});
-    timed.push_back({"walk, open and close", stepRun(Step::Open, nullptr)});
+    timed.push_back({"walk alone", stepRun(Step::Walk, nullptr)});
+    timed.push_back({"open and close alone", [&] {
+                         for (const std::string& path : paths) {
+                             const HANDLE file = OpenAsTheEngineDoes(path);
+                             if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+                         }
+                     }});
+    Timed reads{"read alone", [&] {
+                    for (HANDLE file : handles) {
+                        OVERLAPPED at{};  // from the start, on a handle opened for plain reads
+                        DWORD got = 0;
+                        ::ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, &at);
+                    }
+                }};
+    reads.prepare = [&] {
+        for (const std::string& path : paths) {
+            const HANDLE file = OpenAsTheEngineDoes(path);
+            if (file != INVALID_HANDLE_VALUE) handles.push_back(file);
+        }
+    };
+    reads.finish = [&] {
+        for (HANDLE file : handles) ::CloseHandle(file);
+        handles.clear();
+    };
+    timed.push_back(reads);
+    timed.push_back({"engine on one thread", [&] {
+                         CountingSink sink;
+                         RunFindInFiles(oneThread, sink, stop);
+                     }});
 
-    for (Timed& t : timed) t.run();  // warm-up: the tree into the page cache
+    for (Timed& t : timed) t.prepare(), t.run(), t.finish();  // warm-up: the tree into the page cache
     for (int i = 0; i < runs; ++i) {
         for (Timed& t : timed) {
+            t.prepare();
             LARGE_INTEGER start, end;
             ::QueryPerformanceCounter(&start);
             t.run();
             ::QueryPerformanceCounter(&end);
+            t.finish();
             t.times.push_back(Seconds(start, end));
         }
     }
@@ -128,7 +179,9 @@ int main(int argc, char** argv) {
     printf("ReadFile floor (the same walk, one CreateFile and ReadFile of each of the %d files searched, %.0f MB, "
            "no scan): median %.3f s; engine / floor %.2f (goal 2)\n",
            floorPass.files, floorPass.bytes / 1e6, floor, engine / floor);
-    printf("  of the floor: walk only %.3f s, walk with open and close %.3f s\n", timed[2].Median(),
-           timed[3].Median());
+    printf("  of the floor, each on one thread: walk alone %.3f s, open and close alone %.3f s, read alone %.3f s\n",
+           timed[2].Median(), timed[3].Median(), timed[4].Median());
+    printf("engine on one thread: median %.3f s; with %d readers / on one thread %.2f\n", timed[5].Median(),
+           DefaultReaderCount(), engine / timed[5].Median());
     return counts.hits > 0 ? 0 : 1;
 }

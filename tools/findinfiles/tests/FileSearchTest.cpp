@@ -152,13 +152,63 @@ TEST_F(FileSearchTest, AFileOpenForWritingWithSharingIsSearched) {
     EXPECT_EQ(counts.files, 1);
 }
 
+// Several readers give exactly what one thread gives, line for line and in
+// the walk's order, over a tree of nested folders with files of many
+// matches, files of none, one too large and one that cannot be opened.
+TEST_F(FileSearchTest, ThreadedReadersGiveOneThreadsLinesInItsOrder) {
+    std::string many;
+    for (int i = 0; i < 300; ++i) many += "a hit and another hit\n";
+    for (int folder = 0; folder < 6; ++folder) {
+        std::string path = "d" + std::to_string(folder);
+        Folder(path);
+        if (folder % 2) {
+            path += "\\inner";
+            Folder(path);
+        }
+        for (int file = 0; file < 50; ++file) {
+            const int kind = (folder * 50 + file) % 7;
+            Write(path + "\\f" + std::to_string(file) + ".txt",
+                  kind == 0 ? many : kind < 3 ? "one hit here\n" : "nothing to find\n");
+        }
+    }
+    Write("d2\\large.txt", std::string(kLargestSearchedFile + 1, 'x'));
+    Write("d3\\inner\\locked.txt", "hit");
+    HANDLE locked = ::CreateFileA(Path("d3\\inner\\locked.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    auto run = [&](int readers, FindInFilesCounts& counts) {
+        FindInFilesRequest request{"hit", "", m_root.Path(), kSubfolders, "done '%s' %d %d", kSkipped, readers};
+        RecordingSink sink;
+        counts = RunFindInFiles(request, sink, m_stop);
+        return sink.lines;
+    };
+    FindInFilesCounts one;
+    const std::vector<std::string> expected = run(1, one);
+    ASSERT_GT(one.hits, 300 * 2 * 40);
+    EXPECT_EQ(one.skipped, 1);
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), "Cannot open file: " + Path("d3\\inner\\locked.txt") +
+                                                               " error:1"),
+              1);
+    for (int readers : {2, 4, 8}) {
+        FindInFilesCounts counts;
+        EXPECT_EQ(run(readers, counts), expected) << readers << " readers";
+        EXPECT_EQ(counts.hits, one.hits);
+        EXPECT_EQ(counts.files, one.files);
+        EXPECT_EQ(counts.skipped, one.skipped);
+    }
+    ::CloseHandle(locked);
+}
+
 TEST_F(FileSearchTest, AStoppedSearchReadsNoMoreFilesAndWritesNoSummary) {
     Write("a.txt", "hit");
     m_stop = true;
-    const FindInFilesCounts counts = Search("hit");
-    EXPECT_TRUE(m_lines.empty());
-    EXPECT_TRUE(m_summary.empty());
-    EXPECT_EQ(counts.files, 0);
+    for (int readers : {1, 4}) {
+        FindInFilesRequest request{"hit", "", m_root.Path(), kSubfolders, kSummary, kSkipped, readers};
+        RecordingSink sink;
+        const FindInFilesCounts counts = RunFindInFiles(request, sink, m_stop);
+        EXPECT_TRUE(sink.lines.empty()) << readers << " readers";
+        EXPECT_EQ(counts.files, 0);
+    }
 }
 
 // The tree of tests/support/make-link-loop.sh: a\b\up leads back to a and
