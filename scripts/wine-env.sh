@@ -12,7 +12,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # BadGC, BadMatch on SetInputFocus, for windows of zero size): those are
 # errors Wine expects and drops. One that ends the program is printed as
 # "X Error of failed request" with its major opcode.
-export WINEDEBUG=${TARNWICK_WINEDEBUG:--all}
+# The loader's errors stay on: a start that fails before the program's main
+# (a DLL whose initialisation fails, 0xC0000142, or one not found,
+# 0xC0000135) prints nothing of its own, and the shell sees only the
+# status's low byte (66, 53); with err+module Wine names the DLL and the
+# full status ("... failed, status c0000142") in the test's output. A
+# clean suite prints no such line.
+export WINEDEBUG=${TARNWICK_WINEDEBUG:--all,err+module}
 # Xlib caches the X resource database only once it has found a resource:
 # with no ~/.Xdefaults and none on the display, every lookup Wine's X driver
 # makes (several for each top-level window it creates, and for cursors)
