@@ -110,9 +110,10 @@ bool CDocumentFile::Reload(const char* path) {
 
 bool CDocumentFile::SaveFile(const char* path) {
     CReplacingFile out;
-    // The component's own text, made contiguous, is written without a copy.
-    const char* text = reinterpret_cast<const char*>(m_component.Send(SCI_GETCHARACTERPOINTER));
-    if (!out.Open(path) || !WriteText(text, m_component.Length(), m_encoding, out) || !out.Commit()) {
+    // The component's own text is written where it lies, without a copy.
+    const HeldText held = m_component.Held();
+    if (!out.Open(path) || !WriteText({{held.before, held.beforeLength}, {held.after, held.afterLength}}, m_encoding, out) ||
+        !out.Commit()) {
         m_saveError = out.LastError();
         return false;
     }

@@ -1,5 +1,7 @@
 #include "EditingComponent.h"
 
+#include <algorithm>
+
 #include <scintilla/ILexer.h>
 
 #include <lexilla/Lexilla.h>
@@ -26,6 +28,16 @@ std::string CEditingComponent::GetText() const {
     GetTextRange(0, length, text.data());
     text.resize(length);
     return text;
+}
+
+HeldText CEditingComponent::Held() const {
+    const size_t length = Length();
+    const size_t gap = std::min(length, static_cast<size_t>(Send(SCI_GETGAPPOSITION)));
+    // A range that ends at the gap, or starts there, is handed out where it lies.
+    const auto pointer = [this](size_t start, size_t count) {
+        return count == 0 ? "" : reinterpret_cast<const char*>(Send(SCI_GETRANGEPOINTER, start, static_cast<sptr_t>(count)));
+    };
+    return {pointer(0, gap), gap, pointer(gap, length - gap), length - gap};
 }
 
 void CEditingComponent::ReplaceAll(const std::string& text) const {

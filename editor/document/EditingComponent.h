@@ -20,6 +20,15 @@ protected:
     ~IHistoryObserver() = default;
 };
 
+// The text as the component holds it, in place: the run before its gap and
+// the run after it.
+struct HeldText {
+    const char* before;
+    size_t beforeLength;
+    const char* after;
+    size_t afterLength;
+};
+
 class CEditingComponent {
 public:
     CEditingComponent() = default;
@@ -60,6 +69,10 @@ public:
     // Copies [start, end) into buffer, which holds end - start + 1 bytes.
     void GetTextRange(size_t start, size_t end, char* buffer) const;
     std::string GetText() const;
+    // Pointed at without moving the gap: closing it (as the character
+    // pointer does) copies all that follows it, and may grow the buffer by
+    // the whole text. Valid until the text changes.
+    HeldText Held() const;
     // Replaces the whole text; undoable.
     void ReplaceAll(const std::string& text) const;
     // The lexer of a properties lexer text, made by its Lexilla name; an

@@ -60,19 +60,20 @@ bool ReadText(IByteSource& source, EncodingCode openCode, ITextTarget& target, R
     return true;
 }
 
-bool WriteText(const char* text, size_t length, EncodingCode code, IByteSink& sink) {
-    // Text that goes out as it stands is written a few megabytes at a time:
-    // fewer, larger writes are what make a save fast.
-    constexpr size_t kPassThroughBlock = 4 * 1024 * 1024;
+bool WriteText(std::initializer_list<TextRun> runs, EncodingCode code, IByteSink& sink) {
     CUnicodeFileWriter writer;
     writer.SetEncoding(code == kEncodingUtf8NoBom ? kEncodingUtf8 : code);
     writer.SetWriteBom(code != kEncodingUtf8NoBom);
     writer.Open(&sink);
     const bool utf16 = code == kEncodingUtf16Be || code == kEncodingUtf16Le;
-    const size_t block = utf16 ? kFileBlockSize : kPassThroughBlock;
-    for (size_t position = 0; position < length; position += block) {
-        const size_t n = length - position < block ? length - position : block;
-        if (!writer.Write(text + position, n)) return false;
+    for (const TextRun& run : runs) {
+        // Text that goes out as it stands is written whole: fewer, larger
+        // writes are what make a save fast.
+        const size_t block = utf16 ? kFileBlockSize : run.length;
+        for (size_t position = 0; position < run.length; position += block) {
+            const size_t n = run.length - position < block ? run.length - position : block;
+            if (!writer.Write(run.text + position, n)) return false;
+        }
     }
     return writer.Close();
 }

@@ -2,6 +2,7 @@
 // Loading and saving a document's text apart from the editing component:
 // bytes in, detected codes and UTF-8 (or ANSI) text out, and back.
 #include <cstddef>
+#include <initializer_list>
 
 #include "ByteStreams.h"
 #include "EncodingCodes.h"
@@ -25,7 +26,16 @@ struct ReadSummary {
 // on the first block's text, after conversion. False on a read error.
 bool ReadText(IByteSource& source, EncodingCode openCode, ITextTarget& target, ReadSummary* summary);
 
-// Writes length bytes of text in encoding code 0-4, straight from text:
-// large blocks for codes 0, 3 and 4, chunks of kFileBlockSize converted into
-// one reused buffer for UTF-16. False unless every byte reached the sink.
-bool WriteText(const char* text, size_t length, EncodingCode code, IByteSink& sink);
+struct TextRun {
+    const char* text;
+    size_t length;
+};
+
+// Writes the runs, one text, in encoding code 0-4, straight from where they
+// lie: one write a run for codes 0, 3 and 4 (and one for a mark), chunks of
+// kFileBlockSize converted into one reused buffer for UTF-16, a character cut
+// between two runs kept whole. False unless every byte reached the sink.
+bool WriteText(std::initializer_list<TextRun> runs, EncodingCode code, IByteSink& sink);
+inline bool WriteText(const char* text, size_t length, EncodingCode code, IByteSink& sink) {
+    return WriteText({{text, length}}, code, sink);
+}

@@ -91,6 +91,38 @@ TEST_F(DocumentTest, LargeFilesWithCharactersAcrossEveryBlockEdge) {
     }
 }
 
+// An edit leaves the component's gap where it was made; a save writes the
+// text on both sides of it where it lies, so the gap stays put (closing it
+// would copy everything after it, the whole text for an edit at the top).
+TEST_F(DocumentTest, SaveWritesAroundTheGapWithoutMovingIt) {
+    const std::string tail = StraddlingText();
+    const struct {
+        const char* what;
+        std::string before, after;  // either side of the byte deleted
+    } cases[] = {
+        {"at the start", "", tail},
+        {"mid-text", "line\r\n", tail},
+        {"inside a character", "a" + Hex("E4 B8"), Hex("AD") + tail},  // 中 cut by the gap
+    };
+    for (const auto& c : cases) {
+        for (EncodingCode code : kTextCodes) {
+            SCOPED_TRACE(std::string(c.what) + ", code " + std::to_string(code));
+            view.SetText(c.before + "x" + c.after);
+            file.SetEncoding(code);
+            // A deletion leaves the gap where the byte was.
+            view.Send(SCI_DELETERANGE, c.before.size(), 1);
+            const sptr_t gap = view.Send(SCI_GETGAPPOSITION);
+            ASSERT_EQ(static_cast<sptr_t>(c.before.size()), gap);
+            const std::string path = folder.File("gap.txt");
+            ASSERT_TRUE(file.SaveFile(path.c_str()));
+            EXPECT_EQ(gap, view.Send(SCI_GETGAPPOSITION));
+            const std::string held = c.before + c.after;
+            EXPECT_TRUE(view.Text() == held);
+            EXPECT_TRUE(folder.Read("gap.txt") == (code == kEncodingAnsi ? held : SaveBytes(held, code)));
+        }
+    }
+}
+
 TEST_F(DocumentTest, LargeGbkFileWithPairsAcrossBlockEdges) {
     std::string bytes(kFileBlockSize - 1, 'a');
     bytes += Hex("D6 D0") + "\r\n";
