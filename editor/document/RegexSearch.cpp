@@ -20,8 +20,6 @@ namespace {
 
 // A search shorter than this runs as the component's would, untouched.
 constexpr ULONGLONG kQuietMilliseconds = 200;
-// Reads between two looks at the clock.
-constexpr int kReadsPerCheck = 1 << 16;
 
 // Where the text is: the two halves of the component's gap buffer, read in
 // place (asking for the whole text at once would move the gap, a copy of
@@ -56,20 +54,15 @@ struct CRegexFinder::Engine {
 
 namespace {
 
-// The text up to end, as the engine reads it; the watch is asked every so
-// many reads.
+// The text up to end, as the engine reads it; the watch counts the reads.
 class CWatchedText : public CharacterIndexer {
 public:
     CWatchedText(const TextHalves& text, sptr_t end, CSearchWatch& watch, const CEditorView& view)
         : m_text(text), m_end(end), m_watch(watch), m_view(view) {}
     char CharAt(Sci::Position index) const override {
         if (index < 0 || index >= m_end) return 0;
-        if (--m_reads <= 0) {
-            m_reads = kReadsPerCheck;
-            m_watch.Check();
-            // A message handled meanwhile may have moved or changed the text.
-            if (!(HalvesOf(m_view) == m_text)) throw SearchStopped{SearchStop::TextChanged};
-        }
+        // A message handled meanwhile may have moved or changed the text.
+        if (m_watch.CountRead() && !(HalvesOf(m_view) == m_text)) throw SearchStopped{SearchStop::TextChanged};
         return index < m_text.gap ? m_text.first[index] : m_text.second[index - m_text.gap];
     }
 
@@ -78,7 +71,6 @@ private:
     sptr_t m_end;
     CSearchWatch& m_watch;
     const CEditorView& m_view;
-    mutable int m_reads = kReadsPerCheck;
 };
 
 }  // namespace

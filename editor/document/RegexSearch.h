@@ -31,9 +31,22 @@ public:
 
     // Called now and then while the engine reads; throws SearchStopped.
     void Check();
+    // Counts one read of the text and checks every so many reads; true
+    // when it checked (messages may have been handled meanwhile).
+    bool CountRead() {
+        if (--m_reads > 0) return false;
+        m_reads = kReadsPerCheck;
+        Check();
+        return true;
+    }
     bool WasSlow() const { return m_slow; }
 
 private:
+    // Reads between two looks at the clock, counted over every search of the
+    // operation: one line, or the way to one match, is often far fewer, and a
+    // count that started again at each would never look.
+    static constexpr int kReadsPerCheck = 1 << 16;
+
     bool EscapePressed() const;
     void Pump();
 
@@ -41,6 +54,7 @@ private:
     std::function<void()> m_onSlow;
     ULONGLONG m_start;
     bool m_slow = false;
+    int m_reads = kReadsPerCheck;
 };
 
 // One compiled pattern over one view, with the groups of its last match.
