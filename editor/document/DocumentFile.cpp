@@ -118,6 +118,7 @@ bool CDocumentFile::SaveFile(const char* path) {
         return false;
     }
     m_saveError = 0;
+    m_saveFlushMicroseconds = out.FlushMicroseconds();
     m_component.Send(SCI_SETSAVEPOINT);
     return true;
 }

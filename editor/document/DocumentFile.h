@@ -35,6 +35,9 @@ public:
     // with it; the save point is set only when that all worked.
     bool SaveFile(const char* path);
     DWORD LastSaveError() const { return m_saveError; }
+    // Microseconds the last save or Save As that wrote a file spent waiting
+    // for its flushes (CReplacingFile::FlushMicroseconds).
+    long long LastSaveFlushMicroseconds() const { return m_saveFlushMicroseconds; }
     // The last load dropped the odd last byte of a UTF-16 file.
     bool DroppedOddByte() const { return m_droppedOddByte; }
 
@@ -65,4 +68,5 @@ private:
     EncodingCode m_encoding = kEncodingAnsi;
     bool m_droppedOddByte = false;
     DWORD m_saveError = 0;
+    long long m_saveFlushMicroseconds = 0;
 };

@@ -12,10 +12,12 @@
 
 namespace {
 
-bool WriteString(const std::string& text, EncodingCode code, const char* path, DWORD* error) {
+bool WriteString(const std::string& text, EncodingCode code, const char* path, DWORD* error,
+                 long long* flushMicroseconds) {
     CReplacingFile out;
     const bool ok = out.Open(path) && WriteText(text.data(), text.size(), code, out) && out.Commit();
     *error = ok ? 0 : out.LastError();
+    if (ok) *flushMicroseconds = out.FlushMicroseconds();
     return ok;
 }
 
@@ -44,7 +46,7 @@ CDocumentFile::SaveAsResult CDocumentFile::SaveFileAs(const char* path, Encoding
         text = fromAnsi ? AnsiToUtf8(text, m_ansiCodePage, &lost) : Utf8ToAnsi(text, m_ansiCodePage, &lost);
         if (lost && toAnsi && confirmLoss && !confirmLoss()) return SaveAsResult::kCancelled;
     }
-    if (!WriteString(text, newCode, path, &m_saveError)) return SaveAsResult::kFailed;
+    if (!WriteString(text, newCode, path, &m_saveError, &m_saveFlushMicroseconds)) return SaveAsResult::kFailed;
 
     // The file holds the new text: now the document takes it, as one undo
     // action, keeping the caret on its line.

@@ -173,10 +173,7 @@ bool CReplacingFile::Write(const void* data, size_t length) {
 
 bool CReplacingFile::Commit() {
     if (m_failed || !m_file) return false;
-    const long long flushStart = Ticks();
-    if (!::FlushFileBuffers(m_file.get())) return Fail();
-    m_flushTicks += Ticks() - flushStart;
-    if (!m_file.close()) return Fail();
+    if (!TimedFlush(m_file.get()) || !m_file.close()) return Fail();
 
     if (!m_targetFile && m_copyBeside) {
         // A new file: the whole copy takes its name in one step.
@@ -248,9 +245,7 @@ bool CReplacingFile::WriteInPlace() {
     }
     ok = ok && CopyBytes(copy.get(), target, head - half, buffer, &touched);
     ok = ok && (newSize >= oldSize || (Seek(target, newSize) && ::SetEndOfFile(target)));
-    const long long flushStart = Ticks();
-    ok = ok && ::FlushFileBuffers(target);
-    m_flushTicks += Ticks() - flushStart;
+    ok = ok && TimedFlush(target);
     if (!ok) {
         const DWORD error = ::GetLastError();
         m_keptCopy = touched || newSize < oldSize;
@@ -258,6 +253,19 @@ bool CReplacingFile::WriteInPlace() {
         return Fail(error);
     }
     return true;
+}
+
+bool CReplacingFile::TimedFlush(HANDLE file) {
+    const long long start = Ticks();
+    const bool ok = ::FlushFileBuffers(file) != FALSE;
+    m_flushTicks += Ticks() - start;
+    return ok;
+}
+
+long long CReplacingFile::FlushMicroseconds() const {
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart > 0 ? m_flushTicks * 1000000 / frequency.QuadPart : 0;
 }
 
 std::wstring SaveCopyFor(const std::wstring& target) {

@@ -65,14 +65,17 @@ public:
     // True after a Commit that failed while writing the target in place: the
     // new content is only whole in the copy.
     bool KeptCopy() const { return m_keptCopy; }
-    // Time spent in the one flush that makes the content durable (the copy's),
-    // in performance-counter ticks; for the save benchmark.
-    long long FlushTicks() const { return m_flushTicks; }
+    // Microseconds the last Commit spent in its flushes, the copy's and the
+    // file's together: the part of a save that waits for the disk, which the
+    // save benchmark shows apart from the writing.
+    long long FlushMicroseconds() const;
 
 private:
     bool Fail(DWORD error = ::GetLastError());
     void Discard();
     bool WriteInPlace();
+    // FlushFileBuffers, its time added to m_flushTicks.
+    bool TimedFlush(HANDLE file);
 
     std::wstring m_target;
     std::wstring m_part;  // the copy while it is written
