@@ -44,9 +44,17 @@ bool BesideFits(const std::wstring& target) { return target.size() + ::lstrlenW(
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// Writes go out in calls of at most 1 MB. Into new pages of a file (the
+// copy, a file's growth) one call of several megabytes is many times slower
+// than the same bytes in 1 MB calls: under Wine on Linux 50 MB took 90-170 ms
+// in one call or in 4 MB calls, and 12-17 ms in 1 MB calls (at 2 MB it is
+// slow at times). Over pages the file has already, the call size makes no
+// difference.
+constexpr size_t kWriteStep = 1024 * 1024;
+
 bool WriteAll(HANDLE file, const char* bytes, size_t length) {
     while (length > 0) {
-        const DWORD step = length > 0x10000000 ? 0x10000000 : static_cast<DWORD>(length);
+        const DWORD step = static_cast<DWORD>(length < kWriteStep ? length : kWriteStep);
         DWORD written = 0;
         if (!::WriteFile(file, bytes, step, &written, nullptr)) return false;
         if (written == 0) {
