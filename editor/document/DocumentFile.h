@@ -8,6 +8,7 @@
 #include "ByteStreams.h"
 #include "EditingComponent.h"
 #include "EncodingCodes.h"
+#include "TextStreams.h"
 
 class CDocumentFile {
 public:
@@ -62,6 +63,10 @@ public:
 
 private:
     friend class CComponentTextTarget;
+
+    // Writes the runs in code to path through CReplacingFile; keeps why it
+    // failed, or how long its flushes took.
+    bool WriteRuns(std::initializer_list<TextRun> runs, EncodingCode code, const char* path);
 
     CEditingComponent& m_component;
     unsigned m_ansiCodePage;
