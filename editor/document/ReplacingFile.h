@@ -75,8 +75,8 @@ public:
     // new content is only whole in the copy.
     bool KeptCopy() const { return m_keptCopy; }
     // Microseconds the last Commit spent in its flushes, the copy's and the
-    // file's together: the part of a save that waits for the disk, which the
-    // save benchmark shows apart from the writing.
+    // file's together: the time a save waits for the disk, which the save
+    // benchmark shows apart from the writing.
     long long FlushMicroseconds() const;
 
 private:
