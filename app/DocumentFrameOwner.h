@@ -21,7 +21,10 @@ public:
     int PromptSymbolLine(CDocumentFrame& document, HWND owner) override;
     void LocateFile(const char* path) override;
     HFONT HexViewFont(COLORREF& background) const override;
+    // Of the last document saved (kLastSaveFlushMessageName answers it).
+    long long LastSaveFlushMicroseconds() const { return m_lastSaveFlushMicroseconds; }
 
 private:
     CMainFrame& m_frame;
+    long long m_lastSaveFlushMicroseconds = 0;
 };

@@ -19,6 +19,7 @@
 #include "MenuState.h"
 #include "MessageLoop.h"
 #include "ResourceText.h"
+#include "SaveFlushMessage.h"
 #include "SizeText.h"
 #include "StatusBar.h"
 
@@ -48,7 +49,9 @@ bool FocusHasSelection() {
 
 }  // namespace
 
-CMainFrame::CMainFrame() : m_packBuf(::PackBufCreate(kPackBufBlockSize)) {
+CMainFrame::CMainFrame()
+    : m_saveFlushMessage(::RegisterWindowMessageA(kLastSaveFlushMessageName)),
+      m_packBuf(::PackBufCreate(kPackBufBlockSize)) {
     if (g_instanceGuard) m_instanceMessage = g_instanceGuard->Message();
 }
 
@@ -286,6 +289,10 @@ LRESULT CMainFrame::OnInstanceMessage(UINT, WPARAM wParam, LPARAM lParam, bool&)
         break;
     }
     return 0;
+}
+
+LRESULT CMainFrame::OnSaveFlushMessage(UINT, WPARAM, LPARAM, bool&) {
+    return m_documentOwner ? static_cast<LRESULT>(m_documentOwner->LastSaveFlushMicroseconds()) : 0;
 }
 
 // ---- documents ------------------------------------------------------------------

@@ -215,6 +215,7 @@ public:
         TW_MESSAGE_HANDLER(WM_MENUSELECT, OnMenuSelect)
         TW_MESSAGE_HANDLER(WM_LBUTTONDBLCLK, OnClientDoubleClick)
         TW_REGISTERED_MESSAGE_HANDLER(m_instanceMessage, OnInstanceMessage)
+        TW_REGISTERED_MESSAGE_HANDLER(m_saveFlushMessage, OnSaveFlushMessage)
         TW_MESSAGE_HANDLER(WM_SYSCOLORCHANGE, OnSendToDescendants)
         TW_MESSAGE_HANDLER(WM_SETTINGCHANGE, OnSendToDescendants)
         TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
@@ -279,6 +280,8 @@ private:
     LRESULT OnMenuSelect(UINT, WPARAM, LPARAM, bool&) { return 0; }
     LRESULT OnClientDoubleClick(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnInstanceMessage(UINT, WPARAM, LPARAM, bool&);
+    // kLastSaveFlushMessageName: the last save's flush time, in microseconds.
+    LRESULT OnSaveFlushMessage(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSendToDescendants(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnToolbarContextMenu(UINT, WPARAM, LPARAM, bool&);
@@ -383,6 +386,7 @@ private:
     UniqueImageList m_toolbarImages;
     UniqueImageList m_toolbarDisabledImages;
     UINT m_instanceMessage = 0;
+    UINT m_saveFlushMessage = 0;
     HACCEL m_accelerators = nullptr;
     std::vector<ACCEL> m_keymapEntries;  // what m_accelerators was made from
     bool m_hideTitleBar = false;

@@ -51,6 +51,7 @@ void CMainFrameDocumentOwner::ShowPane(UINT id) { m_frame.ShowPane(id); }
 void CMainFrameDocumentOwner::AddToRecent(const char* path) { m_frame.AddToRecent(path); }
 bool CMainFrameDocumentOwner::HandleEscape() { return m_frame.HandleEscape(); }
 void CMainFrameDocumentOwner::DocumentChanged(CDocumentFrame& document, DocumentEvent event) {
+    if (event == DocumentEvent::Saved) m_lastSaveFlushMicroseconds = document.LastSaveFlushMicroseconds();
     m_frame.DocumentChanged(document, event);
 }
 int CMainFrameDocumentOwner::PromptSymbolLine(CDocumentFrame& document, HWND owner) {

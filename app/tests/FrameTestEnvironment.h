@@ -3,7 +3,8 @@
 // common controls, the module and its message loop, the settings over a
 // temporary program folder, HKEY_CURRENT_USER in a scratch key and the
 // process-wide globals. The open dialog is
-// answered with Cancel so that no test waits for a user.
+// answered with Cancel so that no test waits for a user, and the clipboard
+// starts empty.
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -22,6 +22,7 @@
 #include "MainFrame.h"
 #include "MessageLoop.h"
 #include "ResourceText.h"
+#include "SaveFlushMessage.h"
 #include "StartFiles.h"
 #include "UniqueHandle.h"
 #include "TempFolder.h"
@@ -254,6 +255,22 @@ TEST_F(OpenDocumentTest, ASessionBringsBackDocumentsViewStateAndBookmarks) {
     EXPECT_EQ(0, back.Send(SCI_MARKERNEXT, 0, 2));
     EXPECT_EQ(5, back.Send(SCI_MARKERNEXT, 1, 2));
     EXPECT_EQ(-1, back.Send(SCI_MARKERNEXT, 6, 2));
+}
+
+TEST_F(OpenDocumentTest, TheMainWindowAnswersWithTheLastSavesFlushTime) {
+    CMainFrame& frame = StartFrame();
+    const UINT ask = ::RegisterWindowMessageA(kLastSaveFlushMessageName);
+    EXPECT_EQ(0, ::SendMessageA(frame.m_hWnd, ask, 0, 0)) << "before any save";
+    m_files.Write("a.txt", "a");
+    CDocumentFrame* document = frame.OpenDocument(m_files.File("a.txt").c_str(), kEncodingDefault, false);
+    ASSERT_TRUE(document && document->GetEditor());
+    document->GetEditor()->Send(SCI_APPENDTEXT, 1, (LPARAM)"b");
+    ASSERT_TRUE(document->Save());
+    // The document's own figure reaches the window; a save that flushed
+    // waited for it at least a microsecond.
+    const LRESULT answer = ::SendMessageA(frame.m_hWnd, ask, 0, 0);
+    EXPECT_GT(answer, 0);
+    EXPECT_EQ(answer, document->LastSaveFlushMicroseconds());
 }
 
 // Names as a start gets them: relative to the folder the editor was started

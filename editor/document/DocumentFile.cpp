@@ -108,16 +108,25 @@ bool CDocumentFile::Reload(const char* path) {
     return true;
 }
 
-bool CDocumentFile::SaveFile(const char* path) {
+bool CDocumentFile::WriteRuns(std::initializer_list<TextRun> runs, EncodingCode code, const char* path) {
     CReplacingFile out;
-    // The component's own text is written where it lies, without a copy.
-    const HeldText held = m_component.Held();
-    if (!out.Open(path) || !WriteText({{held.before, held.beforeLength}, {held.after, held.afterLength}}, m_encoding, out) ||
-        !out.Commit()) {
+    // The runs stay put until the file is written, so unless they go out
+    // converted the file written in place takes them from where they lie
+    // too, and the copy is not read back.
+    const WrittenBytes bytes = WritesRunsAsTheyLie(code) ? WrittenBytes::kStayPut : WrittenBytes::kReused;
+    if (!out.Open(path, bytes) || !WriteText(runs, code, out) || !out.Commit()) {
         m_saveError = out.LastError();
         return false;
     }
     m_saveError = 0;
+    m_saveFlushMicroseconds = out.FlushMicroseconds();
+    return true;
+}
+
+bool CDocumentFile::SaveFile(const char* path) {
+    // The component's own text is written where it lies, without a copy.
+    const HeldText held = m_component.Held();
+    if (!WriteRuns({{held.before, held.beforeLength}, {held.after, held.afterLength}}, m_encoding, path)) return false;
     m_component.Send(SCI_SETSAVEPOINT);
     return true;
 }

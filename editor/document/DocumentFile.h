@@ -8,6 +8,7 @@
 #include "ByteStreams.h"
 #include "EditingComponent.h"
 #include "EncodingCodes.h"
+#include "TextStreams.h"
 
 class CDocumentFile {
 public:
@@ -35,6 +36,9 @@ public:
     // with it; the save point is set only when that all worked.
     bool SaveFile(const char* path);
     DWORD LastSaveError() const { return m_saveError; }
+    // Microseconds the last save or Save As that wrote a file spent waiting
+    // for its flushes (CReplacingFile::FlushMicroseconds).
+    long long LastSaveFlushMicroseconds() const { return m_saveFlushMicroseconds; }
     // The last load dropped the odd last byte of a UTF-16 file.
     bool DroppedOddByte() const { return m_droppedOddByte; }
 
@@ -60,9 +64,14 @@ public:
 private:
     friend class CComponentTextTarget;
 
+    // Writes the runs in code to path through CReplacingFile; keeps why it
+    // failed, or how long its flushes took.
+    bool WriteRuns(std::initializer_list<TextRun> runs, EncodingCode code, const char* path);
+
     CEditingComponent& m_component;
     unsigned m_ansiCodePage;
     EncodingCode m_encoding = kEncodingAnsi;
     bool m_droppedOddByte = false;
     DWORD m_saveError = 0;
+    long long m_saveFlushMicroseconds = 0;
 };

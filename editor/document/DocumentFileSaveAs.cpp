@@ -6,20 +6,7 @@
 #include <string>
 
 #include "EncodingCodes.h"
-#include "ReplacingFile.h"
 #include "TextConversion.h"
-#include "TextStreams.h"
-
-namespace {
-
-bool WriteString(const std::string& text, EncodingCode code, const char* path, DWORD* error) {
-    CReplacingFile out;
-    const bool ok = out.Open(path) && WriteText(text.data(), text.size(), code, out) && out.Commit();
-    *error = ok ? 0 : out.LastError();
-    return ok;
-}
-
-}  // namespace
 
 CDocumentFile::SaveAsResult CDocumentFile::SaveFileAs(const char* path, EncodingCode code, EolCode lineEnd,
                                                       const std::function<bool()>& confirmLoss) {
@@ -44,7 +31,7 @@ CDocumentFile::SaveAsResult CDocumentFile::SaveFileAs(const char* path, Encoding
         text = fromAnsi ? AnsiToUtf8(text, m_ansiCodePage, &lost) : Utf8ToAnsi(text, m_ansiCodePage, &lost);
         if (lost && toAnsi && confirmLoss && !confirmLoss()) return SaveAsResult::kCancelled;
     }
-    if (!WriteString(text, newCode, path, &m_saveError)) return SaveAsResult::kFailed;
+    if (!WriteRuns({{text.data(), text.size()}}, newCode, path)) return SaveAsResult::kFailed;
 
     // The file holds the new text: now the document takes it, as one undo
     // action, keeping the caret on its line.

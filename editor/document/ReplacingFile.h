@@ -30,6 +30,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ByteStreams.h"
 #include "UniqueHandle.h"
@@ -44,6 +45,12 @@ enum SaveStage : int {
 using SaveInterruptSeam = bool (*)(SaveStage stage);
 SaveInterruptSeam SetSaveInterruptSeam(SaveInterruptSeam seam);
 
+// What the caller of CReplacingFile promises of the bytes it gives Write.
+enum class WrittenBytes : int {
+    kReused = 0,   // they may change once Write returns
+    kStayPut = 1,  // they stay where they are, unchanged, until Commit returns
+};
+
 class CReplacingFile : public IByteSink {
 public:
     CReplacingFile() = default;
@@ -53,8 +60,10 @@ public:
 
     // Fails at once, before anything is written, when the target exists but
     // cannot be written (read-only, locked, a folder) or its folder is
-    // missing.
-    bool Open(const std::string& target);
+    // missing. With WrittenBytes::kStayPut the in-place write takes the new
+    // bytes from where the caller has them, so the copy is only written,
+    // never read back.
+    bool Open(const std::string& target, WrittenBytes bytes = WrittenBytes::kReused);
     bool Write(const void* data, size_t length) override;
     // Flushes the copy, then puts the content into the target by the rule
     // above. False leaves the target untouched unless the in-place write
@@ -65,14 +74,25 @@ public:
     // True after a Commit that failed while writing the target in place: the
     // new content is only whole in the copy.
     bool KeptCopy() const { return m_keptCopy; }
-    // Time spent in the one flush that makes the content durable (the copy's),
-    // in performance-counter ticks; for the save benchmark.
-    long long FlushTicks() const { return m_flushTicks; }
+    // Microseconds the last Commit spent in its flushes, the copy's and the
+    // file's together: the time a save waits for the disk, which the save
+    // benchmark shows apart from the writing.
+    long long FlushMicroseconds() const;
 
 private:
     bool Fail(DWORD error = ::GetLastError());
     void Discard();
     bool WriteInPlace();
+    // Writes count of the bytes Write was given, from offset on, at the
+    // target's position; *touched once anything was written.
+    bool WriteKept(HANDLE target, unsigned long long offset, unsigned long long count, bool* touched) const;
+    // FlushFileBuffers, its time added to m_flushTicks.
+    bool TimedFlush(HANDLE file);
+
+    struct Span {
+        const char* bytes;
+        size_t length;
+    };
 
     std::wstring m_target;
     std::wstring m_part;  // the copy while it is written
@@ -85,6 +105,8 @@ private:
     bool m_keptCopy = false;
     bool m_copyBeside = false;
     long long m_flushTicks = 0;
+    bool m_bytesStay = false;
+    std::vector<Span> m_spans;  // what Write was given, when those bytes stay put
 };
 
 // The whole copy an interrupted save of path left behind, or "" when there

@@ -60,16 +60,18 @@ bool ReadText(IByteSource& source, EncodingCode openCode, ITextTarget& target, R
     return true;
 }
 
+bool WritesRunsAsTheyLie(EncodingCode code) { return code != kEncodingUtf16Be && code != kEncodingUtf16Le; }
+
 bool WriteText(std::initializer_list<TextRun> runs, EncodingCode code, IByteSink& sink) {
     CUnicodeFileWriter writer;
     writer.SetEncoding(code == kEncodingUtf8NoBom ? kEncodingUtf8 : code);
     writer.SetWriteBom(code != kEncodingUtf8NoBom);
     writer.Open(&sink);
-    const bool utf16 = code == kEncodingUtf16Be || code == kEncodingUtf16Le;
+    const bool asTheyLie = WritesRunsAsTheyLie(code);
     for (const TextRun& run : runs) {
-        // Text that goes out as it stands is written whole: fewer, larger
-        // writes are what make a save fast.
-        const size_t block = utf16 ? kFileBlockSize : run.length;
+        // Text that goes out as it stands is handed over whole: the sink
+        // picks the size of its writes.
+        const size_t block = asTheyLie ? run.length : kFileBlockSize;
         for (size_t position = 0; position < run.length; position += block) {
             const size_t n = run.length - position < block ? run.length - position : block;
             if (!writer.Write(run.text + position, n)) return false;

@@ -36,6 +36,10 @@ struct TextRun {
 // kFileBlockSize converted into one reused buffer for UTF-16, a character cut
 // between two runs kept whole. False unless every byte reached the sink.
 bool WriteText(std::initializer_list<TextRun> runs, EncodingCode code, IByteSink& sink);
+// True when WriteText gives the sink the runs' own bytes and a constant mark,
+// nothing converted: bytes the sink may take again from where they lie for as
+// long as the runs stay put (codes 0, 3 and 4).
+bool WritesRunsAsTheyLie(EncodingCode code);
 inline bool WriteText(const char* text, size_t length, EncodingCode code, IByteSink& sink) {
     return WriteText({{text, length}}, code, sink);
 }

@@ -129,6 +129,8 @@ size_t RemoteEditor::PeakMemory() const {
 
 LONG_PTR RemoteEditor::Ask(UINT message, DWORD timeoutMs) const { return AskOf(m_component, message, timeoutMs); }
 
+LONG_PTR RemoteEditor::AskFrame(UINT message, DWORD timeoutMs) const { return AskOf(m_frame, message, timeoutMs); }
+
 LONG_PTR RemoteEditor::Length(DWORD timeoutMs) const { return Ask(SCI_GETLENGTH, timeoutMs); }
 
 bool RemoteEditor::Answers(DWORD timeoutMs) const {

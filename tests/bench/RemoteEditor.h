@@ -49,6 +49,9 @@ public:
     // The component's integer answer to a message without arguments, or -1
     // when it does not answer in time.
     LONG_PTR Ask(UINT message, DWORD timeoutMs = 120000) const;
+    // The main window's integer answer to a message without arguments (one
+    // the program registered, say), or -1 when it does not answer in time.
+    LONG_PTR AskFrame(UINT message, DWORD timeoutMs = 60000) const;
     // Its SCI_GETLENGTH.
     LONG_PTR Length(DWORD timeoutMs = 120000) const;
     // The main window's thread answers again (it is held while it works).

@@ -1,7 +1,5 @@
 #include "SaveDrive.h"
 
-#include <vector>
-
 #include "RemoteEditor.h"
 
 namespace {
@@ -29,50 +27,32 @@ bool WaitUntilIdle(const RemoteEditor& editor, DWORD timeoutMs) {
     return true;
 }
 
-double MedianSave(int runs, const std::string& exe, const std::string& folder, const char* className,
-                  const char* componentClass, const std::string& source, const std::string& copyPath,
-                  UINT save) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (!::CopyFileA(source.c_str(), copyPath.c_str(), FALSE)) return -1;
-        const ULONGLONG size = FileSize(copyPath);
-        RemoteEditor editor(className, componentClass);
-        if (!editor.Open(exe, folder, copyPath)) return -1;
-        ::SendMessageA(editor.Component(), WM_CHAR, 'x', 0);  // one edit at the caret
-        // Both programs idle first, so the clock holds the save alone.
-        if (!WaitUntilIdle(editor, 60000)) return -1;
-        LARGE_INTEGER start, written;
-        ::QueryPerformanceCounter(&start);
-        editor.Command(save);
-        // Polled tightly: the save takes tens of milliseconds. The size can
-        // be reached before the save ends; the answer comes after it.
-        const DWORD until = ::GetTickCount() + 60000;
-        while (FileSize(copyPath) != size + 1 && ::GetTickCount() < until) ::Sleep(1);
-        const bool done = FileSize(copyPath) == size + 1 && editor.Answers();
-        ::QueryPerformanceCounter(&written);
-        if (!done) return -1;
-        times.push_back(Milliseconds(start, written));
+SaveFigures SaveOnce(const BenchProgram& program, const std::string& source, const std::string& copyPath,
+                     UINT saveCommand, UINT flushMessage) {
+    SaveFigures figures;
+    if (!::CopyFileA(source.c_str(), copyPath.c_str(), FALSE)) return figures;
+    const ULONGLONG size = FileSize(copyPath);
+    RemoteEditor editor(program.frameClass, program.componentClass);
+    if (!editor.Open(program.exe, program.folder, program.switches, copyPath, -1)) return figures;
+    ::SendMessageA(editor.Component(), WM_CHAR, 'x', 0);  // one edit at the caret
+    // Both programs idle first, so the clock holds the save alone.
+    if (!WaitUntilIdle(editor, 60000)) return figures;
+    LARGE_INTEGER start, written;
+    ::QueryPerformanceCounter(&start);
+    editor.Command(saveCommand);
+    // Polled tightly: the save takes tens of milliseconds. The size can
+    // be reached before the save ends; the answer comes after it.
+    const DWORD until = ::GetTickCount() + 60000;
+    while (FileSize(copyPath) != size + 1 && ::GetTickCount() < until) ::Sleep(1);
+    const bool done = FileSize(copyPath) == size + 1 && editor.Answers();
+    ::QueryPerformanceCounter(&written);
+    if (!done) return figures;
+    // Asked once the clock has stopped: the question costs the save nothing.
+    if (flushMessage) {
+        const LONG_PTR microseconds = editor.AskFrame(flushMessage);
+        if (microseconds < 0) return figures;
+        figures.flushMilliseconds = static_cast<double>(microseconds) / 1000.0;
     }
-    return Median(times);
-}
-
-double MedianFlush(int runs, const std::string& source, const std::string& path) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (!::CopyFileA(source.c_str(), path.c_str(), FALSE)) return -1;
-        // The copy is in the page cache, not yet on the disk: as a save's
-        // content is just before its flush.
-        HANDLE file =
-            ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return -1;
-        LARGE_INTEGER start, flushed;
-        ::QueryPerformanceCounter(&start);
-        const bool ok = ::FlushFileBuffers(file) != FALSE;
-        ::QueryPerformanceCounter(&flushed);
-        ::CloseHandle(file);
-        if (!ok) return -1;
-        times.push_back(Milliseconds(start, flushed));
-    }
-    ::DeleteFileA(path.c_str());
-    return Median(times);
+    figures.milliseconds = Milliseconds(start, written);
+    return figures;
 }

@@ -9,20 +9,26 @@
 
 #include <string>
 
+#include "BenchTable.h"
+
 class RemoteEditor;
 
-// Median milliseconds over runs from the Save command to the file written,
-// or a negative value when the program could not be driven. Each run opens
-// a fresh copy of source (copyPath) in exe; componentClass is the class of its
-// editing component's window, saveCommand its Save command's id.
-double MedianSave(int runs, const std::string& exe, const std::string& folder, const char* className,
-                  const char* componentClass, const std::string& source, const std::string& copyPath,
-                  UINT saveCommand);
+// One save: from the Save command to the file written and the program
+// answering (negative when the program could not be driven), and how much of
+// that the program says it spent in its flushes (0 when it does not say).
+struct SaveFigures {
+    double milliseconds = -1;
+    double flushMilliseconds = 0;
+};
+
+// Opens a fresh copy of source (copyPath) in program, types one character
+// and, once the program is idle, times saveCommand (its Save command's id).
+// flushMessage: the message the program answers with its last save's flush
+// time in microseconds, asked after the clock stops; 0 for a program that
+// has none.
+SaveFigures SaveOnce(const BenchProgram& program, const std::string& source, const std::string& copyPath,
+                     UINT saveCommand, UINT flushMessage);
 
 // Waits until the editor's thread answers and its main window has nothing
 // left to paint, over several looks; false when it is not idle in time.
 bool WaitUntilIdle(const RemoteEditor& editor, DWORD timeoutMs);
-// Median milliseconds of the one flush that makes a save of source durable:
-// a fresh copy at path, still in the page cache, flushed. Printed beside the
-// save, which holds it, and which the peer does not do.
-double MedianFlush(int runs, const std::string& source, const std::string& path);

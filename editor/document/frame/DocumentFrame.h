@@ -98,6 +98,8 @@ public:
     // False when the reload failed; the document then stays as it was.
     bool Reload();
     bool QuerySave();
+    // Microseconds the last save of this document spent in its flushes.
+    long long LastSaveFlushMicroseconds() const { return m_view->LastSaveFlushMicroseconds(); }
     // True when the file changed on disk since it was loaded, saved or checked.
     bool CheckFile(bool quiet);
     bool IsModified() const;

@@ -56,6 +56,9 @@ public:
 
     // Why the last Save or SaveAs failed (a system error code), 0 when unknown.
     virtual DWORD LastSaveError() const { return 0; }
+    // Microseconds the last save spent in its flushes; 0 for a view whose
+    // save does not go through CReplacingFile.
+    virtual long long LastSaveFlushMicroseconds() const { return 0; }
     // The last load dropped the odd last byte of a UTF-16 file.
     virtual bool DroppedOddByte() const { return false; }
     // The view shows text: the Wrap and Line ends buttons act on it, and the

@@ -48,6 +48,9 @@ public:
 
     bool Reload(const char* path) override { return m_view && m_view->Reload(path); }
     DWORD LastSaveError() const override { return m_view ? m_view->File().LastSaveError() : 0; }
+    long long LastSaveFlushMicroseconds() const override {
+        return m_view ? m_view->File().LastSaveFlushMicroseconds() : 0;
+    }
     bool DroppedOddByte() const override { return m_view && m_view->File().DroppedOddByte(); }
     bool IsModified() const override { return m_view && m_view->Send(SCI_GETMODIFY) != 0; }
 

@@ -4,6 +4,7 @@
 // ANSI calls' limit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "ReplacingFile.h"
@@ -136,6 +137,41 @@ TEST(SafeSave, AnInterruptedSaveLeavesAWholeCopyForTheNextOpen) {
         EXPECT_TRUE(SaveTo(path, "saved again"));
         EXPECT_EQ("", SaveCopyFor(path));
         EXPECT_EQ(1, CountFiles(folder.Path()));
+    }
+}
+
+// A document's text stays put through its save, so the file written in
+// place takes it from there: given in pieces, over a file shorter, as long
+// and longer, whole or interrupted halfway (the growth and the first half
+// written, the whole copy kept).
+TEST(SafeSave, BytesThatStayPutAreWrittenInPlaceFromWhereTheyLie) {
+    const std::string pieces[] = {"the new ", "text in ", "three pieces"};
+    const std::string whole = pieces[0] + pieces[1] + pieces[2];
+    for (const std::string& old : {std::string("short"), std::string(whole.size(), 'o'), std::string(3 * whole.size(), 'o')}) {
+        for (const bool interrupted : {false, true}) {
+            SCOPED_TRACE(std::to_string(old.size()) + (interrupted ? " bytes, interrupted" : " bytes"));
+            TempFolder folder;
+            folder.Write("a.txt", old);
+            const std::string path = folder.File("a.txt");
+            CReplacingFile file;
+            ASSERT_TRUE(file.Open(path, WrittenBytes::kStayPut));
+            for (const std::string& piece : pieces) ASSERT_TRUE(file.Write(piece.data(), piece.size()));
+            g_stopAt = kSaveTargetHalfWritten;
+            const SaveInterruptSeam previous = SetSaveInterruptSeam(interrupted ? &StopAt : nullptr);
+            EXPECT_EQ(!interrupted, file.Commit());
+            SetSaveInterruptSeam(previous);
+            if (!interrupted) {
+                EXPECT_EQ(whole, folder.Read("a.txt"));
+                EXPECT_EQ(1, CountFiles(folder.Path()));
+                continue;
+            }
+            std::string expected = old;
+            if (whole.size() > old.size()) expected += whole.substr(old.size());
+            const size_t half = std::min(old.size(), whole.size()) / 2;
+            expected.replace(0, half, whole.substr(0, half));
+            EXPECT_EQ(expected, folder.Read("a.txt"));
+            EXPECT_EQ(whole, ReadWide(ToWide(SaveCopyFor(path))));
+        }
     }
 }
 
