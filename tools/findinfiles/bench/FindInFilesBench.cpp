@@ -1,8 +1,12 @@
 // Searches a folder tree for a word with the find-in-files engine and
 // prints its median time beside the floor: the least any search must do over
 // the same tree, timed in the same run. Usage: findinfiles_bench FOLDER WORD
-// [RUNS]; scripts/bench/findinfiles_bench.sh makes the tree and prints
-// grep's time over it beside this one.
+// [RUNS [READERS...]]; scripts/bench/findinfiles_bench.sh makes the tree and
+// prints grep's time over it beside this one. Each READERS count (the
+// engine's own choice when none is given) is timed as a figure of its own,
+// so that reader counts compare within one run. RUNS 0 searches once with
+// the first count, untimed: what scripts/bench/findinfiles-requests.sh
+// counts the Wine server requests of.
 //
 // The floor walks the tree with the engine's own folder walk and reads,
 // with one CreateFile (the engine's flags) and ReadFile each, exactly the files the engine reads
@@ -104,13 +108,23 @@ int main(int argc, char** argv) {
         printf("usage: findinfiles_bench FOLDER WORD [RUNS]\n");
         return 1;
     }
-    const int runs = argc > 3 ? std::max(1, atoi(argv[3])) : 5;
+    const int runs = argc > 3 ? std::max(0, atoi(argv[3])) : 5;
+    std::vector<int> readerCounts;
+    for (int i = 4; i < argc; ++i) readerCounts.push_back(std::max(1, atoi(argv[i])));
+    if (readerCounts.empty()) readerCounts.push_back(DefaultReaderCount());
     FindInFilesRequest request;
     request.findText = argv[2];
     request.folder = argv[1];
     request.mask = 0x80;  // subfolders
+    request.readers = readerCounts[0];
     const std::atomic<bool> stop{false};
     FindInFilesCounts counts;
+    if (runs == 0) {
+        CountingSink sink;
+        counts = RunFindInFiles(request, sink, stop);
+        printf("find in files with %d readers: %d hits in %d files\n", request.readers, counts.hits, counts.files);
+        return counts.hits > 0 ? 0 : 1;
+    }
     std::vector<char> buffer(kLargestSearchedFile);
     StepPass floorPass{Step::Read, &buffer};
     auto stepRun = [&](Step step, StepPass* out) {
@@ -160,6 +174,16 @@ int main(int argc, char** argv) {
                          CountingSink sink;
                          RunFindInFiles(oneThread, sink, stop);
                      }});
+    std::vector<FindInFilesRequest> others;
+    for (size_t i = 1; i < readerCounts.size(); ++i) {
+        others.push_back(request);
+        others.back().readers = readerCounts[i];
+    }
+    for (const FindInFilesRequest& other : others)
+        timed.push_back({"engine with other readers", [&] {
+                             CountingSink sink;
+                             RunFindInFiles(other, sink, stop);
+                         }});
 
     for (Timed& t : timed) t.prepare(), t.run(), t.finish();  // warm-up: the tree into the page cache
     for (int i = 0; i < runs; ++i) {
@@ -182,6 +206,8 @@ int main(int argc, char** argv) {
     printf("  of the floor, each on one thread: walk alone %.3f s, open and close alone %.3f s, read alone %.3f s\n",
            timed[2].Median(), timed[3].Median(), timed[4].Median());
     printf("engine on one thread: median %.3f s; with %d readers / on one thread %.2f\n", timed[5].Median(),
-           DefaultReaderCount(), engine / timed[5].Median());
+           request.readers, engine / timed[5].Median());
+    for (size_t i = 0; i < others.size(); ++i)
+        printf("engine with %d readers: median %.3f s\n", others[i].readers, timed[6 + i].Median());
     return counts.hits > 0 ? 0 : 1;
 }
