@@ -12,15 +12,16 @@
 // with one CreateFile (the engine's flags) and ReadFile each, exactly the files the engine reads
 // (names not beginning with '.', 1 byte to 1 MiB), into one buffer, on one
 // thread; it scans nothing. Its parts are timed apart over the same files:
-// the walk alone, the opens and closes alone (over the walk's list), and
-// the reads alone (over handles opened before the clock starts), and the
+// the walk alone, the opens and closes alone (over the walk's list), the
+// reads alone (over handles opened before the clock starts), and the
 // engine's scan alone (over the files' contents read before the clock
 // starts). The opens, reads and closes are also timed over the walk's list
 // on as many threads as the engine reads on: what Wine lets several threads
-// of one process do at best, with no walk and no scan. The engine is timed with its own readers and with one thread. The runs are
-// interleaved (each figure once, then again) after one warm-up pass of
-// each, so that the tree is in the page cache and a change in the
-// machine's load falls on every figure alike.
+// of one process do at best, with no walk and no scan. The engine is timed
+// with its own readers and with one thread. The runs are interleaved
+// (each figure once, then again) after one warm-up pass of each, so that
+// the tree is in the page cache and a change in the machine's load falls on
+// every figure alike.
 #include <windows.h>
 
 #include <algorithm>
