@@ -22,8 +22,13 @@ constexpr size_t kHeldBytesBudget = 32u << 20;
 // that a file of few matches takes the lock only when it is done.
 constexpr size_t kHeldBytesStep = 64u << 10;
 // How often the calling thread looks at the stop request while it waits:
-// the request is a plain flag, which nothing signals.
+// the request is a plain flag, which nothing signals. It also hands on
+// what is done by then, so that readers need not wake it for each file.
 constexpr DWORD kStopPollMs = 10;
+// Files done that make a reader wake the calling thread before its poll:
+// each wake is a thread switch, which on a virtual machine costs about as
+// much as a round trip to the Wine server.
+constexpr size_t kDoneWake = 32;
 
 // A slim reader/writer lock held exclusively for one scope. The search's
 // waits go through condition variables on it: under Wine these wait in
@@ -134,6 +139,9 @@ private:
     size_t m_handedOn = 0;   // of them, handed on to the sink
     bool m_walkDone = false;
     size_t m_heldBytes = 0;
+    size_t m_doneUnseen = 0;   // files done since the calling thread last took one
+    bool m_walkWaiting = false;
+    int m_holding = 0;         // readers held for the budget
 
     int m_skipped = 0;  // the walk's own
     FindInFilesCounts m_counts;
@@ -181,7 +189,13 @@ int ThreadedSearch::List(const WIN32_FIND_DATAA& data, const char* path) {
         break;
     }
     SlimLock hold(m_lock);
-    while (m_listed - m_handedOn >= kWindow && !Stopping()) hold.Wait(m_fileHandedOn);
+    if (m_listed - m_handedOn >= kWindow) {
+        // The window is full: the walk goes on once half of it is handed
+        // on, so that it wakes once for many files rather than for each.
+        m_walkWaiting = true;
+        while (m_listed - m_handedOn > kWindow / 2 && !Stopping()) hold.Wait(m_fileHandedOn);
+        m_walkWaiting = false;
+    }
     if (Stopping()) return 0;
     Slot(m_listed).Begin(this, m_listed, path);
     ++m_listed;
@@ -215,14 +229,25 @@ void ThreadedSearch::ReadFiles() {
         SlimLock hold(m_lock);
         slot->matched = matched;
         slot->done = true;
-        if (slot->Index() == m_handedOn) ::WakeConditionVariable(&m_fileDone);
+        ++m_doneUnseen;
+        // The calling thread waits only when the next file is not done;
+        // woken for a run of files, or for the last, or by its poll.
+        const bool last = m_walkDone && m_taken == m_listed;
+        if (slot->Index() == m_handedOn && (m_doneUnseen >= kDoneWake || last || m_holding > 0))
+            ::WakeConditionVariable(&m_fileDone);
     }
 }
 
 void ThreadedSearch::Hold(const FileSlot& slot, size_t bytes) {
     SlimLock hold(m_lock);
     m_heldBytes += bytes;
-    while (m_heldBytes > kHeldBytesBudget && slot.Index() != m_handedOn && !Stopping()) hold.Wait(m_fileHandedOn);
+    while (m_heldBytes > kHeldBytesBudget && slot.Index() != m_handedOn && !Stopping()) {
+        // A held reader waits for the lines before its own to be handed on.
+        ++m_holding;
+        ::WakeConditionVariable(&m_fileDone);
+        hold.Wait(m_fileHandedOn);
+        --m_holding;
+    }
 }
 
 // On the calling thread: each file's lines as soon as it and every file
@@ -239,13 +264,15 @@ void ThreadedSearch::HandOn(IFindResultSink& sink) {
                 hold.Wait(m_fileDone, kStopPollMs);
             }
             slot = &Slot(m_handedOn);
+            m_doneUnseen = 0;
         }
         slot->Replay(sink, m_stop, m_counts.hits);
         if (slot->matched) ++m_counts.files;
         SlimLock hold(m_lock);
         m_heldBytes -= slot->HeldBytes();
         ++m_handedOn;
-        ::WakeAllConditionVariable(&m_fileHandedOn);
+        if ((m_walkWaiting && m_listed - m_handedOn <= kWindow / 2) || m_holding > 0)
+            ::WakeAllConditionVariable(&m_fileHandedOn);
     }
 }
 

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FindInFilesSearch.h"
@@ -197,6 +199,46 @@ TEST_F(FileSearchTest, ThreadedReadersGiveOneThreadsLinesInItsOrder) {
         EXPECT_EQ(counts.skipped, one.skipped);
     }
     ::CloseHandle(locked);
+}
+
+// Folds every line into one value that changes with any line or its place,
+// so that a search of a hundred thousand lines compares without keeping
+// them. Its first line waits a while, so that the readers run ahead of it.
+struct DigestSink : IFindResultSink {
+    uint64_t digest = 1469598103934665603ull;
+    int lines = 0;
+    void AddResultLine(const char* path, int line, const char* text) override {
+        if (lines == 0) ::Sleep(200);
+        Add(FormatResultLine(path, line, text));
+    }
+    void AddText(const char* text) override { Add(text); }
+    void Add(const std::string& text) {
+        for (unsigned char c : text) digest = (digest ^ c) * 1099511628211ull;
+        digest = (digest ^ '\n') * 1099511628211ull;
+        ++lines;
+    }
+};
+
+// Lines held back for files after the next one past the readers' budget
+// (32 MB) make those readers wait, and still come through whole and in the
+// walk's order once the lines before them are handed on.
+TEST_F(FileSearchTest, ReadersHeldForTheirLinesGiveOneThreadsLines) {
+    std::string line(256, 'x');
+    line.replace(0, 3, "hit");
+    line.back() = '\n';
+    std::string full;
+    while (full.size() + line.size() <= kLargestSearchedFile) full += line;
+    for (int file = 0; file < 40; ++file) Write("f" + std::to_string(file) + ".txt", full);
+    auto run = [&](int readers) {
+        FindInFilesRequest request{"hit", "", m_root.Path(), kSubfolders, "done '%s' %d %d", kSkipped, readers};
+        DigestSink sink;
+        const FindInFilesCounts counts = RunFindInFiles(request, sink, m_stop);
+        EXPECT_EQ(counts.files, 40) << readers << " readers";
+        return std::make_pair(sink.lines, sink.digest);
+    };
+    const auto one = run(1);
+    ASSERT_GT(one.first, 40 * 4000);
+    EXPECT_EQ(run(4), one);
 }
 
 TEST_F(FileSearchTest, AStoppedSearchReadsNoMoreFilesAndWritesNoSummary) {
