@@ -111,6 +111,8 @@ HWND CDockPaneBase::MakeTabBoxInPlace() {
     if (!IsFloating()) {
         DockMessage record(m_hWnd, m_container, kDockReplace);
         record.replace.window = box;
+        // TabTogether puts this pane in the box next.
+        record.replace.handOver = 1;
         if (!SendDockMessage(m_container, record)) {
             ::PostMessageA(box, WM_CLOSE, 0, 0);
             return nullptr;
