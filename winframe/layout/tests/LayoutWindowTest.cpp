@@ -77,6 +77,13 @@ protected:
         manager->RestoreOrCreate(Path());
         PumpMessages(2, 10);
     }
+    // Pane 0 on the left, panes 3 and 4 in one box at the bottom.
+    bool DockLeftPaneAndBottomBox() {
+        if (!DockAt(*panes[0], kSideLeft, 0, 200) || !DockAt(*panes[3], kSideBottom, 0, 150)) return false;
+        DockMessage onto(panes[4]->m_hWnd, panes[3]->m_hWnd, kDockAtPlacement);
+        onto.place = {kSideBottom, 0, 0.0f, 150, 100, 1};
+        return panes[4]->DockAtPlacement(onto);
+    }
     CTabDockingBox* BoxOf(CTestDockPane& pane) const { return CTabDockingBox::FromWindow(pane.Container()); }
     RECT NormalRect() const {
         WINDOWPLACEMENT w{sizeof w};
@@ -160,11 +167,7 @@ TEST_F(LayoutWindowTest, PinnedPanesComeBackAsOneGroupWithTheActivePaneShownFirs
 }
 
 TEST_F(LayoutWindowTest, SaveAndRestoreGiveTheSameFile) {
-    ASSERT_TRUE(DockAt(*panes[0], kSideLeft, 0, 200));
-    ASSERT_TRUE(DockAt(*panes[3], kSideBottom, 0, 150));
-    DockMessage onto(panes[4]->m_hWnd, panes[3]->m_hWnd, kDockAtPlacement);
-    onto.place = {kSideBottom, 0, 0.0f, 150, 100, 1};
-    ASSERT_TRUE(panes[4]->DockAtPlacement(onto));
+    ASSERT_TRUE(DockLeftPaneAndBottomBox());
     ASSERT_TRUE(panes[1]->PinToAutoHide(kSideRight, 160, false));
     // A floating box of two.
     ::SetWindowPos(panes[2]->m_hWnd, nullptr, 200, 200, 300, 250, SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -196,11 +199,7 @@ TEST_F(LayoutWindowTest, SaveAndRestoreGiveTheSameFile) {
 }
 
 TEST_F(LayoutWindowTest, PanesStandingAsStoredKeepTheirBoxAndMovedOnesComeBack) {
-    ASSERT_TRUE(DockAt(*panes[0], kSideLeft, 0, 200));
-    ASSERT_TRUE(DockAt(*panes[3], kSideBottom, 0, 150));
-    DockMessage onto(panes[4]->m_hWnd, panes[3]->m_hWnd, kDockAtPlacement);
-    onto.place = {kSideBottom, 0, 0.0f, 150, 100, 1};
-    ASSERT_TRUE(panes[4]->DockAtPlacement(onto));
+    ASSERT_TRUE(DockLeftPaneAndBottomBox());
     ShowWindow(Frame(), SW_SHOW);
     PumpMessages(2, 10);
     ASSERT_TRUE(manager->SaveToFile(Path()));
