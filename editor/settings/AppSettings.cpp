@@ -46,14 +46,18 @@ void CAppSettings::SetFolder(const char* programFolder) {
     std::memcpy(folder, programFolder, length + 1);
     folderLength = (int32_t)length;
     std::snprintf(iniPath, sizeof(iniPath), "%s\\%s", folder, ini::kFileName);
-    m_ini = CProfileFile(iniPath);
+}
+
+CProfileFile& CAppSettings::Ini() const {
+    if (!m_ini) m_ini.emplace(iniPath);
+    return *m_ini;
 }
 
 void CAppSettings::Load() {
     EditorMask = (uint32_t)ReadInt(ini::kEditor, ini::kEditorMask, 0);
-    CopyCharacters(search.FindText, sizeof(search.FindText), m_ini.ReadString(ini::kSearch, ini::kFindText, "").c_str());
+    CopyCharacters(search.FindText, sizeof(search.FindText), Ini().ReadString(ini::kSearch, ini::kFindText, "").c_str());
     CopyCharacters(search.ReplaceText, sizeof(search.ReplaceText),
-                   m_ini.ReadString(ini::kSearch, ini::kReplaceText, "").c_str());
+                   Ini().ReadString(ini::kSearch, ini::kReplaceText, "").c_str());
     search.SearchMask = (uint32_t)ReadInt(ini::kSearch, ini::kSearchMask, 0);
 
     TemplateBack = (COLORREF)ReadInt(ini::kEditor, ini::kTemplateBack, 0xFFFFFF);
@@ -119,29 +123,29 @@ char* CAppSettings::GetFolder(char* buffer, FolderKind kind) const {
 void CAppSettings::WriteInt(const char* section, const char* key, int value) const {
     char text[16];
     std::snprintf(text, sizeof(text), "%d", value);
-    m_ini.WriteString(section, key, text);
+    Ini().WriteString(section, key, text);
 }
 
 void CAppSettings::WriteString(const char* section, const char* key, const char* text) const {
-    m_ini.WriteString(section, key, text);
+    Ini().WriteString(section, key, text);
 }
 
 std::string CAppSettings::ReadString(const char* section, const char* key, const char* defaultText) const {
-    return Cut(m_ini.ReadString(section, key, defaultText ? defaultText : ""), 259);
+    return Cut(Ini().ReadString(section, key, defaultText ? defaultText : ""), 259);
 }
 
 int CAppSettings::ReadInt(const char* section, const char* key, int defaultValue) const {
     // Parsed here rather than by the platform, which also takes hex and
     // differs between systems.
     const char kAbsent[] = "\x01";
-    std::string text = m_ini.ReadString(section, key, kAbsent);
+    std::string text = Ini().ReadString(section, key, kAbsent);
     if (text == kAbsent) return defaultValue;
     return (int)std::strtoll(text.c_str(), nullptr, 10);
 }
 
 bool CAppSettings::ReadSection(const char* section, char* buffer, DWORD size) const {
     if (size < 2) return false;
-    std::optional<std::string> lines = m_ini.ReadSection(section);
+    std::optional<std::string> lines = Ini().ReadSection(section);
     if (!lines) {
         buffer[0] = buffer[1] = '\0';
         return false;
@@ -153,8 +157,8 @@ bool CAppSettings::ReadSection(const char* section, char* buffer, DWORD size) co
     return true;
 }
 
-std::string CAppSettings::ReadWholeSection(const char* section) const { return m_ini.ReadSection(section).value_or(""); }
+std::string CAppSettings::ReadWholeSection(const char* section) const { return Ini().ReadSection(section).value_or(""); }
 
-void CAppSettings::ClearSection(const char* section) const { m_ini.WriteString(section, nullptr, nullptr); }
+void CAppSettings::ClearSection(const char* section) const { Ini().WriteString(section, nullptr, nullptr); }
 
-bool CAppSettings::WriteSection(const char* section, const char* lines) const { return m_ini.WriteSection(section, lines); }
+bool CAppSettings::WriteSection(const char* section, const char* lines) const { return Ini().WriteSection(section, lines); }

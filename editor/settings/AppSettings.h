@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "IniKeys.h"
@@ -125,7 +126,8 @@ private:
     void DeletePaneBrushes();
 
     // Every read and write of tarnwick.ini goes through its one copy in memory.
-    mutable CProfileFile m_ini{""};
+    CProfileFile& Ini() const;
+    mutable std::optional<CProfileFile> m_ini;
 };
 
 // Called by CreatePaneBrushes(true) so the panes repaint in the new colours;

@@ -82,6 +82,7 @@ bool CProfileFile::Fresh() {
 }
 
 std::string CProfileFile::ReadString(const char* section, const char* key, const char* defaultText) {
+    std::lock_guard<std::mutex> hold(m_lock);
     if (!Fresh()) {
         std::vector<char> buffer(1024);
         for (;;) {
@@ -97,6 +98,7 @@ std::string CProfileFile::ReadString(const char* section, const char* key, const
 }
 
 std::optional<std::string> CProfileFile::ReadSection(const char* section) {
+    std::lock_guard<std::mutex> hold(m_lock);
     if (!Fresh()) {
         // The platform answers size - 2 when the lines did not fit.
         std::vector<char> buffer(4096);
@@ -113,6 +115,7 @@ std::optional<std::string> CProfileFile::ReadSection(const char* section) {
 }
 
 bool CProfileFile::WriteString(const char* section, const char* key, const char* text) {
+    std::lock_guard<std::mutex> hold(m_lock);
     const bool written = ::WritePrivateProfileStringA(section, key, text, m_path.c_str()) != FALSE;
     // Removals, line breaks and failures are read back from the file.
     if (!written || !section || !key || !text || HasLineBreak(key) || HasLineBreak(text) || !m_image) {
@@ -125,6 +128,7 @@ bool CProfileFile::WriteString(const char* section, const char* key, const char*
 }
 
 bool CProfileFile::WriteSection(const char* section, const char* lines) {
+    std::lock_guard<std::mutex> hold(m_lock);
     const bool written = ::WritePrivateProfileSectionA(section, lines, m_path.c_str()) != FALSE;
     m_image.reset();
     return written;

@@ -5,9 +5,11 @@
 // the copy. Under Wine each profile read opens the file anew: several
 // server round trips each, dozens of them at a start. A file the copy does
 // not parse as the platform would (one with a byte-order mark or NULs) is
-// read through the platform every time.
+// read through the platform every time. The settings are the process's, so
+// reads and writes may come from any thread.
 #include <windows.h>
 
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -43,6 +45,7 @@ private:
     bool Fresh();
 
     std::string m_path;
+    std::mutex m_lock;
     std::optional<CProfileImage> m_image;
     Stamp m_stamp;
 };
