@@ -9,9 +9,10 @@
 
 CExplorerParts::CExplorerParts(CMainFrame& frame) : m_frame(frame) {}
 
-bool CExplorerParts::CreatePane(HWND frame) {
+bool CExplorerParts::CreatePane(HWND frame, HWND beside) {
     m_pane = std::make_unique<CExplorerPane>(*this);
-    return CreateDockedPane(*m_pane, frame, IDS_PANE_EXPLORER, {kSideLeft, 0, 0.0f});
+    // The third tab, after the templates.
+    return CreateTabbedPane(*m_pane, frame, IDS_PANE_EXPLORER, {kSideLeft, 0, 0.0f}, beside, 2);
 }
 
 bool CExplorerParts::TranslateViewAccelerator(MSG* msg) const {
@@ -37,7 +38,9 @@ void ExplorerPartsDeleter::operator()(CExplorerParts* parts) const { delete part
 
 void CMainFrame::CreateExplorerPane() {
     m_explorer.reset(new CExplorerParts(*this));
-    if (m_explorer->CreatePane(m_hWnd)) m_paneOfCommand[ID_PANE_EXPLORER - ID_PANE_EXPLORER] = m_explorer->Pane();
+    CDockPaneBase* symbols = PaneOfCommand(ID_PANE_SYMBOLS);
+    if (m_explorer->CreatePane(m_hWnd, symbols ? symbols->m_hWnd : nullptr))
+        m_paneOfCommand[ID_PANE_EXPLORER - ID_PANE_EXPLORER] = m_explorer->Pane();
 }
 
 CExplorerPane* CMainFrame::GetExplorerPane() const { return m_explorer ? m_explorer->Pane() : nullptr; }

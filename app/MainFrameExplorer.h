@@ -11,8 +11,9 @@ class CExplorerParts : public IExplorerPaneHost {
 public:
     explicit CExplorerParts(CMainFrame& frame);
 
-    // Makes the pane and docks it on the left; false when it could not be made.
-    bool CreatePane(HWND frame);
+    // Makes the pane as a tab beside `beside` (docked on the left without
+    // it); false when it could not be made.
+    bool CreatePane(HWND frame, HWND beside);
     CExplorerPane* Pane() const { return m_pane.get(); }
     // The folder view's own keys, for a message to a window inside it.
     bool TranslateViewAccelerator(MSG* msg) const;

@@ -24,16 +24,14 @@ bool CFindInFilesParts::CreatePanes(HWND frame, HWND commandPane) {
         const ResultPaneLook look =
             g_appSettings ? ResultPaneLookOf(*g_appSettings, i + 1, g_outputFont, g_screenDC) : ResultPaneLook{};
         m_panes[i] = std::make_unique<CFindResultsPane>(i + 1, *this, look);
-        if (!CreateDockedPane(*m_panes[i], frame, panes[i].title, {kSideBottom, panes[i].position, 0.1f})) return false;
+        // The second goes onto the first (both onto the command pane when
+        // there is one), so that they share one tab docking box.
+        const HWND beside = commandPane ? commandPane : i == 1 ? m_panes[0]->m_hWnd : nullptr;
+        const LONG index = commandPane ? i + 1 : 1;
+        if (!CreateTabbedPane(*m_panes[i], frame, panes[i].title, {kSideBottom, panes[i].position, 0.1f}, beside, index))
+            return false;
     }
-    // The second goes onto the first (both onto the command pane when there
-    // is one), so that they share one tab docking box; the first results
-    // pane is the tab shown.
-    for (int i = commandPane ? 0 : 1; i < 2; ++i) {
-        DockMessage onto(nullptr, commandPane ? commandPane : m_panes[0]->m_hWnd, kDockAtPlacement);
-        onto.place.index = commandPane ? i + 1 : 1;
-        m_panes[i]->DockAtPlacement(onto);
-    }
+    // The first results pane is the tab shown.
     m_panes[0]->ShowInContainer();
     return true;
 }

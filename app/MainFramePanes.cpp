@@ -56,29 +56,44 @@ void CMainFrame::RecolourPanes(const CAppSettings& settings) {
             ::RedrawWindow(pane->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-bool CreateDockedPane(CDockPaneBase& pane, HWND frame, UINT titleId, const DockedPanePlace& place) {
+namespace {
+
+bool CreateHiddenPane(CDockPaneBase& pane, HWND frame, UINT titleId, const DockedPanePlace& place) {
     const std::string title = LoadText(titleId).substr(0, 63);
     const bool across = place.side == kSideBottom || place.side == kSideTop;
     const RECT rect = across ? RECT{100, 100, 500, 300} : RECT{100, 100, 300, 500};
-    if (!pane.Create(frame, rect, title.c_str(), kDockedPaneStyle)) return false;
+    return pane.Create(frame, rect, title.c_str(), kDockedPaneStyle) != nullptr;
+}
+
+void DockAtPlace(CDockPaneBase& pane, const DockedPanePlace& place) {
     DockMessage record(nullptr, nullptr, kDockAtPlacement);
     record.place = {place.side, place.position, place.ratio, 100, 100, 0};
     pane.DockAtPlacement(record);
+}
+
+}  // namespace
+
+bool CreateDockedPane(CDockPaneBase& pane, HWND frame, UINT titleId, const DockedPanePlace& place) {
+    if (!CreateHiddenPane(pane, frame, titleId, place)) return false;
+    DockAtPlace(pane, place);
+    return true;
+}
+
+bool CreateTabbedPane(CDockPaneBase& pane, HWND frame, UINT titleId, const DockedPanePlace& place, HWND beside,
+                      LONG index) {
+    if (!CreateHiddenPane(pane, frame, titleId, place)) return false;
+    if (beside) {
+        DockMessage onto(nullptr, beside, kDockAtPlacement);
+        onto.place.index = index;
+        if (pane.DockAtPlacement(onto)) return true;
+    }
+    DockAtPlace(pane, place);
     return true;
 }
 
 void CMainFrame::GroupLeftPanes() {
-    CDockPaneBase* symbols = PaneOfCommand(ID_PANE_SYMBOLS);
-    if (!symbols) return;
-    LONG index = 1;
-    for (UINT id : {ID_PANE_TEMPLATES, ID_PANE_EXPLORER}) {
-        CDockPaneBase* pane = PaneOfCommand(id);
-        if (!pane) continue;
-        DockMessage onto(nullptr, symbols->m_hWnd, kDockAtPlacement);
-        onto.place.index = index++;
-        pane->DockAtPlacement(onto);
-    }
-    symbols->ShowInContainer();
+    // The explorer and the templates joined the symbol pane as they were made.
+    if (CDockPaneBase* symbols = PaneOfCommand(ID_PANE_SYMBOLS)) symbols->ShowInContainer();
 }
 
 void CMainFrame::UpdatePaneChecks() {

@@ -24,8 +24,11 @@ public:
         m_pane = std::make_unique<CTemplatePane>(*this, settings, std::string(folder) + kTemplateDatabase);
     }
 
-    // Left side, position 1, as the layout store expects it.
-    bool CreatePane(HWND frame) { return CreateDockedPane(*m_pane, frame, IDS_PANE_TEMPLATES, {kSideLeft, 1, 0.0f}); }
+    // The second tab beside `beside`; without it the left side, position 1,
+    // as the layout store expects it.
+    bool CreatePane(HWND frame, HWND beside) {
+        return CreateTabbedPane(*m_pane, frame, IDS_PANE_TEMPLATES, {kSideLeft, 1, 0.0f}, beside, 1);
+    }
     CTemplatePane* Pane() const { return m_pane.get(); }
 
     CEditorView* ActiveEditorView() override {
@@ -49,7 +52,8 @@ void TemplatePartsDeleter::operator()(CTemplateParts* parts) const { delete part
 void CMainFrame::CreateTemplatePane() {
     if (!g_appSettings) return;
     m_templates.reset(new CTemplateParts(*this, *g_appSettings));
-    if (!m_templates->CreatePane(m_hWnd)) return;
+    CDockPaneBase* symbols = PaneOfCommand(ID_PANE_SYMBOLS);
+    if (!m_templates->CreatePane(m_hWnd, symbols ? symbols->m_hWnd : nullptr)) return;
     m_paneOfCommand[ID_PANE_TEMPLATES - ID_PANE_EXPLORER] = m_templates->Pane();
 }
 

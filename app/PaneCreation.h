@@ -24,3 +24,11 @@ struct DockedPanePlace {
 // a tall rectangle for a side pane and a wide one for a bottom or top pane.
 // False when the window could not be made.
 bool CreateDockedPane(CDockPaneBase& pane, HWND frame, UINT titleId, const DockedPanePlace& place);
+
+// Makes the pane as CreateDockedPane does, but puts it straight in among the
+// tabs of `beside` (the box made in beside's place when it has none) at tab
+// index: docked at its own place first, it would only leave that place again
+// as a popup, several hundred Wine server requests for nothing. Without
+// `beside`, or when it does not take the pane, the pane docks at place.
+bool CreateTabbedPane(CDockPaneBase& pane, HWND frame, UINT titleId, const DockedPanePlace& place, HWND beside,
+                      LONG index);

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "DbcsText.h"
 
@@ -13,16 +12,6 @@ PaneRecolourHook g_paneRecolourHook = nullptr;
 
 // Kind -> subfolder appended to the program folder.
 const char* const kFolderSuffix[] = {"", "\\language", "\\template", "", "\\ui", "\\dat"};
-
-// Reads a value whole, however long, so that callers cut it at a character.
-std::string ReadRaw(const char* ini, const char* section, const char* key, const char* defaultText) {
-    std::vector<char> buffer(1024);
-    for (;;) {
-        DWORD got = ::GetPrivateProfileStringA(section, key, defaultText, buffer.data(), (DWORD)buffer.size(), ini);
-        if (got < buffer.size() - 2 || buffer.size() >= (1u << 20)) return std::string(buffer.data(), got);
-        buffer.resize(buffer.size() * 2);
-    }
-}
 
 std::string Cut(const std::string& text, size_t maxBytes) { return text.substr(0, FitCharacters(text.c_str(), maxBytes)); }
 
@@ -59,11 +48,16 @@ void CAppSettings::SetFolder(const char* programFolder) {
     std::snprintf(iniPath, sizeof(iniPath), "%s\\%s", folder, ini::kFileName);
 }
 
+CProfileFile& CAppSettings::Ini() const {
+    if (!m_ini) m_ini.emplace(iniPath);
+    return *m_ini;
+}
+
 void CAppSettings::Load() {
     EditorMask = (uint32_t)ReadInt(ini::kEditor, ini::kEditorMask, 0);
-    CopyCharacters(search.FindText, sizeof(search.FindText), ReadRaw(iniPath, ini::kSearch, ini::kFindText, "").c_str());
+    CopyCharacters(search.FindText, sizeof(search.FindText), Ini().ReadString(ini::kSearch, ini::kFindText, "").c_str());
     CopyCharacters(search.ReplaceText, sizeof(search.ReplaceText),
-                   ReadRaw(iniPath, ini::kSearch, ini::kReplaceText, "").c_str());
+                   Ini().ReadString(ini::kSearch, ini::kReplaceText, "").c_str());
     search.SearchMask = (uint32_t)ReadInt(ini::kSearch, ini::kSearchMask, 0);
 
     TemplateBack = (COLORREF)ReadInt(ini::kEditor, ini::kTemplateBack, 0xFFFFFF);
@@ -129,42 +123,42 @@ char* CAppSettings::GetFolder(char* buffer, FolderKind kind) const {
 void CAppSettings::WriteInt(const char* section, const char* key, int value) const {
     char text[16];
     std::snprintf(text, sizeof(text), "%d", value);
-    ::WritePrivateProfileStringA(section, key, text, iniPath);
+    Ini().WriteString(section, key, text);
 }
 
 void CAppSettings::WriteString(const char* section, const char* key, const char* text) const {
-    ::WritePrivateProfileStringA(section, key, text, iniPath);
+    Ini().WriteString(section, key, text);
 }
 
 std::string CAppSettings::ReadString(const char* section, const char* key, const char* defaultText) const {
-    return Cut(ReadRaw(iniPath, section, key, defaultText ? defaultText : ""), 259);
+    return Cut(Ini().ReadString(section, key, defaultText ? defaultText : ""), 259);
 }
 
 int CAppSettings::ReadInt(const char* section, const char* key, int defaultValue) const {
     // Parsed here rather than by the platform, which also takes hex and
     // differs between systems.
     const char kAbsent[] = "\x01";
-    std::string text = ReadRaw(iniPath, section, key, kAbsent);
+    std::string text = Ini().ReadString(section, key, kAbsent);
     if (text == kAbsent) return defaultValue;
     return (int)std::strtoll(text.c_str(), nullptr, 10);
 }
 
 bool CAppSettings::ReadSection(const char* section, char* buffer, DWORD size) const {
     if (size < 2) return false;
-    DWORD got = ::GetPrivateProfileSectionA(section, buffer, size, iniPath);
-    return got > 0;
-}
-
-std::string CAppSettings::ReadWholeSection(const char* section) const {
-    // The platform answers size - 2 when the lines did not fit.
-    std::vector<char> buffer(4096);
-    for (;;) {
-        DWORD got = ::GetPrivateProfileSectionA(section, buffer.data(), (DWORD)buffer.size(), iniPath);
-        if (got < buffer.size() - 2 || buffer.size() >= (1u << 24)) return std::string(buffer.data(), got);
-        buffer.resize(buffer.size() * 2);
+    std::optional<std::string> lines = Ini().ReadSection(section);
+    if (!lines) {
+        buffer[0] = buffer[1] = '\0';
+        return false;
     }
+    // Cut short the platform's way when the lines and their final NUL do not fit.
+    if (lines->size() + 1 > size) return ::GetPrivateProfileSectionA(section, buffer, size, iniPath) > 0;
+    std::memcpy(buffer, lines->data(), lines->size());
+    buffer[lines->size()] = '\0';
+    return true;
 }
 
-void CAppSettings::ClearSection(const char* section) const {
-    ::WritePrivateProfileStringA(section, nullptr, nullptr, iniPath);
-}
+std::string CAppSettings::ReadWholeSection(const char* section) const { return Ini().ReadSection(section).value_or(""); }
+
+void CAppSettings::ClearSection(const char* section) const { Ini().WriteString(section, nullptr, nullptr); }
+
+bool CAppSettings::WriteSection(const char* section, const char* lines) const { return Ini().WriteSection(section, lines); }

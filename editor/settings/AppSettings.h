@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "IniKeys.h"
+#include "ProfileFile.h"
 
 // "SearchMask" bits.
 enum SearchMaskBits : uint32_t {
@@ -96,6 +98,9 @@ public:
     // The section's lines whole, however long, each NUL-terminated.
     std::string ReadWholeSection(const char* section) const;
     void ClearSection(const char* section) const;
+    // The section's lines replaced, as WritePrivateProfileSection does; false
+    // when the file could not be written.
+    bool WriteSection(const char* section, const char* lines) const;
 
     int32_t folderLength = 0;
     char folder[260] = {};
@@ -119,6 +124,10 @@ public:
 private:
     void SetFolder(const char* programFolder);
     void DeletePaneBrushes();
+
+    // Every read and write of tarnwick.ini goes through its one copy in memory.
+    CProfileFile& Ini() const;
+    mutable std::optional<CProfileFile> m_ini;
 };
 
 // Called by CreatePaneBrushes(true) so the panes repaint in the new colours;

@@ -94,7 +94,7 @@ bool WriteToolLines(const CAppSettings& settings, const std::vector<ToolLine>& l
         section += '\0';
     }
     section += '\0';
-    return ::WritePrivateProfileSectionA(ini::kTool, section.c_str(), settings.iniPath) != FALSE;
+    return settings.WriteSection(ini::kTool, section.c_str());
 }
 
 bool ToolAppliesTo(const ToolEntry& entry, const std::string& documentPath) {

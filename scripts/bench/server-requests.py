@@ -37,9 +37,11 @@ def first_thread(lines, image):
 def count(lines, thread):
     frame = None
     for line in lines:
-        m = re.match(r'^\w{4}: send_message\( id=%s, type=\d+, flags=\d+, win=(\w+), msg=00000010,' % thread, line)
-        if m:
-            frame = m.group(1)
+        # Sent by the bench: a WM_CLOSE the program posts itself (a tab box
+        # closing as it collapses) names another window.
+        m = re.match(r'^(\w{4}): send_message\( id=%s, type=\d+, flags=\d+, win=(\w+), msg=00000010,' % thread, line)
+        if m and m.group(1) != thread:
+            frame = m.group(2)
             break
     shown, total = None, 0
     show = re.compile(r'^\w{4}: set_window_pos\( swp_flags=(\w+), paint_flags=\w+, handle=%s,' % frame)

@@ -65,6 +65,10 @@ struct DockFloatForm {
 
 struct DockReplaceForm {
     HWND window;      // takes the pane's place
+    // Nonzero when the window takes the pane in at once (a tab docking box
+    // made in its place): the pane goes to it as a hidden child rather than
+    // leaving as a popup, which under Wine would get an X window for nothing.
+    DWORD handOver;
 };
 
 struct DockPinForm {

@@ -111,6 +111,12 @@ void CPackageWindowFrame::CPackageWindow::Leave(HWND pane, HWND notice) {
     ::SendMessageA(pane, WM_DOCKNOTICE, 0, (LPARAM)notice);
 }
 
+void CPackageWindowFrame::CPackageWindow::HandOver(HWND pane, HWND to, HWND notice) {
+    ::ShowWindow(pane, SW_HIDE);
+    ::SetParent(pane, to);
+    ::SendMessageA(pane, WM_DOCKNOTICE, 0, (LPARAM)notice);
+}
+
 void CPackageWindowFrame::CPackageWindow::Show(HWND pane) {
     ::SetWindowPos(pane, nullptr, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
@@ -241,7 +247,10 @@ LRESULT CPackageWindowFrame::CPackageWindow::Replace(DockMessage& record) {
     HWND box = record.replace.window;
     size_t i = m_panes.IndexOf([&](const HWND& h) { return h == record.pane; });
     if (i == m_panes.npos || !box || !::IsWindow(box)) return 0;
-    Leave(record.pane, record.target);
+    if (record.replace.handOver)
+        HandOver(record.pane, box, record.target);
+    else
+        Leave(record.pane, record.target);
     m_panes[i].item = box;
     Enter(box);
     bool placed = Layout();

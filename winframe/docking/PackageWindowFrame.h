@@ -70,6 +70,8 @@ private:
     int PaneMinimum(HWND pane) const;
     void Enter(HWND pane);
     void Leave(HWND pane, HWND notice);
+    // Out of this window into `to`, hidden and still a child, told it left.
+    void HandOver(HWND pane, HWND to, HWND notice);
     void Show(HWND pane);
     bool Layout();
     bool PlacePanes();

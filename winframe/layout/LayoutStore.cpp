@@ -50,12 +50,15 @@ std::string ProgramFolder() {
     return slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
 }
 
-CLayoutFile::CLayoutFile() : m_path(ProgramFolder() + "\\default.ui") {}
+CLayoutFile::CLayoutFile() : CLayoutFile(ProgramFolder() + "\\default.ui") {}
 
-CLayoutFile::CLayoutFile(std::string path) : m_path(std::move(path)) {}
+CLayoutFile::CLayoutFile(std::string path) : m_path(std::move(path)), m_file(std::make_shared<CProfileFile>(m_path)) {}
 
 void CLayoutFile::OpenSection(const CLayoutStore& parent, const char* section) {
-    if (auto* file = dynamic_cast<const CLayoutFile*>(&parent)) m_path = file->m_path;
+    if (auto* file = dynamic_cast<const CLayoutFile*>(&parent)) {
+        m_path = file->m_path;
+        m_file = file->m_file;
+    }
     m_section.assign(section ? section : "");
     if (m_section.size() > kSectionChars) m_section.resize(kSectionChars);
 }
@@ -71,13 +74,15 @@ LayoutCode CLayoutFile::OpenSectionForWriting(const CLayoutStore& parent, const 
 }
 
 LayoutCode CLayoutFile::WriteString(const char* key, const char* text) {
-    ::WritePrivateProfileStringA(m_section.c_str(), key, text, m_path.c_str());
+    m_file->WriteString(m_section.c_str(), key, text);
     return kLayoutOk;
 }
 
 LayoutCode CLayoutFile::ReadString(const char* key, char* buffer, size_t& length) {
-    char text[kReadChars] = "";
-    size_t count = ::GetPrivateProfileStringA(m_section.c_str(), key, "", text, kReadChars, m_path.c_str());
+    // As a read into a buffer of kReadChars would give it.
+    const std::string value = m_file->ReadString(m_section.c_str(), key, "");
+    const char* text = value.c_str();
+    const size_t count = std::min(value.size(), kReadChars - 1);
     if (count == 0) {
         length = 0;
         return kLayoutNoData;

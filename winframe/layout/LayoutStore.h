@@ -1,11 +1,15 @@
 #pragma once
 // Where layout items keep their values: a store opened on one section of a
 // layout file, with string and binary values. CLayoutFile is the store over
-// an ini file; a section store is a second CLayoutFile filled from its parent.
+// an ini file; a section store is a second CLayoutFile filled from its parent,
+// sharing its parent's copy of the file in memory.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "ProfileFile.h"
 
 enum LayoutCode : long {
     kLayoutOk = 0,
@@ -50,6 +54,7 @@ private:
 
     std::string m_section;
     std::string m_path;
+    std::shared_ptr<CProfileFile> m_file;
 };
 
 // The program's own folder, without a trailing backslash.

@@ -1,6 +1,7 @@
 #include "PaneLayout.h"
 
 #include <algorithm>
+#include <map>
 
 #include "AutoHideManager.h"
 #include "DockPane.h"
@@ -133,7 +134,36 @@ bool CPaneLayoutGroup::Store(CLayoutStore& store) {
 
 bool CPaneLayoutGroup::RestoreDefault() { return CLayoutContainer::RestoreDefault(); }
 
+bool CPaneLayoutGroup::StandsAsStored(CLayoutStore& store, LayoutRatio x, LayoutRatio y) {
+    if (x.current != x.stored || y.current != y.stored) return false;
+    // A target only groups the panes of one slot or box, by a handle that
+    // differs from run to run: the groups must match, one to one.
+    std::map<uint32_t, HWND> targetToday;
+    std::map<HWND, uint32_t> targetStored;
+    const auto sameGroup = [&](HWND stored, HWND today) {
+        if (!stored || !today) return !stored && !today;
+        auto forth = targetToday.emplace(StoredHandle(stored), today).first;
+        auto back = targetStored.emplace(today, StoredHandle(stored)).first;
+        return forth->second == today && back->second == StoredHandle(stored);
+    };
+    for (auto& [id, child] : m_children) {
+        auto* item = static_cast<CPaneLayoutItem*>(child.get());
+        if (!item->Pane()) continue;
+        PaneRecordBytes bytes{};
+        PaneLayoutRecord today;
+        if (!store.ReadExact(LayoutChildKey(id).c_str(), bytes.data(), bytes.size()) || !item->GetPaneState(today))
+            return false;
+        PaneLayoutRecord stored = DeserialisePaneRecord(bytes);
+        if (!sameGroup(stored.placement.target, today.placement.target)) return false;
+        stored.placement.pane = today.placement.pane;
+        stored.placement.target = today.placement.target;
+        if (SerialisePaneRecord(stored) != SerialisePaneRecord(today)) return false;
+    }
+    return true;
+}
+
 bool CPaneLayoutGroup::Restore(CLayoutStore& store, LayoutRatio x, LayoutRatio y) {
+    if (StandsAsStored(store, x, y)) return true;
     for (auto& [id, child] : m_children) static_cast<CPaneLayoutItem*>(child.get())->CaptureAndHide();
 
     std::vector<QueuedPaneRecord> queue;

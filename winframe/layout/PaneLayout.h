@@ -52,6 +52,10 @@ public:
 private:
     struct BoxGroup;
     struct PinGroup;
+    // Whether every pane already stands where the store puts it: the restore
+    // would take each out of its slot and box as a popup, only to put it
+    // back where it was.
+    bool StandsAsStored(CLayoutStore& store, LayoutRatio x, LayoutRatio y);
     void FinishBox(BoxGroup& box);
     void FlushPins(PinGroup& pins);
 

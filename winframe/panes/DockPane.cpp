@@ -2,6 +2,7 @@
 // placements, and the dock codes a pane answers.
 #include "DockPane.h"
 
+#include "PaneParenting.h"
 #include "PaneSeams.h"
 
 namespace {
@@ -110,11 +111,16 @@ HWND CDockPaneBase::MakeTabBoxInPlace() {
     if (!IsFloating()) {
         DockMessage record(m_hWnd, m_container, kDockReplace);
         record.replace.window = box;
+        // TabTogether puts this pane in the box next.
+        record.replace.handOver = 1;
         if (!SendDockMessage(m_container, record)) {
             ::PostMessageA(box, WM_CLOSE, 0, 0);
             return nullptr;
         }
     } else {
+        // A box made as a child floats as a popup owned by the frame, as a
+        // pane let go by its container does.
+        if (::GetWindowLongPtrA(box, GWL_STYLE) & WS_CHILD) ReleasePane(box, nullptr);
         RECT r = WindowRectOf(m_hWnd);
         ::SetWindowPos(box, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_SHOWWINDOW);
     }

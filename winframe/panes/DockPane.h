@@ -49,7 +49,8 @@ public:
     bool IsAutoHidden();
     bool IsPaneVisible();
     bool IsPaneOrBoxVisible();
-    // The new box, or 0.
+    // The new box in this pane's place, or 0; a docked pane is left in it as
+    // a hidden child, for the caller to take in as a tab at once.
     HWND MakeTabBoxInPlace();
 
     // The place the pane returns to; written by Undock and Hide, read by the layout store too.

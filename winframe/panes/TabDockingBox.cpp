@@ -35,7 +35,7 @@ HWND CTabDockingBox::Make(HWND hostFrame) {
     auto* box = new CTabDockingBox();
     box->m_hostFrame = hostFrame;
     const RECT r{0, 0, 100, 100};
-    HWND h = box->Create(hostFrame, &r, "", kTabBoxStyle, WS_EX_TOOLWINDOW);
+    HWND h = box->Create(hostFrame, &r, "", (kTabBoxStyle & ~WS_POPUP) | WS_CHILD, WS_EX_TOOLWINDOW);
     if (!h) {
         delete box;
         return nullptr;

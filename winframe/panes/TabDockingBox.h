@@ -21,8 +21,10 @@ constexpr WPARAM kCloseCollapse = 1;
 
 class CTabDockingBox : public CDockWindowBase {
 public:
-    // A hidden floating box owned by the frame, or 0. The factory of
-    // MakeTabBoxInPlace.
+    // A hidden box, a child of the frame, or 0. The factory of
+    // MakeTabBoxInPlace, which docks it in a pane's place as it is and makes
+    // it a popup only when that pane floats: made a popup first, it would
+    // cost an X window under Wine only to lose it at the dock.
     static HWND Make(HWND hostFrame);
     static CTabDockingBox* FromWindow(HWND window);
 

@@ -193,6 +193,21 @@ TEST_F(SlotWindowTest, ReplaceGivesTheBoxThePanesPlace) {
     EXPECT_EQ(SendDockMessage(slot, r), 0) << "the pane is no longer there";
 }
 
+TEST_F(SlotWindowTest, AReplaceThatHandsThePaneOverKeepsItAHiddenChildOfTheBox) {
+    CTestPane& box = NewPane();
+    RECT was = In(*a);
+    DockMessage r(a->m_hWnd, slot, kDockReplace);
+    r.replace.window = box.m_hWnd;
+    r.replace.handOver = 1;
+    ASSERT_NE(SendDockMessage(slot, r), 0);
+    EXPECT_EQ(In(box), was);
+    EXPECT_EQ(::GetParent(box.m_hWnd), slot);
+    EXPECT_EQ(::GetParent(a->m_hWnd), box.m_hWnd);
+    EXPECT_FALSE(::IsWindowVisible(a->m_hWnd));
+    EXPECT_EQ(::GetWindowLongA(a->m_hWnd, GWL_STYLE) & (WS_POPUP | WS_CHILD), WS_CHILD) << "never a popup";
+    EXPECT_EQ(a->notices.back().wParam, 0u) << "told it left the slot";
+}
+
 TEST_F(SlotWindowTest, Minimums) {
     CTestPane& b = NewPane({70, 50});
     ASSERT_NE(DropAt(b, W / 2), 0);

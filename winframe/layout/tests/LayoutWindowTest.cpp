@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "AutoHideManager.h"
 #include "LayoutStateManager.h"
 #include "PaneLayout.h"
@@ -74,6 +76,13 @@ protected:
         ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, Path().c_str());
         manager->RestoreOrCreate(Path());
         PumpMessages(2, 10);
+    }
+    // Pane 0 on the left, panes 3 and 4 in one box at the bottom.
+    bool DockLeftPaneAndBottomBox() {
+        if (!DockAt(*panes[0], kSideLeft, 0, 200) || !DockAt(*panes[3], kSideBottom, 0, 150)) return false;
+        DockMessage onto(panes[4]->m_hWnd, panes[3]->m_hWnd, kDockAtPlacement);
+        onto.place = {kSideBottom, 0, 0.0f, 150, 100, 1};
+        return panes[4]->DockAtPlacement(onto);
     }
     CTabDockingBox* BoxOf(CTestDockPane& pane) const { return CTabDockingBox::FromWindow(pane.Container()); }
     RECT NormalRect() const {
@@ -158,11 +167,7 @@ TEST_F(LayoutWindowTest, PinnedPanesComeBackAsOneGroupWithTheActivePaneShownFirs
 }
 
 TEST_F(LayoutWindowTest, SaveAndRestoreGiveTheSameFile) {
-    ASSERT_TRUE(DockAt(*panes[0], kSideLeft, 0, 200));
-    ASSERT_TRUE(DockAt(*panes[3], kSideBottom, 0, 150));
-    DockMessage onto(panes[4]->m_hWnd, panes[3]->m_hWnd, kDockAtPlacement);
-    onto.place = {kSideBottom, 0, 0.0f, 150, 100, 1};
-    ASSERT_TRUE(panes[4]->DockAtPlacement(onto));
+    ASSERT_TRUE(DockLeftPaneAndBottomBox());
     ASSERT_TRUE(panes[1]->PinToAutoHide(kSideRight, 160, false));
     // A floating box of two.
     ::SetWindowPos(panes[2]->m_hWnd, nullptr, 200, 200, 300, 250, SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -191,6 +196,47 @@ TEST_F(LayoutWindowTest, SaveAndRestoreGiveTheSameFile) {
     EXPECT_TRUE(::IsWindowVisible(floating));
     EXPECT_EQ(::GetWindow(floating, GW_OWNER), Frame());
     EXPECT_TRUE(panes[1]->IsAutoHidden());
+}
+
+TEST_F(LayoutWindowTest, PanesStandingAsStoredKeepTheirBoxAndMovedOnesComeBack) {
+    ASSERT_TRUE(DockLeftPaneAndBottomBox());
+    ShowWindow(Frame(), SW_SHOW);
+    PumpMessages(2, 10);
+    ASSERT_TRUE(manager->SaveToFile(Path()));
+    const HWND box = panes[3]->Container();
+    ASSERT_NE(BoxOf(*panes[3]), nullptr);
+    Restore();
+    EXPECT_EQ(panes[3]->Container(), box) << "the box was not taken apart and made anew";
+    EXPECT_EQ(panes[4]->Container(), box);
+
+    // The file of another run: every pane handle in it another, in the
+    // opposite order, so that a box is named by another of its panes.
+    for (int id = -1; id >= -6; --id) {
+        char text[CLayoutFile::kReadChars] = "";
+        const std::string key = LayoutChildKey(id);
+        ::GetPrivateProfileStringA("Wnd-0xfffffffe", key.c_str(), "", text, sizeof text, Path().c_str());
+        PaneRecordBytes bytes{};
+        const std::vector<uint8_t> parsed = ParseLayoutHex(text);
+        ASSERT_EQ(parsed.size(), bytes.size()) << key;
+        std::copy(parsed.begin(), parsed.end(), bytes.begin());
+        PaneLayoutRecord r = DeserialisePaneRecord(bytes);
+        for (HWND* handle : {&r.placement.pane, &r.placement.target})
+            if (*handle) *handle = (HWND)ULongToHandle(0x7FFF0000u - HandleToULong(*handle));
+        WritePane(id, r);
+    }
+    Restore();
+    EXPECT_EQ(panes[3]->Container(), box);
+    EXPECT_EQ(panes[4]->Container(), box);
+
+    // Moved since the file was written: the panes go back where it says.
+    ASSERT_TRUE(panes[4]->PinToAutoHide(kSideRight, 160, false));
+    PumpMessages(2, 10);
+    ASSERT_TRUE(panes[4]->IsAutoHidden());
+    Restore();
+    EXPECT_FALSE(panes[4]->IsAutoHidden());
+    ASSERT_NE(BoxOf(*panes[3]), nullptr);
+    EXPECT_EQ(BoxOf(*panes[3]), BoxOf(*panes[4]));
+    EXPECT_FALSE(panes[0]->IsFloating());
 }
 
 TEST_F(LayoutWindowTest, AFloatingBoxRestoredAtStartLiesAboveTheFrame) {
