@@ -25,15 +25,6 @@ std::wstring Utf8ToWide(const std::string& text) {
 
 }  // namespace
 
-std::wstring AnsiToWide(const std::string& text, unsigned codePage) {
-    if (text.empty()) return std::wstring();
-    const int length = static_cast<int>(text.size());
-    const int units = ::MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(units > 0 ? units : 0), L'\0');
-    if (units > 0) ::MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), units);
-    return wide;
-}
-
 std::string AnsiToUtf8(const std::string& text, unsigned codePage, bool* lost) {
     if (lost) *lost = false;
     if (text.empty()) return std::string();

@@ -8,8 +8,6 @@
 
 // *lost (when given) is set when some bytes formed no character of the page.
 std::string AnsiToUtf8(const std::string& text, unsigned codePage, bool* lost = nullptr);
-// UTF-16 of ANSI text in a code page; bytes that form no character become U+FFFD.
-std::wstring AnsiToWide(const std::string& text, unsigned codePage);
 // *lost (when given) is set when some characters have no form in the page
 // and were written as its default character.
 std::string Utf8ToAnsi(const std::string& text, unsigned codePage, bool* lost = nullptr);

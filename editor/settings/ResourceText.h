@@ -1,12 +1,15 @@
 #pragma once
 // The editor's texts: resource strings loaded whole (no caller-chosen
 // buffer), their "%s" filled in order, the system's text for an error code,
-// and the conversions between an ANSI code page and UTF-16.
+// and (from the window base) the conversions between an ANSI code page and
+// UTF-16.
 #include <windows.h>
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "WideText.h"
 
 // From the program's module (g_instance, else the running program); "" when
 // it has no string of that id.
@@ -23,7 +26,3 @@ std::string FormatText(UINT id, std::initializer_list<std::string_view> values);
 // FormatMessage gives it (with its line break); "" for an unknown code.
 std::string SystemErrorText(DWORD error);
 
-// Whole texts between codePage and UTF-16; characters without a form in the
-// code page become its default character.
-std::wstring ToWide(std::string_view text, UINT codePage = CP_ACP);
-std::string ToAnsi(std::wstring_view text, UINT codePage = CP_ACP);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "TextConversion.h"
+#include "WideText.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ CCommandProcessor::~CCommandProcessor() { Stop(); }
 std::wstring CCommandProcessor::CommandLine() const {
     std::wstring line = L"\"" + ProcessorPath() + L"\"";
     if (m_initBatch.empty() || !::CheckFileExists(m_initBatch.c_str())) return line;
-    const std::wstring argument = L"/K \"" + AnsiToWide(m_initBatch, CP_ACP) + L"\"";
+    const std::wstring argument = L"/K \"" + ToWide(m_initBatch) + L"\"";
     // A path too long for the argument is not run rather than run cut short.
     if (argument.size() > kArgumentLimit) return line;
     return line + L" " + argument;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ConsoleInput.h"
-#include "TextConversion.h"
+#include "WideText.h"
 #include "resource.h"
 
 namespace {
@@ -161,7 +161,7 @@ void CConsolePane::TypeRecords(const INPUT_RECORD* records, DWORD count) {
 
 bool CConsolePane::SendToConsole(const char* text) {
     if (!m_processor || !text) return false;
-    const std::vector<INPUT_RECORD> records = LineRecords(AnsiToWide(text, CP_ACP));
+    const std::vector<INPUT_RECORD> records = LineRecords(ToWide(text));
     if (!EnsureProcessor()) return false;
     DWORD written = 0;
     const bool sent = ::WriteConsoleInputW(m_processor->Input(), records.data(), (DWORD)records.size(), &written) &&

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "WideText.h"
+
 namespace {
 
 // Messages whose dialog-procedure answer is the value itself rather than
@@ -90,19 +92,10 @@ void CModelessDialog::OnFinalMessage(HWND) {
     m_loop = nullptr;
 }
 
-std::wstring CDialogTemplateBuilder::Widen(const char* text) {
-    if (!text) return std::wstring();
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
 CDialogTemplateBuilder::CDialogTemplateBuilder(DWORD style, DWORD exStyle, short x, short y, short cx, short cy,
                                                const char* title, const char* fontFace, WORD pointSize)
-    : CDialogTemplateBuilder(style, exStyle, x, y, cx, cy, Widen(title).c_str(),
-                             fontFace ? Widen(fontFace).c_str() : nullptr, pointSize) {}
+    : CDialogTemplateBuilder(style, exStyle, x, y, cx, cy, ToWide(title ? title : "").c_str(),
+                             fontFace ? ToWide(fontFace).c_str() : nullptr, pointSize) {}
 
 CDialogTemplateBuilder::CDialogTemplateBuilder(DWORD style, DWORD exStyle, short x, short y, short cx, short cy,
                                                const wchar_t* title, const wchar_t* fontFace, WORD pointSize) {
@@ -135,8 +128,8 @@ void CDialogTemplateBuilder::AddString(const wchar_t* text) {
 
 void CDialogTemplateBuilder::AddItem(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id,
                                      WORD windowClass, const char* text, const char* className) {
-    AddItem(style, exStyle, x, y, cx, cy, id, windowClass, Widen(text).c_str(),
-            className ? Widen(className).c_str() : nullptr);
+    AddItem(style, exStyle, x, y, cx, cy, id, windowClass, ToWide(text ? text : "").c_str(),
+            className ? ToWide(className).c_str() : nullptr);
 }
 
 void CDialogTemplateBuilder::AddItem(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id,

@@ -60,7 +60,6 @@ public:
 private:
     void AlignDword();
     void AddString(const wchar_t* text);
-    static std::wstring Widen(const char* text);
     void AddWord(WORD w) { m_words.push_back(w); }
     void AddDword(DWORD d) { AddWord(LOWORD(d)); AddWord(HIWORD(d)); }
 

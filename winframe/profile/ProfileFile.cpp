@@ -4,25 +4,12 @@
 #include <vector>
 
 #include "UniqueHandle.h"
+#include "WideText.h"
+
+// The platform reads an ini file without a mark as ANSI text: ToWide and
+// ToAnsi convert with the ANSI code page.
 
 namespace {
-
-// The platform reads an ini file without a mark as ANSI text.
-std::wstring Wide(const std::string& text) {
-    if (text.empty()) return {};
-    int units = ::MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), nullptr, 0);
-    std::wstring wide(units, L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), wide.data(), units);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) return {};
-    int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
-    std::string narrow(bytes, '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), (int)text.size(), narrow.data(), bytes, nullptr, nullptr);
-    return narrow;
-}
 
 // The whole file; nothing when it cannot be read.
 std::optional<std::string> ReadAll(const std::string& path) {
@@ -77,7 +64,7 @@ bool CProfileFile::Fresh() {
     }
     std::optional<std::string> bytes = ReadAll(m_path);
     if (!bytes || !PlainText(*bytes)) return false;
-    m_image.emplace(Wide(*bytes));
+    m_image.emplace(ToWide(*bytes));
     return true;
 }
 
@@ -92,9 +79,9 @@ std::string CProfileFile::ReadString(const char* section, const char* key, const
             buffer.resize(buffer.size() * 2);
         }
     }
-    std::optional<std::wstring> value = m_image->Value(Wide(section ? section : ""), Wide(key ? key : ""));
-    if (value) return Narrow(*value);
-    return Narrow(CProfileImage::Unquoted(CProfileImage::TrimDefault(Wide(defaultText ? defaultText : ""))));
+    std::optional<std::wstring> value = m_image->Value(ToWide(section ? section : ""), ToWide(key ? key : ""));
+    if (value) return ToAnsi(*value);
+    return ToAnsi(CProfileImage::Unquoted(CProfileImage::TrimDefault(ToWide(defaultText ? defaultText : ""))));
 }
 
 std::optional<std::string> CProfileFile::ReadSection(const char* section) {
@@ -109,9 +96,9 @@ std::optional<std::string> CProfileFile::ReadSection(const char* section) {
             buffer.resize(buffer.size() * 2);
         }
     }
-    std::optional<std::wstring> lines = m_image->SectionLines(Wide(section ? section : ""));
+    std::optional<std::wstring> lines = m_image->SectionLines(ToWide(section ? section : ""));
     if (!lines || lines->empty()) return std::nullopt;
-    return Narrow(*lines);
+    return ToAnsi(*lines);
 }
 
 bool CProfileFile::WriteString(const char* section, const char* key, const char* text) {
@@ -122,7 +109,7 @@ bool CProfileFile::WriteString(const char* section, const char* key, const char*
         m_image.reset();
         return written;
     }
-    m_image->Set(Wide(section), Wide(key), Wide(text));
+    m_image->Set(ToWide(section), ToWide(key), ToWide(text));
     m_stamp = StampOf(m_path);
     return true;
 }
