@@ -1,6 +1,7 @@
 #include "CtagsRunner.h"
 
 #include <cwctype>
+#include <mutex>
 #include <vector>
 
 #include "UniqueHandle.h"
@@ -12,6 +13,12 @@ using KernelHandle = UniqueHandle;
 
 constexpr DWORD kReadSize = 16384;
 constexpr DWORD kPollMs = 10;
+
+// Runs on several threads start ctags at once. While one run's inheritable
+// pipe ends exist, another run's ctags would inherit them too, and this
+// run's output would not end until that other ctags had ended as well: so
+// making the pipes and the process is one run at a time.
+std::mutex g_startLock;
 
 }  // namespace
 
@@ -38,8 +45,9 @@ std::wstring BuildCtagsCommandLine(const std::wstring& program, const std::wstri
 }
 
 bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::string& lexer,
-              const CtagsProgram& program, DWORD* exitCode) {
+              const CtagsProgram& program, DWORD* exitCode, const std::atomic<bool>* stop) {
     if (exitCode) *exitCode = 0;
+    std::unique_lock<std::mutex> starting(g_startLock);
     // Inheritable ends for ctags; the default descriptor is enough for anonymous pipes.
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE outRead = nullptr, outWrite = nullptr, inRead = nullptr, inWrite = nullptr;
@@ -72,6 +80,7 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
     childOut.reset();
     childIn.reset();
     childErr.reset();
+    starting.unlock();
 
     CTagLineParser parser(sink, lexer, mask);
     std::vector<char> data(kReadSize);
@@ -88,7 +97,7 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
             parser.Feed(data.data(), read);
             continue;
         }
-        if (::GetTickCount() - start > program.overallMs) {
+        if (::GetTickCount() - start > program.overallMs || (stop && *stop)) {
             inTime = false;
             break;
         }
