@@ -60,7 +60,10 @@ CDocumentFrame* CSymbolPane::DocumentOf(const CSymbolTree* tree) const {
 void CSymbolPane::FillTree(CSymbolTree& tree, const RecordingTagSink& tags, bool refill) {
     // Reselecting the remembered symbol is no choice of the user's: no caret moves.
     BusyScope busy(m_busy);
-    ::SendMessageA(tree.Window(), WM_SETREDRAW, FALSE, 0);
+    // An answer may come for a tree in the background, which paints nothing
+    // anyway; the default handling of WM_SETREDRAW would make it visible.
+    const bool shown = (::GetWindowLongA(tree.Window(), GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown) ::SendMessageA(tree.Window(), WM_SETREDRAW, FALSE, 0);
     if (refill) {
         tree.BeginRefill();
         tags.Replay(tree);
@@ -69,6 +72,7 @@ void CSymbolPane::FillTree(CSymbolTree& tree, const RecordingTagSink& tags, bool
         tags.Replay(tree);
         tree.ExpandAll(true);
     }
+    if (!shown) return;
     ::SendMessageA(tree.Window(), WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(tree.Window(), nullptr, TRUE);
 }

@@ -106,6 +106,6 @@ private:
     bool m_busy = false;
     UniqueIcon m_icon;
     std::map<CDocumentFrame*, Pending> m_pending;
-    // Last: destroyed first, so its workers are joined while the rest is whole.
+    // Its workers are joined when the pane goes.
     CSymbolJobs m_jobs{kParsedMessage};
 };

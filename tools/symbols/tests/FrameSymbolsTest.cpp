@@ -320,3 +320,19 @@ TEST_F(FrameSymbolsTest, ADocumentClosedWhileCtagsRunsFillsNoOtherTree) {
     ASSERT_TRUE(OpenNow("c.cpp", kSource));
     ASSERT_TRUE(FakeRunStarted("c.cpp"));
 }
+
+TEST_F(FrameSymbolsTest, AnAnswerForADocumentInTheBackgroundLeavesItsTreeHidden) {
+    UseFakeCtags();
+    WriteTags("a.cpp", "", "front");
+    WriteTags("b.cpp", "300", "back");
+    CDocumentFrame* front = Open("a.cpp", kSource);
+    CDocumentFrame* back = OpenNow("b.cpp", kSource);
+    ASSERT_TRUE(front && back);
+    ASSERT_TRUE(FakeRunStarted("b.cpp"));
+    ::SendMessageA(m_frame->MdiClientWindow(), WM_MDIACTIVATE, (WPARAM)front->m_hWnd, 0);
+    ASSERT_TRUE(SymbolsArrive(back));
+    PumpFrameMessages();
+    EXPECT_EQ(Pane()->TreeOf(front), Pane()->CurrentTree());
+    EXPECT_EQ("back ", TopLevel(Pane()->TreeOf(back)->Tree()));
+    EXPECT_EQ(0u, ::GetWindowLongA(Pane()->TreeOf(back)->Window(), GWL_STYLE) & WS_VISIBLE);
+}
