@@ -85,7 +85,7 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
     CTagLineParser parser(sink, lexer, mask);
     std::vector<char> data(kReadSize);
     const DWORD start = ::GetTickCount();
-    bool inTime = true;
+    bool inTime = true, stopped = false;
     for (;;) {
         DWORD available = 0;
         if (!::PeekNamedPipe(outRead, nullptr, 0, nullptr, &available, nullptr)) break;  // ended and drained
@@ -97,8 +97,12 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
             parser.Feed(data.data(), read);
             continue;
         }
-        if (::GetTickCount() - start > program.overallMs || (stop && *stop)) {
+        if (::GetTickCount() - start > program.overallMs) {
             inTime = false;
+            break;
+        }
+        if (stop && *stop) {
+            stopped = true;
             break;
         }
         // Sleeps while the pipe is empty; once ctags has ended, what is left is read above.
@@ -108,6 +112,10 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
         }
     }
     parser.Finish();
+    // A stopped ctags is left to end by itself, its output going nowhere:
+    // under Wine, one ended while it still starts leaves its console host
+    // running for good, holding whatever ctags inherited.
+    if (stopped) ownOut.reset();
 
     if (!inTime || ::WaitForSingleObject(process.get(), program.exitWaitMs) != WAIT_OBJECT_0) {
         ::TerminateProcess(process.get(), 2);
@@ -116,5 +124,5 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
         return false;
     }
     if (exitCode) ::GetExitCodeProcess(process.get(), exitCode);
-    return true;
+    return !stopped;
 }

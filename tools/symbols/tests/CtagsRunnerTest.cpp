@@ -76,15 +76,22 @@ TEST_F(CtagsRunnerTest, AnOutputThatNeverEndsIsStoppedAtTheDeadline) {
     EXPECT_EQ(3u, sink.records.size());
 }
 
-TEST_F(CtagsRunnerTest, AStopEndsARunBeforeItsDeadline) {
-    // Without the stop this run would last until the fake's minute ends, and succeed.
+TEST_F(CtagsRunnerTest, AStopEndsARunBeforeItsDeadlineAndEndsOnlyACtagsThatGoesOn) {
+    // Without the stop the stalling run would last until the fake's minute ends, and succeed.
     m_fake.overallMs = 120000;
-    ::SetEnvironmentVariableA("TW_FAKE_CTAGS_MODE", "stall");
-    const std::atomic<bool> stop{true};
-    RecordingTagSink sink;
-    DWORD exitCode = 0;
-    EXPECT_FALSE(RunCtags(sink, Wide(m_folder.File("a.c")), TagMask{}, "cpp", m_fake, &exitCode, &stop));
-    EXPECT_EQ(2u, exitCode);
+    const struct {
+        const char* mode;
+        DWORD exitCode;  // 2: ended by the runner
+    } cases[] = {{"", 0}, {"stall", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        ::SetEnvironmentVariableA("TW_FAKE_CTAGS_MODE", c.mode);
+        const std::atomic<bool> stop{true};
+        RecordingTagSink sink;
+        DWORD exitCode = 99;
+        EXPECT_FALSE(RunCtags(sink, Wide(m_folder.File("a.c")), TagMask{}, "cpp", m_fake, &exitCode, &stop));
+        EXPECT_EQ(c.exitCode, exitCode);
+    }
 }
 
 TEST_F(CtagsRunnerTest, NoCtagsAtAll) {
