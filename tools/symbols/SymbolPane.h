@@ -51,6 +51,8 @@ public:
     CSymbolTree* CurrentTree() const { return m_current; }
     // True while the document's tree waits for ctags to answer.
     bool IsParsing(CDocumentFrame* document) const { return m_pending.count(document) != 0; }
+    // True while some ctags run, one stopped included, may still hold its file open.
+    bool RunsCtags() const { return m_jobs.RunningCount() != 0; }
     // The context menu's state as it would be shown; the caller destroys it.
     HMENU BuildContextMenu() const;
 

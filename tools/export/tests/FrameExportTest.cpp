@@ -244,6 +244,7 @@ TEST_F(FrameExportTest, StatisticsShowTheCountsAndTheFilesChecksums) {
     EXPECT_EQ(shown.crc32, "352441C2");
 
     // Deleted since it was loaded: nothing of the file.
+    ASSERT_TRUE(WaitForCtags(*m_frame));
     ::DeleteFileA(m_files.File("abc.txt").c_str());
     shown = ShowStatistics();
     EXPECT_EQ(shown.characters, "13");
