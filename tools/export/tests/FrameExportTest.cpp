@@ -78,6 +78,8 @@ protected:
         m_files.Write(name, content);
         CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         PumpFrameMessages();
+        // Its ctags run has ended too: it makes temporary files, and reads the file.
+        EXPECT_TRUE(WaitForCtags(*m_frame));
         return document ? document->GetEditor() : nullptr;
     }
     void Command(WORD id) {
@@ -244,7 +246,6 @@ TEST_F(FrameExportTest, StatisticsShowTheCountsAndTheFilesChecksums) {
     EXPECT_EQ(shown.crc32, "352441C2");
 
     // Deleted since it was loaded: nothing of the file.
-    ASSERT_TRUE(WaitForCtags(*m_frame));
     ::DeleteFileA(m_files.File("abc.txt").c_str());
     shown = ShowStatistics();
     EXPECT_EQ(shown.characters, "13");
