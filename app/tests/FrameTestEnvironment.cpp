@@ -8,6 +8,7 @@
 #include "EncodingFileDialog.h"
 #include "Globals.h"
 #include "ProgramGlobals.h"
+#include "SymbolPane.h"
 
 void FrameTestEnvironment::SetUp() {
     ::OleInitialize(nullptr);
@@ -39,6 +40,11 @@ void FrameTestEnvironment::TearDown() {
     folder.reset();
     registry.reset();
     ::OleUninitialize();
+}
+
+bool WaitForCtags(const CMainFrame& frame) {
+    const CSymbolPane* symbols = frame.GetSymbolPane();
+    return PumpMessagesUntil([&] { return !symbols || !symbols->RunsCtags(); }, 15000);
 }
 
 void RealFrameTest::SetUp() {

@@ -34,6 +34,12 @@ struct FrameTestEnvironment : ::testing::Environment {
 // so that posted follow-ups arrive too.
 inline void PumpFrameMessages() { PumpMessages(3, 10); }
 
+// Dispatches until no ctags run of the frame's symbol pane is left: each
+// reads its document's file on a worker thread after a load or a save, and
+// may hold it open a little after the document has closed. A test that
+// takes a file away waits for it first; false when a run outlasts the wait.
+bool WaitForCtags(const CMainFrame& frame);
+
 // The program's message boxes answered with OK while it lives, recorded.
 struct RecordedMessageBoxes : MessageBoxRecorder {
     RecordedMessageBoxes() : MessageBoxRecorder(SetMessageBoxHook) {}

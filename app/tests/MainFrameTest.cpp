@@ -259,6 +259,11 @@ TEST_F(MainFrameTest, CommandsTheFrameHandlesStayWithTheFrame) {
                         ID_FONT_SCHEME_FIRST, ID_FONT_SCHEME_LAST, ID_LAYOUT_FIRST, ID_LAYOUT_LAST,
                         ID_WINDOW_LIST_FIRST, ID_WINDOW_LIST_LAST, ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST,
                         ID_FILE_CLOSE_ALL};
+    // ID_EDIT_PASTE would put what another test program left on the display's
+    // clipboard into the new document, and ID_FILE_CLOSE_ALL would then ask to save it.
+    ASSERT_TRUE(::OpenClipboard(frame));
+    ::EmptyClipboard();
+    ::CloseClipboard();
     for (UINT id : own) {
         if (id >= ID_OPTIONS_FIRST && id <= ID_OPTIONS_LAST)
             // The find dialogs opened above are dialogs too: the driver

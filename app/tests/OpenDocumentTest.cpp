@@ -175,6 +175,7 @@ TEST_F(OpenDocumentTest, ARecentFileThatIsGoneIsReportedAndRemoved) {
     frame.OpenDocument(m_files.File("b.txt").c_str(), kEncodingDefault, true);
     frame.CloseAllDocuments(true);
     Pump();
+    ASSERT_TRUE(WaitForCtags(frame));
     ::DeleteFileA(m_files.File("b.txt").c_str());
     frame.SendMessage(WM_COMMAND, ID_FILE_MRU_FIRST);
     EXPECT_EQ(m_boxes.Texts().size(), 1u);
@@ -357,6 +358,7 @@ TEST_F(OpenDocumentTest, ReloadingAFileThatIsGoneOrLockedSaysWhyAndKeepsTheText)
         m_files.Write(row.name, "kept");
         CDocumentFrame* document = frame.OpenDocument(m_files.File(row.name).c_str(), kEncodingDefault, false);
         ASSERT_TRUE(document && document->GetEditor()) << row.name;
+        ASSERT_TRUE(WaitForCtags(frame)) << row.name;
         UniqueHandle holder;
         if (row.deleted) ::DeleteFileA(m_files.File(row.name).c_str());
         else holder.reset(::CreateFileA(m_files.File(row.name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));

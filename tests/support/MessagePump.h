@@ -15,3 +15,6 @@ using PumpFilter = std::function<bool(MSG&)>;
 void PumpMessages(int rounds = 1, DWORD pauseMs = 0, const PumpFilter& filter = nullptr);
 // Dispatches for durationMs, waiting for new messages in between.
 void PumpMessagesFor(DWORD durationMs);
+// Dispatches, waiting for new messages in between, until done answers true
+// (checked before each wait) or timeoutMs has passed; done's last answer.
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs);

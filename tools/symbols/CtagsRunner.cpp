@@ -1,6 +1,7 @@
 #include "CtagsRunner.h"
 
 #include <cwctype>
+#include <mutex>
 #include <vector>
 
 #include "UniqueHandle.h"
@@ -12,6 +13,12 @@ using KernelHandle = UniqueHandle;
 
 constexpr DWORD kReadSize = 16384;
 constexpr DWORD kPollMs = 10;
+
+// Runs on several threads start ctags at once. While one run's inheritable
+// pipe ends exist, another run's ctags would inherit them too, and this
+// run's output would not end until that other ctags had ended as well: so
+// making the pipes and the process is one run at a time.
+std::mutex g_startLock;
 
 }  // namespace
 
@@ -38,8 +45,9 @@ std::wstring BuildCtagsCommandLine(const std::wstring& program, const std::wstri
 }
 
 bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::string& lexer,
-              const CtagsProgram& program, DWORD* exitCode) {
+              const CtagsProgram& program, DWORD* exitCode, const std::atomic<bool>* stop) {
     if (exitCode) *exitCode = 0;
+    std::unique_lock<std::mutex> starting(g_startLock);
     // Inheritable ends for ctags; the default descriptor is enough for anonymous pipes.
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE outRead = nullptr, outWrite = nullptr, inRead = nullptr, inWrite = nullptr;
@@ -72,11 +80,12 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
     childOut.reset();
     childIn.reset();
     childErr.reset();
+    starting.unlock();
 
     CTagLineParser parser(sink, lexer, mask);
     std::vector<char> data(kReadSize);
     const DWORD start = ::GetTickCount();
-    bool inTime = true;
+    bool inTime = true, stopped = false;
     for (;;) {
         DWORD available = 0;
         if (!::PeekNamedPipe(outRead, nullptr, 0, nullptr, &available, nullptr)) break;  // ended and drained
@@ -92,6 +101,10 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
             inTime = false;
             break;
         }
+        if (stop && *stop) {
+            stopped = true;
+            break;
+        }
         // Sleeps while the pipe is empty; once ctags has ended, what is left is read above.
         if (::WaitForSingleObject(process.get(), kPollMs) == WAIT_OBJECT_0) {
             if (::PeekNamedPipe(outRead, nullptr, 0, nullptr, &available, nullptr) && available) continue;
@@ -99,6 +112,10 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
         }
     }
     parser.Finish();
+    // A stopped ctags is left to end by itself, its output going nowhere:
+    // under Wine, one ended while it still starts leaves its console host
+    // running for good, holding whatever ctags inherited.
+    if (stopped) ownOut.reset();
 
     if (!inTime || ::WaitForSingleObject(process.get(), program.exitWaitMs) != WAIT_OBJECT_0) {
         ::TerminateProcess(process.get(), 2);
@@ -107,5 +124,5 @@ bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::
         return false;
     }
     if (exitCode) ::GetExitCodeProcess(process.get(), exitCode);
-    return true;
+    return !stopped;
 }

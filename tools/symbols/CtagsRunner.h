@@ -1,10 +1,11 @@
 #pragma once
 // Runs ctags over one file as a hidden child process and parses its
 // standard output, read through a pipe on the calling thread, into a
-// TagSink. The thread pumps no messages meanwhile, so nothing the user does
-// can close the document under it; the waits are bounded instead.
+// TagSink. The waits are bounded, and a stop flag ends the reading early,
+// so a worker thread running it can always be joined.
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 
 #include "TagRecord.h"
@@ -25,8 +26,11 @@ bool ShouldForceLanguage(const std::wstring& path);
 // program[ --language-force=NAME] -n --fields=fkns -f - "path"
 std::wstring BuildCtagsCommandLine(const std::wstring& program, const std::wstring& path, const std::string& lexer);
 
-// False when the pipes or the process cannot be made, or ctags had to be
-// stopped (it is then ended with exit code 2). exitCode, when given, gets
-// the process's exit code.
+// False when the pipes or the process cannot be made, when ctags had to be
+// stopped for its time (it is then ended with exit code 2), or when stop,
+// given, was set: its output is then dropped and ctags is ended only if it
+// has not ended within exitWaitMs. exitCode, when given, gets the process's
+// exit code.
 bool RunCtags(TagSink& sink, const std::wstring& path, TagMask mask, const std::string& lexer,
-              const CtagsProgram& program = {}, DWORD* exitCode = nullptr);
+              const CtagsProgram& program = {}, DWORD* exitCode = nullptr,
+              const std::atomic<bool>* stop = nullptr);

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "AppMessages.h"
 #include "AppSettings.h"
 #include "DocumentFrame.h"
@@ -38,6 +40,8 @@ LRESULT CSymbolPane::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
 
 LRESULT CSymbolPane::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
     RemoveAllDocuments();
+    // No answer can arrive any more: the workers end now, not with the pane.
+    m_jobs.StopAll();
     handled = false;
     return 0;
 }
@@ -53,8 +57,69 @@ CDocumentFrame* CSymbolPane::DocumentOf(const CSymbolTree* tree) const {
     return nullptr;
 }
 
-void CSymbolPane::Fill(CDocumentFrame* document, CSymbolTree& tree) {
-    FillSymbols(*document, tree, [this](const char* text) { m_host.SetStatusMessage(text); }, m_program);
+void CSymbolPane::FillTree(CSymbolTree& tree, const RecordingTagSink& tags, bool refill) {
+    // Reselecting the remembered symbol is no choice of the user's: no caret moves.
+    BusyScope busy(m_busy);
+    // An answer may come for a tree in the background, which paints nothing
+    // anyway; the default handling of WM_SETREDRAW would make it visible.
+    const bool shown = (::GetWindowLongA(tree.Window(), GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown) ::SendMessageA(tree.Window(), WM_SETREDRAW, FALSE, 0);
+    if (refill) {
+        tree.BeginRefill();
+        tags.Replay(tree);
+        tree.EndRefill();
+    } else {
+        tags.Replay(tree);
+        tree.ExpandAll(true);
+    }
+    if (!shown) return;
+    ::SendMessageA(tree.Window(), WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(tree.Window(), nullptr, TRUE);
+}
+
+void CSymbolPane::Request(CDocumentFrame* document, bool refill) {
+    const auto pending = m_pending.find(document);
+    if (pending != m_pending.end()) {
+        // A first fill still on its way stays one: the tree has never been expanded.
+        refill = refill && pending->second.refill;
+        Forget(document);
+    }
+    const std::optional<SymbolRequest> request = SymbolRequestOf(*document, m_program);
+    if (!request) {
+        // Nothing to run ctags over: a refilled tree is empty, as ctags would leave it.
+        if (CSymbolTree* tree = TreeOf(document); tree && refill) FillTree(*tree, RecordingTagSink{}, true);
+        return;
+    }
+    const unsigned id = m_jobs.Start(*request, m_hWnd);
+    if (!id) {
+        m_host.SetStatusMessage(kParseFailure);
+        return;
+    }
+    m_pending[document] = Pending{id, refill};
+}
+
+void CSymbolPane::Forget(CDocumentFrame* document) {
+    const auto pending = m_pending.find(document);
+    if (pending == m_pending.end()) return;
+    m_jobs.Stop(pending->second.id);
+    m_pending.erase(pending);
+}
+
+LRESULT CSymbolPane::OnParsed(UINT, WPARAM wParam, LPARAM, bool&) {
+    const unsigned id = static_cast<unsigned>(wParam);
+    std::unique_ptr<SymbolResult> result = m_jobs.Take(id);
+    // By id: a document closed, or asked again, since this run began waits for nothing from it.
+    const auto pending =
+        std::find_if(m_pending.begin(), m_pending.end(), [&](const auto& entry) { return entry.second.id == id; });
+    if (pending == m_pending.end()) return 0;
+    CDocumentFrame* document = pending->first;
+    const bool refill = pending->second.refill;
+    m_pending.erase(pending);
+    CSymbolTree* tree = TreeOf(document);
+    if (!tree || !result) return 0;
+    FillTree(*tree, result->tags, refill);
+    if (!result->parsed) m_host.SetStatusMessage(kParseFailure);
+    return 0;
 }
 
 void CSymbolPane::AddDocument(CDocumentFrame* document) {
@@ -62,34 +127,17 @@ void CSymbolPane::AddDocument(CDocumentFrame* document) {
     const bool restoring = m_host.IsRestoringSession();
     auto tree = std::make_unique<CSymbolTree>();
     if (!tree->Create(m_hWnd, false)) return;
-    {
-        BusyScope busy(m_busy);
-        Fill(document, *tree);
-        tree->ExpandAll(true);
-    }
     m_trees.emplace(document, std::move(tree));
+    Request(document, false);
     if (!restoring) ShowDocument(document);
 }
 
-void CSymbolPane::Refill(CDocumentFrame* document, CSymbolTree& tree) {
-    BusyScope busy(m_busy);
-    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    ::SendMessageA(tree.Window(), WM_SETREDRAW, FALSE, 0);
-    tree.BeginRefill();
-    Fill(document, tree);
-    tree.EndRefill();
-    ::SendMessageA(tree.Window(), WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(tree.Window(), nullptr, TRUE);
-    ::SetCursor(previous);
-}
-
 void CSymbolPane::RefreshDocument(CDocumentFrame* document) {
-    CSymbolTree* tree = TreeOf(document);
-    if (!tree) {
+    if (!TreeOf(document)) {
         AddDocument(document);
         return;
     }
-    Refill(document, *tree);
+    Request(document, true);
 }
 
 void CSymbolPane::FitCurrent() {
@@ -112,6 +160,7 @@ void CSymbolPane::ShowDocument(CDocumentFrame* document) {
 void CSymbolPane::RemoveDocument(CDocumentFrame* document) {
     auto found = m_trees.find(document);
     if (found == m_trees.end()) return;
+    Forget(document);
     // Cleared first: a selection change sent while the tree goes posts nothing.
     if (m_current == found->second.get()) m_current = nullptr;
     BusyScope busy(m_busy);
@@ -119,6 +168,8 @@ void CSymbolPane::RemoveDocument(CDocumentFrame* document) {
 }
 
 void CSymbolPane::RemoveAllDocuments() {
+    for (const auto& [document, pending] : m_pending) m_jobs.Stop(pending.id);
+    m_pending.clear();
     m_current = nullptr;
     BusyScope busy(m_busy);
     m_trees.clear();
@@ -210,6 +261,6 @@ LRESULT CSymbolPane::OnExpandCollapse(WORD, WORD id, HWND, bool&) {
 LRESULT CSymbolPane::OnSort(WORD, WORD id, HWND, bool&) {
     if (!m_current) return 0;
     m_current->SetSort(static_cast<SymbolSort>(id - ID_SYMBOL_SORT_TYPE));
-    if (CDocumentFrame* document = DocumentOf(m_current)) Refill(document, *m_current);
+    if (CDocumentFrame* document = DocumentOf(m_current)) Request(document, true);
     return 0;
 }

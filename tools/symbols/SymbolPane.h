@@ -1,7 +1,9 @@
 #pragma once
 // CSymbolPane: the dockable pane that shows the active document's symbols,
 // one CSymbolTree per open document, refilled from ctags after each save.
-// Selecting a symbol moves the active editor view to its line.
+// Selecting a symbol moves the active editor view to its line. Ctags runs
+// on a worker thread; its tree is filled when it answers, and only the
+// latest request of a document still open fills one.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,6 +12,7 @@
 
 #include "CtagsRunner.h"
 #include "DockPane.h"
+#include "SymbolJobs.h"
 #include "SymbolTree.h"
 #include "UniqueHandle.h"
 #include "resource.h"
@@ -46,6 +49,10 @@ public:
     void SetCtagsProgram(CtagsProgram program) { m_program = std::move(program); }
     CSymbolTree* TreeOf(CDocumentFrame* document) const;
     CSymbolTree* CurrentTree() const { return m_current; }
+    // True while the document's tree waits for ctags to answer.
+    bool IsParsing(CDocumentFrame* document) const { return m_pending.count(document) != 0; }
+    // True while some ctags run, one stopped included, may still hold its file open.
+    bool RunsCtags() const { return m_jobs.RunningCount() != 0; }
     // The context menu's state as it would be shown; the caller destroys it.
     HMENU BuildContextMenu() const;
 
@@ -54,6 +61,7 @@ public:
         TW_MESSAGE_HANDLER(WM_SIZE, OnSize)
         TW_MESSAGE_HANDLER(WM_PAINT, OnPaint)
         TW_MESSAGE_HANDLER(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+        TW_MESSAGE_HANDLER(kParsedMessage, OnParsed)
         TW_NOTIFY_CODE_HANDLER(NM_RCLICK, OnRightClick)
         TW_NOTIFY_CODE_HANDLER(TVN_SELCHANGEDA, OnSelChanged)
         TW_NOTIFY_CODE_HANDLER(TVN_SELCHANGEDW, OnSelChanged)
@@ -65,6 +73,14 @@ public:
     TW_END_MSG_MAP()
 
 private:
+    // A worker's run has ended; wParam: its request's id.
+    static constexpr UINT kParsedMessage = WM_APP + 1;
+    // A document's run on its way, and how its tree takes the answer.
+    struct Pending {
+        unsigned id = 0;
+        bool refill = false;  // false: the first fill, which expands everything
+    };
+
     LRESULT OnCreate(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnPaint(UINT, WPARAM, LPARAM, bool&);
@@ -75,9 +91,13 @@ private:
     LRESULT OnExpandCollapse(WORD, WORD, HWND, bool&);
     LRESULT OnSort(WORD, WORD, HWND, bool&);
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnParsed(UINT, WPARAM, LPARAM, bool&);
 
-    void Fill(CDocumentFrame* document, CSymbolTree& tree);
-    void Refill(CDocumentFrame* document, CSymbolTree& tree);
+    // Starts ctags over the document's file, in place of a run still on its way.
+    void Request(CDocumentFrame* document, bool refill);
+    // The document's run on its way, if any, is stopped and its answer dropped.
+    void Forget(CDocumentFrame* document);
+    void FillTree(CSymbolTree& tree, const RecordingTagSink& tags, bool refill);
     CDocumentFrame* DocumentOf(const CSymbolTree* tree) const;
     void FitCurrent();
 
@@ -87,4 +107,7 @@ private:
     CSymbolTree* m_current = nullptr;
     bool m_busy = false;
     UniqueIcon m_icon;
+    std::map<CDocumentFrame*, Pending> m_pending;
+    // Its workers are joined when the pane goes.
+    CSymbolJobs m_jobs{kParsedMessage};
 };

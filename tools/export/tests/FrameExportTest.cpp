@@ -78,6 +78,8 @@ protected:
         m_files.Write(name, content);
         CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         PumpFrameMessages();
+        // Its ctags run has ended too: it makes temporary files, and reads the file.
+        EXPECT_TRUE(WaitForCtags(*m_frame));
         return document ? document->GetEditor() : nullptr;
     }
     void Command(WORD id) {

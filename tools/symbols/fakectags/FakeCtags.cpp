@@ -4,11 +4,16 @@
 //   warn   a warning line (no tabs) after the first tag, on both streams
 //   hang   ends its output, then keeps running for a minute
 //   stall  keeps its output open and runs for a minute
+// A fixture whose first line is "!sleep MS" makes a slow ctags: once the
+// fixture is read it writes "<path>.read", so that a test knows the run has
+// taken the fixture as it was, and waits MS milliseconds before its output.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -37,12 +42,24 @@ int main() {
         std::fprintf(stderr, "ctags: cannot open \"%s\"\n", path.c_str());
         return 1;
     }
-    HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    std::vector<std::string> lines;
     char line[4096];
-    bool first = true;
     while (std::fgets(line, sizeof(line), tags)) {
         std::string text = line;
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        lines.push_back(text);
+    }
+    std::fclose(tags);
+    static const char kSleep[] = "!sleep ";
+    if (!lines.empty() && lines[0].rfind(kSleep, 0) == 0) {
+        const DWORD sleepMs = static_cast<DWORD>(std::atoi(lines[0].c_str() + sizeof(kSleep) - 1));
+        lines.erase(lines.begin());
+        if (FILE* read = std::fopen((path + ".read").c_str(), "wb")) std::fclose(read);
+        ::Sleep(sleepMs);
+    }
+    HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    bool first = true;
+    for (const std::string& text : lines) {
         Write(out, text + "\r\n");
         if (first && std::strcmp(mode, "warn") == 0) {
             const std::string warning = "ctags.exe: Warning: ignoring null tag in " + path + "\r\n";
@@ -51,7 +68,6 @@ int main() {
         }
         first = false;
     }
-    std::fclose(tags);
     if (std::strcmp(mode, "hang") == 0) {
         // Ends the output for good: under Wine the process holds more than one
         // handle to the pipe (the runtime's and the start-up's copies, not all

@@ -1,5 +1,5 @@
 // The runner against the fake ctags (faketool\ctags.exe beside the test) in
-// its normal, warning, hanging and stalling modes, with no ctags at all, and
+// its normal, warning, hanging and stalling modes, stopped, with no ctags at all, and
 // against the shipped ctags (tool\ctags.exe).
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -74,6 +74,24 @@ TEST_F(CtagsRunnerTest, AnOutputThatNeverEndsIsStoppedAtTheDeadline) {
     EXPECT_FALSE(Run("stall", sink, &exitCode));
     EXPECT_EQ(2u, exitCode);
     EXPECT_EQ(3u, sink.records.size());
+}
+
+TEST_F(CtagsRunnerTest, AStopEndsARunBeforeItsDeadlineAndEndsOnlyACtagsThatGoesOn) {
+    // Without the stop the stalling run would last until the fake's minute ends, and succeed.
+    m_fake.overallMs = 120000;
+    const struct {
+        const char* mode;
+        DWORD exitCode;  // 2: ended by the runner
+    } cases[] = {{"", 0}, {"stall", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        ::SetEnvironmentVariableA("TW_FAKE_CTAGS_MODE", c.mode);
+        const std::atomic<bool> stop{true};
+        RecordingTagSink sink;
+        DWORD exitCode = 99;
+        EXPECT_FALSE(RunCtags(sink, Wide(m_folder.File("a.c")), TagMask{}, "cpp", m_fake, &exitCode, &stop));
+        EXPECT_EQ(c.exitCode, exitCode);
+    }
 }
 
 TEST_F(CtagsRunnerTest, NoCtagsAtAll) {

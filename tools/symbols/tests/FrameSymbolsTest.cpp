@@ -1,7 +1,10 @@
 // The symbol pane in a real main frame with the shipped ctags: opening a
 // C++ file fills its tree, selecting a symbol moves the caret, the
 // go-to-symbol command finds one by name, documents switch their trees,
-// saving refreshes, and a missing ctags is told on the status bar.
+// saving refreshes, and a missing ctags is told on the status bar. Ctags
+// answers on a worker thread, so each test waits for the tree it reads; a
+// slow fake ctags shows that an answer nobody waits for any more fills
+// nothing.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -55,11 +58,45 @@ protected:
         RealFrameTest::TearDown();
     }
     CSymbolPane* Pane() const { return m_frame->GetSymbolPane(); }
-    CDocumentFrame* Open(const std::string& name, const std::string& text) {
+    // Opened, its ctags perhaps still running.
+    CDocumentFrame* OpenNow(const std::string& name, const std::string& text) {
         m_files.Write(name, text);
         CDocumentFrame* document = m_frame->OpenDocument(m_files.File(name).c_str(), kEncodingDefault, false);
         PumpFrameMessages();
         return document;
+    }
+    // Opened, its tree filled.
+    CDocumentFrame* Open(const std::string& name, const std::string& text) {
+        CDocumentFrame* document = OpenNow(name, text);
+        if (document) EXPECT_TRUE(SymbolsArrive(document));
+        return document;
+    }
+    // False when ctags has not answered for the document in time.
+    bool SymbolsArrive(CDocumentFrame* document) {
+        return PumpMessagesUntil([&] { return !Pane()->IsParsing(document); }, 15000);
+    }
+    // The fake ctags from now on: its output is the fixture "<file>.tags".
+    void UseFakeCtags() {
+        CtagsProgram fake;
+        fake.command = L"faketool\\ctags";
+        Pane()->SetCtagsProgram(fake);
+    }
+    // One function at line 1, as ctags writes it; a first line "!sleep MS" delays the fake's output.
+    void WriteTags(const std::string& file, const std::string& sleep, const std::string& function) const {
+        const std::string delay = sleep.empty() ? "" : "!sleep " + sleep + "\n";
+        m_files.Write(file + ".tags", delay + function + "\t" + m_files.File(file) + "\t1;\"\tf\tline:1\n");
+    }
+    // True once the slow fake has read the fixture of file: its run is under
+    // way. Its marker goes, for the next run's; while the fake still writes
+    // it, it cannot go yet.
+    bool FakeRunStarted(const std::string& file) const {
+        const std::string marker = m_files.File(file + ".read");
+        return PumpMessagesUntil([&] { return ::DeleteFileA(marker.c_str()) != FALSE; }, 15000);
+    }
+    static std::string TopLevel(const TreeViewControl& tree) {
+        std::string texts;
+        for (HTREEITEM top = tree.Root(); top; top = tree.Sibling(top)) texts += tree.Text(top) + " ";
+        return texts;
     }
     static HTREEITEM Find(const TreeViewControl& tree, const std::string& text) {
         for (HTREEITEM top = tree.Root(); top; top = tree.Sibling(top)) {
@@ -168,6 +205,7 @@ TEST_F(FrameSymbolsTest, SavingRefreshesAndKeepsTheSelection) {
     document->GetEditor()->Send(SCI_INSERTTEXT, 0, (sptr_t) "int added;\n");
     document->GetEditor()->Send(SCI_GOTOLINE, 0);
     ASSERT_TRUE(document->Save());
+    ASSERT_TRUE(SymbolsArrive(document));
     PumpFrameMessages();
     // Reselecting during the refill is no choice of the user's: the caret stays.
     EXPECT_EQ(1, CaretLine(document));
@@ -182,10 +220,8 @@ TEST_F(FrameSymbolsTest, SortCommandsRefillAndTheMenuFollows) {
     CDocumentFrame* document = Open("a.cpp", kSource);
     ASSERT_TRUE(document && Pane()->TreeOf(document));
     ::SendMessageA(Pane()->m_hWnd, WM_COMMAND, ID_SYMBOL_SORT_NAME, 0);
-    const TreeViewControl& t = Pane()->CurrentTree()->Tree();
-    std::string order;
-    for (HTREEITEM top = t.Root(); top; top = t.Sibling(top)) order += t.Text(top) + " ";
-    EXPECT_EQ("Job Job::go MAX Task::run main ", order);
+    ASSERT_TRUE(SymbolsArrive(document));
+    EXPECT_EQ("Job Job::go MAX Task::run main ", TopLevel(Pane()->CurrentTree()->Tree()));
     HMENU menu = Pane()->BuildContextMenu();
     HMENU popup = ::GetSubMenu(menu, 0);
     EXPECT_TRUE(::GetMenuState(popup, ID_SYMBOL_SORT_NAME, MF_BYCOMMAND) & MF_CHECKED);
@@ -214,6 +250,7 @@ TEST_F(FrameSymbolsTest, AnUntitledDocumentSavedForTheFirstTimeGetsATree) {
     SetSaveAsPrompt(AnswerSaveAs);
     ASSERT_TRUE(document->SaveAs());
     ASSERT_TRUE(Pane()->TreeOf(document));
+    ASSERT_TRUE(SymbolsArrive(document));
     EXPECT_TRUE(Find(Pane()->TreeOf(document)->Tree(), "fresh"));
 }
 
@@ -244,4 +281,58 @@ TEST_F(FrameSymbolsTest, NewPaneColoursReachEveryTree) {
     g_appSettings->SymbolFore = fore;
     g_appSettings->SymbolBack = back;
     g_appSettings->CreatePaneBrushes(true);
+}
+
+TEST_F(FrameSymbolsTest, OfTwoQuickSavesOnlyTheLastFillsTheTree) {
+    UseFakeCtags();
+    WriteTags("a.cpp", "", "zero");
+    CDocumentFrame* document = Open("a.cpp", kSource);
+    ASSERT_TRUE(document && Pane()->TreeOf(document));
+    // The first save's ctags would answer well before the second's.
+    WriteTags("a.cpp", "300", "one");
+    document->GetEditor()->Send(SCI_INSERTTEXT, 0, (sptr_t) "int first;\n");
+    ASSERT_TRUE(document->Save());
+    ASSERT_TRUE(FakeRunStarted("a.cpp"));
+    WriteTags("a.cpp", "900", "two");
+    document->GetEditor()->Send(SCI_INSERTTEXT, 0, (sptr_t) "int second;\n");
+    ASSERT_TRUE(document->Save());
+    ASSERT_TRUE(SymbolsArrive(document));
+    EXPECT_EQ("two ", TopLevel(Pane()->TreeOf(document)->Tree()));
+}
+
+TEST_F(FrameSymbolsTest, ADocumentClosedWhileCtagsRunsFillsNoOtherTree) {
+    UseFakeCtags();
+    WriteTags("a.cpp", "300", "stale");
+    CDocumentFrame* closing = OpenNow("a.cpp", kSource);
+    ASSERT_TRUE(closing);
+    ASSERT_TRUE(FakeRunStarted("a.cpp"));
+    ::SendMessageA(closing->m_hWnd, WM_CLOSE, 0, 0);
+    PumpFrameMessages();
+    EXPECT_EQ(nullptr, Pane()->TreeOf(closing));
+    EXPECT_FALSE(Pane()->IsParsing(closing));
+    // A new document may take the closed one's place in memory; its ctags answers after the closed one's would.
+    WriteTags("b.cpp", "900", "fresh");
+    CDocumentFrame* next = Open("b.cpp", kSource);
+    ASSERT_TRUE(next && Pane()->TreeOf(next));
+    EXPECT_EQ("fresh ", TopLevel(Pane()->TreeOf(next)->Tree()));
+    // The frame closes while this one's ctags runs: the test's end neither hangs nor crashes.
+    WriteTags("c.cpp", "60000", "never");
+    ASSERT_TRUE(OpenNow("c.cpp", kSource));
+    ASSERT_TRUE(FakeRunStarted("c.cpp"));
+}
+
+TEST_F(FrameSymbolsTest, AnAnswerForADocumentInTheBackgroundLeavesItsTreeHidden) {
+    UseFakeCtags();
+    WriteTags("a.cpp", "", "front");
+    WriteTags("b.cpp", "300", "back");
+    CDocumentFrame* front = Open("a.cpp", kSource);
+    CDocumentFrame* back = OpenNow("b.cpp", kSource);
+    ASSERT_TRUE(front && back);
+    ASSERT_TRUE(FakeRunStarted("b.cpp"));
+    ::SendMessageA(m_frame->MdiClientWindow(), WM_MDIACTIVATE, (WPARAM)front->m_hWnd, 0);
+    ASSERT_TRUE(SymbolsArrive(back));
+    PumpFrameMessages();
+    EXPECT_EQ(Pane()->TreeOf(front), Pane()->CurrentTree());
+    EXPECT_EQ("back ", TopLevel(Pane()->TreeOf(back)->Tree()));
+    EXPECT_EQ(0u, ::GetWindowLongA(Pane()->TreeOf(back)->Window(), GWL_STYLE) & WS_VISIBLE);
 }
