@@ -140,7 +140,7 @@ public:
     void EnableSearchButtons(bool enable) override;
     // The find and replace dialogs' view of the documents.
     CViewSearch* ActiveSearch() override;
-    void ForEachSearch(const std::function<void(CViewSearch&)>& call) override;
+    void ForEachSearch(const std::function<bool(CViewSearch&)>& call) override;
     uint32_t EditorMask() const override;
     // Part 4 of the status bar; null or "" for none.
     void SetStatusMessage(const char* text);

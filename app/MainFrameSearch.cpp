@@ -13,10 +13,11 @@ CViewSearch* CMainFrame::ActiveSearch() {
     return document ? document->GetSearch() : nullptr;
 }
 
-void CMainFrame::ForEachSearch(const std::function<void(CViewSearch&)>& call) {
+void CMainFrame::ForEachSearch(const std::function<bool(CViewSearch&)>& call) {
     for (HWND window : DocumentWindows()) {
         CDocumentFrame* document = CDocumentFrame::FromWindow(window);
-        if (CViewSearch* search = document ? document->GetSearch() : nullptr) call(*search);
+        if (CViewSearch* search = document ? document->GetSearch() : nullptr)
+            if (!call(*search)) return;
     }
 }
 

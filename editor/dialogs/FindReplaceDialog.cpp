@@ -118,7 +118,10 @@ LRESULT CFindReplaceDialog::OnReplaceAll(WORD, WORD, HWND, bool&) {
     ReadOptions();
     AddHistory(true);
     if (ScopeOf(m_options.SearchMask) == kScopeAllDocuments) {
-        m_searchHost.ForEachSearch([this](CViewSearch& search) { search.ReplaceAll(m_options); });
+        // A stop (Esc) in one document stops the whole command, not only
+        // that document's part of it.
+        m_searchHost.ForEachSearch(
+            [this](CViewSearch& search) { return search.ReplaceAll(m_options) != kReplaceStopped; });
     } else if (CViewSearch* search = m_searchHost.ActiveSearch()) {
         const int count = search->ReplaceAll(m_options);
         if (count != kReplaceStopped) Message(IDS_REPLACED_COUNT, nullptr, count);

@@ -14,8 +14,8 @@ public:
     virtual ~ISearchHost() = default;
     // The active document's search; null without an editor document.
     virtual CViewSearch* ActiveSearch() = 0;
-    // Every open editor document, in tab order.
-    virtual void ForEachSearch(const std::function<void(CViewSearch&)>& call) = 0;
+    // Every open editor document, in tab order, until call answers false.
+    virtual void ForEachSearch(const std::function<bool(CViewSearch&)>& call) = 0;
     // Toolbar buttons ID_SEARCH_FIND, ID_SEARCH_REPLACE and ID_SEARCH_FIND_IN_FILES.
     virtual void EnableSearchButtons(bool enable) = 0;
     virtual uint32_t EditorMask() const = 0;

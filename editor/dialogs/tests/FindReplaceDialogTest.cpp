@@ -39,8 +39,9 @@ struct Document {
 class FakeSearchHost : public ISearchHost {
 public:
     CViewSearch* ActiveSearch() override { return documents.empty() ? nullptr : &documents.front()->search; }
-    void ForEachSearch(const std::function<void(CViewSearch&)>& call) override {
-        for (auto& d : documents) call(d->search);
+    void ForEachSearch(const std::function<bool(CViewSearch&)>& call) override {
+        for (auto& d : documents)
+            if (!call(d->search)) return;
     }
     void EnableSearchButtons(bool enable) override { buttons.push_back(enable); }
     uint32_t EditorMask() const override { return editorMask; }
@@ -188,6 +189,23 @@ TEST_F(SearchDialogs, ReplaceAllInOneOrInEveryDocument) {
     EXPECT_EQ("b-b-b", host.documents[0]->w.Text());
     EXPECT_EQ("c", host.documents[1]->w.Text());
     EXPECT_EQ(1u, g_boxes.Texts().size());
+}
+
+TEST_F(SearchDialogs, EscInOneDocumentStopsReplaceAllInEveryDocument) {
+    // a*a*b backtracks over the long line long enough for the search to look
+    // for Esc, which waits in the queue; the short document would be quick.
+    Document& slow = host.Add(std::string(100000, 'a'));
+    Document& quick = host.Add("ab");
+    HWND dialog = Open(CFindReplaceDialog::kReplace);
+    Check(dialog, IDC_SEARCH_REGEX, true);
+    ::CheckRadioButton(dialog, IDC_SEARCH_SCOPE_FILE, IDC_SEARCH_SCOPE_ALL, IDC_SEARCH_SCOPE_ALL);
+    ::SetDlgItemTextA(dialog, IDC_SEARCH_FIND_TEXT, "a*a*b");
+    ::SetDlgItemTextA(dialog, IDC_SEARCH_REPLACE_TEXT, "x");
+    ::PostMessageA(*slow.w.view, WM_KEYDOWN, VK_ESCAPE, 0);
+    Click(dialog, IDC_SEARCH_REPLACE_ALL);
+    EXPECT_EQ(std::string(100000, 'a'), slow.w.Text());
+    EXPECT_EQ("ab", quick.w.Text());
+    EXPECT_EQ(std::vector<std::string>{LoadText(IDS_SEARCH_STOPPED)}, g_boxes.Texts());
 }
 
 TEST_F(SearchDialogs, ReplaceStepsAndMarkBookmarks) {

@@ -39,7 +39,7 @@ struct NoOpener : IResultFileOpener {
 struct StandInSearchHost : ISearchHost {
     std::vector<bool> buttons;
     CViewSearch* ActiveSearch() override { return nullptr; }
-    void ForEachSearch(const std::function<void(CViewSearch&)>&) override {}
+    void ForEachSearch(const std::function<bool(CViewSearch&)>&) override {}
     void EnableSearchButtons(bool enable) override { buttons.push_back(enable); }
     uint32_t EditorMask() const override { return 0; }
 };
