@@ -6,12 +6,6 @@
 #include "RegexSearch.h"
 #include "ReplaceAllRecord.h"
 
-sptr_t SearchIn(const CEditorView& view, sptr_t start, sptr_t end, const std::string& pattern) {
-    view.Send(SCI_SETTARGETSTART, static_cast<uptr_t>(start));
-    view.Send(SCI_SETTARGETEND, static_cast<uptr_t>(end));
-    return view.Send(SCI_SEARCHINTARGET, pattern.size(), reinterpret_cast<sptr_t>(pattern.data()));
-}
-
 sptr_t StepOver(const CEditorView& view, sptr_t position) {
     if (view.Send(SCI_GETCHARAT, static_cast<uptr_t>(position)) == '\r' &&
         view.Send(SCI_GETCHARAT, static_cast<uptr_t>(position + 1)) == '\n')

@@ -2,9 +2,10 @@
 // The edit behind Replace All: the matches of a target search are replaced
 // in a few large pieces instead of one by one, so that the undo history of
 // the one undo action stays near the size of the text it changed, with the
-// same result as replacing match by match. Also the target search helpers
-// that the view's find and replace share, and the piece writer that the
-// undo and redo of a kept record put their changes in with.
+// same result as replacing match by match. Also the substitution and the
+// step over one character that the view's find and replace share, and the
+// piece writer that the undo and redo of a kept record put their changes in
+// with.
 #include <string>
 #include <string_view>
 
@@ -12,10 +13,6 @@
 
 class CReplaceAllRecord;
 class CViewFinder;
-
-// Searches [start, end) (backwards when start > end) with the view's search
-// flags; the match start or -1, the match in the target.
-sptr_t SearchIn(const CEditorView& view, sptr_t start, sptr_t end, const std::string& pattern);
 
 // The replacement of finder's current match: for a regular expression the
 // substitution as the component builds it (\0 to \9 and the escapes).
