@@ -23,13 +23,6 @@ void FrameTestEnvironment::SetUp() {
     g_module.AddMessageLoop(&loop);
     // ID_FILE_OPEN would wait for the user in the open dialog.
     SetFileDialogRunner([](OPENFILENAMEA*) -> BOOL { return FALSE; });
-    // The display's clipboard may still hold what an earlier test program
-    // put there: a paste of it would modify a document the test never typed
-    // into, and closing that document would wait on the save question.
-    if (::OpenClipboard(nullptr)) {
-        ::EmptyClipboard();
-        ::CloseClipboard();
-    }
 }
 
 void FrameTestEnvironment::TearDown() {
