@@ -47,6 +47,15 @@ struct BenchFile {
     LONG_PTR length;
 };
 
+// PATH=CODE_PAGE, UTF-8 when no code page is given.
+BenchFile BenchFileOf(const std::string& argument) {
+    const size_t equals = argument.find_last_of('=');
+    BenchFile file{argument.substr(0, equals), equals == std::string::npos ? "65001" : argument.substr(equals + 1)};
+    file.name = file.path.substr(file.path.find_last_of('\\') + 1);
+    file.length = HeldLength(file.path);
+    return file;
+}
+
 double StartOnce(const BenchProgram& program) {
     LARGE_INTEGER start, shown;
     ::QueryPerformanceCounter(&start);
@@ -109,12 +118,9 @@ int main(int argc, char** argv) {
     }
     PrintRow("start to main window", "ms", start[0], column(start, 1), column(start, 2), 1.0);
 
-    for (int i = 4; i < argc; ++i) {
-        const std::string argument = argv[i];
-        const size_t equals = argument.find_last_of('=');
-        BenchFile file{argument.substr(0, equals), equals == std::string::npos ? "65001" : argument.substr(equals + 1)};
-        file.name = file.path.substr(file.path.find_last_of('\\') + 1);
-        file.length = HeldLength(file.path);
+    std::vector<BenchFile> files;
+    for (int i = 4; i < argc; ++i) files.push_back(BenchFileOf(argv[i]));
+    for (const BenchFile& file : files) {
         std::vector<BenchProgram> loaders = programs;
         if (peer) loaders[1].switches += " -code.page=" + file.codePage;
         std::vector<double> peaks[3];
@@ -132,14 +138,12 @@ int main(int argc, char** argv) {
             std::printf("  %s held %s as %s\n", program.label.c_str(), file.name.c_str(), s_heldAs[program.label].c_str());
     }
 
-    if (peer && argc > 4) {
-        const std::string first = argv[4];
-        const size_t equals = first.find_last_of('=');
-        const std::string source = first.substr(0, equals);
+    if (peer && !files.empty()) {
+        const std::string& source = files[0].path;
         TempFolder scratch;
         const std::string copy = scratch.File("save-bench.txt");
         std::vector<BenchProgram> savers{programs[0], programs[1]};
-        if (equals != std::string::npos) savers[1].switches += " -code.page=" + first.substr(equals + 1);
+        savers[1].switches += " -code.page=" + files[0].codePage;
         // Ours flushes twice (the whole copy, then the file written in place)
         // and says how long that took; the peer writes without flushing. So
         // the save row is the writing alone, and the flushes a row of their own.
